@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orbanil {
+
+// Every byte maps to one code point; the five unassigned bytes map to the C1 controls
+// of the same value, so decoding and encoding round-trip all 256 bytes.
+std::string windows1252ToUtf8(std::string_view bytes);
+
+struct Utf8ToWindows1252Result
+{
+    std::string bytes;           // the encoded text, complete only when ok()
+    char32_t unmappable = 0;     // first code point Windows-1252 cannot hold
+    bool invalidUtf8 = false;    // the input was not valid UTF-8
+    bool ok() const { return unmappable == 0 && !invalidUtf8; }
+};
+
+Utf8ToWindows1252Result utf8ToWindows1252(std::string_view utf8);
+
+} // namespace orbanil

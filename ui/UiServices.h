@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+namespace orbanil {
+
+struct MessageSpec
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+// The two ways the program speaks to the user besides its windows. The window set passes
+// one instance to every window; tests pass their own to hear the beep and answer messages.
+struct UiServices
+{
+    std::function<void()> beep;
+    std::function<QMessageBox::StandardButton(QWidget* parent, const MessageSpec&)> message;
+};
+
+// The real beep and a real modal message box.
+UiServices defaultUiServices();
+
+// The one place a message box is built and shown.
+QMessageBox::StandardButton showMessage(QWidget* parent, const MessageSpec& spec);
+
+} // namespace orbanil
