@@ -7,11 +7,13 @@
 namespace orbanil {
 
 // Reads a box dimension: optional leading "-", digits, at most one decimal comma,
-// at least one digit. Never depends on the process locale.
+// at least one digit ("5," and ",5" read). Values beyond the range of a double do not.
+// Never depends on the process locale.
 std::optional<double> readDimension(std::string_view text);
 
 // Writes a number with a decimal comma: at most 15 significant digits, no trailing
-// zeros, "0," below one, "-" for negatives, minus zero as "0".
+// zeros, "0," below one, "-" for negatives, minus zero as "0", never an exponent
+// (1e20 is "100000000000000000000"), so every finite result reads back.
 std::string writeNumber(double value);
 
 } // namespace orbanil

@@ -1,0 +1,24 @@
+#include "core/KeyFilter.h"
+
+namespace orbanil {
+
+KeyOutcome filterKey(FilterKind kind, std::int16_t code)
+{
+    // Enter is swallowed without a beep in every numeric field.
+    if (code == 13)
+        return KeyOutcome::Swallow;
+    bool accepted = (code >= '0' && code <= '9') || code == 8;
+    switch (kind) {
+    case FilterKind::SignedDecimal:
+        accepted = accepted || code == '-' || code == '.';
+        break;
+    case FilterKind::DigitsOnly:
+        break;
+    case FilterKind::BoxDimension:
+        accepted = accepted || code == '-' || code == ',';
+        break;
+    }
+    return accepted ? KeyOutcome::Accept : KeyOutcome::Reject;
+}
+
+} // namespace orbanil

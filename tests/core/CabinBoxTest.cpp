@@ -1,0 +1,70 @@
+#include "core/CabinBox.h"
+
+#include <gtest/gtest.h>
+
+namespace orbanil {
+namespace {
+
+TEST(BoxSummary, WorkedBox)
+{
+    EXPECT_EQ(boxSummary("12,5", "3", "2,9"), "Dimensiones: \r\n"
+                                              "\r\n"
+                                              "Largo: 12,5m ( 6,25 -6,25 )\r\n"
+                                              "Alto: 3m ( 1,5 -1,5 )\r\n"
+                                              "Ancho: 2,9m ( 1,45 -1,45 )");
+}
+
+TEST(BoxSummary, TypedTextsAreShownUnchanged)
+{
+    EXPECT_EQ(boxSummary("02,50", "-3", "0,5"), "Dimensiones: \r\n"
+                                                "\r\n"
+                                                "Largo: 02,50m ( 1,25 -1,25 )\r\n"
+                                                "Alto: -3m ( -1,5 --1,5 )\r\n"
+                                                "Ancho: 0,5m ( 0,25 -0,25 )");
+}
+
+TEST(BoxSummary, AnyUnreadableTextGivesNothing)
+{
+    for (const char* bad : {"", "-", ",", "1,2,3", "1-2", "5-", "2.5"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_FALSE(boxSummary(bad, "3", "2,9").has_value());
+        EXPECT_FALSE(boxSummary("12,5", bad, "2,9").has_value());
+        EXPECT_FALSE(boxSummary("12,5", "3", bad).has_value());
+    }
+}
+
+struct Range
+{
+    const char* word;
+    const char* typed;
+    const char* line;
+};
+
+const Range rangeCases[] = {
+    {"Ancho: ", "2,9", "Ancho: 2,9 m Limites: -1,45 m / 1,45 m"},
+    {"Alto: ", "3", "Alto: 3 m Limites: -1,5 m / 1,5 m"},
+    {"Largo: ", "12,5", "Largo: 12,5 m Limites: -6,25 m / 6,25 m"},
+    {"Ancho: ", "2,5", "Ancho: 2,5 m Limites: -1,25 m / 1,25 m"},
+    {"Ancho: ", "0,5", "Ancho: 0,5 m Limites: -0,25 m / 0,25 m"},
+    {"Alto: ", "-3", "Alto: -3 m Limites: 1,5 m / -1,5 m"},
+    {"Largo: ", "02,50", "Largo: 02,50 m Limites: -1,25 m / 1,25 m"},
+    {"Largo: ", "0", "Largo: 0 m Limites: 0 m / 0 m"}, // never "-0"
+    {"Largo: ", "-0", "Largo: -0 m Limites: 0 m / 0 m"},
+};
+
+TEST(RangeLine, Examples)
+{
+    for (const Range& c : rangeCases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(rangeLine(c.word, c.typed), c.line);
+    }
+}
+
+TEST(RangeLine, UnreadableTextGivesNothing)
+{
+    for (const char* bad : {"", "-", ",", "1,2,3", "1-2", "5-"})
+        EXPECT_FALSE(rangeLine("Ancho: ", bad).has_value()) << bad;
+}
+
+} // namespace
+} // namespace orbanil

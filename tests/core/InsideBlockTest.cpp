@@ -1,0 +1,52 @@
+#include "core/InsideBlock.h"
+
+#include <gtest/gtest.h>
+
+namespace orbanil {
+namespace {
+
+const ViewParams workedExample{"interior.s", "0",  "2.3", "-5.25", "20",          "60",
+                               "0",          "10", "0",   "0",     "interior.sms"};
+
+TEST(InsideBlock, WorkedExampleIsExactTo192Characters)
+{
+    const std::string block = generateInside(workedExample);
+    EXPECT_EQ(block, "Inside (\r\n"
+                     "     PassengerCabinFile ( interior.s )\r\n"
+                     "     PassengerCabinHeadPos (  0 2.3 -5.25 )\r\n"
+                     "     RotationLimit (  20 60 0 )\r\n"
+                     "     StartDirection ( 10 0 0 )\r\n"
+                     "     Sound ( \"interior.sms\" )\r\n"
+                     ")");
+    EXPECT_EQ(block.size(), 192u);
+}
+
+TEST(InsideBlock, ValuesAreWrittenExactlyAsTyped)
+{
+    ViewParams p = workedExample;
+    p.txtShapeFile = "mi cabina.s";
+    p.txtSound = "a\"b.sms";
+    p.txtCamPosX = "1.2.3";
+    p.txtCamPosY = "5-";
+    p.txtCamPosZ = "-";
+    p.txtRotLimX = " 007 ";
+    const std::string block = generateInside(p);
+    EXPECT_NE(block.find("     PassengerCabinFile ( mi cabina.s )\r\n"), std::string::npos);
+    EXPECT_NE(block.find("     PassengerCabinHeadPos (  1.2.3 5- - )\r\n"), std::string::npos);
+    EXPECT_NE(block.find("     RotationLimit (   007  60 0 )\r\n"), std::string::npos);
+    EXPECT_NE(block.find("     Sound ( \"a\"b.sms\" )\r\n"), std::string::npos);
+}
+
+TEST(InsideBlock, EmptyMembersLeaveEmptySlots)
+{
+    EXPECT_EQ(generateInside(ViewParams{}), "Inside (\r\n"
+                                            "     PassengerCabinFile (  )\r\n"
+                                            "     PassengerCabinHeadPos (     )\r\n"
+                                            "     RotationLimit (     )\r\n"
+                                            "     StartDirection (    )\r\n"
+                                            "     Sound ( \"\" )\r\n"
+                                            ")");
+}
+
+} // namespace
+} // namespace orbanil
