@@ -1,7 +1,7 @@
 #include "ui/DirList.h"
 
+#include "files/FileError.h"
 #include "files/FolderListing.h"
-#include "ui/PathText.h"
 
 #include <QStyle>
 
@@ -13,7 +13,8 @@ constexpr int indentPerLevel = 2;
 
 QString entryText(const std::filesystem::path& name, int depth)
 {
-    return QString(depth * indentPerLevel, QLatin1Char(' ')) + pathText(name);
+    return QString(depth * indentPerLevel, QLatin1Char(' ')) +
+           QString::fromStdString(pathText(name));
 }
 } // namespace
 

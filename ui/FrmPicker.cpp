@@ -1,8 +1,8 @@
 #include "ui/FrmPicker.h"
 
+#include "files/FileError.h"
 #include "ui/DirList.h"
 #include "ui/Icons.h"
-#include "ui/PathText.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -122,7 +122,7 @@ void FrmPicker::setFocusOrder(Kind kind)
 void FrmPicker::fillDrive1(const std::filesystem::path& start)
 {
     for (const std::filesystem::path& root : m_volumes) {
-        Drive1->addItem(pathText(root));
+        Drive1->addItem(QString::fromStdString(pathText(root)));
     }
     const std::filesystem::path holding = volumeHolding(start, m_volumes);
     const auto found = std::find(m_volumes.begin(), m_volumes.end(), holding);
@@ -161,7 +161,7 @@ void FrmPicker::Dir1_Change()
         listMatchingFiles(Dir1->folder(), m_pattern);
     if (files) {
         for (const std::filesystem::path& name : *files) {
-            File1->addItem(pathText(name));
+            File1->addItem(QString::fromStdString(pathText(name)));
         }
     }
 }
