@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,11 +11,23 @@ namespace orbanil {
 // Program folder, separator, the name exactly as typed, ".obn".
 std::filesystem::path savedFilePath(const std::filesystem::path& folder, std::string_view name);
 
-// Writes the code text and one CR LF in Windows-1252, atomically. Throws FileError.
+// A Spanish sentence saying why a typed name cannot be used for saving (a folder part, a
+// control character, or on Windows one of <>:"|?*); nothing when it can. An empty name is
+// usable: it makes the file ".obn".
+std::optional<std::string> savedNameProblem(std::string_view name);
+
+// Writes the code text and one CR LF in Windows-1252, atomically. A character that
+// Windows-1252 cannot hold is refused before anything is written. Throws FileError.
 void saveCodeFile(const std::filesystem::path& path, std::string_view codeText);
 
 // The code text that opening gives: every field of the file followed by CR LF. Throws FileError.
 std::string readCodeFile(const std::filesystem::path& path);
+
+// The reading rule over the bytes of a saved file (Windows-1252), giving UTF-8 text. Fields
+// are separated by commas and line ends (CR LF, CR or LF); blanks and tabs before a field are
+// skipped; a field opening with a double quote that closes on the same line loses both quotes,
+// and what follows the closing quote up to the separator stays in the field.
+std::string codeTextFromBytes(std::string_view windows1252Bytes);
 
 // Names in the folder ending in ".obn" (any case), hidden files included, sorted. Throws FileError.
 std::vector<std::string> listSavedFiles(const std::filesystem::path& folder);

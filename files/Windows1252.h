@@ -10,14 +10,20 @@ namespace orbanil {
 // of the same value, so decoding and encoding round-trip all 256 bytes.
 std::string windows1252ToUtf8(std::string_view bytes);
 
+// True when no byte is above 0x7F: the text is then the same in both encodings.
+bool isAscii(std::string_view bytes);
+
 struct Utf8ToWindows1252Result
 {
-    std::string bytes;           // the encoded text, complete only when ok()
-    char32_t unmappable = 0;     // first code point Windows-1252 cannot hold
-    bool invalidUtf8 = false;    // the input was not valid UTF-8
+    std::string bytes;        // the encoded text, complete only when ok()
+    char32_t unmappable = 0;  // first code point Windows-1252 cannot hold
+    bool invalidUtf8 = false; // the input was not valid UTF-8
     bool ok() const { return unmappable == 0 && !invalidUtf8; }
 };
 
 Utf8ToWindows1252Result utf8ToWindows1252(std::string_view utf8);
+
+// The UTF-8 form of one code point (for naming a character in a message).
+std::string utf8FromCodePoint(char32_t c);
 
 } // namespace orbanil

@@ -1,0 +1,152 @@
+#include "files/CodeFile.h"
+
+#include "files/FileBytes.h"
+#include "files/FileError.h"
+#include "files/Windows1252.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+namespace orbanil {
+
+namespace {
+
+// The first of three bytes from p on, or end; eight bytes at a time where the order allows.
+const char* findAny(const char* p, const char* end, char a, char b, char c)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t ones = 0x0101010101010101;
+        constexpr std::uint64_t highs = 0x8080808080808080;
+        // Marks the bytes of word equal to x; the lowest mark is always a true one.
+        const auto marks = [](std::uint64_t word, char x) {
+            const std::uint64_t diff = word ^ (ones * static_cast<unsigned char>(x));
+            return (diff - ones) & ~diff & highs;
+        };
+        for (; end - p >= 8; p += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, 8);
+            const std::uint64_t found = marks(word, a) | marks(word, b) | marks(word, c);
+            if (found != 0)
+                return p + std::countr_zero(found) / 8;
+        }
+    }
+    while (p != end && *p != a && *p != b && *p != c)
+        ++p;
+    return p;
+}
+
+bool hasSavedExtension(std::string_view name)
+{
+    if (name.size() < 4)
+        return false;
+    std::string tail(name.substr(name.size() - 4));
+    for (char& c : tail)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return tail == ".obn";
+}
+
+} // namespace
+
+std::filesystem::path savedFilePath(const std::filesystem::path& folder, std::string_view name)
+{
+    // Appended, never joined: a name must not replace the folder, even one starting with "/".
+    std::filesystem::path path = folder / "";
+    path += std::filesystem::path(std::u8string(name.begin(), name.end()));
+    path += ".obn";
+    return path;
+}
+
+std::optional<std::string> savedNameProblem(std::string_view name)
+{
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/' || c == '\\')
+            return "El nombre no puede llevar «/» ni «\\»: el archivo se guarda siempre en la "
+                   "carpeta del programa.";
+        if (byte < 0x20 || byte == 0x7F)
+            return "El nombre no puede llevar caracteres de control, como el tabulador.";
+#ifdef _WIN32
+        if (std::string_view("<>:\"|?*").find(c) != std::string_view::npos)
+            return "El nombre no puede llevar el carácter «" + std::string(1, c) + "».";
+#endif
+    }
+    return std::nullopt;
+}
+
+void saveCodeFile(const std::filesystem::path& path, std::string_view codeText)
+{
+    Utf8ToWindows1252Result encoded = utf8ToWindows1252(codeText);
+    if (encoded.invalidUtf8)
+        throw FileError(path, "el texto no es UTF-8 válido", FileAction::Save);
+    if (encoded.unmappable != 0) {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(encoded.unmappable));
+        throw FileError(path,
+                        "el texto contiene el carácter «" + utf8FromCodePoint(encoded.unmappable) +
+                            "» (" + code + "), que la codificación Windows-1252 no admite",
+                        FileAction::Save);
+    }
+    encoded.bytes += "\r\n";
+    replaceFileAtomically(path, encoded.bytes);
+}
+
+std::string readCodeFile(const std::filesystem::path& path)
+{
+    return codeTextFromBytes(readFileBytes(path));
+}
+
+std::string codeTextFromBytes(std::string_view bytes)
+{
+    std::string text;
+    text.reserve(2 * bytes.size() + 2); // a file of commas alone doubles; nothing grows more
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    // The end of the file is tested before each field.
+    while (p != end) {
+        while (p != end && (*p == ' ' || *p == '\t'))
+            ++p;
+        if (p != end && *p == '"') {
+            const char* close = findAny(p + 1, end, '"', '\r', '\n');
+            if (close != end && *close == '"') {
+                text.append(p + 1, close);
+                p = close + 1;
+            }
+            // An unclosed quote is an ordinary character of an unquoted field.
+        }
+        const char* stop = findAny(p, end, ',', '\r', '\n');
+        if (end - stop >= 2 && stop[0] == '\r' && stop[1] == '\n') {
+            text.append(p, stop + 2); // the field with its own CR LF
+            p = stop + 2;
+        } else {
+            text.append(p, stop);
+            text += "\r\n";
+            p = stop == end ? end : stop + 1;
+        }
+    }
+    if (isAscii(text))
+        return text; // moved out, not copied
+    return windows1252ToUtf8(text);
+}
+
+std::vector<std::string> listSavedFiles(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    std::filesystem::directory_iterator it(folder, error);
+    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        std::error_code ignored;
+        std::string name = pathText(it->path().filename());
+        if (hasSavedExtension(name) && it->is_regular_file(ignored))
+            names.push_back(std::move(name));
+    }
+    if (error)
+        throw FileError(folder, error, FileAction::ListFolder);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace orbanil

@@ -1,0 +1,150 @@
+#include "files/Windows1252.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace orbanil {
+
+namespace {
+
+// Code points of bytes 0x80-0x9F; the five unassigned bytes keep their C1 control.
+constexpr char32_t highControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char32_t codePointOf(unsigned char byte)
+{
+    return byte >= 0x80 && byte < 0xA0 ? highControls[byte - 0x80] : byte;
+}
+
+std::size_t utf8Length(char32_t c)
+{
+    return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+}
+
+// Decodes one UTF-8 sequence at text[i], advancing i; nullopt when malformed.
+std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    std::size_t length = 0;
+    char32_t c = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        c = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        c = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        c = lead & 0x07u;
+    } else {
+        return std::nullopt;
+    }
+    if (text.size() - i < length)
+        return std::nullopt;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0u) != 0x80u)
+            return std::nullopt;
+        c = (c << 6) | (next & 0x3Fu);
+    }
+    // Overlong forms, surrogates and code points past U+10FFFF are not UTF-8.
+    if (utf8Length(c) != length || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+        return std::nullopt;
+    i += length;
+    return c;
+}
+
+std::optional<unsigned char> windows1252ByteOf(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<unsigned char>(c);
+    const auto* found = std::find(std::begin(highControls), std::end(highControls), c);
+    if (found == std::end(highControls))
+        return std::nullopt;
+    return static_cast<unsigned char>(0x80 + (found - std::begin(highControls)));
+}
+
+} // namespace
+
+std::string utf8FromCodePoint(char32_t c)
+{
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+bool isAscii(std::string_view bytes)
+{
+    // Eight bytes at a time; no early exit, so the loop stays vectorised.
+    std::uint64_t seen = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        seen |= word;
+    }
+    for (; i < bytes.size(); ++i)
+        seen |= static_cast<unsigned char>(bytes[i]);
+    return (seen & 0x8080808080808080) == 0;
+}
+
+std::string windows1252ToUtf8(std::string_view bytes)
+{
+    if (isAscii(bytes))
+        return std::string(bytes);
+
+    std::string out;
+    out.reserve(3 * bytes.size()); // a byte takes at most three
+    for (const char b : bytes) {
+        const auto byte = static_cast<unsigned char>(b);
+        if (byte < 0x80)
+            out += b;
+        else
+            out += utf8FromCodePoint(codePointOf(byte));
+    }
+    return out;
+}
+
+Utf8ToWindows1252Result utf8ToWindows1252(std::string_view utf8)
+{
+    Utf8ToWindows1252Result result;
+    result.bytes.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::optional<char32_t> c = nextCodePoint(utf8, i);
+        if (!c) {
+            result.invalidUtf8 = true;
+            return result;
+        }
+        const std::optional<unsigned char> byte = windows1252ByteOf(*c);
+        if (!byte) {
+            result.unmappable = *c;
+            return result;
+        }
+        result.bytes += static_cast<char>(*byte);
+    }
+    return result;
+}
+
+} // namespace orbanil
