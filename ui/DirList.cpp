@@ -4,23 +4,54 @@
 #include "files/FolderListing.h"
 
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 namespace orbanil {
 
 namespace {
-// Each level of the path is indented by this many blanks.
-constexpr int indentPerLevel = 2;
 
-QString entryText(const std::filesystem::path& name, int depth)
+constexpr int depthRole = Qt::UserRole + 1;
+
+// Draws each entry shifted right by its depth in the path, icon and all.
+class IndentDelegate : public QStyledItemDelegate
 {
-    return QString(depth * indentPerLevel, QLatin1Char(' ')) +
-           QString::fromStdString(pathText(name));
+public:
+    IndentDelegate(int step, QObject* parent) : QStyledItemDelegate(parent), m_step(step) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem shifted(option);
+        shifted.rect.setLeft(shifted.rect.left() + indent(index));
+        QStyledItemDelegate::paint(painter, shifted, index);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(indent(index), 0);
+    }
+
+private:
+    int indent(const QModelIndex& index) const { return index.data(depthRole).toInt() * m_step; }
+
+    int m_step;
+};
+
+QListWidgetItem* entry(const QIcon& icon, const std::filesystem::path& name, int depth)
+{
+    auto* item = new QListWidgetItem(icon, QString::fromStdString(pathText(name)));
+    item->setData(depthRole, depth);
+    return item;
 }
+
 } // namespace
 
 DirList::DirList(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    const int iconSide = fontMetrics().height();
+    setIconSize(QSize(iconSide, iconSide));
+    setItemDelegate(new IndentDelegate(iconSide / 2 + 2, this));
     // Activation is a double click, or Enter on the current entry.
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const int row = this->row(item);
@@ -44,7 +75,7 @@ void DirList::showFolder(const std::filesystem::path& folder,
     for (const std::filesystem::path& step : chain) {
         // The root shows whole ("/", "C:\"), the other levels by their own name.
         const std::filesystem::path name = depth == 0 ? step : step.filename();
-        addItem(new QListWidgetItem(openIcon, entryText(name, depth)));
+        addItem(entry(openIcon, name, depth));
         m_entries.push_back(step);
         ++depth;
     }
@@ -55,7 +86,7 @@ void DirList::showFolder(const std::filesystem::path& folder,
         open->setFont(bold);
     }
     for (const std::filesystem::path& name : subfolders) {
-        addItem(new QListWidgetItem(closedIcon, entryText(name, depth)));
+        addItem(entry(closedIcon, name, depth));
         m_entries.push_back(folder / name);
     }
     if (open) {
