@@ -1,7 +1,13 @@
 #include "ui/FixedWindow.h"
 
+#include "ui/CommandButton.h"
+
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 
 namespace orbanil {
@@ -33,11 +39,58 @@ void FixedWindow::showWindow()
     activateWindow();
 }
 
+void FixedWindow::setEnabledIfChanged(QWidget* control, bool enabled)
+{
+    if (control->isEnabled() != enabled)
+        control->setEnabled(enabled);
+}
+
 void FixedWindow::closeEvent(QCloseEvent* event)
 {
     // The window set unloads the window (or more than one); Qt must not just hide it.
     event->ignore();
     emit closeBoxPressed();
+}
+
+QGroupBox* FixedWindow::addFrame(QWidget* container, const char* name, const QString& caption,
+                                 int left, int top, int width, int height)
+{
+    auto* frame = new QGroupBox(caption, container);
+    frame->setObjectName(QLatin1String(name));
+    m_twips.place(frame, left, top, width, height);
+    return frame;
+}
+
+QLabel* FixedWindow::addLabel(QWidget* container, const char* name, const QString& text, int left,
+                              int top, int width, int height)
+{
+    auto* label = new QLabel(text, container);
+    label->setObjectName(QLatin1String(name));
+    // File names and typed numbers are shown as they are, never read as markup.
+    label->setTextFormat(Qt::PlainText);
+    m_twips.place(label, left, top, width, height);
+    return label;
+}
+
+QLineEdit* FixedWindow::addField(QWidget* container, const char* name, int left, int top, int width,
+                                 int height)
+{
+    auto* field = new QLineEdit(container);
+    field->setObjectName(QLatin1String(name));
+    m_twips.place(field, left, top, width, height);
+    return field;
+}
+
+QPushButton* FixedWindow::addButton(QWidget* container, const char* name, const QString& caption,
+                                    int left, int top, int width, int height)
+{
+    auto* button = new CommandButton(caption, container);
+    button->setObjectName(QLatin1String(name));
+    // No default button: Enter belongs to the field that has the focus.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    m_twips.place(button, left, top, width, height);
+    return button;
 }
 
 } // namespace orbanil

@@ -5,6 +5,11 @@
 #include <QIcon>
 #include <QWidget>
 
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace orbanil {
 
 // A top-level window of fixed size with a caption and a close box, no minimize or maximize
@@ -21,12 +26,25 @@ public:
     // Shows, raises and activates the window; centres it on its first showing only.
     void showWindow();
 
+    // Sets a control's enabled state only when it differs, so idle timer ticks cost nothing.
+    static void setEnabledIfChanged(QWidget* control, bool enabled);
+
 signals:
     // The close box was pressed; the window set decides what unloading it means.
     void closeBoxPressed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+    // Controls named `name`, placed inside `container` at a design rectangle in twips.
+    QGroupBox* addFrame(QWidget* container, const char* name, const QString& caption, int left,
+                        int top, int width, int height);
+    QLabel* addLabel(QWidget* container, const char* name, const QString& text, int left, int top,
+                     int width, int height);
+    QLineEdit* addField(QWidget* container, const char* name, int left, int top, int width,
+                        int height);
+    QPushButton* addButton(QWidget* container, const char* name, const QString& caption, int left,
+                           int top, int width, int height);
 
 private:
     Twips m_twips;

@@ -6,7 +6,12 @@ namespace orbanil {
 
 QMessageBox::StandardButton showMessage(QWidget* parent, const MessageSpec& spec)
 {
-    QMessageBox box(spec.icon, spec.title, spec.text, spec.buttons, parent);
+    // Message texts use CR LF like every text of the program; the label breaks lines at LF.
+    QString text = spec.text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QMessageBox box(spec.icon, spec.title, text, spec.buttons, parent);
+    // Texts that hold typed input or file names are never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setObjectName(QStringLiteral("messageBox"));
     if (spec.defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(spec.defaultButton);

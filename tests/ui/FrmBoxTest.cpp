@@ -1,0 +1,249 @@
+#include "UiTestSupport.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QTimer>
+
+using namespace orbanil;
+using namespace orbanil::testing;
+
+class FrmBoxTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startsWithEmptyFieldsAndDisabledNext();
+    void nextFollowsTheFieldsWhileShownAndHidden();
+    void dimensionFilter_data();
+    void dimensionFilter();
+    void clipboardShortcutIsRefused();
+    void inputMethodTextIsFilteredCharacterByCharacter();
+    void summaryOfTheExampleAndRangeLines();
+    void negativeAndZeroPaddedDimensions();
+    void unreadableDimensionStaysInTheDialog_data();
+    void unreadableDimensionStaysInTheDialog();
+    void realMessageBoxIsAnsweredByItsButton();
+};
+
+void FrmBoxTest::startsWithEmptyFieldsAndDisabledNext()
+{
+    StartedRun run;
+    FrmBox* box = run.box();
+    QVERIFY(box && box->isVisible());
+    QVERIFY(!run.main());
+    QCOMPARE(box->windowTitle(), QStringLiteral("Orbanil - Dimensiones"));
+    QCOMPARE(box->Frame1->title(), QStringLiteral("Dimensiones."));
+    QCOMPARE(box->Label5->text(),
+             QStringLiteral("Nota: se debe usar el símbolo \"coma\" para los decimales."));
+    QCOMPARE(box->CmdNext->text(), QStringLiteral("&Siguiente"));
+    QCOMPARE(box->CmdCancel->text(), QStringLiteral("&Cerrar"));
+    QVERIFY(box->txtLong->text().isEmpty() && box->txtHeight->text().isEmpty() &&
+            box->txtWidth->text().isEmpty());
+    QVERIFY(!box->CmdNext->isEnabled());
+    QVERIFY(!box->CmdNext->isDefault() && !box->CmdNext->autoDefault());
+    QCOMPARE(box->focusWidget(), box->txtLong);
+    QCOMPARE(focusChain(box->txtLong),
+             (QStringList{"txtLong", "txtHeight", "txtWidth", "CmdNext", "CmdCancel"}));
+    QCOMPARE(box->Timer1->interval(), 100);
+}
+
+void FrmBoxTest::nextFollowsTheFieldsWhileShownAndHidden()
+{
+    StartedRun run;
+    FrmBox* box = run.box();
+    typeInto(box->txtLong, "2");
+    typeInto(box->txtHeight, "3");
+    QTest::qWait(250);
+    QVERIFY(!box->CmdNext->isEnabled());
+    typeInto(box->txtWidth, "4");
+    QTRY_VERIFY(box->CmdNext->isEnabled());
+    box->txtHeight->clear();
+    QTRY_VERIFY(!box->CmdNext->isEnabled());
+
+    // The timer keeps ticking while the dialog is hidden behind the main window.
+    typeInto(box->txtHeight, "3");
+    QTRY_VERIFY(box->CmdNext->isEnabled());
+    QTest::mouseClick(box->CmdNext, Qt::LeftButton);
+    QVERIFY(!box->isVisible());
+    box->txtWidth->clear();
+    QTRY_VERIFY(!box->CmdNext->isEnabled());
+}
+
+void FrmBoxTest::dimensionFilter_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("beeps");
+
+    QTest::newRow("digit") << "1" << int(Qt::Key_5) << "15" << 0;
+    QTest::newRow("comma") << "1" << int(Qt::Key_Comma) << "1," << 0;
+    QTest::newRow("minus") << "" << int(Qt::Key_Minus) << "-" << 0;
+    QTest::newRow("second comma") << "1,2" << int(Qt::Key_Comma) << "1,2," << 0;
+    QTest::newRow("full stop") << "1" << int(Qt::Key_Period) << "1" << 1;
+    QTest::newRow("letter") << "1" << int(Qt::Key_A) << "1" << 1;
+    QTest::newRow("blank") << "1" << int(Qt::Key_Space) << "1" << 1;
+    QTest::newRow("enter") << "1" << int(Qt::Key_Return) << "1" << 0;
+    QTest::newRow("keypad enter") << "1" << int(Qt::Key_Enter) << "1" << 0;
+    QTest::newRow("backspace") << "12" << int(Qt::Key_Backspace) << "1" << 0;
+    QTest::newRow("escape") << "1" << int(Qt::Key_Escape) << "1" << 1;
+}
+
+void FrmBoxTest::dimensionFilter()
+{
+    QFETCH(QString, before);
+    QFETCH(int, key);
+    QFETCH(QString, after);
+    QFETCH(int, beeps);
+    StartedRun run;
+    // The one rule serves all three fields.
+    for (QLineEdit* field : {run.box()->txtLong, run.box()->txtHeight, run.box()->txtWidth}) {
+        run.recorded.beeps = 0;
+        field->setText(before);
+        QTest::keyClick(field, static_cast<Qt::Key>(key));
+        QCOMPARE(field->text(), after);
+        QCOMPARE(run.recorded.beeps, beeps);
+    }
+}
+
+void FrmBoxTest::clipboardShortcutIsRefused()
+{
+    StartedRun run;
+    QLineEdit* field = run.box()->txtLong;
+    QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+    field->setText(QStringLiteral("1"));
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field->text(), QStringLiteral("1"));
+    QCOMPARE(run.recorded.beeps, 1);
+
+    // Keys that type nothing move the caret as usual and make no sound.
+    QTest::keyClick(field, Qt::Key_Home);
+    QTest::keyClick(field, Qt::Key_2);
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_Left);
+    QTest::keyClick(field, Qt::Key_Delete);
+    QCOMPARE(field->text(), QStringLiteral("2"));
+    QCOMPARE(run.recorded.beeps, 1);
+}
+
+void FrmBoxTest::inputMethodTextIsFilteredCharacterByCharacter()
+{
+    StartedRun run;
+    QLineEdit* field = run.box()->txtWidth;
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("1a,5\r"));
+    QApplication::sendEvent(field, &commit);
+    QCOMPARE(field->text(), QStringLiteral("1,5"));
+    QCOMPARE(run.recorded.beeps, 1);
+
+    QInputMethodEvent clean;
+    clean.setCommitString(QStringLiteral("0"));
+    QApplication::sendEvent(field, &clean);
+    QCOMPARE(field->text(), QStringLiteral("1,50"));
+    QCOMPARE(run.recorded.beeps, 1);
+}
+
+void FrmBoxTest::summaryOfTheExampleAndRangeLines()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    QCOMPARE(run.recorded.messages.size(), 1);
+    const MessageSpec& summary = run.recorded.messages.first();
+    QCOMPARE(summary.title, QStringLiteral("Dimensiones"));
+    QCOMPARE(summary.icon, QMessageBox::Information);
+    QCOMPARE(summary.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(summary.text, QStringLiteral("Dimensiones: \r\n\r\n"
+                                          "Largo: 12,5m ( 6,25 -6,25 )\r\n"
+                                          "Alto: 3m ( 1,5 -1,5 )\r\n"
+                                          "Ancho: 2,9m ( 1,45 -1,45 )"));
+    QVERIFY(main && main->isVisible());
+    QVERIFY(!run.box()->isVisible());
+    QCOMPARE(main->lbl1->text(), QStringLiteral("Ancho: 2,9 m Limites: -1,45 m / 1,45 m"));
+    QCOMPARE(main->lbl2->text(), QStringLiteral("Alto: 3 m Limites: -1,5 m / 1,5 m"));
+    QCOMPARE(main->lbl3->text(), QStringLiteral("Largo: 12,5 m Limites: -6,25 m / 6,25 m"));
+}
+
+void FrmBoxTest::negativeAndZeroPaddedDimensions()
+{
+    StartedRun run;
+    passDialog(run.box(), QStringLiteral("02,50"), QStringLiteral("-3"), QStringLiteral("0,5"));
+    QCOMPARE(run.recorded.messages.size(), 1);
+    QCOMPARE(run.recorded.messages.first().text, QStringLiteral("Dimensiones: \r\n\r\n"
+                                                              "Largo: 02,50m ( 1,25 -1,25 )\r\n"
+                                                              "Alto: -3m ( -1,5 --1,5 )\r\n"
+                                                              "Ancho: 0,5m ( 0,25 -0,25 )"));
+    QCOMPARE(run.main()->lbl2->text(), QStringLiteral("Alto: -3 m Limites: 1,5 m / -1,5 m"));
+    QCOMPARE(run.main()->lbl1->text(), QStringLiteral("Ancho: 0,5 m Limites: -0,25 m / 0,25 m"));
+}
+
+void FrmBoxTest::unreadableDimensionStaysInTheDialog_data()
+{
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("three parts") << "2" << "3" << "1,2,3" << "txtWidth"
+                                 << "El ancho «1,2,3» no es un número válido. Escriba un número "
+                                    "con coma decimal, por ejemplo 2,9.";
+    QTest::newRow("lone minus") << "-" << "3" << "2" << "txtLong"
+                                << "El largo «-» no es un número válido. Escriba un número con "
+                                   "coma decimal, por ejemplo 2,9.";
+    QTest::newRow("minus after digits") << "2" << "1-2" << "," << "txtHeight"
+                                        << "La altura «1-2» no es un número válido. Escriba un "
+                                           "número con coma decimal, por ejemplo 2,9.";
+}
+
+void FrmBoxTest::unreadableDimensionStaysInTheDialog()
+{
+    QFETCH(QString, length);
+    QFETCH(QString, height);
+    QFETCH(QString, width);
+    QFETCH(QString, field);
+    QFETCH(QString, message);
+    StartedRun run;
+    FrmBox* box = run.box();
+    box->activateWindow();
+    passDialog(box, length, height, width);
+    QCOMPARE(run.recorded.messages.size(), 1);
+    QCOMPARE(run.recorded.messages.first().title, QStringLiteral("Dimensiones"));
+    QCOMPARE(run.recorded.messages.first().icon, QMessageBox::Warning);
+    QCOMPARE(run.recorded.messages.first().text, message);
+    QVERIFY(box->isVisible());
+    QVERIFY(!run.main());
+    QCOMPARE(box->focusWidget()->objectName(), field);
+}
+
+void FrmBoxTest::realMessageBoxIsAnsweredByItsButton()
+{
+    QTemporaryDir folder;
+    int beeps = 0;
+    UiServices services = defaultUiServices();
+    services.beep = [&beeps] { ++beeps; };
+    WindowSet windows(folderOf(folder), services);
+    windows.start();
+    FrmBox* box = windows.frmBox();
+
+    QString shownText;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!message)
+            return;
+        answer.stop();
+        shownText = message->text();
+        QTest::mouseClick(message->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    answer.start(20);
+    passDialog(box, QStringLiteral("12,5"), QStringLiteral("3"), QStringLiteral("2,9"));
+    QCOMPARE(shownText, QStringLiteral("Dimensiones: \n\nLargo: 12,5m ( 6,25 -6,25 )\n"
+                                       "Alto: 3m ( 1,5 -1,5 )\nAncho: 2,9m ( 1,45 -1,45 )"));
+    QVERIFY(windows.frmOrbanil() && windows.frmOrbanil()->isVisible());
+    QVERIFY(!box->isVisible());
+    QCOMPARE(beeps, 0);
+}
+
+QTEST_MAIN(FrmBoxTest)
+#include "FrmBoxTest.moc"

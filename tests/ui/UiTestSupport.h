@@ -1,0 +1,128 @@
+#pragma once
+
+#include "ui/FrmBox.h"
+#include "ui/FrmOrbanil.h"
+#include "ui/UiServices.h"
+#include "ui/WindowSet.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QList>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+
+namespace orbanil::testing {
+
+// Services that count beeps and answer message boxes from a script, recording each one.
+struct RecordedServices
+{
+    int beeps = 0;
+    QList<MessageSpec> messages;
+    // Answers in order; when none is left, the message's default button (or OK) is pressed.
+    QList<QMessageBox::StandardButton> answers;
+
+    UiServices services()
+    {
+        return UiServices{[this] { ++beeps; },
+                          [this](QWidget*, const MessageSpec& spec) {
+                              messages.append(spec);
+                              if (!answers.isEmpty())
+                                  return answers.takeFirst();
+                              return spec.defaultButton != QMessageBox::NoButton
+                                         ? spec.defaultButton
+                                         : QMessageBox::Ok;
+                          }};
+    }
+};
+
+inline std::filesystem::path folderOf(const QTemporaryDir& dir)
+{
+    return std::filesystem::path(dir.path().toStdU16String());
+}
+
+// A window set over a fresh program folder, with recorded services, started.
+struct StartedRun
+{
+    QTemporaryDir folder;
+    RecordedServices recorded;
+    std::unique_ptr<WindowSet> windows;
+
+    StartedRun()
+    {
+        windows = std::make_unique<WindowSet>(folderOf(folder), recorded.services());
+        windows->start();
+    }
+    FrmBox* box() const { return windows->frmBox(); }
+    FrmOrbanil* main() const { return windows->frmOrbanil(); }
+};
+
+inline void typeInto(QLineEdit* field, const QString& text)
+{
+    field->clear();
+    QTest::keyClicks(field, text);
+}
+
+// Types the three dimensions and presses "&Siguiente" once the dialog's timer allows it.
+inline void passDialog(FrmBox* box, const QString& length, const QString& height,
+                       const QString& width)
+{
+    typeInto(box->txtLong, length);
+    typeInto(box->txtHeight, height);
+    typeInto(box->txtWidth, width);
+    QTRY_VERIFY(box->CmdNext->isEnabled());
+    QTest::mouseClick(box->CmdNext, Qt::LeftButton);
+}
+
+// The worked example's view parameters, typed key by key.
+inline void typeWorkedExample(FrmOrbanil* main)
+{
+    typeInto(main->txtShapeFile, QStringLiteral("interior.s"));
+    typeInto(main->txtCamPosX, QStringLiteral("0"));
+    typeInto(main->txtCamPosY, QStringLiteral("2.3"));
+    typeInto(main->txtCamPosZ, QStringLiteral("-5.25"));
+    typeInto(main->txtRotLimX, QStringLiteral("20"));
+    typeInto(main->txtRotLimY, QStringLiteral("60"));
+    typeInto(main->txtRotLimZ, QStringLiteral("0"));
+    typeInto(main->txtStaDirX, QStringLiteral("10"));
+    typeInto(main->txtStaDirY, QStringLiteral("0"));
+    typeInto(main->txtStaDirZ, QStringLiteral("0"));
+    typeInto(main->txtSound, QStringLiteral("interior.sms"));
+}
+
+inline const QString workedExampleCode = QStringLiteral(
+    "Inside (\r\n"
+    "     PassengerCabinFile ( interior.s )\r\n"
+    "     PassengerCabinHeadPos (  0 2.3 -5.25 )\r\n"
+    "     RotationLimit (  20 60 0 )\r\n"
+    "     StartDirection ( 10 0 0 )\r\n"
+    "     Sound ( \"interior.sms\" )\r\n"
+    ")");
+
+// The main window of a run whose dialog was passed with 12,5 x 3 x 2,9.
+inline FrmOrbanil* openMainWindow(StartedRun& run)
+{
+    passDialog(run.box(), QStringLiteral("12,5"), QStringLiteral("3"), QStringLiteral("2,9"));
+    return run.main();
+}
+
+// Walks the focus chain from `first` and returns the object names of the focusable
+// widgets in order, until the chain comes back to `first`.
+inline QStringList focusChain(QWidget* first)
+{
+    QStringList names;
+    QWidget* w = first;
+    do {
+        if (w->isVisibleTo(first->window()) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+            !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            names.append(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w != first && names.size() < 200);
+    return names;
+}
+
+} // namespace orbanil::testing

@@ -1,0 +1,34 @@
+#include "ui/CommandButton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace orbanil {
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+{}
+
+QRect CommandButton::captionRect() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+void CommandButton::paintEvent(QPaintEvent* /*event*/)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // The style draws the bevel and the focus frame; the caption is drawn here, wrapped.
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const bool underline = style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this);
+    const int flags = (captionFlags & ~Qt::TextShowMnemonic) |
+                      (underline ? Qt::TextShowMnemonic : Qt::TextHideMnemonic);
+    painter.drawItemText(captionRect(), flags, option.palette, isEnabled(), caption,
+                         QPalette::ButtonText);
+}
+
+} // namespace orbanil

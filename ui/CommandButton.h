@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace orbanil {
+
+// A push button whose caption wraps onto more lines when it is wider than the button, as
+// the classic command buttons do, so long captions fit the designed button sizes.
+class CommandButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    CommandButton(const QString& caption, QWidget* parent);
+
+    // The rectangle the caption is drawn in.
+    QRect captionRect() const;
+
+    // Flags of the caption drawing: centred, access key underlined, wrapped at blanks.
+    static constexpr int captionFlags = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace orbanil

@@ -1,0 +1,94 @@
+#include "ui/KeystrokeFilter.h"
+
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QWidget>
+#include <cstdint>
+
+namespace orbanil {
+
+QString typedCharacters(const QKeyEvent& event)
+{
+    const int key = event.key();
+    // Focus moves and deletions carry "\t" or "\x7f" as text but type nothing.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete)
+        return {};
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    // Alt and Meta combinations are commands (access keys), never typing.
+    if (mods & (Qt::AltModifier | Qt::MetaModifier))
+        return {};
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return QString(QChar(13));
+    if (key == Qt::Key_Backspace)
+        return QString(QChar(8));
+    if ((mods & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return QString(QChar(key - Qt::Key_A + 1));
+    return event.text();
+}
+
+KeystrokeFilter::KeystrokeFilter(FilterKind kind, std::function<void()> beep, QObject* parent)
+    : QObject(parent), m_kind(kind), m_beep(std::move(beep))
+{}
+
+void KeystrokeFilter::watch(QWidget* field)
+{
+    field->installEventFilter(this);
+}
+
+QString KeystrokeFilter::admitted(const QString& typed) const
+{
+    QString kept;
+    bool rejected = false;
+    for (const QChar ch : typed) {
+        switch (filterKey(m_kind, static_cast<std::int16_t>(ch.unicode()))) {
+        case KeyOutcome::Accept:
+            kept.append(ch);
+            break;
+        case KeyOutcome::Swallow:
+            break;
+        case KeyOutcome::Reject:
+            rejected = true;
+            break;
+        }
+    }
+    if (rejected && m_beep)
+        m_beep();
+    return kept;
+}
+
+bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const QString typed = typedCharacters(*static_cast<QKeyEvent*>(event));
+        if (typed.isEmpty())
+            return false;
+        const QString kept = admitted(typed);
+        if (kept.size() == typed.size())
+            return false;
+        // Some characters of a multi-character key text survive: commit just those.
+        if (!kept.isEmpty()) {
+            QInputMethodEvent commit;
+            commit.setCommitString(kept);
+            QCoreApplication::sendEvent(watched, &commit);
+        }
+        return true;
+    }
+    if (event->type() == QEvent::InputMethod) {
+        auto* im = static_cast<QInputMethodEvent*>(event);
+        const QString typed = im->commitString();
+        if (typed.isEmpty())
+            return false;
+        const QString kept = admitted(typed);
+        if (kept.size() == typed.size())
+            return false;
+        // Re-sent with the admitted characters only; this filter lets that one pass.
+        QInputMethodEvent filtered(im->preeditString(), im->attributes());
+        filtered.setCommitString(kept, im->replacementStart(), im->replacementLength());
+        QCoreApplication::sendEvent(watched, &filtered);
+        return true;
+    }
+    return false;
+}
+
+} // namespace orbanil

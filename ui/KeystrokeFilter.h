@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/KeyFilter.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QKeyEvent;
+class QWidget;
+
+namespace orbanil {
+
+// The character codes a key press types, in order: its text, or the control code of
+// Ctrl+letter (Ctrl+V is 22); empty for keys that type nothing (arrows, Tab, Delete ...).
+QString typedCharacters(const QKeyEvent& event);
+
+// Feeds every character typed into the watched fields (keys and input-method commits) to
+// the keystroke rule of one filter kind before the field sees it; rejected ones beep.
+class KeystrokeFilter : public QObject
+{
+    Q_OBJECT
+public:
+    KeystrokeFilter(FilterKind kind, std::function<void()> beep, QObject* parent);
+
+    void watch(QWidget* field);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The characters of `typed` that the rule lets through; beeps once if any was rejected.
+    QString admitted(const QString& typed) const;
+
+    FilterKind m_kind;
+    std::function<void()> m_beep;
+};
+
+} // namespace orbanil

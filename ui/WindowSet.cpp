@@ -1,0 +1,145 @@
+#include "ui/WindowSet.h"
+
+#include "ui/FrmAbout.h"
+#include "ui/FrmAyuda.h"
+#include "ui/FrmBox.h"
+#include "ui/FrmOrbanil.h"
+#include "ui/FrmPicker.h"
+
+#include <QLineEdit>
+#include <utility>
+
+namespace orbanil {
+
+WindowSet::WindowSet(std::filesystem::path programFolder, UiServices services, QObject* parent)
+    : QObject(parent), m_programFolder(std::move(programFolder)), m_services(std::move(services))
+{}
+
+WindowSet::~WindowSet()
+{
+    delete m_main;
+    delete m_box;
+    delete m_about;
+    delete m_shape;
+    delete m_sms;
+    delete m_ayuda;
+}
+
+bool WindowSet::anyLoaded() const
+{
+    return m_main || m_box || m_about || m_shape || m_sms || m_ayuda;
+}
+
+void WindowSet::start()
+{
+    loadBox().showWindow();
+}
+
+template <class Window> void WindowSet::unload(Window*& slot)
+{
+    if (!slot)
+        return;
+    Window* window = std::exchange(slot, nullptr);
+    disconnect(window, nullptr, this, nullptr);
+    window->hide();
+    // The window may be inside one of its own handlers: it is destroyed once that returns.
+    window->deleteLater();
+    if (!anyLoaded())
+        emit allUnloaded();
+}
+
+FrmBox& WindowSet::loadBox()
+{
+    if (!m_box) {
+        m_box = new FrmBox(m_services);
+        connect(m_box, &FrmBox::nextAccepted, this, &WindowSet::boxNext);
+        connect(m_box, &FrmBox::closeRequested, this, &WindowSet::boxClose);
+        connect(m_box, &FixedWindow::closeBoxPressed, this, &WindowSet::boxClose);
+    }
+    return *m_box;
+}
+
+FrmOrbanil& WindowSet::loadMain()
+{
+    if (!m_main) {
+        m_main = new FrmOrbanil(m_programFolder, m_services);
+        connect(m_main, &FrmOrbanil::dimensionsRequested, this, &WindowSet::mainDimensions);
+        connect(m_main, &FrmOrbanil::exitRequested, this, &WindowSet::mainExit);
+        connect(m_main, &FixedWindow::closeBoxPressed, this, &WindowSet::mainExit);
+        connect(m_main, &FrmOrbanil::aboutRequested, this, [this] { loadAbout().showWindow(); });
+        connect(m_main, &FrmOrbanil::ayudaRequested, this, [this] { loadAyuda().showWindow(); });
+        connect(m_main, &FrmOrbanil::shapePickerRequested, this,
+                [this] { loadPicker(m_shape, true).showWindow(); });
+        connect(m_main, &FrmOrbanil::soundPickerRequested, this,
+                [this] { loadPicker(m_sms, false).showWindow(); });
+        // The load step reads the dialog's dimensions, so the dialog is loaded first.
+        m_main->Form_Load(loadBox());
+    }
+    return *m_main;
+}
+
+FrmAbout& WindowSet::loadAbout()
+{
+    if (!m_about) {
+        m_about = new FrmAbout();
+        connect(m_about, &FixedWindow::closeBoxPressed, this, [this] { unload(m_about); });
+    }
+    return *m_about;
+}
+
+FrmAyuda& WindowSet::loadAyuda()
+{
+    if (!m_ayuda) {
+        m_ayuda = new FrmAyuda(m_programFolder);
+        connect(m_ayuda, &FixedWindow::closeBoxPressed, this, [this] { unload(m_ayuda); });
+    }
+    return *m_ayuda;
+}
+
+FrmPicker& WindowSet::loadPicker(FrmPicker*& slot, bool shape)
+{
+    if (!slot) {
+        slot = new FrmPicker(shape ? FrmPicker::Kind::Shape : FrmPicker::Kind::Sms);
+        FrmPicker** where = &slot;
+        connect(slot, &FrmPicker::nameChosen, this,
+                [this, shape](const QString& name) { pickerNameChosen(shape, name); });
+        connect(slot, &FixedWindow::closeBoxPressed, this, [this, where] { unload(*where); });
+    }
+    return *slot;
+}
+
+void WindowSet::boxNext()
+{
+    loadMain().showWindow();
+    if (m_box)
+        m_box->hide();
+}
+
+void WindowSet::boxClose()
+{
+    unload(m_box);
+    unload(m_main);
+}
+
+void WindowSet::mainDimensions()
+{
+    if (m_main)
+        m_main->hide();
+    loadBox().showWindow();
+}
+
+void WindowSet::mainExit()
+{
+    unload(m_main);
+    unload(m_box);
+}
+
+void WindowSet::pickerNameChosen(bool shape, const QString& name)
+{
+    // A picker left open after "&Salir" writes nowhere: the main window is not loaded again.
+    if (!m_main)
+        return;
+    (shape ? m_main->txtShapeFile : m_main->txtSound)->setText(name);
+}
+
+} // namespace orbanil

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ui/UiServices.h"
+
+#include <QObject>
+#include <filesystem>
+
+namespace orbanil {
+
+class FixedWindow;
+class FrmAbout;
+class FrmAyuda;
+class FrmBox;
+class FrmOrbanil;
+class FrmPicker;
+
+// The six windows of a run, one instance each, created on first use. Windows are shown
+// without owner and never modal; the run is over when none is loaded, hidden ones included.
+class WindowSet : public QObject
+{
+    Q_OBJECT
+public:
+    explicit WindowSet(std::filesystem::path programFolder,
+                       UiServices services = defaultUiServices(), QObject* parent = nullptr);
+    ~WindowSet() override;
+
+    WindowSet(const WindowSet&) = delete;
+    WindowSet& operator=(const WindowSet&) = delete;
+
+    // Program start: the box dimensions dialog is loaded and shown.
+    void start();
+
+    // The loaded windows, nullptr when not loaded.
+    FrmOrbanil* frmOrbanil() const { return m_main; }
+    FrmBox* frmBox() const { return m_box; }
+    FrmAbout* frmAbout() const { return m_about; }
+    FrmPicker* frmShape() const { return m_shape; }
+    FrmPicker* frmSms() const { return m_sms; }
+    FrmAyuda* frmAyuda() const { return m_ayuda; }
+
+    bool anyLoaded() const;
+
+signals:
+    // The last loaded window was unloaded: the program ends.
+    void allUnloaded();
+
+private:
+    FrmBox& loadBox();
+    FrmOrbanil& loadMain();
+    FrmAbout& loadAbout();
+    FrmAyuda& loadAyuda();
+    FrmPicker& loadPicker(FrmPicker*& slot, bool shape);
+
+    // Destroys the window in `slot` if there is one; ends the run when none is left.
+    template <class Window> void unload(Window*& slot);
+
+    void boxNext();        // FrmBox "&Siguiente"
+    void boxClose();       // FrmBox "&Cerrar" and its close box
+    void mainDimensions(); // FrmOrbanil "&Dimensiones de la caja"
+    void mainExit();       // FrmOrbanil "&Salir" and its close box
+    void pickerNameChosen(bool shape, const QString& name);
+
+    std::filesystem::path m_programFolder;
+    UiServices m_services;
+    FrmOrbanil* m_main = nullptr;
+    FrmBox* m_box = nullptr;
+    FrmAbout* m_about = nullptr;
+    FrmPicker* m_shape = nullptr;
+    FrmPicker* m_sms = nullptr;
+    FrmAyuda* m_ayuda = nullptr;
+};
+
+} // namespace orbanil
