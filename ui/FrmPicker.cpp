@@ -66,8 +66,9 @@ FrmPicker::FrmPicker(Kind kind, std::vector<std::filesystem::path> volumes)
 
     connect(Drive1, &QComboBox::currentIndexChanged, this, &FrmPicker::Drive1_Change);
     connect(Dir1, &DirList::folderRequested, this, &FrmPicker::openFolder);
+    // A click, or moving through the names with the arrow keys, selects a name.
     connect(File1, &QListWidget::itemClicked, this, &FrmPicker::File1_Click);
-    connect(File1, &QListWidget::itemActivated, this, &FrmPicker::File1_Click);
+    connect(File1, &QListWidget::itemSelectionChanged, this, &FrmPicker::File1_Click);
     connect(CmdOk, &QPushButton::clicked, this, &FrmPicker::CmdOk_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmPicker::CmdCancel_Click);
     connect(Timer1, &QTimer::timeout, this, &FrmPicker::Timer1_Timer);
@@ -166,10 +167,12 @@ void FrmPicker::Dir1_Change()
     }
 }
 
-void FrmPicker::File1_Click(QListWidgetItem* item)
+void FrmPicker::File1_Click()
 {
-    if (item) {
-        lblSelected->setText(item->text());
+    // Emptying the list on a folder change clears the selection but keeps the chosen name.
+    const QList<QListWidgetItem*> selected = File1->selectedItems();
+    if (!selected.isEmpty()) {
+        lblSelected->setText(selected.front()->text());
     }
 }
 

@@ -11,7 +11,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 class QTimer;
 
@@ -51,7 +50,7 @@ signals:
 private:
     void Drive1_Change();
     void Dir1_Change();
-    void File1_Click(QListWidgetItem* item);
+    void File1_Click();
     void Timer1_Timer();
     void CmdOk_Click();
     void CmdCancel_Click();

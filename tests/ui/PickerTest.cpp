@@ -62,6 +62,7 @@ private slots:
     void clickedNameIsHandedBackBareAndTheWindowAsksToClose();
     void nameClickedBeforeOpeningAnotherFolderIsStillHandedBack();
     void doubleClickOnAFileSelectsItAndKeepsTheWindowOpen();
+    void arrowKeysInTheFileListSelectButTabbingInDoesNot();
     void cancelHandsBackNothing();
     void aceptarStaysDisabledUntilANameIsClicked();
     void folderRemovedBeforeItIsOpenedLeavesTheListsAsTheyWere();
@@ -252,6 +253,22 @@ void PickerTest::doubleClickOnAFileSelectsItAndKeepsTheWindowOpen()
     QTRY_VERIFY(picker->CmdOk->isEnabled());
     QCOMPARE(chosen.count(), 0);
     QCOMPARE(closing.count(), 0);
+}
+
+void PickerTest::arrowKeysInTheFileListSelectButTabbingInDoesNot()
+{
+    const auto picker = openPicker(FrmPicker::Kind::Shape);
+    QVERIFY(QTest::qWaitForWindowActive(picker.get()));
+    picker->Dir1->setFocus();
+    QTest::keyClick(picker->Dir1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), picker->File1);
+    QVERIFY(picker->lblSelected->text().isEmpty());
+
+    QTest::keyClick(picker->File1, Qt::Key_Down);
+    QTest::keyClick(picker->File1, Qt::Key_Down);
+    QCOMPARE(picker->lblSelected->text(), QString("CAB.S"));
+    QTest::keyClick(picker->File1, Qt::Key_Up);
+    QCOMPARE(picker->lblSelected->text(), QString("b.s"));
 }
 
 void PickerTest::cancelHandsBackNothing()
