@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <system_error>
 
 namespace orbanil {
@@ -53,7 +52,9 @@ std::string writeNumber(double value)
     const std::size_t e = text.find('e');
     std::string digits = std::string(1, text[0]) + std::string(text.substr(2, e - 2));
     digits.erase(digits.find_last_not_of('0') + 1);
-    const int exponent = std::atoi(text.data() + e + 1);
+    const char* exponentText = text.data() + e + (text[e + 1] == '+' ? 2 : 1);
+    int exponent = 0;
+    std::from_chars(exponentText, text.data() + text.size(), exponent);
 
     // Plain digits at every magnitude, so that whatever is written reads back as a dimension.
     std::string out = value < 0 ? "-" : "";
