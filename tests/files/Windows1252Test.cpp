@@ -73,9 +73,8 @@ TEST(Windows1252, CharactersOutsideTheCodePageAreNamed)
 TEST(Windows1252, MalformedUtf8IsRefused)
 {
     const char* malformed[] = {
-        "\xC3", // cut short
-        "a\xC3"
-        "b",                // continuation missing
+        "\xC3",             // cut short
+        "a\xC3\x62",        // continuation missing
         "\x80",             // stray continuation
         "\xC0\xAF",         // overlong "/"
         "\xE0\x80\xAF",     // overlong "/"
