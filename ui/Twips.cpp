@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QWidget>
-
 #include <algorithm>
 #include <cmath>
 

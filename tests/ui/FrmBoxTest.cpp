@@ -170,9 +170,9 @@ void FrmBoxTest::negativeAndZeroPaddedDimensions()
     passDialog(run.box(), QStringLiteral("02,50"), QStringLiteral("-3"), QStringLiteral("0,5"));
     QCOMPARE(run.recorded.messages.size(), 1);
     QCOMPARE(run.recorded.messages.first().text, QStringLiteral("Dimensiones: \r\n\r\n"
-                                                              "Largo: 02,50m ( 1,25 -1,25 )\r\n"
-                                                              "Alto: -3m ( -1,5 --1,5 )\r\n"
-                                                              "Ancho: 0,5m ( 0,25 -0,25 )"));
+                                                                "Largo: 02,50m ( 1,25 -1,25 )\r\n"
+                                                                "Alto: -3m ( -1,5 --1,5 )\r\n"
+                                                                "Ancho: 0,5m ( 0,25 -0,25 )"));
     QCOMPARE(run.main()->lbl2->text(), QStringLiteral("Alto: -3 m Limites: 1,5 m / -1,5 m"));
     QCOMPARE(run.main()->lbl1->text(), QStringLiteral("Ancho: 0,5 m Limites: -0,25 m / 0,25 m"));
 }
@@ -185,13 +185,22 @@ void FrmBoxTest::unreadableDimensionStaysInTheDialog_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("three parts") << "2" << "3" << "1,2,3" << "txtWidth"
+    QTest::newRow("three parts") << "2"
+                                 << "3"
+                                 << "1,2,3"
+                                 << "txtWidth"
                                  << "El ancho «1,2,3» no es un número válido. Escriba un número "
                                     "con coma decimal, por ejemplo 2,9.";
-    QTest::newRow("lone minus") << "-" << "3" << "2" << "txtLong"
+    QTest::newRow("lone minus") << "-"
+                                << "3"
+                                << "2"
+                                << "txtLong"
                                 << "El largo «-» no es un número válido. Escriba un número con "
                                    "coma decimal, por ejemplo 2,9.";
-    QTest::newRow("minus after digits") << "2" << "1-2" << "," << "txtHeight"
+    QTest::newRow("minus after digits") << "2"
+                                        << "1-2"
+                                        << ","
+                                        << "txtHeight"
                                         << "La altura «1-2» no es un número válido. Escriba un "
                                            "número con coma decimal, por ejemplo 2,9.";
 }

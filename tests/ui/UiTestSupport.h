@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <filesystem>
 #include <memory>
 
@@ -94,14 +93,14 @@ inline void typeWorkedExample(FrmOrbanil* main)
     typeInto(main->txtSound, QStringLiteral("interior.sms"));
 }
 
-inline const QString workedExampleCode = QStringLiteral(
-    "Inside (\r\n"
-    "     PassengerCabinFile ( interior.s )\r\n"
-    "     PassengerCabinHeadPos (  0 2.3 -5.25 )\r\n"
-    "     RotationLimit (  20 60 0 )\r\n"
-    "     StartDirection ( 10 0 0 )\r\n"
-    "     Sound ( \"interior.sms\" )\r\n"
-    ")");
+inline const QString workedExampleCode =
+    QStringLiteral("Inside (\r\n"
+                   "     PassengerCabinFile ( interior.s )\r\n"
+                   "     PassengerCabinHeadPos (  0 2.3 -5.25 )\r\n"
+                   "     RotationLimit (  20 60 0 )\r\n"
+                   "     StartDirection ( 10 0 0 )\r\n"
+                   "     Sound ( \"interior.sms\" )\r\n"
+                   ")");
 
 // The main window of a run whose dialog was passed with 12,5 x 3 x 2,9.
 inline FrmOrbanil* openMainWindow(StartedRun& run)

@@ -1,0 +1,165 @@
+#include "UiTestSupport.h"
+#include "ui/CommandButton.h"
+#include "ui/FrmAbout.h"
+#include "ui/FrmAyuda.h"
+#include "ui/FrmPicker.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+
+using namespace orbanil;
+using namespace orbanil::testing;
+
+namespace {
+
+QString where(const QWidget* w)
+{
+    return w->window()->objectName() + QLatin1Char('.') + w->objectName();
+}
+
+// Fails when the caption of a button does not fit inside its frame at the current font.
+void verifyButton(const QPushButton* button)
+{
+    const QFontMetrics metrics(button->font());
+    if (const auto* command = qobject_cast<const CommandButton*>(button)) {
+        const QRect area = command->captionRect();
+        const QRect needed =
+            metrics.boundingRect(area, CommandButton::captionFlags, command->text());
+        QVERIFY2(area.contains(needed), qPrintable(where(button)));
+        // Wrapping happens at blanks: no single word may be wider than the button.
+        QString plain = command->text();
+        plain.remove(QLatin1Char('&'));
+        for (const QString& word : plain.split(QLatin1Char(' ')))
+            QVERIFY2(metrics.horizontalAdvance(word) <= area.width(), qPrintable(where(button)));
+        return;
+    }
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.rect = button->rect();
+    const QRect area =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const QSize needed = metrics.size(Qt::TextShowMnemonic, button->text());
+    QVERIFY2(needed.width() <= area.width() && needed.height() <= area.height(),
+             qPrintable(where(button)));
+}
+
+void verifyLabel(const QLabel* label)
+{
+    const QRect area = label->contentsRect();
+    if (label->wordWrap()) {
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                 qPrintable(where(label)));
+        return;
+    }
+    const QSize needed = QFontMetrics(label->font()).size(0, label->text());
+    QVERIFY2(needed.width() <= area.width() && needed.height() <= area.height(),
+             qPrintable(where(label) + QStringLiteral(" needs %1x%2, has %3x%4")
+                                           .arg(needed.width())
+                                           .arg(needed.height())
+                                           .arg(area.width())
+                                           .arg(area.height())));
+}
+
+// The title fits the frame's top edge, and no control of the frame covers it.
+void verifyFrame(const QGroupBox* frame)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.rect = frame->rect();
+    option.text = frame->title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    option.lineWidth = 1;
+    const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                       QStyle::SC_GroupBoxLabel, frame);
+    const int needed = QFontMetrics(frame->font()).horizontalAdvance(frame->title());
+    QVERIFY2(title.width() >= needed && frame->rect().contains(title), qPrintable(where(frame)));
+    for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(child->geometry().top() >= title.bottom(), qPrintable(where(child)));
+}
+
+// Every control lies inside its container and every fixed caption is readable in full.
+void verifyWindow(QWidget* window)
+{
+    window->show();
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (child->isWindow() || child->objectName().isEmpty() ||
+            child->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QVERIFY2(child->parentWidget()->rect().contains(child->geometry()),
+                 qPrintable(where(child)));
+        if (const auto* button = qobject_cast<QPushButton*>(child))
+            verifyButton(button);
+        else if (const auto* label = qobject_cast<QLabel*>(child);
+                 label && !label->text().isEmpty())
+            verifyLabel(label);
+        else if (const auto* frame = qobject_cast<QGroupBox*>(child))
+            verifyFrame(frame);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+} // namespace
+
+class CaptionFitTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void dialogAndMainWindowWithPanelsAndRanges();
+    void secondaryWindows();
+    void wrappedButtonCaptionIsCaught();
+};
+
+void CaptionFitTest::dialogAndMainWindowWithPanelsAndRanges()
+{
+    StartedRun run;
+    verifyWindow(run.box());
+    if (QTest::currentTestFailed())
+        return;
+    // Range lines of a long cabin with two decimals, and a chosen file name.
+    passDialog(run.box(), QStringLiteral("25,75"), QStringLiteral("4,25"), QStringLiteral("3,15"));
+    FrmOrbanil* main = run.main();
+    QVERIFY(main);
+    main->FraSave->show();
+    main->lblOpenFile->setText(QStringLiteral("File: Vagon-12.obn"));
+    verifyWindow(main);
+    if (QTest::currentTestFailed())
+        return;
+    main->FraSave->hide();
+    main->FraOpen->show();
+    verifyWindow(main);
+}
+
+void CaptionFitTest::secondaryWindows()
+{
+    QTemporaryDir folder;
+    FrmAyuda help(folderOf(folder));
+    verifyWindow(&help);
+    FrmAbout about;
+    verifyWindow(&about);
+    FrmPicker shape(FrmPicker::Kind::Shape);
+    verifyWindow(&shape);
+    FrmPicker sms(FrmPicker::Kind::Sms);
+    verifyWindow(&sms);
+}
+
+void CaptionFitTest::wrappedButtonCaptionIsCaught()
+{
+    // The check itself must fail for a caption that cannot fit, or it proves nothing.
+    QWidget window;
+    window.setObjectName(QStringLiteral("probe"));
+    CommandButton button(QStringLiteral("&Copiar al Portapapeles"), &window);
+    button.setObjectName(QStringLiteral("tooSmall"));
+    button.setGeometry(0, 0, 40, 20);
+    const QRect area = button.captionRect();
+    const QRect needed =
+        QFontMetrics(button.font()).boundingRect(area, CommandButton::captionFlags, button.text());
+    QVERIFY(!area.contains(needed));
+}
+
+QTEST_MAIN(CaptionFitTest)
+#include "CaptionFitTest.moc"
