@@ -1,0 +1,94 @@
+#pragma once
+
+#include "SavedFileText.h"
+#include "ui/FrmBox.h"
+#include "ui/FrmOrbanil.h"
+#include "ui/UiServices.h"
+#include "ui/WindowSet.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+namespace orbanil::bench {
+
+// No beep; every question answered "No" (open without saving first), information taken with
+// OK; a warning is a failure of the benchmark itself, so it is printed and the run ends.
+inline UiServices quietServices()
+{
+    return UiServices{[] {},
+                      [](QWidget*, const MessageSpec& spec) {
+                          if (spec.buttons.testFlag(QMessageBox::No))
+                              return QMessageBox::No;
+                          if (spec.icon == QMessageBox::Information)
+                              return QMessageBox::Ok;
+                          std::fprintf(stderr, "unexpected message: %s\n",
+                                       spec.text.toLocal8Bit().constData());
+                          std::exit(2);
+                          return QMessageBox::Ok;
+                      }};
+}
+
+// Runs the event loop until `done` holds; gives up (and ends the run) after `limitMs`.
+inline void waitFor(const std::function<bool()>& done, const char* what, int limitMs = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > limitMs) {
+            std::fprintf(stderr, "timed out waiting for %s\n", what);
+            std::exit(2);
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+// Drains the events already queued (layout, paint) without waiting for new ones.
+inline void settle()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+// From the started dialog to the main window, as a user would: three dimensions, "&Siguiente".
+inline FrmOrbanil& passDialog(WindowSet& windows)
+{
+    FrmBox* box = windows.frmBox();
+    box->txtLong->setText(QStringLiteral("4"));
+    box->txtHeight->setText(QStringLiteral("3"));
+    box->txtWidth->setText(QStringLiteral("3"));
+    waitFor([box] { return box->CmdNext->isEnabled(); }, "Siguiente");
+    box->CmdNext->click();
+    return *windows.frmOrbanil();
+}
+
+// Fills the eleven view values and presses "&Generar Código" once the timer allows it.
+inline void generateBlock(FrmOrbanil& main)
+{
+    const ViewParams p = sampleViewParams();
+    const auto put = [](QLineEdit* field, const std::string& text) {
+        field->setText(QString::fromStdString(text));
+    };
+    put(main.txtShapeFile, p.txtShapeFile);
+    put(main.txtCamPosX, p.txtCamPosX);
+    put(main.txtCamPosY, p.txtCamPosY);
+    put(main.txtCamPosZ, p.txtCamPosZ);
+    put(main.txtRotLimX, p.txtRotLimX);
+    put(main.txtRotLimY, p.txtRotLimY);
+    put(main.txtRotLimZ, p.txtRotLimZ);
+    put(main.txtStaDirX, p.txtStaDirX);
+    put(main.txtStaDirY, p.txtStaDirY);
+    put(main.txtStaDirZ, p.txtStaDirZ);
+    put(main.txtSound, p.txtSound);
+    waitFor([&main] { return main.CmdGenerate->isEnabled(); }, "Generar Código");
+    main.CmdGenerate->click();
+}
+
+} // namespace orbanil::bench
