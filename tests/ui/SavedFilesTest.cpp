@@ -1,0 +1,303 @@
+#include "UiTestSupport.h"
+#include "ui/CodeBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+
+using namespace orbanil;
+using namespace orbanil::testing;
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList listed(const FrmOrbanil* main)
+{
+    QStringList names;
+    for (int i = 0; i < main->File1->count(); ++i)
+        names.append(main->File1->item(i)->text());
+    return names;
+}
+
+void generateExample(FrmOrbanil* main)
+{
+    typeWorkedExample(main);
+    QTRY_VERIFY(main->CmdGenerate->isEnabled());
+    QTest::mouseClick(main->CmdGenerate, Qt::LeftButton);
+}
+
+void saveAs(FrmOrbanil* main, const QString& name)
+{
+    QTRY_VERIFY(main->CmdSaveFile->isEnabled());
+    QTest::mouseClick(main->CmdSaveFile, Qt::LeftButton);
+    main->txtfilename->setText(name);
+    QTest::mouseClick(main->CmdSave, Qt::LeftButton);
+}
+
+void clickListed(FrmOrbanil* main, const QString& name)
+{
+    const QList<QListWidgetItem*> items = main->File1->findItems(name, Qt::MatchExactly);
+    QCOMPARE(items.size(), 1);
+    QTest::mouseClick(main->File1->viewport(), Qt::LeftButton, {},
+                      main->File1->visualItemRect(items.first()).center());
+}
+
+const QString exampleOpened = QStringLiteral("Inside (\r\n"
+                                             "PassengerCabinFile ( interior.s )\r\n"
+                                             "PassengerCabinHeadPos (  0 2.3 -5.25 )\r\n"
+                                             "RotationLimit (  20 60 0 )\r\n"
+                                             "StartDirection ( 10 0 0 )\r\n"
+                                             "Sound ( \"interior.sms\" )\r\n"
+                                             ")\r\n");
+
+} // namespace
+
+class SavedFilesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void saveListAndOpenTheWorkedExample();
+    void questionBeforeReplacingCode_data();
+    void questionBeforeReplacingCode();
+    void failedSaveKeepsCodePanelAndOldFile_data();
+    void failedSaveKeepsCodePanelAndOldFile();
+    void refusedNamesWriteNothing_data();
+    void refusedNamesWriteNothing();
+    void emptyNameSavesDotObnAndEnterDoesNotSave();
+    void listedFileRemovedBeforeOpening();
+    void withoutSelectionTheNamedFileOpens();
+};
+
+void SavedFilesTest::saveListAndOpenTheWorkedExample()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    QVERIFY(listed(main).isEmpty());
+    generateExample(main);
+    QTRY_VERIFY(main->CmdSaveFile->isEnabled());
+    QTest::mouseClick(main->CmdSaveFile, Qt::LeftButton);
+    QVERIFY(main->FraSave->isVisible());
+    QCOMPARE(main->focusWidget(), main->txtfilename);
+    QTest::keyClicks(main->txtfilename, QStringLiteral("vagon"));
+    QTest::mouseClick(main->CmdSave, Qt::LeftButton);
+
+    const QByteArray saved = bytesOf(run.folder.filePath(QStringLiteral("vagon.obn")));
+    QCOMPARE(saved.size(), 194);
+    QCOMPARE(saved, workedExampleCode.toLatin1() + "\r\n");
+    QVERIFY(main->txtCode->isEmpty());
+    QVERIFY(!main->FraSave->isVisible());
+    QCOMPARE(main->txtfilename->text(), QStringLiteral("vagon"));
+    QCOMPARE(listed(main), QStringList{"vagon.obn"});
+    QTRY_VERIFY(!main->CmdSaveFile->isEnabled() && !main->CmdClip->isEnabled());
+
+    QTest::mouseClick(main->CmdOpenFile, Qt::LeftButton);
+    QVERIFY(main->FraOpen->isVisible());
+    QTest::qWait(250);
+    QVERIFY(!main->CmdOpen->isEnabled());
+    clickListed(main, QStringLiteral("vagon.obn"));
+    QCOMPARE(main->lblOpenFile->text(), QStringLiteral("File: vagon.obn"));
+    QTRY_VERIFY(main->CmdOpen->isEnabled());
+    QTest::mouseClick(main->CmdOpen, Qt::LeftButton);
+    QCOMPARE(run.recorded.messages.size(), 1); // the summary only: an empty box asks nothing
+    QCOMPARE(main->txtCode->codeText(), exampleOpened);
+    QCOMPARE(main->txtCode->codeText().size(), 169);
+    QVERIFY(!main->FraOpen->isVisible());
+
+    // "Abrir" stays available for the next time the panel is shown.
+    QTest::mouseClick(main->CmdOpenFile, Qt::LeftButton);
+    QTest::qWait(250);
+    QVERIFY(main->CmdOpen->isEnabled());
+}
+
+void SavedFilesTest::questionBeforeReplacingCode_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Yes") << int(QMessageBox::Yes);
+    QTest::newRow("No") << int(QMessageBox::No);
+}
+
+void SavedFilesTest::questionBeforeReplacingCode()
+{
+    QFETCH(int, answer);
+    StartedRun run;
+    writeBytes(run.folder.filePath(QStringLiteral("a.obn")), "uno, dos\r\n");
+    FrmOrbanil* main = openMainWindow(run);
+    QTest::keyClicks(main->txtCode, QStringLiteral("mine"));
+    QTest::mouseClick(main->CmdOpenFile, Qt::LeftButton);
+    clickListed(main, QStringLiteral("a.obn"));
+    QTRY_VERIFY(main->CmdOpen->isEnabled());
+    run.recorded.answers = {static_cast<QMessageBox::StandardButton>(answer)};
+    QTest::mouseClick(main->CmdOpen, Qt::LeftButton);
+
+    QCOMPARE(run.recorded.messages.size(), 2);
+    const MessageSpec& question = run.recorded.messages.last();
+    QCOMPARE(question.title, QStringLiteral("Open"));
+    QCOMPARE(question.text,
+             QStringLiteral("Do you want save the current code before opening the file?"));
+    QCOMPARE(question.icon, QMessageBox::Question);
+    QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(question.defaultButton, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) {
+        QCOMPARE(main->txtCode->codeText(), QStringLiteral("mine"));
+        QVERIFY(main->FraOpen->isVisible());
+    } else {
+        QCOMPARE(main->txtCode->codeText(), QStringLiteral("uno\r\ndos\r\n"));
+        QVERIFY(!main->FraOpen->isVisible());
+        // The replaced code comes back with Ctrl+Z.
+        QTest::keyClick(main->txtCode, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(main->txtCode->codeText(), QStringLiteral("mine"));
+    }
+}
+
+void SavedFilesTest::failedSaveKeepsCodePanelAndOldFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("expectedInMessage");
+
+    // A folder in the way fails even for root, who ignores permission bits.
+    QTest::newRow("folder in the way") << "carpeta"
+                                       << "nuevo"
+                                       << "carpeta.obn";
+    QTest::newRow("not in Windows-1252") << "viejo"
+                                         << "Ω nuevo"
+                                         << "Windows-1252";
+    QTest::newRow("name too long") << QString(300, QLatin1Char('n')) << "nuevo"
+                                   << "nnnn";
+}
+
+void SavedFilesTest::failedSaveKeepsCodePanelAndOldFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, code);
+    QFETCH(QString, expectedInMessage);
+    StartedRun run;
+    QVERIFY(QDir(run.folder.path()).mkdir(QStringLiteral("carpeta.obn")));
+    writeBytes(run.folder.filePath(QStringLiteral("viejo.obn")), "old\r\n");
+    FrmOrbanil* main = openMainWindow(run);
+    main->txtCode->replaceCodeText(code);
+    saveAs(main, name);
+
+    QCOMPARE(run.recorded.messages.size(), 2);
+    const MessageSpec& warning = run.recorded.messages.last();
+    QCOMPARE(warning.icon, QMessageBox::Warning);
+    QVERIFY2(warning.text.contains(QStringLiteral("No se pudo guardar")), qPrintable(warning.text));
+    QVERIFY2(warning.text.contains(expectedInMessage), qPrintable(warning.text));
+    QCOMPARE(main->txtCode->codeText(), code);
+    QVERIFY(main->FraSave->isVisible());
+    QCOMPARE(bytesOf(run.folder.filePath(QStringLiteral("viejo.obn"))), QByteArray("old\r\n"));
+    QVERIFY(QFileInfo(run.folder.filePath(QStringLiteral("carpeta.obn"))).isDir());
+}
+
+void SavedFilesTest::refusedNamesWriteNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("slash") << "sub/vagon";
+    QTest::newRow("backslash") << "sub\\vagon";
+    QTest::newRow("up a folder") << "../vagon";
+    QTest::newRow("tab") << "va\tgon";
+}
+
+void SavedFilesTest::refusedNamesWriteNothing()
+{
+    QFETCH(QString, name);
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    generateExample(main);
+    saveAs(main, name);
+    QCOMPARE(run.recorded.messages.size(), 2);
+    QCOMPARE(run.recorded.messages.last().title, QStringLiteral("Guardar"));
+    QCOMPARE(run.recorded.messages.last().icon, QMessageBox::Warning);
+    QVERIFY(run.recorded.messages.last().text.startsWith(QStringLiteral("El nombre no puede")));
+    QCOMPARE(main->txtCode->codeText(), workedExampleCode);
+    QVERIFY(main->FraSave->isVisible());
+    QCOMPARE(
+        QDir(run.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QStringList());
+    QVERIFY(!QFile::exists(run.folder.filePath(QStringLiteral("../vagon.obn"))));
+}
+
+void SavedFilesTest::emptyNameSavesDotObnAndEnterDoesNotSave()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    generateExample(main);
+    QTRY_VERIFY(main->CmdSaveFile->isEnabled());
+    QTest::mouseClick(main->CmdSaveFile, Qt::LeftButton);
+    QTest::keyClick(main->txtfilename, Qt::Key_Return);
+    QVERIFY(!QFile::exists(run.folder.filePath(QStringLiteral(".obn"))));
+    QVERIFY(main->FraSave->isVisible());
+    QTest::mouseClick(main->CmdSave, Qt::LeftButton);
+    QCOMPARE(bytesOf(run.folder.filePath(QStringLiteral(".obn"))).size(), 194);
+    QCOMPARE(listed(main), QStringList{".obn"});
+    QVERIFY(main->txtCode->isEmpty());
+}
+
+void SavedFilesTest::listedFileRemovedBeforeOpening()
+{
+    StartedRun run;
+    writeBytes(run.folder.filePath(QStringLiteral("gone.obn")), "x\r\n");
+    writeBytes(run.folder.filePath(QStringLiteral("stays.obn")), "y\r\n");
+    FrmOrbanil* main = openMainWindow(run);
+    QCOMPARE(listed(main), (QStringList{"gone.obn", "stays.obn"}));
+    QTest::keyClicks(main->txtCode, QStringLiteral("mine"));
+    QTest::mouseClick(main->CmdOpenFile, Qt::LeftButton);
+    clickListed(main, QStringLiteral("gone.obn"));
+    QTRY_VERIFY(main->CmdOpen->isEnabled());
+    QVERIFY(QFile::remove(run.folder.filePath(QStringLiteral("gone.obn"))));
+    run.recorded.answers = {QMessageBox::No};
+    QTest::mouseClick(main->CmdOpen, Qt::LeftButton);
+
+    QCOMPARE(run.recorded.messages.size(), 3);
+    const MessageSpec& warning = run.recorded.messages.last();
+    QCOMPARE(warning.title, QStringLiteral("Abrir"));
+    QCOMPARE(warning.icon, QMessageBox::Warning);
+    QVERIFY2(warning.text.contains(QStringLiteral("gone.obn")), qPrintable(warning.text));
+    QCOMPARE(main->txtCode->codeText(), QStringLiteral("mine"));
+    QVERIFY(main->FraOpen->isVisible());
+    QCOMPARE(listed(main), QStringList{"stays.obn"});
+}
+
+void SavedFilesTest::withoutSelectionTheNamedFileOpens()
+{
+    StartedRun run;
+    writeBytes(run.folder.filePath(QStringLiteral("a.obn")), "uno\r\n");
+    FrmOrbanil* main = openMainWindow(run);
+    QTest::mouseClick(main->CmdOpenFile, Qt::LeftButton);
+    clickListed(main, QStringLiteral("a.obn"));
+    // A save reads the list again, so no entry is selected while the label names a.obn.
+    main->txtCode->replaceCodeText(QStringLiteral("otro"));
+    saveAs(main, QStringLiteral("b"));
+    QVERIFY(main->File1->selectedItems().isEmpty());
+    QCOMPARE(main->lblOpenFile->text(), QStringLiteral("File: a.obn"));
+    QTRY_VERIFY(main->CmdOpen->isEnabled());
+    QTest::mouseClick(main->CmdOpen, Qt::LeftButton);
+    QCOMPARE(main->txtCode->codeText(), QStringLiteral("uno\r\n"));
+
+    // The named file gone: the same message, and the code box keeps its text.
+    QVERIFY(QFile::remove(run.folder.filePath(QStringLiteral("a.obn"))));
+    main->txtCode->replaceCodeText(QString());
+    QTest::mouseClick(main->CmdOpenFile, Qt::LeftButton);
+    QTest::mouseClick(main->CmdOpen, Qt::LeftButton);
+    QCOMPARE(run.recorded.messages.last().icon, QMessageBox::Warning);
+    QVERIFY(run.recorded.messages.last().text.contains(QStringLiteral("a.obn")));
+    QVERIFY(main->txtCode->isEmpty());
+    QCOMPARE(listed(main), QStringList{"b.obn"});
+}
+
+QTEST_MAIN(SavedFilesTest)
+#include "SavedFilesTest.moc"
