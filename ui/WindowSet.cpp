@@ -23,6 +23,8 @@ WindowSet::~WindowSet()
     delete m_shape;
     delete m_sms;
     delete m_ayuda;
+    for (const QPointer<QWidget>& window : std::as_const(m_unloading))
+        delete window.data();
 }
 
 bool WindowSet::anyLoaded() const
@@ -44,6 +46,8 @@ template <class Window> void WindowSet::unload(Window*& slot)
     window->hide();
     // The window may be inside one of its own handlers: it is destroyed once that returns.
     window->deleteLater();
+    m_unloading.removeAll(nullptr);
+    m_unloading.append(window);
     if (!anyLoaded())
         emit allUnloaded();
 }

@@ -2,7 +2,10 @@
 
 #include "ui/UiServices.h"
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 #include <filesystem>
 
 namespace orbanil {
@@ -68,6 +71,8 @@ private:
     FrmPicker* m_shape = nullptr;
     FrmPicker* m_sms = nullptr;
     FrmAyuda* m_ayuda = nullptr;
+    // Unloaded windows waiting for their deferred deletion; destroyed with the set at the latest.
+    QList<QPointer<QWidget>> m_unloading;
 };
 
 } // namespace orbanil

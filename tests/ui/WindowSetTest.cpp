@@ -52,6 +52,7 @@ private slots:
     void pickersWriteOnlyTheirOwnField();
     void pickerLeftOpenAfterSalirWritesNowhere();
     void unloadedWindowsAreDestroyed();
+    void windowsAwaitingDeletionGoWithTheSet();
 };
 
 void WindowSetTest::cerrarAtStartEndsTheRun_data()
@@ -236,6 +237,20 @@ void WindowSetTest::unloadedWindowsAreDestroyed()
     QPointer<QWidget> mainWindow = main;
     QTest::mouseClick(main->CmdExit, Qt::LeftButton);
     QTRY_VERIFY(!mainWindow && !box);
+}
+
+void WindowSetTest::windowsAwaitingDeletionGoWithTheSet()
+{
+    // The run may end (QApplication::quit) before the event loop deletes the last window.
+    QPointer<QWidget> box;
+    {
+        StartedRun run;
+        box = run.box();
+        QTest::mouseClick(run.box()->CmdCancel, Qt::LeftButton);
+        QVERIFY(!run.windows->anyLoaded());
+        QVERIFY(box);
+    }
+    QVERIFY(!box);
 }
 
 QTEST_MAIN(WindowSetTest)
