@@ -88,6 +88,11 @@ void FrmBoxTest::dimensionFilter_data()
     QTest::newRow("keypad enter") << "1" << int(Qt::Key_Enter) << "1" << 0;
     QTest::newRow("backspace") << "12" << int(Qt::Key_Backspace) << "1" << 0;
     QTest::newRow("escape") << "1" << int(Qt::Key_Escape) << "1" << 1;
+    // Keys that type nothing pass silently, although Qt gives Tab the text "\t".
+    QTest::newRow("tab") << "1" << int(Qt::Key_Tab) << "1" << 0;
+    QTest::newRow("backtab") << "1" << int(Qt::Key_Backtab) << "1" << 0;
+    QTest::newRow("shift") << "1" << int(Qt::Key_Shift) << "1" << 0;
+    QTest::newRow("f1") << "1" << int(Qt::Key_F1) << "1" << 0;
 }
 
 void FrmBoxTest::dimensionFilter()
