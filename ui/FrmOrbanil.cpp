@@ -301,8 +301,9 @@ void FrmOrbanil::CmdSave_Click()
     }
     FraSave->hide();
     readFileList();
-    // Emptied only now that the file holds the code.
-    txtCode->replaceCodeText(QString());
+    // Emptied only now that the file holds the code, and without an undo record: the file keeps
+    // the text, and recording a large removal line by line costs more than the save itself.
+    txtCode->clear();
 }
 
 void FrmOrbanil::CmdOpenFile_Click()
