@@ -15,9 +15,7 @@ QString typedCharacters(const QKeyEvent& event)
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete)
         return {};
     const Qt::KeyboardModifiers mods = event.modifiers();
-    // Alt and Meta combinations are commands (access keys), never typing.
-    if (mods & (Qt::AltModifier | Qt::MetaModifier))
-        return {};
+    // An Alt combination that no access key took would be typed by the field: it is filtered too.
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         return QString(QChar(13));
     if (key == Qt::Key_Backspace)
