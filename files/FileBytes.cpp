@@ -22,6 +22,13 @@ namespace orbanil {
 
 namespace {
 
+enum class FileKind
+{
+    Regular,
+    Folder,
+    Other
+};
+
 #ifdef _WIN32
 int openForReading(const std::filesystem::path& p)
 {
@@ -35,6 +42,14 @@ long long sizeOf(int fd)
 {
     struct _stat64 st;
     return _fstat64(fd, &st) == 0 ? st.st_size : 0;
+}
+// Devices such as NUL or CON are opened like files.
+FileKind kindOf(int fd)
+{
+    struct _stat64 st;
+    if (_fstat64(fd, &st) != 0 || (st.st_mode & _S_IFMT) == _S_IFREG)
+        return FileKind::Regular;
+    return (st.st_mode & _S_IFMT) == _S_IFDIR ? FileKind::Folder : FileKind::Other;
 }
 long long readSome(int fd, char* data, std::size_t n)
 {
@@ -55,7 +70,8 @@ int closeFile(int fd)
 #else
 int openForReading(const std::filesystem::path& p)
 {
-    return ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: opening a named pipe would otherwise block until someone writes to it.
+    return ::open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
 }
 int createNew(const std::filesystem::path& p)
 {
@@ -65,6 +81,13 @@ long long sizeOf(int fd)
 {
     struct stat st;
     return ::fstat(fd, &st) == 0 ? st.st_size : 0;
+}
+FileKind kindOf(int fd)
+{
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || S_ISREG(st.st_mode))
+        return FileKind::Regular;
+    return S_ISDIR(st.st_mode) ? FileKind::Folder : FileKind::Other;
 }
 long long readSome(int fd, char* data, std::size_t n)
 {
@@ -120,6 +143,13 @@ std::string readFileBytes(const std::filesystem::path& path)
     const int fd = openForReading(path);
     if (fd < 0)
         throw FileError(path, lastError());
+    // A folder, a device or a pipe: /dev/zero would be read until memory runs out.
+    if (const FileKind kind = kindOf(fd); kind != FileKind::Regular) {
+        closeFile(fd);
+        if (kind == FileKind::Folder)
+            throw FileError(path, std::make_error_code(std::errc::is_a_directory));
+        throw FileError(path, "no es un archivo normal");
+    }
     // Sized from the file; it still grows if the file grows while being read.
     std::string bytes(static_cast<std::size_t>(std::max(sizeOf(fd), 0LL)) + 1, '\0');
     std::size_t total = 0;

@@ -6,10 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 namespace orbanil {
 namespace {
 
@@ -167,24 +163,6 @@ TEST(CodeFile, FailedSaveLeavesNoTraceAndSaysWhy)
     }
     EXPECT_EQ(readBytes(folder / "carpeta.obn" / "dentro"), "kept");
 }
-
-#ifndef _WIN32
-TEST(CodeFile, ExistingFileSurvivesAFolderThatCannotBeWritten)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes anywhere";
-    TempFolder folder;
-    const auto path = folder / "x.obn";
-    writeBytes(path, "old\r\n");
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    EXPECT_THROW(saveCodeFile(path, "new"), FileError);
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add);
-    EXPECT_EQ(readBytes(path), "old\r\n");
-    EXPECT_EQ(folder.entryCount(), 1);
-}
-#endif
 
 TEST(CodeFile, OpeningFailuresNameTheFile)
 {
