@@ -63,6 +63,10 @@ FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services)
     for (QLineEdit* field :
          {txtRotLimX, txtRotLimY, txtRotLimZ, txtStaDirX, txtStaDirY, txtStaDirZ})
         m_digitsOnlyFilter->watch(field);
+    auto* altLetters = new AltLetterFilter(m_services.beep, this);
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{txtShapeFile, txtSound, txtfilename, txtCode})
+        altLetters->watch(field);
 
     connect(Timer1, &QTimer::timeout, this, &FrmOrbanil::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &FrmOrbanil::Timer2_Timer);

@@ -89,4 +89,27 @@ bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
+AltLetterFilter::AltLetterFilter(std::function<void()> beep, QObject* parent)
+    : QObject(parent), m_beep(std::move(beep))
+{}
+
+void AltLetterFilter::watch(QWidget* field)
+{
+    field->installEventFilter(this);
+}
+
+bool AltLetterFilter::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Ctrl+Alt is AltGr on Windows keyboards and types real characters.
+    const Qt::KeyboardModifiers mods = key->modifiers();
+    if (!(mods & Qt::AltModifier) || (mods & Qt::ControlModifier) || key->text().isEmpty())
+        return false;
+    if (m_beep)
+        m_beep();
+    return true;
+}
+
 } // namespace orbanil

@@ -36,4 +36,21 @@ private:
     std::function<void()> m_beep;
 };
 
+// Free-text fields type any character, but not the letter of an Alt combination that no
+// access key took: that beeps, as it does in the filtered fields.
+class AltLetterFilter : public QObject
+{
+    Q_OBJECT
+public:
+    AltLetterFilter(std::function<void()> beep, QObject* parent);
+
+    void watch(QWidget* field);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void()> m_beep;
+};
+
 } // namespace orbanil

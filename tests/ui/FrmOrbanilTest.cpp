@@ -21,6 +21,7 @@ private slots:
     void generateWritesTheWorkedExample();
     void numericFieldFilters_data();
     void numericFieldFilters();
+    void unmatchedAltLettersAreNotTyped();
     void clipboardGetsTheExactCodeText();
     void codeBoxReplacementsAreUndoable();
     void typingCodeEnablesCopyAndSave();
@@ -217,6 +218,30 @@ void FrmOrbanilTest::numericFieldFilters()
     QTest::keyClick(edit, static_cast<Qt::Key>(key));
     QCOMPARE(edit->text(), after);
     QCOMPARE(run.recorded.beeps, beeps);
+}
+
+void FrmOrbanilTest::unmatchedAltLettersAreNotTyped()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    main->txtCode->replaceCodeText(QStringLiteral("x"));
+    QTRY_VERIFY(main->CmdSaveFile->isEnabled());
+    QTest::mouseClick(main->CmdSaveFile, Qt::LeftButton);
+    for (QLineEdit* edit : {main->txtShapeFile, main->txtSound, main->txtfilename}) {
+        edit->setText(QStringLiteral("1"));
+        run.recorded.beeps = 0;
+        // Alt+U is no access key here: X11 would otherwise type the "u".
+        QTest::keyClick(edit, Qt::Key_U, Qt::AltModifier);
+        QCOMPARE(edit->text(), QStringLiteral("1"));
+        QCOMPARE(run.recorded.beeps, 1);
+        // AltGr arrives as Ctrl+Alt on Windows and types its character.
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_2, QStringLiteral("@"),
+                            Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(edit->text(), QStringLiteral("1@"));
+        QCOMPARE(run.recorded.beeps, 1);
+    }
+    QTest::keyClick(main->txtCode, Qt::Key_U, Qt::AltModifier);
+    QCOMPARE(main->txtCode->codeText(), QStringLiteral("x"));
 }
 
 void FrmOrbanilTest::clipboardGetsTheExactCodeText()
