@@ -49,6 +49,29 @@ bool hasSavedExtension(std::string_view name)
     return tail == ".obn";
 }
 
+#ifdef _WIN32
+// Whether Windows takes a file named name + ".obn" for a device (CON, NUL, COM1 ...): it looks at
+// the part before the first dot, trailing blanks left out, in any case. Writing there loses the
+// code.
+bool isDeviceName(std::string_view name)
+{
+    std::string base(name.substr(0, name.find('.')));
+    while (!base.empty() && base.back() == ' ')
+        base.pop_back();
+    for (char& c : base)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL")
+        return true;
+    if (!base.starts_with("COM") && !base.starts_with("LPT"))
+        return false;
+    const std::string_view number = std::string_view(base).substr(3);
+    // A digit, or the superscripts ¹ ² ³ that Windows reads as digits there.
+    return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') || number == "\u00B9" ||
+           number == "\u00B2" || number == "\u00B3";
+}
+#endif
+
 } // namespace
 
 std::filesystem::path savedFilePath(const std::filesystem::path& folder, std::string_view name)
@@ -74,6 +97,11 @@ std::optional<std::string> savedNameProblem(std::string_view name)
             return "El nombre no puede llevar el carácter «" + std::string(1, c) + "».";
 #endif
     }
+#ifdef _WIN32
+    if (isDeviceName(name))
+        return "El nombre no puede ser el de un dispositivo de Windows (CON, PRN, AUX, NUL, "
+               "COM0 a COM9, LPT0 a LPT9).";
+#endif
     return std::nullopt;
 }
 

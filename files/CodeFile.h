@@ -12,8 +12,8 @@ namespace orbanil {
 std::filesystem::path savedFilePath(const std::filesystem::path& folder, std::string_view name);
 
 // A Spanish sentence saying why a typed name cannot be used for saving (a folder part, a
-// control character, or on Windows one of <>:"|?*); nothing when it can. An empty name is
-// usable: it makes the file ".obn".
+// control character, or on Windows one of <>:"|?* or a device name such as CON); nothing when
+// it can. An empty name is usable: it makes the file ".obn".
 std::optional<std::string> savedNameProblem(std::string_view name);
 
 // Writes the code text and one CR LF in Windows-1252, atomically. A character that

@@ -12,6 +12,11 @@
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#ifndef NOMINMAX
+#define NOMINMAX // std::min, not the macro
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,7 +37,30 @@ enum class FileKind
 #ifdef _WIN32
 int openForReading(const std::filesystem::path& p)
 {
-    return _wopen(p.c_str(), _O_RDONLY | _O_BINARY);
+    const int fd = _wopen(p.c_str(), _O_RDONLY | _O_BINARY);
+    // Windows answers "access denied" for a folder; the user is told it is a folder.
+    if (fd < 0 && errno == EACCES) {
+        std::error_code ignored;
+        if (std::filesystem::is_directory(p, ignored))
+            errno = EISDIR;
+    }
+    return fd;
+}
+// Replaces target in one step. std::filesystem::rename reports most failures there as an
+// input/output error; Windows' own code says what went wrong (name too long, folder gone...).
+std::error_code moveOver(const std::filesystem::path& from, const std::filesystem::path& target)
+{
+    if (MoveFileExW(from.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    const DWORD code = GetLastError();
+    std::error_code ignored;
+    if (code == ERROR_ACCESS_DENIED && std::filesystem::is_directory(target, ignored))
+        return std::make_error_code(std::errc::is_a_directory);
+    // A name beyond what Windows takes comes back as "path not found", "invalid name"...
+    if (target.filename().native().size() > 255 || target.native().size() >= MAX_PATH)
+        return std::make_error_code(std::errc::filename_too_long);
+    return {static_cast<int>(code), std::system_category()};
 }
 int createNew(const std::filesystem::path& p)
 {
@@ -68,6 +96,12 @@ int closeFile(int fd)
     return _close(fd);
 }
 #else
+std::error_code moveOver(const std::filesystem::path& from, const std::filesystem::path& target)
+{
+    std::error_code error;
+    std::filesystem::rename(from, target, error);
+    return error;
+}
 int openForReading(const std::filesystem::path& p)
 {
     // Without waiting: opening a named pipe would otherwise block until someone writes to it.
@@ -193,7 +227,7 @@ void replaceFileAtomically(const std::filesystem::path& path, std::string_view b
     if (closeFile(fd) != 0 && !failure)
         failure = lastError();
     if (!failure)
-        std::filesystem::rename(temporary, path, failure);
+        failure = moveOver(temporary, path);
     if (failure) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);

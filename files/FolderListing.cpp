@@ -7,6 +7,14 @@
 #include <string>
 #include <system_error>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX // std::min, not the macro
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace orbanil {
@@ -64,9 +72,36 @@ std::string unescapeMountField(std::string_view field)
     return out;
 }
 
-template <typename Char> Char foldCase(Char c)
+#ifdef _WIN32
+// Windows compares file names by their upper-case forms, letters beyond ASCII included ("ñ" is
+// "Ñ"), independently of the user's language.
+wchar_t foldCase(wchar_t c)
 {
-    return (c >= Char('A') && c <= Char('Z')) ? static_cast<Char>(c - Char('A') + Char('a')) : c;
+    wchar_t upper = c;
+    return LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, &c, 1, &upper, 1, nullptr, nullptr,
+                         0) == 1
+               ? upper
+               : c;
+}
+#else
+// Names elsewhere are bytes; only ASCII letters are folded, so that "*.s" takes "CAB.S".
+char foldCase(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+#endif
+
+// One folder or file name against another, as the file system compares them.
+bool sameName(const fs::path& a, const fs::path& b)
+{
+#ifdef _WIN32
+    const auto& x = a.native();
+    const auto& y = b.native();
+    return std::equal(x.begin(), x.end(), y.begin(), y.end(),
+                      [](wchar_t l, wchar_t r) { return foldCase(l) == foldCase(r); });
+#else
+    return a == b;
+#endif
 }
 
 template <typename Char>
@@ -137,12 +172,19 @@ std::optional<std::vector<fs::path>> listNames(const fs::path& folder, Keep keep
 
 bool startsWithFolder(const fs::path& folder, const fs::path& root)
 {
-    auto f = folder.begin();
-    for (auto r = root.begin(); r != root.end(); ++r, ++f) {
+    // Drive and root separator apart: Windows writes that separator as "/" or "\".
+    if (!sameName(folder.root_name(), root.root_name()) ||
+        folder.has_root_directory() != root.has_root_directory()) {
+        return false;
+    }
+    const fs::path rest = folder.relative_path();
+    const fs::path start = root.relative_path();
+    auto f = rest.begin();
+    for (auto r = start.begin(); r != start.end(); ++r, ++f) {
         if (r->empty()) {
-            continue; // the trailing separator of "C:\" style roots
+            continue; // a trailing separator
         }
-        if (f == folder.end() || *f != *r) {
+        if (f == rest.end() || !sameName(*f, *r)) {
             return false;
         }
     }
@@ -222,8 +264,11 @@ fs::path volumeStartFolder(const fs::path& root)
 #ifdef _WIN32
     // "D:" alone names the drive's current folder.
     std::error_code error;
-    fs::path folder = fs::absolute(root.root_name(), error);
-    return error ? root : folder;
+    const fs::path folder = fs::absolute(root.root_name(), error).lexically_normal();
+    if (error)
+        return root;
+    // Without the trailing separator, as every other folder is named.
+    return folder.has_filename() || folder == folder.root_path() ? folder : folder.parent_path();
 #else
     return root;
 #endif
@@ -257,8 +302,8 @@ std::vector<fs::path> pathFromRoot(const fs::path& folder)
 bool nameMatches(const fs::path& name, std::string_view pattern)
 {
     using Char = fs::path::value_type;
-    const std::basic_string<Char> widePattern(pattern.begin(), pattern.end());
-    return globMatches<Char>(name.native(), widePattern);
+    const fs::path patternPath(std::u8string(pattern.begin(), pattern.end()));
+    return globMatches<Char>(name.native(), patternPath.native());
 }
 
 void sortNames(std::vector<fs::path>& names)

@@ -211,6 +211,27 @@ TEST(SavedNameProblem, RefusesFolderPartsAndControlCharacters)
 #endif
 }
 
+// Windows takes these for devices whatever follows the first dot, so writing there would lose
+// the code; elsewhere they are ordinary names.
+TEST(SavedNameProblem, WindowsDeviceNames)
+{
+    const char* devices[] = {"CON",     "con",  "Nul",     "aux",       "PRN",
+                             "com1",    "COM9", "lpt1",    "LPT9",      "COM0",
+                             "con.bak", "nul ", "prn  .x", "COM\u00B9", "lpt\u00B3"};
+    for (const char* name : devices) {
+#ifdef _WIN32
+        const std::optional<std::string> problem = savedNameProblem(name);
+        ASSERT_TRUE(problem.has_value()) << name;
+        EXPECT_NE(problem->find("dispositivo"), std::string::npos) << *problem;
+#else
+        EXPECT_EQ(savedNameProblem(name), std::nullopt) << name;
+#endif
+    }
+    for (const char* name :
+         {"console", "CONX", "COM10", "LPT", "nulo", "a.con", "COMA", "auxiliar"})
+        EXPECT_EQ(savedNameProblem(name), std::nullopt) << name;
+}
+
 TEST(ListSavedFiles, ObnInAnyCaseHiddenIncludedSorted)
 {
     TempFolder folder;

@@ -30,7 +30,11 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
-    std::filesystem::path operator/(std::string_view name) const { return m_path / name; }
+    // The name is UTF-8, as every text of the program; Windows would read it in its code page.
+    std::filesystem::path operator/(std::string_view name) const
+    {
+        return m_path / std::u8string(name.begin(), name.end());
+    }
 
     int entryCount() const
     {
