@@ -1,41 +1,120 @@
-// Any bytes read as a saved code file or a help file give valid UTF-8 made of CR LF lines.
+// Any bytes read as a saved code file or a help file give valid UTF-8 made of CR LF lines,
+// built only from the file's own characters, in their order.
 #include "files/CodeFile.h"
 #include "files/HelpFile.h"
 #include "files/Windows1252.h"
+#include "fuzz/FuzzCheck.h"
 
+#include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 namespace {
 
-void check(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
+using orbanil::fuzz::isValidUtf8;
 
-void checkText(std::string_view bytes, const std::string& text)
+void checkCrLfLines(std::string_view bytes, std::string_view text)
 {
-    // Every character came from Windows-1252, so it goes back there.
-    check(orbanil::utf8ToWindows1252(text).ok());
-    check(text.empty() == bytes.empty());
-    check(text.empty() || text.ends_with("\r\n"));
+    FUZZ_CHECK(isValidUtf8(text));
+    FUZZ_CHECK(text.empty() == bytes.empty());
+    FUZZ_CHECK(text.empty() || text.ends_with("\r\n"));
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r')
-            check(i + 1 < text.size() && text[i + 1] == '\n');
+            FUZZ_CHECK(i + 1 < text.size() && text[i + 1] == '\n');
         if (text[i] == '\n')
-            check(i > 0 && text[i - 1] == '\r');
+            FUZZ_CHECK(i > 0 && text[i - 1] == '\r');
     }
+}
+
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// Line ends in the file: CR LF, a lone CR and a lone LF count one each.
+std::size_t lineEndsIn(std::string_view bytes)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && bytes.substr(i + 1, 1) != "\n"))
+            ++count;
+    return count;
+}
+
+// The text's lines back in Windows-1252, without line ends.
+std::string fileBytesWithoutLineEnds(std::string_view text)
+{
+    const orbanil::Utf8ToWindows1252Result encoded = orbanil::utf8ToWindows1252(text);
+    FUZZ_CHECK(encoded.ok());
+    std::string kept;
+    for (const char c : encoded.bytes)
+        if (!isLineEnd(c))
+            kept += c;
+    return kept;
+}
+
+bool isSubsequence(std::string_view part, std::string_view whole)
+{
+    std::size_t from = 0;
+    for (const char c : part) {
+        from = whole.find(c, from);
+        if (from == std::string_view::npos)
+            return false;
+        ++from;
+    }
+    return true;
+}
+
+// The file's bytes without those that end a field, as one field read: blanks and tabs before
+// it are skipped; between quotes it keeps commas and blanks and loses the quotes.
+void checkOneField(std::string_view bytes)
+{
+    std::string quoted;
+    for (const char c : bytes)
+        if (c != '"' && !isLineEnd(c))
+            quoted += c;
+    std::string plain;
+    for (const char c : quoted)
+        if (c != ',')
+            plain += c;
+    const std::string expected = orbanil::windows1252ToUtf8(quoted) + "\r\n";
+    FUZZ_CHECK(orbanil::codeTextFromBytes(" \t\"" + quoted + "\"") == expected);
+    FUZZ_CHECK(orbanil::codeTextFromBytes(" \t\"" + quoted + "\"\r\n") == expected);
+    const std::size_t firstKept = plain.find_first_not_of(" \t");
+    const std::string unblanked = firstKept == std::string::npos ? "" : plain.substr(firstKept);
+    FUZZ_CHECK(orbanil::codeTextFromBytes(" \t" + plain) ==
+               orbanil::windows1252ToUtf8(unblanked) + "\r\n");
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    checkText(bytes, orbanil::codeTextFromBytes(bytes));
-    checkText(bytes, orbanil::helpTextFromBytes(bytes));
+    const std::string_view bytes = orbanil::fuzz::bytesOf(data, size);
+    const std::size_t lineEnds = lineEndsIn(bytes);
+
+    // Fields drop blanks, quotes and separators but never invent or reorder a character, and
+    // each one ends at a comma, a line end or the end of the file.
+    const std::string code = orbanil::codeTextFromBytes(bytes);
+    checkCrLfLines(bytes, code);
+    FUZZ_CHECK(isSubsequence(fileBytesWithoutLineEnds(code), bytes));
+    std::size_t commas = 0;
+    for (const char c : bytes)
+        commas += c == ',' ? 1 : 0;
+    FUZZ_CHECK(lineEndsIn(code) <= commas + lineEnds + 1);
+    checkOneField(bytes);
+
+    // Help lines keep every character; only the line ends change form, and a last line
+    // without one gains it.
+    const std::string help = orbanil::helpTextFromBytes(bytes);
+    checkCrLfLines(bytes, help);
+    std::string withoutLineEnds;
+    for (const char c : bytes)
+        if (!isLineEnd(c))
+            withoutLineEnds += c;
+    FUZZ_CHECK(fileBytesWithoutLineEnds(help) == withoutLineEnds);
+    const bool lastLineOpen = !bytes.empty() && !isLineEnd(bytes.back());
+    FUZZ_CHECK(lineEndsIn(help) == lineEnds + (lastLineOpen ? 1 : 0));
     return 0;
 }

@@ -1,0 +1,63 @@
+// The Inside block on any eleven texts: the fixed text plus each text once, in field order,
+// seven lines joined by CR LF.
+#include "core/InsideBlock.h"
+#include "fuzz/FuzzCheck.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <fuzzer/FuzzedDataProvider.h>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// The worked example's 192 characters less its 40 characters of values.
+constexpr std::size_t fixedTextLength = 152;
+
+std::size_t crLfCount(std::string_view text)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
+         at = text.find("\r\n", at + 2))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    // Ten texts each end at a backslash followed by anything but a backslash ("\\" is one
+    // backslash); the sound file takes the rest.
+    FuzzedDataProvider provider(data, size);
+    orbanil::ViewParams p;
+    const std::array<std::string*, 11> fields = {
+        &p.txtShapeFile, &p.txtCamPosX, &p.txtCamPosY, &p.txtCamPosZ, &p.txtRotLimX, &p.txtRotLimY,
+        &p.txtRotLimZ,   &p.txtStaDirX, &p.txtStaDirY, &p.txtStaDirZ, &p.txtSound};
+    for (std::size_t i = 0; i + 1 < fields.size(); ++i)
+        *fields[i] = provider.ConsumeRandomLengthString();
+    p.txtSound = provider.ConsumeRemainingBytesAsString();
+
+    const std::string block = orbanil::generateInside(p);
+    std::size_t valueLength = 0;
+    std::size_t valueLineEnds = 0;
+    for (const std::string* field : fields) {
+        valueLength += field->size();
+        valueLineEnds += crLfCount(*field);
+    }
+    FUZZ_CHECK(block.size() == fixedTextLength + valueLength);
+    FUZZ_CHECK(block.starts_with("Inside (\r\n"));
+    FUZZ_CHECK(block.ends_with("\r\n)"));
+    // Blanks and quotes stand on both sides of every value, so values add no line end and
+    // join none with the block's own six.
+    FUZZ_CHECK(crLfCount(block) == 6 + valueLineEnds);
+    // Every value is there unchanged, after the one before it.
+    std::size_t from = 0;
+    for (const std::string* field : fields) {
+        from = block.find(*field, from);
+        FUZZ_CHECK(from != std::string::npos);
+        from += field->size();
+    }
+    return 0;
+}
