@@ -1,8 +1,7 @@
+#include "ui/ProgramFolder.h"
 #include "ui/WindowSet.h"
 
 #include <QApplication>
-
-#include <filesystem>
 
 int main(int argc, char* argv[])
 {
@@ -10,8 +9,7 @@ int main(int argc, char* argv[])
     // The window set, not the last visible window, decides when the run is over.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    orbanil::WindowSet windows(
-        std::filesystem::path(QApplication::applicationDirPath().toStdU16String()));
+    orbanil::WindowSet windows(orbanil::programFolder());
     QObject::connect(&windows, &orbanil::WindowSet::allUnloaded, &app, &QApplication::quit);
     windows.start();
     return QApplication::exec();
