@@ -251,6 +251,24 @@ TEST(ListSavedFiles, ObnInAnyCaseHiddenIncludedSorted)
     EXPECT_EQ(listSavedFiles(folder.path()), expected);
 }
 
+// Windows takes "BLOQUE" and "bloque" for one file, so the second save replaces the first;
+// elsewhere they are two files.
+TEST(ListSavedFiles, NamesDifferingInCaseAreOneFileWhereTheSystemSaysSo)
+{
+#ifdef _WIN32
+    constexpr bool oneFile = true;
+#else
+    constexpr bool oneFile = false;
+#endif
+    TempFolder folder;
+    saveCodeFile(savedFilePath(folder.path(), "bloque"), "uno");
+    saveCodeFile(savedFilePath(folder.path(), "BLOQUE"), "dos");
+    EXPECT_EQ(listSavedFiles(folder.path()).size(), oneFile ? 1u : 2u);
+    EXPECT_EQ(readCodeFile(savedFilePath(folder.path(), "bloque")),
+              oneFile ? "dos\r\n" : "uno\r\n");
+    EXPECT_EQ(folder.entryCount(), oneFile ? 1 : 2); // no temporary left behind
+}
+
 TEST(ListSavedFiles, SavedFileShowsAndUnreadableFolderIsReported)
 {
     TempFolder folder;
