@@ -77,6 +77,8 @@ std::string unescapeMountField(std::string_view field)
 // "Ñ"), independently of the user's language.
 wchar_t foldCase(wchar_t c)
 {
+    if (c < 0x80) // ASCII, most of every name, without a call into the system
+        return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c;
     wchar_t upper = c;
     return LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, &c, 1, &upper, 1, nullptr, nullptr,
                          0) == 1
