@@ -13,7 +13,8 @@ std::optional<double> readDimension(std::string_view text);
 
 // Writes a number with a decimal comma: at most 15 significant digits, no trailing
 // zeros, "0," below one, "-" for negatives, minus zero as "0", never an exponent
-// (1e20 is "100000000000000000000"), so every finite result reads back.
+// (1e20 is "100000000000000000000"), so a result reads back, but for magnitudes that
+// round at 15 digits past the largest double (1.7976931348623157e308 and near).
 std::string writeNumber(double value);
 
 } // namespace orbanil
