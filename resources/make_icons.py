@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
 """Draws Orbanil's three 32x32 icons and writes them as PNG (standard library only).
 
-program.png - true colour with alpha: a passenger wagon on its rails; program_pixels.inc holds
-              the same pixels as 0xAARRGGBB words, compiled into the program's start-up.
+program.png - true colour with alpha: a passenger wagon on its rails.
 about.png   - 256-colour palette: an information sign with a small rail.
 ayuda.png   - 16-colour palette (the classic VGA colours): a book with a question mark.
 
@@ -108,20 +107,6 @@ def draw_program(path):
                 row += b"\x00\x00\x00\x00"
         rows.append(bytes(row))
     write_png(path, SIZE, SIZE, 6, 8, rows)
-    write_argb_words(os.path.join(os.path.dirname(path), "program_pixels.inc"), rows)
-
-
-def write_argb_words(path, rows):
-    """RGBA rows as a C++ initializer list of 0xAARRGGBB words, eight to a line."""
-    words = []
-    for row in rows:
-        for i in range(0, len(row), 4):
-            r, g, b, a = row[i:i + 4]
-            words.append(f"0x{a:02x}{r:02x}{g:02x}{b:02x}u")
-    lines = [", ".join(words[i:i + 8]) + "," for i in range(0, len(words), 8)]
-    with open(path, "w", newline="\n") as out:
-        out.write("// Written by make_icons.py from the drawing of program.png.\n")
-        out.write("\n".join(lines) + "\n")
 
 
 # ---- palette icons -----------------------------------------------------------------------

@@ -1,9 +1,6 @@
 #include "ui/Icons.h"
 
-#include <QImage>
 #include <QString>
-#include <cstdint>
-#include <iterator>
 
 // Q_INIT_RESOURCE cannot be used inside a namespace; this registers the images compiled
 // into the static library, which the linker would otherwise leave unregistered.
@@ -22,14 +19,6 @@ QPixmap resourcePixmap(const char* name)
     static_cast<void>(registered);
     return QPixmap(QStringLiteral(":/orbanil/") + QString::fromLatin1(name));
 }
-
-// The program icon is on screen at start-up, where decoding a PNG would first make Qt look
-// through its image format plugins: its pixels are compiled in instead.
-constexpr std::uint32_t programPixels[] = {
-#include "resources/icons/program_pixels.inc"
-};
-constexpr int programSide = 32;
-static_assert(std::size(programPixels) == programSide * programSide);
 
 } // namespace
 
@@ -50,9 +39,7 @@ QIcon ayudaIcon()
 
 QPixmap programPicture()
 {
-    const QImage image(reinterpret_cast<const uchar*>(programPixels), programSide, programSide,
-                       QImage::Format_ARGB32);
-    return QPixmap::fromImage(image);
+    return resourcePixmap("program.png");
 }
 
 } // namespace orbanil
