@@ -1,6 +1,7 @@
 #include "ui/FixedWindow.h"
 
 #include "ui/CommandButton.h"
+#include "ui/FrameStyle.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -57,6 +58,11 @@ QGroupBox* FixedWindow::addFrame(QWidget* container, const char* name, const QSt
 {
     auto* frame = new QGroupBox(caption, container);
     frame->setObjectName(QLatin1String(name));
+    if (!m_frameStyle) {
+        m_frameStyle = new FrameStyle;
+        m_frameStyle->setParent(this);
+    }
+    frame->setStyle(m_frameStyle);
     m_twips.place(frame, left, top, width, height);
     return frame;
 }

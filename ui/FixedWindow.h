@@ -9,6 +9,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStyle;
 
 namespace orbanil {
 
@@ -49,6 +50,7 @@ protected:
 private:
     Twips m_twips;
     bool m_placed = false;
+    QStyle* m_frameStyle = nullptr; // shared by the window's frames, made with the first
 };
 
 } // namespace orbanil
