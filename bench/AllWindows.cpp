@@ -6,6 +6,7 @@
 #include "ui/FrmAbout.h"
 #include "ui/FrmAyuda.h"
 #include "ui/FrmPicker.h"
+#include "ui/ProgramFolder.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -49,8 +50,7 @@ int main(int argc, char* argv[])
     const bool idle = argc > 1 && std::strcmp(argv[1], "idle") == 0;
     const double idleSeconds = argc > 2 ? std::stod(argv[2]) : 20.0;
 
-    WindowSet windows(std::filesystem::path(QApplication::applicationDirPath().toStdU16String()),
-                      bench::quietServices());
+    WindowSet windows(programFolder(), bench::quietServices());
     windows.start();
     FrmOrbanil& main = bench::passDialog(windows);
     bench::generateBlock(main);

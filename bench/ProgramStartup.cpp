@@ -2,18 +2,17 @@
 // dimensions dialog is on screen.
 #include "ExposeQuit.h"
 #include "ui/FrmBox.h"
+#include "ui/ProgramFolder.h"
 #include "ui/WindowSet.h"
 
 #include <QApplication>
-#include <filesystem>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 
-    orbanil::WindowSet windows(
-        std::filesystem::path(QApplication::applicationDirPath().toStdU16String()));
+    orbanil::WindowSet windows(orbanil::programFolder());
     QObject::connect(&windows, &orbanil::WindowSet::allUnloaded, &app, &QApplication::quit);
     windows.start();
     // The dialog's expose is queued by the platform, so watching it after start() sees it.
