@@ -132,6 +132,16 @@ Utf8ToWindows1252Result utf8ToWindows1252(std::string_view utf8)
     Utf8ToWindows1252Result result;
     result.bytes.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
+        // A run of ASCII is the same bytes in both encodings: copied at once.
+        const auto nonAscii =
+            std::find_if(utf8.begin() + static_cast<std::ptrdiff_t>(i), utf8.end(),
+                         [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; });
+        const auto run = static_cast<std::size_t>(nonAscii - utf8.begin()) - i;
+        if (run > 0) {
+            result.bytes.append(utf8.substr(i, run));
+            i += run;
+            continue;
+        }
         const std::optional<char32_t> c = nextCodePoint(utf8, i);
         if (!c) {
             result.invalidUtf8 = true;
