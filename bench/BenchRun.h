@@ -23,13 +23,13 @@ namespace orbanil::bench {
 inline UiServices quietServices()
 {
     return UiServices{[] {},
-                      [](QWidget*, const MessageSpec& spec) {
-                          if (spec.buttons.testFlag(QMessageBox::No))
+                      [](QWidget*, const Message& message) {
+                          if (message.buttons.testFlag(QMessageBox::No))
                               return QMessageBox::No;
-                          if (spec.icon == QMessageBox::Information)
+                          if (message.icon == QMessageBox::Information)
                               return QMessageBox::Ok;
                           std::fprintf(stderr, "unexpected message: %s\n",
-                                       spec.text.toLocal8Bit().constData());
+                                       message.text.toLocal8Bit().constData());
                           std::exit(2);
                           return QMessageBox::Ok;
                       }};

@@ -91,8 +91,8 @@ void FrmBox::CmdNext_Click()
         return;
     }
     m_services.message(this,
-                       MessageSpec{QStringLiteral("Dimensiones"), QString::fromStdString(*summary),
-                                   QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok});
+                       Message{QStringLiteral("Dimensiones"), QString::fromStdString(*summary),
+                               QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok});
     emit nextAccepted();
 }
 
@@ -104,8 +104,8 @@ void FrmBox::warnUnreadable(QLineEdit* field, const QString& fieldName)
             : QStringLiteral("%1 «%2» no es un número válido.").arg(fieldName, field->text());
     const QString text =
         problem + QStringLiteral(" Escriba un número con coma decimal, por ejemplo 2,9.");
-    m_services.message(this, MessageSpec{QStringLiteral("Dimensiones"), text, QMessageBox::Warning,
-                                         QMessageBox::Ok, QMessageBox::Ok});
+    m_services.message(this, Message{QStringLiteral("Dimensiones"), text, QMessageBox::Warning,
+                                     QMessageBox::Ok, QMessageBox::Ok});
     field->setFocus();
     field->selectAll();
 }

@@ -331,10 +331,10 @@ void FrmOrbanil::CmdOpen_Click()
 {
     if (!txtCode->isEmpty()) {
         const QMessageBox::StandardButton answer = m_services.message(
-            this, MessageSpec{
-                      QStringLiteral("Open"),
-                      QStringLiteral("Do you want save the current code before opening the file?"),
-                      QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
+            this,
+            Message{QStringLiteral("Open"),
+                    QStringLiteral("Do you want save the current code before opening the file?"),
+                    QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
         if (answer != QMessageBox::No)
             return;
     }
@@ -379,7 +379,7 @@ void FrmOrbanil::readFileList()
 void FrmOrbanil::warn(const QString& title, const QString& text)
 {
     m_services.message(
-        this, MessageSpec{title, text, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok});
+        this, Message{title, text, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok});
 }
 
 } // namespace orbanil

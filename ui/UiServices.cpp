@@ -4,17 +4,17 @@
 
 namespace orbanil {
 
-QMessageBox::StandardButton showMessage(QWidget* parent, const MessageSpec& spec)
+QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message)
 {
     // Message texts use CR LF like every text of the program; the label breaks lines at LF.
-    QString text = spec.text;
+    QString text = message.text;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QMessageBox box(spec.icon, spec.title, text, spec.buttons, parent);
+    QMessageBox box(message.icon, message.title, text, message.buttons, parent);
     // Texts that hold typed input or file names are never read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setObjectName(QStringLiteral("messageBox"));
-    if (spec.defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(spec.defaultButton);
+    if (message.defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(message.defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -6,7 +6,8 @@
 
 namespace orbanil {
 
-struct MessageSpec
+// What a message box shows and the answers it offers.
+struct Message
 {
     QString title;
     QString text;
@@ -20,13 +21,13 @@ struct MessageSpec
 struct UiServices
 {
     std::function<void()> beep;
-    std::function<QMessageBox::StandardButton(QWidget* parent, const MessageSpec&)> message;
+    std::function<QMessageBox::StandardButton(QWidget* parent, const Message&)> message;
 };
 
 // The real beep and a real modal message box.
 UiServices defaultUiServices();
 
 // The one place a message box is built and shown.
-QMessageBox::StandardButton showMessage(QWidget* parent, const MessageSpec& spec);
+QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message);
 
 } // namespace orbanil

@@ -135,7 +135,7 @@ struct FaultRun
         return windows->frmOrbanil();
     }
 
-    const MessageSpec& lastMessage() const { return recorded.messages.last(); }
+    const Message& lastMessage() const { return recorded.messages.last(); }
 };
 
 // Puts a listed file or the program folder in the state of fault; says why it cannot, if so.
@@ -364,7 +364,7 @@ void FileFaultUiTest::failedOpenKeepsCodeAndReadsTheListAgain()
 
     const bool folderGone = fault == Fault::FolderRemoved || fault == Fault::FolderNowAFile;
     QCOMPARE(run.recorded.messages.size(), folderGone ? 4 : 3);
-    const MessageSpec& warning = run.recorded.messages.at(2);
+    const Message& warning = run.recorded.messages.at(2);
     QCOMPARE(warning.title, QStringLiteral("Abrir"));
     QCOMPARE(warning.icon, QMessageBox::Warning);
     QCOMPARE(warning.text,

@@ -159,7 +159,7 @@ void FrmBoxTest::summaryOfTheExampleAndRangeLines()
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
     QCOMPARE(run.recorded.messages.size(), 1);
-    const MessageSpec& summary = run.recorded.messages.first();
+    const Message& summary = run.recorded.messages.first();
     QCOMPARE(summary.title, QStringLiteral("Dimensiones"));
     QCOMPARE(summary.icon, QMessageBox::Information);
     QCOMPARE(summary.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));

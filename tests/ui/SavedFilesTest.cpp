@@ -144,7 +144,7 @@ void SavedFilesTest::questionBeforeReplacingCode()
     QTest::mouseClick(main->CmdOpen, Qt::LeftButton);
 
     QCOMPARE(run.recorded.messages.size(), 2);
-    const MessageSpec& question = run.recorded.messages.last();
+    const Message& question = run.recorded.messages.last();
     QCOMPARE(question.title, QStringLiteral("Open"));
     QCOMPARE(question.text,
              QStringLiteral("Do you want save the current code before opening the file?"));
@@ -193,7 +193,7 @@ void SavedFilesTest::failedSaveKeepsCodePanelAndOldFile()
     saveAs(main, name);
 
     QCOMPARE(run.recorded.messages.size(), 2);
-    const MessageSpec& warning = run.recorded.messages.last();
+    const Message& warning = run.recorded.messages.last();
     QCOMPARE(warning.icon, QMessageBox::Warning);
     QVERIFY2(warning.text.contains(QStringLiteral("No se pudo guardar")), qPrintable(warning.text));
     QVERIFY2(warning.text.contains(expectedInMessage), qPrintable(warning.text));
@@ -263,7 +263,7 @@ void SavedFilesTest::listedFileRemovedBeforeOpening()
     QTest::mouseClick(main->CmdOpen, Qt::LeftButton);
 
     QCOMPARE(run.recorded.messages.size(), 3);
-    const MessageSpec& warning = run.recorded.messages.last();
+    const Message& warning = run.recorded.messages.last();
     QCOMPARE(warning.title, QStringLiteral("Abrir"));
     QCOMPARE(warning.icon, QMessageBox::Warning);
     QVERIFY2(warning.text.contains(QStringLiteral("gone.obn")), qPrintable(warning.text));

@@ -21,19 +21,19 @@ namespace orbanil::testing {
 struct RecordedServices
 {
     int beeps = 0;
-    QList<MessageSpec> messages;
+    QList<Message> messages;
     // Answers in order; when none is left, the message's default button (or OK) is pressed.
     QList<QMessageBox::StandardButton> answers;
 
     UiServices services()
     {
         return UiServices{[this] { ++beeps; },
-                          [this](QWidget*, const MessageSpec& spec) {
-                              messages.append(spec);
+                          [this](QWidget*, const Message& message) {
+                              messages.append(message);
                               if (!answers.isEmpty())
                                   return answers.takeFirst();
-                              return spec.defaultButton != QMessageBox::NoButton
-                                         ? spec.defaultButton
+                              return message.defaultButton != QMessageBox::NoButton
+                                         ? message.defaultButton
                                          : QMessageBox::Ok;
                           }};
     }
