@@ -34,6 +34,13 @@ enum class FileKind
     Other
 };
 
+// What one status call tells of an open file: its kind, and its size when regular.
+struct OpenFileStatus
+{
+    FileKind kind = FileKind::Regular;
+    long long size = 0;
+};
+
 #ifdef _WIN32
 int openForReading(const std::filesystem::path& p)
 {
@@ -66,18 +73,15 @@ int createNew(const std::filesystem::path& p)
 {
     return _wopen(p.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
 }
-long long sizeOf(int fd)
-{
-    struct _stat64 st;
-    return _fstat64(fd, &st) == 0 ? st.st_size : 0;
-}
 // Devices such as NUL or CON are opened like files.
-FileKind kindOf(int fd)
+OpenFileStatus statusOf(int fd)
 {
     struct _stat64 st;
-    if (_fstat64(fd, &st) != 0 || (st.st_mode & _S_IFMT) == _S_IFREG)
-        return FileKind::Regular;
-    return (st.st_mode & _S_IFMT) == _S_IFDIR ? FileKind::Folder : FileKind::Other;
+    if (_fstat64(fd, &st) != 0)
+        return {};
+    if ((st.st_mode & _S_IFMT) == _S_IFREG)
+        return {FileKind::Regular, st.st_size};
+    return {(st.st_mode & _S_IFMT) == _S_IFDIR ? FileKind::Folder : FileKind::Other, 0};
 }
 long long readSome(int fd, char* data, std::size_t n)
 {
@@ -111,17 +115,14 @@ int createNew(const std::filesystem::path& p)
 {
     return ::open(p.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }
-long long sizeOf(int fd)
+OpenFileStatus statusOf(int fd)
 {
     struct stat st;
-    return ::fstat(fd, &st) == 0 ? st.st_size : 0;
-}
-FileKind kindOf(int fd)
-{
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || S_ISREG(st.st_mode))
-        return FileKind::Regular;
-    return S_ISDIR(st.st_mode) ? FileKind::Folder : FileKind::Other;
+    if (::fstat(fd, &st) != 0)
+        return {};
+    if (S_ISREG(st.st_mode))
+        return {FileKind::Regular, st.st_size};
+    return {S_ISDIR(st.st_mode) ? FileKind::Folder : FileKind::Other, 0};
 }
 long long readSome(int fd, char* data, std::size_t n)
 {
@@ -178,14 +179,15 @@ std::string readFileBytes(const std::filesystem::path& path)
     if (fd < 0)
         throw FileError(path, lastError());
     // A folder, a device or a pipe: /dev/zero would be read until memory runs out.
-    if (const FileKind kind = kindOf(fd); kind != FileKind::Regular) {
+    const OpenFileStatus status = statusOf(fd);
+    if (status.kind != FileKind::Regular) {
         closeFile(fd);
-        if (kind == FileKind::Folder)
+        if (status.kind == FileKind::Folder)
             throw FileError(path, std::make_error_code(std::errc::is_a_directory));
         throw FileError(path, "no es un archivo normal");
     }
     // Sized from the file; it still grows if the file grows while being read.
-    std::string bytes(static_cast<std::size_t>(std::max(sizeOf(fd), 0LL)) + 1, '\0');
+    std::string bytes(static_cast<std::size_t>(std::max(status.size, 0LL)) + 1, '\0');
     std::size_t total = 0;
     for (;;) {
         if (total == bytes.size())

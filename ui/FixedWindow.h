@@ -50,7 +50,7 @@ protected:
 private:
     Twips m_twips;
     bool m_placed = false;
-    QStyle* m_frameStyle = nullptr; // shared by the window's frames, made with the first
+    QStyle* m_frameStyle = nullptr; // shared by the window's frames, made with the first frame
 };
 
 } // namespace orbanil

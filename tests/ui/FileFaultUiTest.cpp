@@ -64,39 +64,6 @@ QStringList namesIn(const fs::path& folder)
         .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
-QStringList listed(const QListWidget* list)
-{
-    QStringList names;
-    for (int i = 0; i < list->count(); ++i)
-        names.append(list->item(i)->text().trimmed());
-    return names;
-}
-
-QListWidgetItem* itemNamed(const QListWidget* list, const QString& name)
-{
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->text().trimmed() == name)
-            return list->item(i);
-    return nullptr;
-}
-
-void clickItem(QListWidget* list, const QString& name)
-{
-    QListWidgetItem* item = itemNamed(list, name);
-    QVERIFY2(item, qPrintable(name));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-}
-
-void doubleClickItem(QListWidget* list, const QString& name)
-{
-    QListWidgetItem* item = itemNamed(list, name);
-    QVERIFY2(item, qPrintable(name));
-    const QPoint at = list->visualItemRect(item).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
-}
-
 // Types any text, letters beyond ASCII included, one key press with its text per character.
 void typeText(QWidget* field, const QString& typed)
 {
@@ -272,7 +239,7 @@ void FileFaultUiTest::failedSaveKeepsCodeNameOldFileAndPanel()
     }
 
     FrmOrbanil* main = run.start();
-    QCOMPARE(listed(main->File1), QStringList{"viejo.obn"});
+    QCOMPARE(listTexts(main->File1), QStringList{"viejo.obn"});
     main->txtCode->replaceCodeText(code);
     QTRY_VERIFY(main->CmdSaveFile->isEnabled());
     QTest::mouseClick(main->CmdSaveFile, Qt::LeftButton);
@@ -300,7 +267,7 @@ void FileFaultUiTest::failedSaveKeepsCodeNameOldFileAndPanel()
     QCOMPARE(namesIn(run.program), before);
     if (oldFileStays)
         QCOMPARE(bytesOf(run.program / "viejo.obn"), oldBytes.toLatin1());
-    QCOMPARE(listed(main->File1), QStringList{"viejo.obn"});
+    QCOMPARE(listTexts(main->File1), QStringList{"viejo.obn"});
     QTRY_VERIFY(main->CmdSaveFile->isEnabled());
 
     // Once the cause is gone, the same panel saves the same text.
@@ -317,7 +284,7 @@ void FileFaultUiTest::failedSaveKeepsCodeNameOldFileAndPanel()
     QCOMPARE(bytesOf(target), code.toLatin1() + "\r\n");
     QVERIFY(main->txtCode->isEmpty());
     QVERIFY(!main->FraSave->isVisible());
-    QVERIFY(listed(main->File1).contains(QStringLiteral("viejo.obn")));
+    QVERIFY(listTexts(main->File1).contains(QStringLiteral("viejo.obn")));
 }
 
 void FileFaultUiTest::failedOpenKeepsCodeAndReadsTheListAgain_data()
@@ -375,7 +342,7 @@ void FileFaultUiTest::failedOpenKeepsCodeAndReadsTheListAgain()
             QStringLiteral("No se pudo leer la carpeta «%1»: %2.").arg(text(run.program), reason));
     QCOMPARE(main->txtCode->codeText(), QStringLiteral("mine"));
     QVERIFY(main->FraOpen->isVisible());
-    QCOMPARE(listed(main->File1), listAfter);
+    QCOMPARE(listTexts(main->File1), listAfter);
 }
 
 void FileFaultUiTest::helpWindowExplainsAnUnreadableHelpFile_data()
@@ -475,7 +442,7 @@ void FileFaultUiTest::pickerKeepsItsListsWhenAFolderCannotBeListed()
     FrmPicker* picker = run.windows->frmSms();
     QVERIFY(picker);
     QVERIFY(QTest::qWaitForWindowExposed(picker));
-    QCOMPARE(listed(picker->File1), (QStringList{"a.sms", "b.SMS"}));
+    QCOMPARE(listTexts(picker->File1), (QStringList{"a.sms", "b.SMS"}));
     clickItem(picker->File1, QStringLiteral("b.SMS"));
 
     const fs::path sub = run.program / "sub";
@@ -490,15 +457,15 @@ void FileFaultUiTest::pickerKeepsItsListsWhenAFolderCannotBeListed()
         QVERIFY(QDir::setCurrent(text(folderOf(run.base))));
         fs::remove_all(run.program);
     }
-    const QStringList dirsBefore = listed(picker->Dir1);
+    const QStringList dirsBefore = listTexts(picker->Dir1);
     const fs::path folderBefore = picker->Dir1->folder();
     doubleClickItem(picker->Dir1, entry);
     std::error_code ignored;
     fs::permissions(sub, fs::perms::owner_all, fs::perm_options::add, ignored);
 
     QCOMPARE(picker->Dir1->folder(), folderBefore);
-    QCOMPARE(listed(picker->Dir1), dirsBefore);
-    QCOMPARE(listed(picker->File1), (QStringList{"a.sms", "b.SMS"}));
+    QCOMPARE(listTexts(picker->Dir1), dirsBefore);
+    QCOMPARE(listTexts(picker->File1), (QStringList{"a.sms", "b.SMS"}));
     QCOMPARE(picker->lblSelected->text(), QStringLiteral("b.SMS"));
     QCOMPARE(main->txtSound->text(), QStringLiteral("interior.sms"));
     // The name chosen before still reaches the field, bare.

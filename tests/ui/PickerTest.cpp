@@ -1,3 +1,4 @@
+#include "UiTestSupport.h"
 #include "ui/DirList.h"
 #include "ui/FrmPicker.h"
 
@@ -18,27 +19,9 @@
 
 namespace fs = std::filesystem;
 using orbanil::FrmPicker;
+using namespace orbanil::testing;
 
 namespace {
-
-QStringList texts(const QListWidget* list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) {
-        out << list->item(i)->text().trimmed();
-    }
-    return out;
-}
-
-QListWidgetItem* itemNamed(const QListWidget* list, const QString& text)
-{
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->item(i)->text().trimmed() == text) {
-            return list->item(i);
-        }
-    }
-    return nullptr;
-}
 
 void touch(const fs::path& file)
 {
@@ -72,8 +55,6 @@ private slots:
 
 private:
     std::unique_ptr<FrmPicker> openPicker(FrmPicker::Kind kind);
-    void clickItem(QListWidget* list, const QString& text);
-    void doubleClickItem(QListWidget* list, const QString& text);
 
     std::unique_ptr<QTemporaryDir> m_temp;
     QString m_oldCurrent;
@@ -110,24 +91,6 @@ std::unique_ptr<FrmPicker> PickerTest::openPicker(FrmPicker::Kind kind)
     return picker;
 }
 
-void PickerTest::clickItem(QListWidget* list, const QString& text)
-{
-    QListWidgetItem* item = itemNamed(list, text);
-    QVERIFY2(item, qPrintable(text));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-}
-
-void PickerTest::doubleClickItem(QListWidget* list, const QString& text)
-{
-    QListWidgetItem* item = itemNamed(list, text);
-    QVERIFY2(item, qPrintable(text));
-    const QPoint at = list->visualItemRect(item).center();
-    // As the system reports a double click: a click, a second press as double, a release.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
-}
-
 void PickerTest::freshPickerShowsTheCurrentFolderMatchingItsPattern_data()
 {
     QTest::addColumn<FrmPicker::Kind>("kind");
@@ -156,12 +119,12 @@ void PickerTest::freshPickerShowsTheCurrentFolderMatchingItsPattern()
     QCOMPARE(picker->windowTitle(), caption);
     QCOMPARE(picker->Frame1->title(), frameCaption);
     QCOMPARE(picker->Dir1->folder(), m_root);
-    QCOMPARE(texts(picker->File1), files);
+    QCOMPARE(listTexts(picker->File1), files);
     QVERIFY(picker->lblSelected->text().isEmpty());
     QVERIFY(!picker->CmdOk->isEnabled());
 
     // The path down to the folder, the folder itself marked as the open one, then its subfolders.
-    const QStringList dirs = texts(picker->Dir1);
+    const QStringList dirs = listTexts(picker->Dir1);
     QCOMPARE(dirs.mid(dirs.size() - 2), (QStringList{"gone", "sub"}));
     const int open = dirs.size() - 3;
     QCOMPARE(picker->Dir1->entryFolder(open), m_root);
@@ -228,13 +191,13 @@ void PickerTest::nameClickedBeforeOpeningAnotherFolderIsStillHandedBack()
     clickItem(picker->File1, "a.SMS");
     doubleClickItem(picker->Dir1, "sub");
     QCOMPARE(picker->Dir1->folder(), m_root / "sub");
-    QCOMPARE(texts(picker->File1), QStringList{"other.sms"});
+    QCOMPARE(listTexts(picker->File1), QStringList{"other.sms"});
     QCOMPARE(picker->lblSelected->text(), QString("a.SMS"));
 
     // An ancestor entry climbs back up.
     doubleClickItem(picker->Dir1, m_root.filename().c_str());
     QCOMPARE(picker->Dir1->folder(), m_root);
-    QCOMPARE(texts(picker->File1), (QStringList{"a.SMS", "x.sms"}));
+    QCOMPARE(listTexts(picker->File1), (QStringList{"a.SMS", "x.sms"}));
 
     QTRY_VERIFY(picker->CmdOk->isEnabled());
     QTest::mouseClick(picker->CmdOk, Qt::LeftButton);
@@ -303,8 +266,8 @@ void PickerTest::folderRemovedBeforeItIsOpenedLeavesTheListsAsTheyWere()
 {
     const auto picker = openPicker(FrmPicker::Kind::Shape);
     clickItem(picker->File1, "b.s");
-    const QStringList dirsBefore = texts(picker->Dir1);
-    const QStringList filesBefore = texts(picker->File1);
+    const QStringList dirsBefore = listTexts(picker->Dir1);
+    const QStringList filesBefore = listTexts(picker->File1);
     QVERIFY(dirsBefore.contains("gone"));
 
     // Removal works against root too, who would read an unreadable folder anyway.
@@ -312,8 +275,8 @@ void PickerTest::folderRemovedBeforeItIsOpenedLeavesTheListsAsTheyWere()
     doubleClickItem(picker->Dir1, "gone");
 
     QCOMPARE(picker->Dir1->folder(), m_root);
-    QCOMPARE(texts(picker->Dir1), dirsBefore);
-    QCOMPARE(texts(picker->File1), filesBefore);
+    QCOMPARE(listTexts(picker->Dir1), dirsBefore);
+    QCOMPARE(listTexts(picker->File1), filesBefore);
     QCOMPARE(picker->lblSelected->text(), QString("b.s"));
     QVERIFY(picker->isVisible());
 }
@@ -326,7 +289,7 @@ void PickerTest::driveListStartsOnTheVolumeHoldingTheCurrentFolder()
     QCOMPARE(picker.Drive1->count(), 3);
     QCOMPARE(picker.Drive1->currentIndex(), 1);
     QCOMPARE(picker.Dir1->folder(), m_root / "sub");
-    QCOMPARE(texts(picker.File1), QStringList{"inner.s"});
+    QCOMPARE(listTexts(picker.File1), QStringList{"inner.s"});
 }
 
 void PickerTest::unreadableDriveIsIgnoredWhileTheDriveListKeepsTheChoice()
@@ -340,15 +303,15 @@ void PickerTest::unreadableDriveIsIgnoredWhileTheDriveListKeepsTheChoice()
     QTest::keyClick(picker.Drive1, Qt::Key_Down);
     QCOMPARE(picker.Drive1->currentIndex(), 1);
     QCOMPARE(picker.Dir1->folder(), m_root / "sub");
-    QCOMPARE(texts(picker.File1), QStringList{"inner.s"});
+    QCOMPARE(listTexts(picker.File1), QStringList{"inner.s"});
 
     fs::remove(m_root / "gone");
-    const QStringList dirsBefore = texts(picker.Dir1);
+    const QStringList dirsBefore = listTexts(picker.Dir1);
     QTest::keyClick(picker.Drive1, Qt::Key_Down);
     QCOMPARE(picker.Drive1->currentIndex(), 2);
     QCOMPARE(picker.Dir1->folder(), m_root / "sub");
-    QCOMPARE(texts(picker.Dir1), dirsBefore);
-    QCOMPARE(texts(picker.File1), QStringList{"inner.s"});
+    QCOMPARE(listTexts(picker.Dir1), dirsBefore);
+    QCOMPARE(listTexts(picker.File1), QStringList{"inner.s"});
 }
 
 void PickerTest::realDriveListStartsWithTheRootAndHoldsTheCurrentFolder()

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QList>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -122,6 +123,41 @@ inline QStringList focusChain(QWidget* first)
         w = w->nextInFocusChain();
     } while (w != first && names.size() < 200);
     return names;
+}
+
+// The texts of a list's entries as the user reads them (folder entries are indented).
+inline QStringList listTexts(const QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text().trimmed());
+    return texts;
+}
+
+inline QListWidgetItem* itemNamed(const QListWidget* list, const QString& text)
+{
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->text().trimmed() == text)
+            return list->item(i);
+    return nullptr;
+}
+
+inline void clickItem(QListWidget* list, const QString& text)
+{
+    QListWidgetItem* item = itemNamed(list, text);
+    QVERIFY2(item, qPrintable(text));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+inline void doubleClickItem(QListWidget* list, const QString& text)
+{
+    QListWidgetItem* item = itemNamed(list, text);
+    QVERIFY2(item, qPrintable(text));
+    const QPoint at = list->visualItemRect(item).center();
+    // As the system reports a double click: a click, a second press as double, a release.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
 }
 
 } // namespace orbanil::testing
