@@ -15,7 +15,6 @@ QString typedCharacters(const QKeyEvent& event)
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete)
         return {};
     const Qt::KeyboardModifiers mods = event.modifiers();
-    // An Alt combination that no access key took would be typed by the field: it is filtered too.
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         return QString(QChar(13));
     if (key == Qt::Key_Backspace)
@@ -23,6 +22,12 @@ QString typedCharacters(const QKeyEvent& event)
     if ((mods & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
         return QString(QChar(key - Qt::Key_A + 1));
     return event.text();
+}
+
+bool isUnmatchedAltKey(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    return (mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !event.text().isEmpty();
 }
 
 KeystrokeFilter::KeystrokeFilter(FilterKind kind, std::function<void()> beep, QObject* parent)
@@ -58,7 +63,13 @@ QString KeystrokeFilter::admitted(const QString& typed) const
 bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const QString typed = typedCharacters(*static_cast<QKeyEvent*>(event));
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (isUnmatchedAltKey(key)) {
+            if (m_beep)
+                m_beep();
+            return true;
+        }
+        const QString typed = typedCharacters(key);
         if (typed.isEmpty())
             return false;
         const QString kept = admitted(typed);
@@ -102,10 +113,7 @@ bool AltLetterFilter::eventFilter(QObject*, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    // Ctrl+Alt is AltGr on Windows keyboards and types real characters.
-    const Qt::KeyboardModifiers mods = key->modifiers();
-    if (!(mods & Qt::AltModifier) || (mods & Qt::ControlModifier) || key->text().isEmpty())
+    if (!isUnmatchedAltKey(*static_cast<QKeyEvent*>(event)))
         return false;
     if (m_beep)
         m_beep();

@@ -15,6 +15,10 @@ namespace orbanil {
 // Ctrl+letter (Ctrl+V is 22); empty for keys that type nothing (arrows, Tab, Delete ...).
 QString typedCharacters(const QKeyEvent& event);
 
+// An Alt combination that reached a field, so no access key took it: it types nothing and
+// beeps, in every field. Ctrl+Alt is AltGr on Windows keyboards and types real characters.
+bool isUnmatchedAltKey(const QKeyEvent& event);
+
 // Feeds every character typed into the watched fields (keys and input-method commits) to
 // the keystroke rule of one filter kind before the field sees it; rejected ones beep.
 class KeystrokeFilter : public QObject
@@ -36,8 +40,7 @@ private:
     std::function<void()> m_beep;
 };
 
-// Free-text fields type any character, but not the letter of an Alt combination that no
-// access key took: that beeps, as it does in the filtered fields.
+// Free-text fields type any character, but not an unmatched Alt key.
 class AltLetterFilter : public QObject
 {
     Q_OBJECT

@@ -242,6 +242,12 @@ void FrmOrbanilTest::unmatchedAltLettersAreNotTyped()
     }
     QTest::keyClick(main->txtCode, Qt::Key_U, Qt::AltModifier);
     QCOMPARE(main->txtCode->codeText(), QStringLiteral("x"));
+    // In a digits field too, though the digit alone would pass its filter.
+    main->txtRotLimX->setText(QStringLiteral("1"));
+    run.recorded.beeps = 0;
+    QTest::keyClick(main->txtRotLimX, Qt::Key_2, Qt::AltModifier);
+    QCOMPARE(main->txtRotLimX->text(), QStringLiteral("1"));
+    QCOMPARE(run.recorded.beeps, 1);
 }
 
 void FrmOrbanilTest::clipboardGetsTheExactCodeText()
