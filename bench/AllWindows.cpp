@@ -27,9 +27,11 @@ long vmRssKiB()
 {
     std::ifstream status("/proc/self/status");
     std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
             return std::stol(line.substr(6));
+        }
+    }
     return -1;
 }
 
@@ -64,15 +66,18 @@ int main(int argc, char* argv[])
                                     windows.frmShape(),   windows.frmSms(), windows.frmAyuda()};
     bench::waitFor(
         [&all] {
-            for (QWidget* w : all)
-                if (!w || !w->windowHandle() || !w->windowHandle()->isExposed())
+            for (QWidget* w : all) {
+                if (!w || !w->windowHandle() || !w->windowHandle()->isExposed()) {
                     return false;
+                }
+            }
             return true;
         },
         "all six windows on screen");
     bench::settle();
-    if (!idle)
+    if (!idle) {
         return 0;
+    }
 
     struct Sample
     {

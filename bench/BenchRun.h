@@ -24,10 +24,12 @@ inline UiServices quietServices()
 {
     return UiServices{[] {},
                       [](QWidget*, const Message& message) {
-                          if (message.buttons.testFlag(QMessageBox::No))
+                          if (message.buttons.testFlag(QMessageBox::No)) {
                               return QMessageBox::No;
-                          if (message.icon == QMessageBox::Information)
+                          }
+                          if (message.icon == QMessageBox::Information) {
                               return QMessageBox::Ok;
+                          }
                           std::fprintf(stderr, "unexpected message: %s\n",
                                        message.text.toLocal8Bit().constData());
                           std::exit(2);

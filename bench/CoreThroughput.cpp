@@ -46,8 +46,9 @@ const std::string& savedBytes(std::size_t size, bool accented = false)
     static const std::string one = bench::savedFileBytes(MiB);
     static const std::string ten = bench::savedFileBytes(10 * MiB);
     static const std::string oneAccented = bench::savedFileBytes(MiB, true);
-    if (accented)
+    if (accented) {
         return oneAccented;
+    }
     return size == MiB ? one : ten;
 }
 
@@ -65,8 +66,9 @@ void setBytes(benchmark::State& state, std::size_t bytes)
 void BM_codeTextFromBytes(benchmark::State& state)
 {
     const std::string& bytes = savedBytes(sizeArg(state));
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(codeTextFromBytes(bytes));
+    }
     setBytes(state, bytes.size());
 }
 BENCHMARK(BM_codeTextFromBytes)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
@@ -74,8 +76,9 @@ BENCHMARK(BM_codeTextFromBytes)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 void BM_codeTextFromBytesAccented(benchmark::State& state)
 {
     const std::string& bytes = savedBytes(MiB, true);
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(codeTextFromBytes(bytes));
+    }
     setBytes(state, bytes.size());
 }
 BENCHMARK(BM_codeTextFromBytesAccented)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -84,8 +87,9 @@ void BM_readCodeFile(benchmark::State& state)
 {
     const std::filesystem::path& path = savedFile(sizeArg(state));
     const std::size_t size = std::filesystem::file_size(path);
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(readCodeFile(path));
+    }
     setBytes(state, size);
 }
 BENCHMARK(BM_readCodeFile)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
@@ -111,8 +115,9 @@ BENCHMARK(BM_memchrLineEnds)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 void BM_windows1252ToUtf8(benchmark::State& state)
 {
     const std::string& bytes = savedBytes(MiB, state.range(0) != 0);
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(windows1252ToUtf8(bytes));
+    }
     setBytes(state, bytes.size());
     state.SetLabel(state.range(0) != 0 ? "accented" : "ascii");
 }
@@ -121,8 +126,9 @@ BENCHMARK(BM_windows1252ToUtf8)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_utf8ToWindows1252(benchmark::State& state)
 {
     const std::string text = bench::generatedCodeText(MiB, state.range(0) != 0);
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(utf8ToWindows1252(text));
+    }
     setBytes(state, text.size());
     state.SetLabel(state.range(0) != 0 ? "accented" : "ascii");
 }
@@ -131,8 +137,9 @@ BENCHMARK(BM_utf8ToWindows1252)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_generateInside(benchmark::State& state)
 {
     const ViewParams params = bench::sampleViewParams();
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(generateInside(params));
+    }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }
 BENCHMARK(BM_generateInside);

@@ -20,15 +20,17 @@ public:
         window.winId();
         QWindow* handle = window.windowHandle();
         handle->installEventFilter(this);
-        if (handle->isExposed())
+        if (handle->isExposed()) {
             quitSoon();
+        }
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
             quitSoon();
+        }
         return QObject::eventFilter(watched, event);
     }
 
@@ -36,8 +38,9 @@ private:
     // Queued, so the expose that fired it is painted before the loop ends.
     void quitSoon()
     {
-        if (m_done)
+        if (m_done) {
             return;
+        }
         m_done = true;
         QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
     }

@@ -60,8 +60,9 @@ double timeOpen(FrmOrbanil& main, const QString& name, qsizetype expectedLength)
     bench::settle();
     const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
 
-    if (main.FraOpen->isVisible() || main.txtCode->codeText().size() != expectedLength)
+    if (main.FraOpen->isVisible() || main.txtCode->codeText().size() != expectedLength) {
         fail("the opened text is not in the code box");
+    }
     return ms;
 }
 
@@ -83,8 +84,9 @@ double timeSave(FrmOrbanil& main, const std::filesystem::path& folder, const QSt
     const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
 
     std::error_code error;
-    if (std::filesystem::file_size(path, error) != expectedSize || !main.txtCode->isEmpty())
+    if (std::filesystem::file_size(path, error) != expectedSize || !main.txtCode->isEmpty()) {
         fail("the saved file does not hold the code text");
+    }
     return ms;
 }
 
@@ -127,17 +129,20 @@ int main(int argc, char* argv[])
     windows.start();
     FrmOrbanil& main = bench::passDialog(windows);
     bench::waitFor([&main] { return main.isVisible(); }, "the main window");
-    for (const Case& c : cases)
-        if (!listed(main, c.openName))
+    for (const Case& c : cases) {
+        if (!listed(main, c.openName)) {
             fail("a saved file is missing from the list");
+        }
+    }
 
     std::map<int, std::vector<double>> open;
     std::map<int, std::vector<double>> save;
-    for (int run = 0; run < runs; ++run)
+    for (int run = 0; run < runs; ++run) {
         for (const Case& c : cases) {
             open[c.mib].push_back(timeOpen(main, c.openName, c.openedLength));
             save[c.mib].push_back(timeSave(main, folder, c.code, c.saveName, c.savedSize));
         }
+    }
 
     std::printf("{\"runs\": %d, \"open_1_ms\": %.3f, \"open_10_ms\": %.3f, \"save_1_ms\": %.3f, "
                 "\"save_10_ms\": %.3f}\n",

@@ -9,8 +9,9 @@ std::optional<std::string> boxSummary(std::string_view L, std::string_view H, st
     const std::optional<double> length = readDimension(L);
     const std::optional<double> height = readDimension(H);
     const std::optional<double> width = readDimension(W);
-    if (!length || !height || !width)
+    if (!length || !height || !width) {
         return std::nullopt;
+    }
 
     const auto line = [](std::string_view word, std::string_view typed, double number) {
         const std::string half = writeNumber(number / 2);
@@ -23,8 +24,9 @@ std::optional<std::string> boxSummary(std::string_view L, std::string_view H, st
 std::optional<std::string> rangeLine(std::string_view axisWord, std::string_view D)
 {
     const std::optional<double> number = readDimension(D);
-    if (!number)
+    if (!number) {
         return std::nullopt;
+    }
     const std::string lower = writeNumber(-*number / 2);
     const std::string upper = writeNumber(*number / 2);
     return std::string(axisWord) + std::string(D) + " m" + " Limites: " + lower + " m" + " / " +

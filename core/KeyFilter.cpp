@@ -5,8 +5,9 @@ namespace orbanil {
 KeyOutcome filterKey(FilterKind kind, std::int16_t code)
 {
     // Enter is swallowed without a beep in every numeric field.
-    if (code == 13)
+    if (code == 13) {
         return KeyOutcome::Swallow;
+    }
     bool accepted = (code >= '0' && code <= '9') || code == 8;
     switch (kind) {
     case FilterKind::SignedDecimal:

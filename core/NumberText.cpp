@@ -9,40 +9,48 @@ namespace orbanil {
 std::optional<double> readDimension(std::string_view text)
 {
     std::string_view body = text;
-    if (!body.empty() && body.front() == '-')
+    if (!body.empty() && body.front() == '-') {
         body.remove_prefix(1);
+    }
     int digits = 0;
     int commas = 0;
     for (char c : body) {
-        if (c >= '0' && c <= '9')
+        if (c >= '0' && c <= '9') {
             ++digits;
-        else if (c == ',')
+        } else if (c == ',') {
             ++commas;
-        else
+        } else {
             return std::nullopt;
+        }
     }
-    if (digits == 0 || commas > 1)
+    if (digits == 0 || commas > 1) {
         return std::nullopt;
+    }
 
     // from_chars ignores the process locale and wants the full stop.
     std::string copy(text);
-    for (char& c : copy)
-        if (c == ',')
+    for (char& c : copy) {
+        if (c == ',') {
             c = '.';
+        }
+    }
     double value = 0;
     const char* end = copy.data() + copy.size();
     const auto [ptr, ec] = std::from_chars(copy.data(), end, value, std::chars_format::fixed);
-    if (ec != std::errc() || ptr != end)
+    if (ec != std::errc() || ptr != end) {
         return std::nullopt;
+    }
     return value;
 }
 
 std::string writeNumber(double value)
 {
-    if (value == 0)
+    if (value == 0) {
         return "0"; // minus zero too
-    if (!std::isfinite(value))
+    }
+    if (!std::isfinite(value)) {
         return std::isnan(value) ? "NaN" : (value < 0 ? "-∞" : "∞");
+    }
 
     // Fifteen significant digits, rounded once: d.dddddddddddddde±x
     char sci[32];
@@ -63,8 +71,9 @@ std::string writeNumber(double value)
         return out;
     }
     const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= wholeDigits)
+    if (digits.size() <= wholeDigits) {
         return out + digits + std::string(wholeDigits - digits.size(), '0');
+    }
     return out + digits.substr(0, wholeDigits) + "," + digits.substr(wholeDigits);
 }
 

@@ -29,23 +29,28 @@ const char* findAny(const char* p, const char* end, char a, char b, char c)
             std::uint64_t word;
             std::memcpy(&word, p, 8);
             const std::uint64_t found = marks(word, a) | marks(word, b) | marks(word, c);
-            if (found != 0)
+            if (found != 0) {
                 return p + std::countr_zero(found) / 8;
+            }
         }
     }
-    while (p != end && *p != a && *p != b && *p != c)
+    while (p != end && *p != a && *p != b && *p != c) {
         ++p;
+    }
     return p;
 }
 
 bool hasSavedExtension(std::string_view name)
 {
-    if (name.size() < 4)
+    if (name.size() < 4) {
         return false;
+    }
     std::string tail(name.substr(name.size() - 4));
-    for (char& c : tail)
-        if (c >= 'A' && c <= 'Z')
+    for (char& c : tail) {
+        if (c >= 'A' && c <= 'Z') {
             c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
     return tail == ".obn";
 }
 
@@ -56,15 +61,20 @@ bool hasSavedExtension(std::string_view name)
 bool isDeviceName(std::string_view name)
 {
     std::string base(name.substr(0, name.find('.')));
-    while (!base.empty() && base.back() == ' ')
+    while (!base.empty() && base.back() == ' ') {
         base.pop_back();
-    for (char& c : base)
-        if (c >= 'a' && c <= 'z')
+    }
+    for (char& c : base) {
+        if (c >= 'a' && c <= 'z') {
             c = static_cast<char>(c - 'a' + 'A');
-    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL")
+        }
+    }
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") {
         return true;
-    if (!base.starts_with("COM") && !base.starts_with("LPT"))
+    }
+    if (!base.starts_with("COM") && !base.starts_with("LPT")) {
         return false;
+    }
     const std::string_view number = std::string_view(base).substr(3);
     // A digit, or the superscripts ¹ ² ³ that Windows reads as digits there.
     return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') || number == "\u00B9" ||
@@ -87,20 +97,24 @@ std::optional<std::string> savedNameProblem(std::string_view name)
 {
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '/' || c == '\\')
+        if (c == '/' || c == '\\') {
             return "El nombre no puede llevar «/» ni «\\»: el archivo se guarda siempre en la "
                    "carpeta del programa.";
-        if (byte < 0x20 || byte == 0x7F)
+        }
+        if (byte < 0x20 || byte == 0x7F) {
             return "El nombre no puede llevar caracteres de control, como el tabulador.";
+        }
 #ifdef _WIN32
-        if (std::string_view("<>:\"|?*").find(c) != std::string_view::npos)
+        if (std::string_view("<>:\"|?*").find(c) != std::string_view::npos) {
             return "El nombre no puede llevar el carácter «" + std::string(1, c) + "».";
+        }
 #endif
     }
 #ifdef _WIN32
-    if (isDeviceName(name))
+    if (isDeviceName(name)) {
         return "El nombre no puede ser el de un dispositivo de Windows (CON, PRN, AUX, NUL, "
                "COM0 a COM9, LPT0 a LPT9).";
+    }
 #endif
     return std::nullopt;
 }
@@ -108,8 +122,9 @@ std::optional<std::string> savedNameProblem(std::string_view name)
 void saveCodeFile(const std::filesystem::path& path, std::string_view codeText)
 {
     Utf8ToWindows1252Result encoded = utf8ToWindows1252(codeText);
-    if (encoded.invalidUtf8)
+    if (encoded.invalidUtf8) {
         throw FileError(path, "el texto no es UTF-8 válido", FileAction::Save);
+    }
     if (encoded.unmappable != 0) {
         char code[16];
         std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(encoded.unmappable));
@@ -135,8 +150,9 @@ std::string codeTextFromBytes(std::string_view bytes)
     const char* const end = p + bytes.size();
     // The end of the file is tested before each field.
     while (p != end) {
-        while (p != end && (*p == ' ' || *p == '\t'))
+        while (p != end && (*p == ' ' || *p == '\t')) {
             ++p;
+        }
         if (p != end && *p == '"') {
             const char* close = findAny(p + 1, end, '"', '\r', '\n');
             if (close != end && *close == '"') {
@@ -155,8 +171,9 @@ std::string codeTextFromBytes(std::string_view bytes)
             p = stop == end ? end : stop + 1;
         }
     }
-    if (isAscii(text))
+    if (isAscii(text)) {
         return text; // moved out, not copied
+    }
     return windows1252ToUtf8(text);
 }
 
@@ -168,11 +185,13 @@ std::vector<std::string> listSavedFiles(const std::filesystem::path& folder)
     for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
         std::error_code ignored;
         std::string name = pathText(it->path().filename());
-        if (hasSavedExtension(name) && it->is_regular_file(ignored))
+        if (hasSavedExtension(name) && it->is_regular_file(ignored)) {
             names.push_back(std::move(name));
+        }
     }
-    if (error)
+    if (error) {
         throw FileError(folder, error, FileAction::ListFolder);
+    }
     std::sort(names.begin(), names.end());
     return names;
 }

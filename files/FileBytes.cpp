@@ -48,8 +48,9 @@ int openForReading(const std::filesystem::path& p)
     // Windows answers "access denied" for a folder; the user is told it is a folder.
     if (fd < 0 && errno == EACCES) {
         std::error_code ignored;
-        if (std::filesystem::is_directory(p, ignored))
+        if (std::filesystem::is_directory(p, ignored)) {
             errno = EISDIR;
+        }
     }
     return fd;
 }
@@ -58,15 +59,18 @@ int openForReading(const std::filesystem::path& p)
 std::error_code moveOver(const std::filesystem::path& from, const std::filesystem::path& target)
 {
     if (MoveFileExW(from.c_str(), target.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return {};
+    }
     const DWORD code = GetLastError();
     std::error_code ignored;
-    if (code == ERROR_ACCESS_DENIED && std::filesystem::is_directory(target, ignored))
+    if (code == ERROR_ACCESS_DENIED && std::filesystem::is_directory(target, ignored)) {
         return std::make_error_code(std::errc::is_a_directory);
+    }
     // A name beyond what Windows takes comes back as "path not found", "invalid name"...
-    if (target.filename().native().size() > 255 || target.native().size() >= MAX_PATH)
+    if (target.filename().native().size() > 255 || target.native().size() >= MAX_PATH) {
         return std::make_error_code(std::errc::filename_too_long);
+    }
     return {static_cast<int>(code), std::system_category()};
 }
 int createNew(const std::filesystem::path& p)
@@ -77,10 +81,12 @@ int createNew(const std::filesystem::path& p)
 OpenFileStatus statusOf(int fd)
 {
     struct _stat64 st;
-    if (_fstat64(fd, &st) != 0)
+    if (_fstat64(fd, &st) != 0) {
         return {};
-    if ((st.st_mode & _S_IFMT) == _S_IFREG)
+    }
+    if ((st.st_mode & _S_IFMT) == _S_IFREG) {
         return {FileKind::Regular, st.st_size};
+    }
     return {(st.st_mode & _S_IFMT) == _S_IFDIR ? FileKind::Folder : FileKind::Other, 0};
 }
 long long readSome(int fd, char* data, std::size_t n)
@@ -118,10 +124,12 @@ int createNew(const std::filesystem::path& p)
 OpenFileStatus statusOf(int fd)
 {
     struct stat st;
-    if (::fstat(fd, &st) != 0)
+    if (::fstat(fd, &st) != 0) {
         return {};
-    if (S_ISREG(st.st_mode))
+    }
+    if (S_ISREG(st.st_mode)) {
         return {FileKind::Regular, st.st_size};
+    }
     return {S_ISDIR(st.st_mode) ? FileKind::Folder : FileKind::Other, 0};
 }
 long long readSome(int fd, char* data, std::size_t n)
@@ -151,11 +159,13 @@ bool writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const long long written = writeSome(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
+        if (written < 0 && errno == EINTR) {
             continue;
+        }
         if (written <= 0) {
-            if (written == 0)
+            if (written == 0) {
                 errno = EIO;
+            }
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -176,32 +186,37 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& target, unsig
 std::string readFileBytes(const std::filesystem::path& path)
 {
     const int fd = openForReading(path);
-    if (fd < 0)
+    if (fd < 0) {
         throw FileError(path, lastError());
+    }
     // A folder, a device or a pipe: /dev/zero would be read until memory runs out.
     const OpenFileStatus status = statusOf(fd);
     if (status.kind != FileKind::Regular) {
         closeFile(fd);
-        if (status.kind == FileKind::Folder)
+        if (status.kind == FileKind::Folder) {
             throw FileError(path, std::make_error_code(std::errc::is_a_directory));
+        }
         throw FileError(path, "no es un archivo normal");
     }
     // Sized from the file; it still grows if the file grows while being read.
     std::string bytes(static_cast<std::size_t>(std::max(status.size, 0LL)) + 1, '\0');
     std::size_t total = 0;
     for (;;) {
-        if (total == bytes.size())
+        if (total == bytes.size()) {
             bytes.resize(bytes.size() * 2);
+        }
         const long long got = readSome(fd, bytes.data() + total, bytes.size() - total);
-        if (got < 0 && errno == EINTR)
+        if (got < 0 && errno == EINTR) {
             continue;
+        }
         if (got < 0) {
             const std::error_code error = lastError();
             closeFile(fd);
             throw FileError(path, error);
         }
-        if (got == 0)
+        if (got == 0) {
             break;
+        }
         total += static_cast<std::size_t>(got);
     }
     closeFile(fd);
@@ -217,19 +232,24 @@ void replaceFileAtomically(const std::filesystem::path& path, std::string_view b
     for (int attempt = 0; attempt < 20 && fd < 0; ++attempt) {
         temporary = temporaryBeside(path, random());
         fd = createNew(temporary);
-        if (fd < 0 && errno != EEXIST)
+        if (fd < 0 && errno != EEXIST) {
             break;
+        }
     }
-    if (fd < 0)
+    if (fd < 0) {
         throw FileError(path, lastError(), FileAction::Save);
+    }
 
     std::error_code failure;
-    if (!writeAll(fd, bytes) || syncToDisk(fd) != 0)
+    if (!writeAll(fd, bytes) || syncToDisk(fd) != 0) {
         failure = lastError();
-    if (closeFile(fd) != 0 && !failure)
+    }
+    if (closeFile(fd) != 0 && !failure) {
         failure = lastError();
-    if (!failure)
+    }
+    if (!failure) {
         failure = moveOver(temporary, path);
+    }
     if (failure) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);

@@ -52,13 +52,16 @@ std::string fileErrorReason(std::error_code code)
         {std::errc::too_many_symbolic_link_levels, "hay un bucle de enlaces simbólicos"},
         {std::errc::too_many_files_open_in_system, "hay demasiados archivos abiertos"},
     };
-    for (const Reason& r : reasons)
-        if (code == r.condition)
+    for (const Reason& r : reasons) {
+        if (code == r.condition) {
             return r.text;
+        }
+    }
 #ifdef EDQUOT
     // A quota is how a shared disk says it is full; the standard names no condition for it.
-    if (code == std::error_condition(EDQUOT, std::generic_category()))
+    if (code == std::error_condition(EDQUOT, std::generic_category())) {
         return "se ha superado la cuota de espacio en el disco";
+    }
 #endif
     return "error del sistema (código " + std::to_string(code.value()) + ")";
 }

@@ -77,8 +77,9 @@ std::string unescapeMountField(std::string_view field)
 // "Ñ"), independently of the user's language.
 wchar_t foldCase(wchar_t c)
 {
-    if (c < 0x80) // ASCII, most of every name, without a call into the system
+    if (c < 0x80) { // ASCII, most of every name, without a call into the system
         return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+    }
     wchar_t upper = c;
     return LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, &c, 1, &upper, 1, nullptr, nullptr,
                          0) == 1
@@ -267,8 +268,9 @@ fs::path volumeStartFolder(const fs::path& root)
     // "D:" alone names the drive's current folder.
     std::error_code error;
     const fs::path folder = fs::absolute(root.root_name(), error).lexically_normal();
-    if (error)
+    if (error) {
         return root;
+    }
     // Without the trailing separator, as every other folder is named.
     return folder.has_filename() || folder == folder.root_path() ? folder : folder.parent_path();
 #else

@@ -47,28 +47,33 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i)
     } else {
         return std::nullopt;
     }
-    if (text.size() - i < length)
+    if (text.size() - i < length) {
         return std::nullopt;
+    }
     for (std::size_t k = 1; k < length; ++k) {
         const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0u) != 0x80u)
+        if ((next & 0xC0u) != 0x80u) {
             return std::nullopt;
+        }
         c = (c << 6) | (next & 0x3Fu);
     }
     // Overlong forms, surrogates and code points past U+10FFFF are not UTF-8.
-    if (utf8Length(c) != length || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+    if (utf8Length(c) != length || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) {
         return std::nullopt;
+    }
     i += length;
     return c;
 }
 
 std::optional<unsigned char> windows1252ByteOf(char32_t c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
         return static_cast<unsigned char>(c);
+    }
     const auto* found = std::find(std::begin(highControls), std::end(highControls), c);
-    if (found == std::end(highControls))
+    if (found == std::end(highControls)) {
         return std::nullopt;
+    }
     return static_cast<unsigned char>(0x80 + (found - std::begin(highControls)));
 }
 
@@ -105,24 +110,27 @@ bool isAscii(std::string_view bytes)
         std::memcpy(&word, bytes.data() + i, 8);
         seen |= word;
     }
-    for (; i < bytes.size(); ++i)
+    for (; i < bytes.size(); ++i) {
         seen |= static_cast<unsigned char>(bytes[i]);
+    }
     return (seen & 0x8080808080808080) == 0;
 }
 
 std::string windows1252ToUtf8(std::string_view bytes)
 {
-    if (isAscii(bytes))
+    if (isAscii(bytes)) {
         return std::string(bytes);
+    }
 
     std::string out;
     out.reserve(3 * bytes.size()); // a byte takes at most three
     for (const char b : bytes) {
         const auto byte = static_cast<unsigned char>(b);
-        if (byte < 0x80)
+        if (byte < 0x80) {
             out += b;
-        else
+        } else {
             out += utf8FromCodePoint(codePointOf(byte));
+        }
     }
     return out;
 }

@@ -20,10 +20,12 @@ void checkCrLfLines(std::string_view bytes, std::string_view text)
     FUZZ_CHECK(text.empty() == bytes.empty());
     FUZZ_CHECK(text.empty() || text.ends_with("\r\n"));
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r')
+        if (text[i] == '\r') {
             FUZZ_CHECK(i + 1 < text.size() && text[i + 1] == '\n');
-        if (text[i] == '\n')
+        }
+        if (text[i] == '\n') {
             FUZZ_CHECK(i > 0 && text[i - 1] == '\r');
+        }
     }
 }
 
@@ -36,9 +38,11 @@ bool isLineEnd(char c)
 std::size_t lineEndsIn(std::string_view bytes)
 {
     std::size_t count = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        if (bytes[i] == '\n' || (bytes[i] == '\r' && bytes.substr(i + 1, 1) != "\n"))
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && bytes.substr(i + 1, 1) != "\n")) {
             ++count;
+        }
+    }
     return count;
 }
 
@@ -48,9 +52,11 @@ std::string fileBytesWithoutLineEnds(std::string_view text)
     const orbanil::Utf8ToWindows1252Result encoded = orbanil::utf8ToWindows1252(text);
     FUZZ_CHECK(encoded.ok());
     std::string kept;
-    for (const char c : encoded.bytes)
-        if (!isLineEnd(c))
+    for (const char c : encoded.bytes) {
+        if (!isLineEnd(c)) {
             kept += c;
+        }
+    }
     return kept;
 }
 
@@ -59,8 +65,9 @@ bool isSubsequence(std::string_view part, std::string_view whole)
     std::size_t from = 0;
     for (const char c : part) {
         from = whole.find(c, from);
-        if (from == std::string_view::npos)
+        if (from == std::string_view::npos) {
             return false;
+        }
         ++from;
     }
     return true;
@@ -71,13 +78,17 @@ bool isSubsequence(std::string_view part, std::string_view whole)
 void checkOneField(std::string_view bytes)
 {
     std::string quoted;
-    for (const char c : bytes)
-        if (c != '"' && !isLineEnd(c))
+    for (const char c : bytes) {
+        if (c != '"' && !isLineEnd(c)) {
             quoted += c;
+        }
+    }
     std::string plain;
-    for (const char c : quoted)
-        if (c != ',')
+    for (const char c : quoted) {
+        if (c != ',') {
             plain += c;
+        }
+    }
     const std::string expected = orbanil::windows1252ToUtf8(quoted) + "\r\n";
     FUZZ_CHECK(orbanil::codeTextFromBytes(" \t\"" + quoted + "\"") == expected);
     FUZZ_CHECK(orbanil::codeTextFromBytes(" \t\"" + quoted + "\"\r\n") == expected);
@@ -100,8 +111,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkCrLfLines(bytes, code);
     FUZZ_CHECK(isSubsequence(fileBytesWithoutLineEnds(code), bytes));
     std::size_t commas = 0;
-    for (const char c : bytes)
+    for (const char c : bytes) {
         commas += c == ',' ? 1 : 0;
+    }
     FUZZ_CHECK(lineEndsIn(code) <= commas + lineEnds + 1);
     checkOneField(bytes);
 
@@ -110,9 +122,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string help = orbanil::helpTextFromBytes(bytes);
     checkCrLfLines(bytes, help);
     std::string withoutLineEnds;
-    for (const char c : bytes)
-        if (!isLineEnd(c))
+    for (const char c : bytes) {
+        if (!isLineEnd(c)) {
             withoutLineEnds += c;
+        }
+    }
     FUZZ_CHECK(fileBytesWithoutLineEnds(help) == withoutLineEnds);
     const bool lastLineOpen = !bytes.empty() && !isLineEnd(bytes.back());
     FUZZ_CHECK(lineEndsIn(help) == lineEnds + (lastLineOpen ? 1 : 0));

@@ -33,27 +33,35 @@ inline bool isValidUtf8(std::string_view text)
             length = 2;
         } else if (lead >= 0xE0 && lead <= 0xEF) {
             length = 3;
-            if (lead == 0xE0)
+            if (lead == 0xE0) {
                 low = 0xA0; // overlong below
-            if (lead == 0xED)
+            }
+            if (lead == 0xED) {
                 high = 0x9F; // surrogates above
+            }
         } else if (lead >= 0xF0 && lead <= 0xF4) {
             length = 4;
-            if (lead == 0xF0)
+            if (lead == 0xF0) {
                 low = 0x90;
-            if (lead == 0xF4)
+            }
+            if (lead == 0xF4) {
                 high = 0x8F; // past U+10FFFF above
+            }
         } else {
             return false;
         }
-        if (text.size() - i < length)
+        if (text.size() - i < length) {
             return false;
+        }
         const auto second = static_cast<unsigned char>(text[i + 1]);
-        if (second < low || second > high)
+        if (second < low || second > high) {
             return false;
-        for (std::size_t k = 2; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+        }
+        for (std::size_t k = 2; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
                 return false;
+            }
+        }
         i += length;
     }
     return true;

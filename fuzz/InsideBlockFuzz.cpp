@@ -19,8 +19,9 @@ std::size_t crLfCount(std::string_view text)
 {
     std::size_t count = 0;
     for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
-         at = text.find("\r\n", at + 2))
+         at = text.find("\r\n", at + 2)) {
         ++count;
+    }
     return count;
 }
 
@@ -35,8 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::array<std::string*, 11> fields = {
         &p.txtShapeFile, &p.txtCamPosX, &p.txtCamPosY, &p.txtCamPosZ, &p.txtRotLimX, &p.txtRotLimY,
         &p.txtRotLimZ,   &p.txtStaDirX, &p.txtStaDirY, &p.txtStaDirZ, &p.txtSound};
-    for (std::size_t i = 0; i + 1 < fields.size(); ++i)
+    for (std::size_t i = 0; i + 1 < fields.size(); ++i) {
         *fields[i] = provider.ConsumeRandomLengthString();
+    }
     p.txtSound = provider.ConsumeRemainingBytesAsString();
 
     const std::string block = orbanil::generateInside(p);

@@ -32,11 +32,13 @@ std::string typedIntoBoxField(std::string_view keys)
 {
     std::string field;
     for (const char key : keys) {
-        if (boxKey(key) != KeyOutcome::Accept)
+        if (boxKey(key) != KeyOutcome::Accept) {
             continue;
+        }
         if (key == 8) {
-            if (!field.empty())
+            if (!field.empty()) {
                 field.pop_back();
+            }
         } else {
             field += key;
         }
@@ -47,8 +49,9 @@ std::string typedIntoBoxField(std::string_view keys)
 // "-", digits and at most one comma, with at least one digit.
 bool admittedForm(std::string_view text)
 {
-    if (text.starts_with('-'))
+    if (text.starts_with('-')) {
         text.remove_prefix(1);
+    }
     return text.find_first_not_of("0123456789,") == std::string_view::npos &&
            text.find_first_of("0123456789") != std::string_view::npos &&
            text.find(',') == text.rfind(',');
@@ -70,8 +73,9 @@ void checkRead(std::string_view text)
     FUZZ_CHECK(orbanil::boxSummary(text, "1", text).has_value() == value.has_value());
     if (value) {
         FUZZ_CHECK(std::isfinite(*value));
-        for (const char c : text)
+        for (const char c : text) {
             FUZZ_CHECK(boxKey(c) == KeyOutcome::Accept && c != 8);
+        }
     }
     if (!admittedForm(text)) {
         FUZZ_CHECK(!value);
@@ -79,9 +83,11 @@ void checkRead(std::string_view text)
     }
     // The same digits with a full stop, through the C library in the "C" locale.
     std::string dotted(text);
-    for (char& c : dotted)
-        if (c == ',')
+    for (char& c : dotted) {
+        if (c == ',') {
             c = '.';
+        }
+    }
     errno = 0;
     char* end = nullptr;
     const double expected = std::strtod(dotted.c_str(), &end);
@@ -113,8 +119,9 @@ void checkWritten(double x)
     const std::size_t comma = magnitude.find(',');
     if (first != std::string_view::npos) {
         std::size_t significant = magnitude.find_last_of("123456789") - first + 1;
-        if (comma != std::string_view::npos && comma > first)
+        if (comma != std::string_view::npos && comma > first) {
             --significant;
+        }
         FUZZ_CHECK(significant <= 15);
     }
 
@@ -147,8 +154,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t at = 0; at + sizeof(double) <= size; at += sizeof(double)) {
         double x;
         std::memcpy(&x, data + at, sizeof x);
-        if (std::isfinite(x))
+        if (std::isfinite(x)) {
             checkWritten(x);
+        }
     }
     return 0;
 }

@@ -19,8 +19,9 @@ const std::array<std::string, 256>& decodedBytes()
 {
     static const std::array<std::string, 256> table = [] {
         std::array<std::string, 256> forms;
-        for (std::size_t b = 0; b < forms.size(); ++b)
+        for (std::size_t b = 0; b < forms.size(); ++b) {
             forms[b] = orbanil::windows1252ToUtf8(std::string(1, static_cast<char>(b)));
+        }
         return forms;
     }();
     return table;
@@ -30,9 +31,11 @@ const std::array<std::string, 256>& decodedBytes()
 int byteStarting(std::string_view text)
 {
     const auto& forms = decodedBytes();
-    for (std::size_t b = 0; b < forms.size(); ++b)
-        if (text.starts_with(forms[b]))
+    for (std::size_t b = 0; b < forms.size(); ++b) {
+        if (text.starts_with(forms[b])) {
             return static_cast<int>(b);
+        }
+    }
     return -1;
 }
 
@@ -51,10 +54,11 @@ void checkEncode(std::string_view text)
 {
     const orbanil::Utf8ToWindows1252Result result = orbanil::utf8ToWindows1252(text);
     FUZZ_CHECK(!(result.invalidUtf8 && result.unmappable != 0));
-    if (isValidUtf8(text))
+    if (isValidUtf8(text)) {
         FUZZ_CHECK(!result.invalidUtf8);
-    else
+    } else {
         FUZZ_CHECK(!result.ok());
+    }
 
     // Whatever was written stands for a leading part of the text, one byte per character.
     const std::string done = orbanil::windows1252ToUtf8(result.bytes);

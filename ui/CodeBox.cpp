@@ -20,10 +20,11 @@ QString CodeBox::codeText() const
     QString text;
     text.reserve(raw.size() + raw.size() / 16);
     for (const QChar ch : raw) {
-        if (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator)
+        if (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator) {
             text.append(QLatin1String("\r\n"));
-        else
+        } else {
             text.append(ch);
+        }
     }
     return text;
 }
@@ -33,10 +34,11 @@ void CodeBox::replaceCodeText(const QString& text)
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
-    if (text.isEmpty())
+    if (text.isEmpty()) {
         cursor.removeSelectedText();
-    else
+    } else {
         cursor.insertText(text);
+    }
     cursor.endEditBlock();
     // The caret goes to the start, as after loading a text into a fresh box.
     cursor.movePosition(QTextCursor::Start);

@@ -42,8 +42,9 @@ void FixedWindow::showWindow()
 
 void FixedWindow::setEnabledIfChanged(QWidget* control, bool enabled)
 {
-    if (control->isEnabled() != enabled)
+    if (control->isEnabled() != enabled) {
         control->setEnabled(enabled);
+    }
 }
 
 void FixedWindow::closeEvent(QCloseEvent* event)

@@ -54,8 +54,9 @@ FrmBox::FrmBox(UiServices services)
 
     // txtLong_KeyPress, txtHeight_KeyPress and txtWidth_KeyPress share the one rule.
     m_dimensionFilter = new KeystrokeFilter(FilterKind::BoxDimension, m_services.beep, this);
-    for (QLineEdit* field : {txtLong, txtHeight, txtWidth})
+    for (QLineEdit* field : {txtLong, txtHeight, txtWidth}) {
         m_dimensionFilter->watch(field);
+    }
 
     connect(Timer1, &QTimer::timeout, this, &FrmBox::Timer1_Timer);
     connect(CmdNext, &QPushButton::clicked, this, &FrmBox::CmdNext_Click);

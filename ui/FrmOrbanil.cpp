@@ -37,8 +37,9 @@ std::filesystem::path pathOf(const QString& name)
 QString rangeText(const char* axisWord, const QString& dimension)
 {
     const std::string d = dimension.toStdString();
-    if (const std::optional<std::string> line = rangeLine(axisWord, d))
+    if (const std::optional<std::string> line = rangeLine(axisWord, d)) {
         return QString::fromStdString(*line);
+    }
     return QString::fromUtf8(axisWord) + dimension + QStringLiteral(" m (no es un número válido)");
 }
 
@@ -57,16 +58,19 @@ FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services)
     setFocusOrder();
 
     m_signedDecimalFilter = new KeystrokeFilter(FilterKind::SignedDecimal, m_services.beep, this);
-    for (QLineEdit* field : {txtCamPosX, txtCamPosY, txtCamPosZ})
+    for (QLineEdit* field : {txtCamPosX, txtCamPosY, txtCamPosZ}) {
         m_signedDecimalFilter->watch(field);
+    }
     m_digitsOnlyFilter = new KeystrokeFilter(FilterKind::DigitsOnly, m_services.beep, this);
     for (QLineEdit* field :
-         {txtRotLimX, txtRotLimY, txtRotLimZ, txtStaDirX, txtStaDirY, txtStaDirZ})
+         {txtRotLimX, txtRotLimY, txtRotLimZ, txtStaDirX, txtStaDirY, txtStaDirZ}) {
         m_digitsOnlyFilter->watch(field);
+    }
     auto* altLetters = new AltLetterFilter(m_services.beep, this);
     for (QWidget* field :
-         std::initializer_list<QWidget*>{txtShapeFile, txtSound, txtfilename, txtCode})
+         std::initializer_list<QWidget*>{txtShapeFile, txtSound, txtfilename, txtCode}) {
         altLetters->watch(field);
+    }
 
     connect(Timer1, &QTimer::timeout, this, &FrmOrbanil::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &FrmOrbanil::Timer2_Timer);
@@ -220,8 +224,9 @@ void FrmOrbanil::setFocusOrder()
                               txtfilename,  CmdSave,    CmdCancel,   CmdExit,       CmdOpenFile,
                               File1,        CmdOpen,    CmdCancel2,  CmdDimensions, CmdAbout,
                               Command1,     Command2,   CmdClear,    CmdAyuda};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
+    }
     txtShapeFile->setFocus();
 }
 
@@ -249,8 +254,9 @@ void FrmOrbanil::Timer1_Timer()
     bool ready = true;
     for (const QLineEdit* field :
          {txtShapeFile, txtCamPosX, txtCamPosY, txtCamPosZ, txtRotLimX, txtRotLimY, txtRotLimZ,
-          txtStaDirX, txtStaDirY, txtStaDirZ, txtSound})
+          txtStaDirX, txtStaDirY, txtStaDirZ, txtSound}) {
         ready = ready && !field->text().isEmpty();
+    }
     setEnabledIfChanged(CmdGenerate, ready);
 }
 
@@ -323,8 +329,9 @@ void FrmOrbanil::CmdCancel2_Click()
 void FrmOrbanil::File1_Click()
 {
     const QList<QListWidgetItem*> selected = File1->selectedItems();
-    if (!selected.isEmpty())
+    if (!selected.isEmpty()) {
         lblOpenFile->setText(fileChosenPrefix + selected.first()->text());
+    }
 }
 
 void FrmOrbanil::CmdOpen_Click()
@@ -335,12 +342,14 @@ void FrmOrbanil::CmdOpen_Click()
             Message{QStringLiteral("Open"),
                     QStringLiteral("Do you want save the current code before opening the file?"),
                     QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
-        if (answer != QMessageBox::No)
+        if (answer != QMessageBox::No) {
             return;
+        }
     }
     const QString name = fileToOpen();
-    if (name.isEmpty())
+    if (name.isEmpty()) {
         return;
+    }
     std::string text;
     try {
         text = readCodeFile(m_programFolder / pathOf(name));
@@ -357,11 +366,13 @@ void FrmOrbanil::CmdOpen_Click()
 QString FrmOrbanil::fileToOpen() const
 {
     const QList<QListWidgetItem*> selected = File1->selectedItems();
-    if (!selected.isEmpty())
+    if (!selected.isEmpty()) {
         return selected.first()->text();
+    }
     const QString caption = lblOpenFile->text();
-    if (caption.startsWith(fileChosenPrefix))
+    if (caption.startsWith(fileChosenPrefix)) {
         return caption.mid(fileChosenPrefix.size());
+    }
     return {};
 }
 
@@ -369,8 +380,9 @@ void FrmOrbanil::readFileList()
 {
     File1->clear();
     try {
-        for (const std::string& name : listSavedFiles(m_programFolder))
+        for (const std::string& name : listSavedFiles(m_programFolder)) {
             File1->addItem(QString::fromStdString(name));
+        }
     } catch (const FileError& error) {
         warn(QStringLiteral("Abrir"), QString::fromUtf8(error.what()));
     }

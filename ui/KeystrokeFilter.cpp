@@ -12,15 +12,19 @@ QString typedCharacters(const QKeyEvent& event)
 {
     const int key = event.key();
     // Focus moves and deletions carry "\t" or "\x7f" as text but type nothing.
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete)
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete) {
         return {};
+    }
     const Qt::KeyboardModifiers mods = event.modifiers();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         return QString(QChar(13));
-    if (key == Qt::Key_Backspace)
+    }
+    if (key == Qt::Key_Backspace) {
         return QString(QChar(8));
-    if ((mods & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
+    }
+    if ((mods & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
         return QString(QChar(key - Qt::Key_A + 1));
+    }
     return event.text();
 }
 
@@ -55,8 +59,9 @@ QString KeystrokeFilter::admitted(const QString& typed) const
             break;
         }
     }
-    if (rejected && m_beep)
+    if (rejected && m_beep) {
         m_beep();
+    }
     return kept;
 }
 
@@ -65,16 +70,19 @@ bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const auto& key = *static_cast<QKeyEvent*>(event);
         if (isUnmatchedAltKey(key)) {
-            if (m_beep)
+            if (m_beep) {
                 m_beep();
+            }
             return true;
         }
         const QString typed = typedCharacters(key);
-        if (typed.isEmpty())
+        if (typed.isEmpty()) {
             return false;
+        }
         const QString kept = admitted(typed);
-        if (kept.size() == typed.size())
+        if (kept.size() == typed.size()) {
             return false;
+        }
         // Some characters of a multi-character key text survive: commit just those.
         if (!kept.isEmpty()) {
             QInputMethodEvent commit;
@@ -86,11 +94,13 @@ bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::InputMethod) {
         auto* im = static_cast<QInputMethodEvent*>(event);
         const QString typed = im->commitString();
-        if (typed.isEmpty())
+        if (typed.isEmpty()) {
             return false;
+        }
         const QString kept = admitted(typed);
-        if (kept.size() == typed.size())
+        if (kept.size() == typed.size()) {
             return false;
+        }
         // Re-sent with the admitted characters only; this filter lets that one pass.
         QInputMethodEvent filtered(im->preeditString(), im->attributes());
         filtered.setCommitString(kept, im->replacementStart(), im->replacementLength());
@@ -111,12 +121,15 @@ void AltLetterFilter::watch(QWidget* field)
 
 bool AltLetterFilter::eventFilter(QObject*, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress) {
         return false;
-    if (!isUnmatchedAltKey(*static_cast<QKeyEvent*>(event)))
+    }
+    if (!isUnmatchedAltKey(*static_cast<QKeyEvent*>(event))) {
         return false;
-    if (m_beep)
+    }
+    if (m_beep) {
         m_beep();
+    }
     return true;
 }
 

@@ -13,8 +13,9 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message)
     // Texts that hold typed input or file names are never read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setObjectName(QStringLiteral("messageBox"));
-    if (message.defaultButton != QMessageBox::NoButton)
+    if (message.defaultButton != QMessageBox::NoButton) {
         box.setDefaultButton(message.defaultButton);
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -23,8 +23,9 @@ WindowSet::~WindowSet()
     delete m_shape;
     delete m_sms;
     delete m_ayuda;
-    for (const QPointer<QWidget>& window : std::as_const(m_unloading))
+    for (const QPointer<QWidget>& window : std::as_const(m_unloading)) {
         delete window.data();
+    }
 }
 
 bool WindowSet::anyLoaded() const
@@ -39,8 +40,9 @@ void WindowSet::start()
 
 template <class Window> void WindowSet::unload(Window*& slot)
 {
-    if (!slot)
+    if (!slot) {
         return;
+    }
     Window* window = std::exchange(slot, nullptr);
     disconnect(window, nullptr, this, nullptr);
     window->hide();
@@ -48,8 +50,9 @@ template <class Window> void WindowSet::unload(Window*& slot)
     window->deleteLater();
     m_unloading.removeAll(nullptr);
     m_unloading.append(window);
-    if (!anyLoaded())
+    if (!anyLoaded()) {
         emit allUnloaded();
+    }
 }
 
 FrmBox& WindowSet::loadBox()
@@ -115,8 +118,9 @@ FrmPicker& WindowSet::loadPicker(FrmPicker*& slot, bool shape)
 void WindowSet::boxNext()
 {
     loadMain().showWindow();
-    if (m_box)
+    if (m_box) {
         m_box->hide();
+    }
 }
 
 void WindowSet::boxClose()
@@ -127,8 +131,9 @@ void WindowSet::boxClose()
 
 void WindowSet::mainDimensions()
 {
-    if (m_main)
+    if (m_main) {
         m_main->hide();
+    }
     loadBox().showWindow();
 }
 
@@ -141,8 +146,9 @@ void WindowSet::mainExit()
 void WindowSet::pickerNameChosen(bool shape, const QString& name)
 {
     // A picker left open after "&Salir" writes nowhere: the main window is not loaded again.
-    if (!m_main)
+    if (!m_main) {
         return;
+    }
     (shape ? m_main->txtShapeFile : m_main->txtSound)->setText(name);
 }
 

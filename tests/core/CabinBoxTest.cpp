@@ -62,8 +62,9 @@ TEST(RangeLine, Examples)
 
 TEST(RangeLine, UnreadableTextGivesNothing)
 {
-    for (const char* bad : {"", "-", ",", "1,2,3", "1-2", "5-"})
+    for (const char* bad : {"", "-", ",", "1,2,3", "1-2", "5-"}) {
         EXPECT_FALSE(rangeLine("Ancho: ", bad).has_value()) << bad;
+    }
 }
 
 } // namespace

@@ -153,19 +153,23 @@ TEST(NumberText, SameResultsUnderAGermanLocale)
 {
 #ifdef _WIN32
     // The C runtime's name for it; MinGW's C++ library knows no locale but "C".
-    if (!std::setlocale(LC_ALL, "German_Germany.1252"))
+    if (!std::setlocale(LC_ALL, "German_Germany.1252")) {
         GTEST_SKIP() << "the German locale is not available";
+    }
     const std::locale previous; // setting a named C++ locale would set the C one back
 #else
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
         GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+    }
     const std::locale previous = std::locale::global(std::locale("de_DE.UTF-8"));
 #endif
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-    for (const Written& c : writtenCases)
+    for (const Written& c : writtenCases) {
         EXPECT_EQ(writeNumber(c.value), c.text);
-    for (const Read& c : readCases)
+    }
+    for (const Read& c : readCases) {
         EXPECT_EQ(readDimension(c.text), c.value) << c.text;
+    }
     EXPECT_FALSE(readDimension("2.5").has_value());
     EXPECT_FALSE(readDimension("1.000").has_value());
     std::locale::global(previous);

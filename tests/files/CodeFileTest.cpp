@@ -54,14 +54,16 @@ const Reading decidedReadings[] = {
 
 TEST(CodeReading, DocumentedConsequences)
 {
-    for (const Reading& r : documentedReadings)
+    for (const Reading& r : documentedReadings) {
         EXPECT_EQ(codeTextFromBytes(r.bytes), r.text) << r.bytes;
+    }
 }
 
 TEST(CodeReading, FinerPoints)
 {
-    for (const Reading& r : decidedReadings)
+    for (const Reading& r : decidedReadings) {
         EXPECT_EQ(codeTextFromBytes(r.bytes), r.text) << r.bytes;
+    }
 }
 
 TEST(CodeFile, WorkedExampleSavesAs194BytesAndOpensAs169Characters)
@@ -185,8 +187,9 @@ TEST(SavedFilePath, FolderSeparatorNameUnchangedExtension)
 {
     const std::filesystem::path folder = std::filesystem::path("prog") / "dir";
     const std::string base = pathText(folder) + static_cast<char>(folder.preferred_separator);
-    for (const char* name : {"x", "x.obn", "", " a b ", "ñandú"})
+    for (const char* name : {"x", "x.obn", "", " a b ", "ñandú"}) {
         EXPECT_EQ(pathText(savedFilePath(folder, name)), base + name + ".obn") << name;
+    }
     // A name never replaces the folder, whatever it starts with.
     EXPECT_EQ(pathText(savedFilePath(folder, "/etc/x")).rfind(base, 0), 0u);
     EXPECT_EQ(savedFilePath(folder / "", "x"), savedFilePath(folder, "x"));
@@ -194,8 +197,9 @@ TEST(SavedFilePath, FolderSeparatorNameUnchangedExtension)
 
 TEST(SavedNameProblem, RefusesFolderPartsAndControlCharacters)
 {
-    for (const char* usable : {"", "informe", "mi bloque 2", "ñandú", "x.obn", "..", " "})
+    for (const char* usable : {"", "informe", "mi bloque 2", "ñandú", "x.obn", "..", " "}) {
         EXPECT_EQ(savedNameProblem(usable), std::nullopt) << usable;
+    }
     const std::string refused[] = {"a/b",  "a\\b", "/",    "..\\x",
                                    "a\tb", "a\nb", "\x7F", std::string("a\0b", 3)};
     for (const std::string& name : refused) {
@@ -204,8 +208,9 @@ TEST(SavedNameProblem, RefusesFolderPartsAndControlCharacters)
         EXPECT_EQ(problem->rfind("El nombre no puede llevar", 0), 0u);
     }
 #ifdef _WIN32
-    for (const char* name : {"a<b", "a>b", "a:b", "a\"b", "a|b", "a?b", "a*b"})
+    for (const char* name : {"a<b", "a>b", "a:b", "a\"b", "a|b", "a?b", "a*b"}) {
         EXPECT_TRUE(savedNameProblem(name).has_value()) << name;
+    }
 #else
     EXPECT_EQ(savedNameProblem("a:b?*"), std::nullopt);
 #endif
@@ -228,16 +233,18 @@ TEST(SavedNameProblem, WindowsDeviceNames)
 #endif
     }
     for (const char* name :
-         {"console", "CONX", "COM10", "LPT", "nulo", "a.con", "COMA", "auxiliar"})
+         {"console", "CONX", "COM10", "LPT", "nulo", "a.con", "COMA", "auxiliar"}) {
         EXPECT_EQ(savedNameProblem(name), std::nullopt) << name;
+    }
 }
 
 TEST(ListSavedFiles, ObnInAnyCaseHiddenIncludedSorted)
 {
     TempFolder folder;
     for (const char* name : {"b.obn", "A.OBN", ".obn", ".hidden.obn", "x.Obn", "señal.obn",
-                             "notes.txt", "obn", "x.obn.bak", "xobn"})
+                             "notes.txt", "obn", "x.obn.bak", "xobn"}) {
         writeBytes(folder / name, "");
+    }
     std::filesystem::create_directory(folder / "sub.obn");
 #ifndef _WIN32
     std::filesystem::create_symlink("b.obn", folder / "link.obn");
@@ -297,8 +304,9 @@ TEST(FileError, SpanishReasons)
         {std::errc::read_only_file_system, "el disco es de solo lectura"},
         {std::errc::invalid_argument, "el nombre no es válido"},
     };
-    for (const auto& [errc, text] : reasons)
+    for (const auto& [errc, text] : reasons) {
         EXPECT_EQ(fileErrorReason(std::make_error_code(errc)), text);
+    }
     EXPECT_EQ(fileErrorReason(std::error_code(4242, std::generic_category())),
               "error del sistema (código 4242)");
     EXPECT_STREQ(FileError("/ruta/x.obn", std::make_error_code(std::errc::no_space_on_device),

@@ -42,8 +42,9 @@ public:
     bool mountTmpfs(const std::filesystem::path& folder, const std::string& options)
     {
 #ifdef __linux__
-        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, options.c_str()) != 0)
+        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, options.c_str()) != 0) {
             return refused("mount -t tmpfs");
+        }
         m_folder = folder;
         return true;
 #else
@@ -57,8 +58,9 @@ public:
     bool bindReadOnly(const std::filesystem::path& folder)
     {
 #ifdef __linux__
-        if (::mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) != 0)
+        if (::mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) != 0) {
             return refused("mount --bind");
+        }
         m_folder = folder;
         return remountReadOnly();
 #else
@@ -71,11 +73,13 @@ public:
     bool remountReadOnly()
     {
 #ifdef __linux__
-        if (m_folder.empty())
+        if (m_folder.empty()) {
             return refused("nothing mounted to remount");
+        }
         if (::mount(nullptr, m_folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
-                    nullptr) != 0)
+                    nullptr) != 0) {
             return refused("mount -o remount,ro");
+        }
         return true;
 #else
         return refused("mount -o remount,ro");
@@ -85,20 +89,15 @@ public:
     void unmount()
     {
 #ifdef __linux__
-        if (!m_folder.empty())
+        if (!m_folder.empty()) {
             ::umount2(m_folder.c_str(), MNT_DETACH);
+        }
 #endif
         m_folder.clear();
     }
 
-    bool mounted() const
-    {
-        return !m_folder.empty();
-    }
-    const std::string& whyNot() const
-    {
-        return m_whyNot;
-    }
+    bool mounted() const { return !m_folder.empty(); }
+    const std::string& whyNot() const { return m_whyNot; }
 
 private:
     bool refused(const std::string& what)
@@ -140,19 +139,18 @@ public:
     ~WriteSizeLimit()
     {
 #ifdef __linux__
-        if (m_limitSet)
+        if (m_limitSet) {
             ::setrlimit(RLIMIT_FSIZE, &m_oldLimit);
-        if (m_signalSet)
+        }
+        if (m_signalSet) {
             ::sigaction(SIGXFSZ, &m_oldSignal, nullptr);
+        }
 #endif
     }
     WriteSizeLimit(const WriteSizeLimit&) = delete;
     WriteSizeLimit& operator=(const WriteSizeLimit&) = delete;
 
-    bool active() const
-    {
-        return m_limitSet && m_signalSet;
-    }
+    bool active() const { return m_limitSet && m_signalSet; }
 
 private:
     bool m_limitSet = false;

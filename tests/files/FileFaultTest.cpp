@@ -21,16 +21,18 @@ std::set<std::string> namesIn(const fs::path& folder)
     std::set<std::string> names;
     std::error_code error;
     for (fs::directory_iterator it(folder, error); !error && it != fs::directory_iterator();
-         it.increment(error))
+         it.increment(error)) {
         names.insert(pathText(it->path().filename()));
+    }
     return names;
 }
 
 std::string repeated(std::string_view piece, int times)
 {
     std::string text;
-    for (int i = 0; i < times; ++i)
+    for (int i = 0; i < times; ++i) {
         text += piece;
+    }
     return text;
 }
 
@@ -60,23 +62,26 @@ struct SaveFault
 const SaveFault saveFaults[] = {
     {"disk full", "no queda espacio en el disco",
      [](SaveScene& s) -> std::string {
-         if (!s.mount.mountTmpfs(s.program, "size=64k"))
+         if (!s.mount.mountTmpfs(s.program, "size=64k")) {
              return s.mount.whyNot();
+         }
          s.writeOldFile();
          s.text = repeated("     PassengerCabinFile ( interior.s )\r\n", 8000); // 320 KB
          return {};
      }},
     {"no file entry left on the disk", "no queda espacio en el disco",
      [](SaveScene& s) -> std::string {
-         if (!s.mount.mountTmpfs(s.program, "size=1m,nr_inodes=2"))
+         if (!s.mount.mountTmpfs(s.program, "size=1m,nr_inodes=2")) {
              return s.mount.whyNot();
+         }
          s.writeOldFile(); // the folder and this file take both
          return {};
      }},
     {"read-only disk", "el disco es de solo lectura",
      [](SaveScene& s) -> std::string {
-         if (!s.mount.mountTmpfs(s.program, "size=64k"))
+         if (!s.mount.mountTmpfs(s.program, "size=64k")) {
              return s.mount.whyNot();
+         }
          s.writeOldFile();
          return s.mount.remountReadOnly() ? std::string() : s.mount.whyNot();
      }},
@@ -155,8 +160,9 @@ TEST(SaveFault, FolderThatCannotBeWrittenKeepsTheOldFile)
     ScratchMount readOnly;
     const char* reason = "el disco es de solo lectura";
     if (faults::runningAsRoot()) {
-        if (!readOnly.bindReadOnly(folder.path()))
+        if (!readOnly.bindReadOnly(folder.path())) {
             GTEST_SKIP() << readOnly.whyNot();
+        }
     } else {
         fs::permissions(folder.path(), fs::perms::owner_write, fs::perm_options::remove);
         reason = "no tiene permiso";

@@ -156,8 +156,9 @@ TEST(PathFromRoot, EveryAncestorFromTheRootDownToTheFolder)
     EXPECT_EQ(pathFromRoot("C:\\Trenes\\Vagones"), drive);
     EXPECT_EQ(pathFromRoot("C:/Trenes/Vagones/"), drive);
     EXPECT_EQ(pathFromRoot("C:\\"), Paths{"C:\\"});
-    for (const fs::path& step : drive)
+    for (const fs::path& step : drive) {
         EXPECT_EQ(step.string().find('/'), std::string::npos) << step;
+    }
 #endif
 }
 
@@ -234,8 +235,9 @@ TEST_F(FolderListingTest, FilesMatchingThePatternSortedAndNoFolders)
 
 TEST_F(FolderListingTest, LinksCountAsWhatTheyPointToAndBrokenOnesAreLeftOut)
 {
-    if (onWindows)
+    if (onWindows) {
         GTEST_SKIP() << "symbolic links need a privilege on Windows and MinGW cannot make them";
+    }
     touch("real.s");
     fs::create_directory(m_folder / "real");
     fs::create_symlink(m_folder / "real.s", m_folder / "link.s");

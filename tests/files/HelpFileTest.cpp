@@ -29,8 +29,9 @@ TEST(HelpText, EveryLineEndsInCrLf)
          "\t\xC3\x81rbol “x”\r\n"}, // Windows-1252
         {std::string("a\0b", 3), std::string("a\0b\r\n", 5)},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(helpTextFromBytes(c.bytes), c.text) << c.bytes;
+    }
 }
 
 TEST(HelpFile, ReadsTheFile)

@@ -33,8 +33,9 @@ void verifyButton(const QPushButton* button)
         // Wrapping happens at blanks: no single word may be wider than the button.
         QString plain = command->text();
         plain.remove(QLatin1Char('&'));
-        for (const QString& word : plain.split(QLatin1Char(' ')))
+        for (const QString& word : plain.split(QLatin1Char(' '))) {
             QVERIFY2(metrics.horizontalAdvance(word) <= area.width(), qPrintable(where(button)));
+        }
         return;
     }
     QStyleOptionButton option;
@@ -77,8 +78,9 @@ void verifyFrame(const QGroupBox* frame)
                                                        QStyle::SC_GroupBoxLabel, frame);
     const int needed = QFontMetrics(frame->font()).horizontalAdvance(frame->title());
     QVERIFY2(title.width() >= needed && frame->rect().contains(title), qPrintable(where(frame)));
-    for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         QVERIFY2(child->geometry().top() >= title.bottom(), qPrintable(where(child)));
+    }
 }
 
 // Every control lies inside its container and every fixed caption is readable in full.
@@ -87,19 +89,22 @@ void verifyWindow(QWidget* window)
     window->show();
     for (QWidget* child : window->findChildren<QWidget*>()) {
         if (child->isWindow() || child->objectName().isEmpty() ||
-            child->objectName().startsWith(QLatin1String("qt_")))
+            child->objectName().startsWith(QLatin1String("qt_"))) {
             continue;
+        }
         QVERIFY2(child->parentWidget()->rect().contains(child->geometry()),
                  qPrintable(where(child)));
-        if (const auto* button = qobject_cast<QPushButton*>(child))
+        if (const auto* button = qobject_cast<QPushButton*>(child)) {
             verifyButton(button);
-        else if (const auto* label = qobject_cast<QLabel*>(child);
-                 label && !label->text().isEmpty())
+        } else if (const auto* label = qobject_cast<QLabel*>(child);
+                   label && !label->text().isEmpty()) {
             verifyLabel(label);
-        else if (const auto* frame = qobject_cast<QGroupBox*>(child))
+        } else if (const auto* frame = qobject_cast<QGroupBox*>(child)) {
             verifyFrame(frame);
-        if (QTest::currentTestFailed())
+        }
+        if (QTest::currentTestFailed()) {
             return;
+        }
     }
 }
 
@@ -118,8 +123,9 @@ void CaptionFitTest::dialogAndMainWindowWithPanelsAndRanges()
 {
     StartedRun run;
     verifyWindow(run.box());
-    if (QTest::currentTestFailed())
+    if (QTest::currentTestFailed()) {
         return;
+    }
     // Range lines of a long cabin with two decimals, and a chosen file name.
     passDialog(run.box(), QStringLiteral("25,75"), QStringLiteral("4,25"), QStringLiteral("3,15"));
     FrmOrbanil* main = run.main();
@@ -127,8 +133,9 @@ void CaptionFitTest::dialogAndMainWindowWithPanelsAndRanges()
     main->FraSave->show();
     main->lblOpenFile->setText(QStringLiteral("File: Vagon-12.obn"));
     verifyWindow(main);
-    if (QTest::currentTestFailed())
+    if (QTest::currentTestFailed()) {
         return;
+    }
     main->FraSave->hide();
     main->FraOpen->show();
     verifyWindow(main);

@@ -133,8 +133,9 @@ QString breakFile(FaultRun& run, const fs::path& file, Fault fault)
         fs::create_symlink("/dev/zero", file);
         break;
     case Fault::NoReadPermission:
-        if (faults::runningAsRoot())
+        if (faults::runningAsRoot()) {
             return QStringLiteral("root reads files without read permission");
+        }
         fs::permissions(file, fs::perms::none);
         break;
     default:
@@ -222,20 +223,24 @@ void FileFaultUiTest::failedSaveKeepsCodeNameOldFileAndPanel()
     FaultRun run;
     // Mounts and the old file come before the window lists the folder.
     if (fault == Fault::DiskFull || fault == Fault::ReadOnlyDisk) {
-        if (!run.mount.mountTmpfs(run.program, "size=64k"))
+        if (!run.mount.mountTmpfs(run.program, "size=64k")) {
             QSKIP(run.mount.whyNot().c_str());
+        }
     } else if (fault == Fault::NoFileEntryLeft) {
-        if (!run.mount.mountTmpfs(run.program, "size=1m,nr_inodes=2"))
+        if (!run.mount.mountTmpfs(run.program, "size=1m,nr_inodes=2")) {
             QSKIP(run.mount.whyNot().c_str());
+        }
     }
     writeFile(run.program / "viejo.obn", oldBytes.toLatin1());
-    if (fault == Fault::ReadOnlyDisk && !run.mount.remountReadOnly())
+    if (fault == Fault::ReadOnlyDisk && !run.mount.remountReadOnly()) {
         QSKIP(run.mount.whyNot().c_str());
+    }
     if (fault == Fault::UnwritableFolder) {
-        if (!faults::runningAsRoot())
+        if (!faults::runningAsRoot()) {
             fs::permissions(run.program, fs::perms::owner_write, fs::perm_options::remove);
-        else if (!run.mount.bindReadOnly(run.program))
+        } else if (!run.mount.bindReadOnly(run.program)) {
             QSKIP(run.mount.whyNot().c_str());
+        }
     }
 
     FrmOrbanil* main = run.start();
@@ -244,8 +249,9 @@ void FileFaultUiTest::failedSaveKeepsCodeNameOldFileAndPanel()
     QTRY_VERIFY(main->CmdSaveFile->isEnabled());
     QTest::mouseClick(main->CmdSaveFile, Qt::LeftButton);
     typeText(main->txtfilename, name);
-    if (fault == Fault::FolderRemoved || fault == Fault::FolderNowAFile)
+    if (fault == Fault::FolderRemoved || fault == Fault::FolderNowAFile) {
         QVERIFY(breakFile(run, {}, fault).isEmpty());
+    }
     const QStringList before = namesIn(run.program);
     if (fault == Fault::FileSizeLimit) {
         run.limit.emplace(4096);
@@ -265,14 +271,16 @@ void FileFaultUiTest::failedSaveKeepsCodeNameOldFileAndPanel()
     QCOMPARE(main->txtfilename->text(), name);
     QVERIFY(main->FraSave->isVisible());
     QCOMPARE(namesIn(run.program), before);
-    if (oldFileStays)
+    if (oldFileStays) {
         QCOMPARE(bytesOf(run.program / "viejo.obn"), oldBytes.toLatin1());
+    }
     QCOMPARE(listTexts(main->File1), QStringList{"viejo.obn"});
     QTRY_VERIFY(main->CmdSaveFile->isEnabled());
 
     // Once the cause is gone, the same panel saves the same text.
-    if (fault == Fault::NameTooLong || fault == Fault::OutsideWindows1252)
+    if (fault == Fault::NameTooLong || fault == Fault::OutsideWindows1252) {
         return;
+    }
     run.mount.unmount();
     if (!fs::is_directory(run.program)) {
         fs::remove(run.program);
@@ -324,8 +332,9 @@ void FileFaultUiTest::failedOpenKeepsCodeAndReadsTheListAgain()
     clickItem(main->File1, QStringLiteral("a.obn"));
     QTRY_VERIFY(main->CmdOpen->isEnabled());
     const QString skip = breakFile(run, run.program / "a.obn", fault);
-    if (!skip.isEmpty())
+    if (!skip.isEmpty()) {
         QSKIP(qPrintable(skip));
+    }
     run.recorded.answers = {QMessageBox::No};
     QTest::mouseClick(main->CmdOpen, Qt::LeftButton);
 
@@ -336,10 +345,11 @@ void FileFaultUiTest::failedOpenKeepsCodeAndReadsTheListAgain()
     QCOMPARE(warning.icon, QMessageBox::Warning);
     QCOMPARE(warning.text,
              QStringLiteral("No se pudo leer «%1»: %2.").arg(text(run.program / "a.obn"), reason));
-    if (folderGone)
+    if (folderGone) {
         QCOMPARE(
             run.lastMessage().text,
             QStringLiteral("No se pudo leer la carpeta «%1»: %2.").arg(text(run.program), reason));
+    }
     QCOMPARE(main->txtCode->codeText(), QStringLiteral("mine"));
     QVERIFY(main->FraOpen->isVisible());
     QCOMPARE(listTexts(main->File1), listAfter);
@@ -368,8 +378,9 @@ void FileFaultUiTest::helpWindowExplainsAnUnreadableHelpFile()
     FrmOrbanil* main = run.start();
     QTest::keyClicks(main->txtCode, QStringLiteral("mine"));
     const QString skip = breakFile(run, help, fault);
-    if (!skip.isEmpty())
+    if (!skip.isEmpty()) {
         QSKIP(qPrintable(skip));
+    }
     QTest::mouseClick(main->CmdAyuda, Qt::LeftButton);
 
     FrmAyuda* window = run.windows->frmAyuda();
@@ -450,8 +461,9 @@ void FileFaultUiTest::pickerKeepsItsListsWhenAFolderCannotBeListed()
         fs::remove_all(sub);
         writeFile(sub, "not a folder");
     } else if (fault == Fault::NoReadPermission) {
-        if (faults::runningAsRoot())
+        if (faults::runningAsRoot()) {
             QSKIP("root lists folders without read permission");
+        }
         fs::permissions(sub, fs::perms::none);
     } else {
         QVERIFY(QDir::setCurrent(text(folderOf(run.base))));

@@ -249,8 +249,9 @@ void FrmBoxTest::realMessageBoxIsAnsweredByItsButton()
     QTimer answer;
     connect(&answer, &QTimer::timeout, this, [&] {
         auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!message)
+        if (!message) {
             return;
+        }
         answer.stop();
         shownText = message->text();
         QTest::mouseClick(message->button(QMessageBox::Ok), Qt::LeftButton);

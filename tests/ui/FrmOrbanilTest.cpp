@@ -34,8 +34,9 @@ void FrmOrbanilTest::firstDisplay()
     FrmOrbanil* main = openMainWindow(run);
     QVERIFY(main && main->isVisible());
     QCOMPARE(main->windowTitle(), QStringLiteral("Wagon Orbanil"));
-    for (QLineEdit* field : main->findChildren<QLineEdit*>())
+    for (QLineEdit* field : main->findChildren<QLineEdit*>()) {
         QVERIFY2(field->text().isEmpty(), qPrintable(field->objectName()));
+    }
     QVERIFY(main->txtCode->isEmpty());
     QVERIFY(!main->CmdGenerate->isEnabled());
     QVERIFY(!main->CmdClip->isEnabled());
@@ -47,8 +48,9 @@ void FrmOrbanilTest::firstDisplay()
     QCOMPARE(main->Timer1->interval(), 100);
     QCOMPARE(main->Timer2->interval(), 100);
     QTRY_VERIFY(!main->CmdOpen->isEnabled());
-    for (QPushButton* button : main->findChildren<QPushButton*>())
+    for (QPushButton* button : main->findChildren<QPushButton*>()) {
         QVERIFY2(!button->isDefault() && !button->autoDefault(), qPrintable(button->objectName()));
+    }
 }
 
 void FrmOrbanilTest::captionsAndTooltips()
@@ -64,8 +66,9 @@ void FrmOrbanilTest::captionsAndTooltips()
                                                 {"Frame7", "Dimensiones de la caja"},
                                                 {"FraSave", "Guardar en archivo"},
                                                 {"FraOpen", "Abrir archivo guardado"}};
-    for (const auto& [name, title] : frames)
+    for (const auto& [name, title] : frames) {
         QCOMPARE(main->findChild<QGroupBox*>(name)->title(), title);
+    }
 
     struct Caption
     {
@@ -74,8 +77,9 @@ void FrmOrbanilTest::captionsAndTooltips()
         QString tooltip;
     };
     const auto textOf = [](QWidget* w) {
-        if (auto* label = qobject_cast<QLabel*>(w))
+        if (auto* label = qobject_cast<QLabel*>(w)) {
             return label->text();
+        }
         return qobject_cast<QPushButton*>(w)->text();
     };
     const QList<Caption> captions{

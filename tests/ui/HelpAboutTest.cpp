@@ -57,8 +57,9 @@ QString drawnCaption(const QString& caption)
 void verifyCaptionsFit(const QWidget& window)
 {
     for (const QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->text().isEmpty())
+        if (label->text().isEmpty()) {
             continue;
+        }
         const QFontMetrics metrics(label->font());
         const QRect inside = label->contentsRect();
         const QRect needed = label->wordWrap()
@@ -139,8 +140,9 @@ void HelpAboutTest::unreadableHelpFileIsExplainedAndTheWindowStillOpens()
     QFETCH(bool, folderInstead);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    if (folderInstead)
+    if (folderInstead) {
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Ayuda.txt")));
+    }
 
     FrmAyuda window(folderOf(dir));
     window.showWindow();
@@ -208,10 +210,11 @@ void HelpAboutTest::closeButtonsAskTheWindowSetToUnload()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     std::unique_ptr<FixedWindow> shown;
-    if (window == QLatin1String("FrmAyuda"))
+    if (window == QLatin1String("FrmAyuda")) {
         shown = std::make_unique<FrmAyuda>(folderOf(dir));
-    else
+    } else {
         shown = std::make_unique<FrmAbout>();
+    }
     shown->showWindow();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
 
@@ -271,16 +274,19 @@ void HelpAboutTest::bundledHelpTextIsWindows1252WithCrLf()
     QStringDecoder utf8(QStringDecoder::Utf8);
     QVERIFY(!QString(utf8(bytes)).isEmpty());
     QVERIFY(utf8.hasError());
-    for (const char unassigned : {'\x81', '\x8d', '\x8f', '\x90', '\x9d'})
+    for (const char unassigned : {'\x81', '\x8d', '\x8f', '\x90', '\x9d'}) {
         QVERIFY(!bytes.contains(unassigned));
-    for (const QByteArray& line : bytes.split('\n'))
+    }
+    for (const QByteArray& line : bytes.split('\n')) {
         QVERIFY2(line.size() <= 80, line.constData());
+    }
 
     const QString text = QString::fromStdString(readHelpFile(ORBANIL_BUNDLED_HELP));
     for (const char* words :
          {"Size ( X Y Z )", "Wagon ( ", "Inside (", "PassengerCabinHeadPos", "RotationLimit",
-          "StartDirection", "Generar Código", "vagón", "+Z  hacia la parte delantera", ".obn"})
+          "StartDirection", "Generar Código", "vagón", "+Z  hacia la parte delantera", ".obn"}) {
         QVERIFY2(text.contains(QString::fromUtf8(words)), words);
+    }
 }
 
 QTEST_MAIN(HelpAboutTest)

@@ -28,8 +28,9 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 QStringList listed(const FrmOrbanil* main)
 {
     QStringList names;
-    for (int i = 0; i < main->File1->count(); ++i)
+    for (int i = 0; i < main->File1->count(); ++i) {
         names.append(main->File1->item(i)->text());
+    }
     return names;
 }
 

@@ -31,8 +31,9 @@ struct RecordedServices
         return UiServices{[this] { ++beeps; },
                           [this](QWidget*, const Message& message) {
                               messages.append(message);
-                              if (!answers.isEmpty())
+                              if (!answers.isEmpty()) {
                                   return answers.takeFirst();
+                              }
                               return message.defaultButton != QMessageBox::NoButton
                                          ? message.defaultButton
                                          : QMessageBox::Ok;
@@ -118,8 +119,9 @@ inline QStringList focusChain(QWidget* first)
     QWidget* w = first;
     do {
         if (w->isVisibleTo(first->window()) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
-            !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"))) {
             names.append(w->objectName());
+        }
         w = w->nextInFocusChain();
     } while (w != first && names.size() < 200);
     return names;
@@ -129,16 +131,19 @@ inline QStringList focusChain(QWidget* first)
 inline QStringList listTexts(const QListWidget* list)
 {
     QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
+    for (int i = 0; i < list->count(); ++i) {
         texts.append(list->item(i)->text().trimmed());
+    }
     return texts;
 }
 
 inline QListWidgetItem* itemNamed(const QListWidget* list, const QString& text)
 {
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->text().trimmed() == text)
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->text().trimmed() == text) {
             return list->item(i);
+        }
+    }
     return nullptr;
 }
 

@@ -67,10 +67,11 @@ void WindowSetTest::cerrarAtStartEndsTheRun()
     QFETCH(bool, byCloseBox);
     StartedRun run;
     QSignalSpy ended(run.windows.get(), &WindowSet::allUnloaded);
-    if (byCloseBox)
+    if (byCloseBox) {
         QVERIFY(!run.box()->close());
-    else
+    } else {
         QTest::mouseClick(run.box()->CmdCancel, Qt::LeftButton);
+    }
     QCOMPARE(ended.size(), 1);
     QVERIFY(!run.windows->anyLoaded());
     QVERIFY(!run.main());
@@ -171,8 +172,9 @@ void WindowSetTest::oneInstanceOfEachSecondaryWindow()
     QCOMPARE(run.windows->frmShape()->objectName(), QStringLiteral("FrmShape"));
     QCOMPARE(run.windows->frmSms()->objectName(), QStringLiteral("FrmSms"));
     int about = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
+    for (QWidget* w : QApplication::topLevelWidgets()) {
         about += qobject_cast<FrmAbout*>(w) && !w->isHidden() ? 1 : 0;
+    }
     QCOMPARE(about, 1);
     // The main window stays usable beside them.
     QVERIFY(main->isVisible() && main->isEnabled());
