@@ -1,23 +1,19 @@
 #include "core/InsideBlock.h"
 
+#include "tests/support/WorkedExample.h"
+
 #include <gtest/gtest.h>
 
 namespace orbanil {
 namespace {
 
-const ViewParams workedExample{"interior.s", "0",  "2.3", "-5.25", "20",          "60",
-                               "0",          "10", "0",   "0",     "interior.sms"};
+using testing::workedExampleBlock;
+const ViewParams workedExample = testing::workedExampleParams();
 
 TEST(InsideBlock, WorkedExampleIsExactTo192Characters)
 {
     const std::string block = generateInside(workedExample);
-    EXPECT_EQ(block, "Inside (\r\n"
-                     "     PassengerCabinFile ( interior.s )\r\n"
-                     "     PassengerCabinHeadPos (  0 2.3 -5.25 )\r\n"
-                     "     RotationLimit (  20 60 0 )\r\n"
-                     "     StartDirection ( 10 0 0 )\r\n"
-                     "     Sound ( \"interior.sms\" )\r\n"
-                     ")");
+    EXPECT_EQ(block, workedExampleBlock);
     EXPECT_EQ(block.size(), 192u);
 }
 

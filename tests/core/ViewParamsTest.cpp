@@ -1,5 +1,7 @@
 #include "core/ViewParams.h"
 
+#include "tests/support/WorkedExample.h"
+
 #include <gtest/gtest.h>
 
 namespace orbanil {
@@ -16,8 +18,7 @@ const Member allMembers[] = {
 
 ViewParams filled()
 {
-    return ViewParams{"interior.s", "0",  "2.3", "-5.25", "20",          "60",
-                      "0",          "10", "0",   "0",     "interior.sms"};
+    return testing::workedExampleParams();
 }
 
 TEST(Readiness, AllFilledIsReady)

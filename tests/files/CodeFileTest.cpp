@@ -2,7 +2,8 @@
 
 #include "core/InsideBlock.h"
 #include "files/FileError.h"
-#include "tests/files/TempFolder.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
@@ -69,8 +70,7 @@ TEST(CodeReading, FinerPoints)
 TEST(CodeFile, WorkedExampleSavesAs194BytesAndOpensAs169Characters)
 {
     TempFolder folder;
-    const std::string block = generateInside(
-        {"interior.s", "0", "2.3", "-5.25", "20", "60", "0", "10", "0", "0", "interior.sms"});
+    const std::string block = generateInside(testing::workedExampleParams());
     ASSERT_EQ(block.size(), 192u);
     const auto path = savedFilePath(folder.path(), "vagón");
     saveCodeFile(path, block);
@@ -78,13 +78,7 @@ TEST(CodeFile, WorkedExampleSavesAs194BytesAndOpensAs169Characters)
     EXPECT_EQ(std::filesystem::file_size(path), 194u);
 
     const std::string opened = readCodeFile(path);
-    EXPECT_EQ(opened, "Inside (\r\n"
-                      "PassengerCabinFile ( interior.s )\r\n"
-                      "PassengerCabinHeadPos (  0 2.3 -5.25 )\r\n"
-                      "RotationLimit (  20 60 0 )\r\n"
-                      "StartDirection ( 10 0 0 )\r\n"
-                      "Sound ( \"interior.sms\" )\r\n"
-                      ")\r\n");
+    EXPECT_EQ(opened, testing::workedExampleOpened);
     EXPECT_EQ(opened.size(), 169u);
 }
 

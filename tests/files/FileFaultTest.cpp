@@ -1,8 +1,8 @@
 #include "files/CodeFile.h"
 #include "files/FileError.h"
 #include "files/HelpFile.h"
-#include "tests/files/FaultInjection.h"
-#include "tests/files/TempFolder.h"
+#include "tests/support/FaultInjection.h"
+#include "tests/support/TempFolder.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

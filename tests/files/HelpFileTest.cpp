@@ -1,7 +1,7 @@
 #include "files/HelpFile.h"
 
 #include "files/FileError.h"
-#include "tests/files/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

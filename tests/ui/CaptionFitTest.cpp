@@ -1,4 +1,4 @@
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 #include "ui/CommandButton.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmAyuda.h"

@@ -1,4 +1,4 @@
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 #include "ui/CodeBox.h"
 
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 #include "ui/DirList.h"
 #include "ui/FrmPicker.h"
 

@@ -1,4 +1,4 @@
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 #include "ui/CodeBox.h"
 
 #include <QDir>
@@ -57,13 +57,7 @@ void clickListed(FrmOrbanil* main, const QString& name)
                       main->File1->visualItemRect(items.first()).center());
 }
 
-const QString exampleOpened = QStringLiteral("Inside (\r\n"
-                                             "PassengerCabinFile ( interior.s )\r\n"
-                                             "PassengerCabinHeadPos (  0 2.3 -5.25 )\r\n"
-                                             "RotationLimit (  20 60 0 )\r\n"
-                                             "StartDirection ( 10 0 0 )\r\n"
-                                             "Sound ( \"interior.sms\" )\r\n"
-                                             ")\r\n");
+const QString exampleOpened = QString::fromStdString(workedExampleOpened);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/WorkedExample.h"
 #include "ui/FrmBox.h"
 #include "ui/FrmOrbanil.h"
 #include "ui/UiServices.h"
@@ -95,14 +96,7 @@ inline void typeWorkedExample(FrmOrbanil* main)
     typeInto(main->txtSound, QStringLiteral("interior.sms"));
 }
 
-inline const QString workedExampleCode =
-    QStringLiteral("Inside (\r\n"
-                   "     PassengerCabinFile ( interior.s )\r\n"
-                   "     PassengerCabinHeadPos (  0 2.3 -5.25 )\r\n"
-                   "     RotationLimit (  20 60 0 )\r\n"
-                   "     StartDirection ( 10 0 0 )\r\n"
-                   "     Sound ( \"interior.sms\" )\r\n"
-                   ")");
+inline const QString workedExampleCode = QString::fromStdString(workedExampleBlock);
 
 // The main window of a run whose dialog was passed with 12,5 x 3 x 2,9.
 inline FrmOrbanil* openMainWindow(StartedRun& run)
