@@ -5,12 +5,11 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ORBANIL_BENCH_DIR:-$root/build-bench}"
 
-"$root/scripts/deps.sh" python3 xvfb
+"$root/scripts/setup.sh" python3 xvfb
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
 # The build speaks only when it fails.
-if ! { cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBANIL_BUILD_BENCH=ON \
-             -DORBANIL_BUILD_TESTS=OFF && cmake --build "$build" --parallel 2; } > "$log" 2>&1; then
+if ! { cmake --preset bench -S "$root" -B "$build" && cmake --build "$build" --parallel 2; } > "$log" 2>&1; then
     cat "$log" >&2
     exit 1
 fi
