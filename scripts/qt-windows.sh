@@ -19,7 +19,7 @@ sudo=""
 version="$(dpkg-query -W -f='${source:Version}' qt6-base-dev)"   # e.g. 6.4.2+dfsg-10
 upstream="${version%%+*}"
 upstream="${upstream%%-*}"                                       # e.g. 6.4.2
-compiler="mingw-w64-gcc$(x86_64-w64-mingw32-g++-posix -dumpversion | cut -d. -f1)-posix"
+compiler="mingw-w64-gcc$(x86_64-w64-mingw32-g++-posix -dumpversion | cut -d. -f1 | cut -d- -f1)-posix"
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/orbanil"
 prefix="${ORBANIL_QT_WINDOWS_DIR:-$cache/qt-$upstream-$compiler-static}"
 work="${ORBANIL_QT_WINDOWS_WORK:-$cache/qt-$upstream-$compiler-work}"
