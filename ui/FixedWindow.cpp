@@ -2,6 +2,7 @@
 
 #include "ui/CommandButton.h"
 #include "ui/FrameStyle.h"
+#include "ui/KeystrokeFilter.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -14,11 +15,11 @@
 namespace orbanil {
 
 FixedWindow::FixedWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
-                         const QIcon& icon)
+                         const QIcon& icon, std::function<void()> beep)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      m_twips(font())
+      m_twips(font()), m_beep(std::move(beep))
 {
     setWindowTitle(caption);
     setWindowIcon(icon);
@@ -79,11 +80,12 @@ QLabel* FixedWindow::addLabel(QWidget* container, const char* name, const QStrin
     return label;
 }
 
-QLineEdit* FixedWindow::addField(QWidget* container, const char* name, int left, int top, int width,
-                                 int height)
+QLineEdit* FixedWindow::addField(QWidget* container, const char* name, FilterKind keys, int left,
+                                 int top, int width, int height)
 {
     auto* field = new QLineEdit(container);
     field->setObjectName(QLatin1String(name));
+    filterKeystrokes(field, keys);
     m_twips.place(field, left, top, width, height);
     return field;
 }
@@ -98,6 +100,11 @@ QPushButton* FixedWindow::addButton(QWidget* container, const char* name, const 
     button->setDefault(false);
     m_twips.place(button, left, top, width, height);
     return button;
+}
+
+void FixedWindow::filterKeystrokes(QWidget* field, FilterKind kind)
+{
+    new KeystrokeFilter(kind, m_beep, field);
 }
 
 } // namespace orbanil

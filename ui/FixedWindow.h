@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/KeyFilter.h"
 #include "ui/Twips.h"
 
 #include <QIcon>
 #include <QWidget>
+#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -19,8 +21,9 @@ class FixedWindow : public QWidget
 {
     Q_OBJECT
 public:
+    // `beep` sounds for a keystroke that a field of the window refuses.
     FixedWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
-                const QIcon& icon);
+                const QIcon& icon, std::function<void()> beep = {});
 
     const Twips& twips() const { return m_twips; }
 
@@ -42,13 +45,17 @@ protected:
                         int top, int width, int height);
     QLabel* addLabel(QWidget* container, const char* name, const QString& text, int left, int top,
                      int width, int height);
-    QLineEdit* addField(QWidget* container, const char* name, int left, int top, int width,
-                        int height);
+    QLineEdit* addField(QWidget* container, const char* name, FilterKind keys, int left, int top,
+                        int width, int height);
     QPushButton* addButton(QWidget* container, const char* name, const QString& caption, int left,
                            int top, int width, int height);
 
+    // Every character typed into `field` passes the keystroke rule of `kind` first.
+    void filterKeystrokes(QWidget* field, FilterKind kind);
+
 private:
     Twips m_twips;
+    std::function<void()> m_beep;
     bool m_placed = false;
     QStyle* m_frameStyle = nullptr; // shared by the window's frames, made with the first frame
 };

@@ -3,7 +3,6 @@
 #include "core/CabinBox.h"
 #include "core/NumberText.h"
 #include "ui/Icons.h"
-#include "ui/KeystrokeFilter.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -17,7 +16,8 @@
 namespace orbanil {
 
 FrmBox::FrmBox(UiServices services)
-    : FixedWindow(QStringLiteral("Orbanil - Dimensiones"), 4680, 4035, programIcon()),
+    : FixedWindow(QStringLiteral("Orbanil - Dimensiones"), 4680, 4035, programIcon(),
+                  services.beep),
       m_services(std::move(services))
 {
     setObjectName(QStringLiteral("FrmBox"));
@@ -32,11 +32,11 @@ FrmBox::FrmBox(UiServices services)
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1 = addLabel(Frame1, "Label1", QStringLiteral("Largo ( eje Z ) :"), 240, 1440, 1335, 255);
-    txtLong = addField(Frame1, "txtLong", 1800, 1440, 1335, 285);
+    txtLong = addField(Frame1, "txtLong", FilterKind::BoxDimension, 1800, 1440, 1335, 285);
     Label2 = addLabel(Frame1, "Label2", QStringLiteral("Altura ( eje Y ) :"), 240, 1800, 1335, 255);
-    txtHeight = addField(Frame1, "txtHeight", 1800, 1800, 1335, 285);
+    txtHeight = addField(Frame1, "txtHeight", FilterKind::BoxDimension, 1800, 1800, 1335, 285);
     Label3 = addLabel(Frame1, "Label3", QStringLiteral("Ancho ( eje X ) :"), 240, 2160, 1335, 255);
-    txtWidth = addField(Frame1, "txtWidth", 1800, 2160, 1335, 285);
+    txtWidth = addField(Frame1, "txtWidth", FilterKind::BoxDimension, 1800, 2160, 1335, 285);
     Timer1 = new QTimer(Frame1);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Label5 = addLabel(this, "Label5",
@@ -51,12 +51,6 @@ FrmBox::FrmBox(UiServices services)
     setTabOrder(txtWidth, CmdNext);
     setTabOrder(CmdNext, CmdCancel);
     txtLong->setFocus();
-
-    // txtLong_KeyPress, txtHeight_KeyPress and txtWidth_KeyPress share the one rule.
-    m_dimensionFilter = new KeystrokeFilter(FilterKind::BoxDimension, m_services.beep, this);
-    for (QLineEdit* field : {txtLong, txtHeight, txtWidth}) {
-        m_dimensionFilter->watch(field);
-    }
 
     connect(Timer1, &QTimer::timeout, this, &FrmBox::Timer1_Timer);
     connect(CmdNext, &QPushButton::clicked, this, &FrmBox::CmdNext_Click);

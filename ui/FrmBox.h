@@ -11,8 +11,6 @@ class QTimer;
 
 namespace orbanil {
 
-class KeystrokeFilter;
-
 // The box dimensions dialog: the first window of a run, holding the cabin box as three texts.
 class FrmBox : public FixedWindow
 {
@@ -47,7 +45,6 @@ private:
     void warnUnreadable(QLineEdit* field, const QString& fieldName);
 
     UiServices m_services;
-    KeystrokeFilter* m_dimensionFilter;
 };
 
 } // namespace orbanil

@@ -7,7 +7,6 @@
 #include "ui/CodeBox.h"
 #include "ui/FrmBox.h"
 #include "ui/Icons.h"
-#include "ui/KeystrokeFilter.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -46,7 +45,7 @@ QString rangeText(const char* axisWord, const QString& dimension)
 } // namespace
 
 FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services)
-    : FixedWindow(QStringLiteral("Wagon Orbanil"), 9195, 7920, programIcon()),
+    : FixedWindow(QStringLiteral("Wagon Orbanil"), 9195, 7920, programIcon(), services.beep),
       m_programFolder(std::move(programFolder)), m_services(std::move(services))
 {
     setObjectName(QStringLiteral("FrmOrbanil"));
@@ -56,21 +55,6 @@ FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services)
     createOpenPanel();
     createWindowButtons();
     setFocusOrder();
-
-    m_signedDecimalFilter = new KeystrokeFilter(FilterKind::SignedDecimal, m_services.beep, this);
-    for (QLineEdit* field : {txtCamPosX, txtCamPosY, txtCamPosZ}) {
-        m_signedDecimalFilter->watch(field);
-    }
-    m_digitsOnlyFilter = new KeystrokeFilter(FilterKind::DigitsOnly, m_services.beep, this);
-    for (QLineEdit* field :
-         {txtRotLimX, txtRotLimY, txtRotLimZ, txtStaDirX, txtStaDirY, txtStaDirZ}) {
-        m_digitsOnlyFilter->watch(field);
-    }
-    auto* altLetters = new AltLetterFilter(m_services.beep, this);
-    for (QWidget* field :
-         std::initializer_list<QWidget*>{txtShapeFile, txtSound, txtfilename, txtCode}) {
-        altLetters->watch(field);
-    }
 
     connect(Timer1, &QTimer::timeout, this, &FrmOrbanil::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &FrmOrbanil::Timer2_Timer);
@@ -101,7 +85,7 @@ void FrmOrbanil::createParameterFrames()
     Label1 =
         addLabel(Frame1, "Label1", QStringLiteral("PassengerCabinFile ("), 240, 360, 1575, 255);
     Label1->setToolTip(QStringLiteral("Archivo que se usará para la vista interior."));
-    txtShapeFile = addField(Frame1, "txtShapeFile", 1800, 360, 1215, 285);
+    txtShapeFile = addField(Frame1, "txtShapeFile", FilterKind::FreeText, 1800, 360, 1215, 285);
     Label2 = addLabel(Frame1, "Label2", QStringLiteral(")"), 3120, 360, 135, 255);
     Command1 = addButton(Frame1, "Command1", QStringLiteral("..."), 3360, 360, 255, 255);
     Command1->setToolTip(QStringLiteral("Haz Clic para buscar el archivo .S"));
@@ -113,18 +97,18 @@ void FrmOrbanil::createParameterFrames()
     Label3 =
         addLabel(Frame2, "Label3", QStringLiteral("PassengerCabinHeadPos ("), 240, 480, 1935, 255);
     Label3->setToolTip(QStringLiteral("Posición de la cámara dentro del vagón."));
-    txtCamPosX = addField(Frame2, "txtCamPosX", 2280, 480, 495, 285);
-    txtCamPosY = addField(Frame2, "txtCamPosY", 2760, 480, 495, 285);
-    txtCamPosZ = addField(Frame2, "txtCamPosZ", 3240, 480, 495, 285);
+    txtCamPosX = addField(Frame2, "txtCamPosX", FilterKind::SignedDecimal, 2280, 480, 495, 285);
+    txtCamPosY = addField(Frame2, "txtCamPosY", FilterKind::SignedDecimal, 2760, 480, 495, 285);
+    txtCamPosZ = addField(Frame2, "txtCamPosZ", FilterKind::SignedDecimal, 3240, 480, 495, 285);
     Label4 = addLabel(Frame2, "Label4", QStringLiteral(")"), 3840, 480, 135, 255);
 
     Frame3 = addFrame(this, "Frame3", QStringLiteral("Limites de rotación de la cámara"), 120, 2400,
                       4095, 1095);
     Label5 = addLabel(Frame3, "Label5", QStringLiteral("RotationLimit ("), 240, 480, 1095, 255);
     Label5->setToolTip(QStringLiteral("Límites de rotación de la cámara."));
-    txtRotLimX = addField(Frame3, "txtRotLimX", 1320, 480, 375, 285);
-    txtRotLimY = addField(Frame3, "txtRotLimY", 1680, 480, 375, 285);
-    txtRotLimZ = addField(Frame3, "txtRotLimZ", 2040, 480, 375, 285);
+    txtRotLimX = addField(Frame3, "txtRotLimX", FilterKind::DigitsOnly, 1320, 480, 375, 285);
+    txtRotLimY = addField(Frame3, "txtRotLimY", FilterKind::DigitsOnly, 1680, 480, 375, 285);
+    txtRotLimZ = addField(Frame3, "txtRotLimZ", FilterKind::DigitsOnly, 2040, 480, 375, 285);
     Label6 = addLabel(Frame3, "Label6", QStringLiteral(")"), 2520, 480, 135, 255);
 
     Frame4 = addFrame(this, "Frame4", QStringLiteral("Dirección de inicio de la cámara"), 120, 3600,
@@ -132,15 +116,15 @@ void FrmOrbanil::createParameterFrames()
     Label7 = addLabel(Frame4, "Label7", QStringLiteral("StartDirection ("), 240, 480, 1095, 255);
     Label7->setToolTip(
         QStringLiteral("Indica la dirección inicial de la cámara al cambiar a la vista nº 5."));
-    txtStaDirX = addField(Frame4, "txtStaDirX", 1440, 480, 375, 285);
-    txtStaDirY = addField(Frame4, "txtStaDirY", 1800, 480, 375, 285);
-    txtStaDirZ = addField(Frame4, "txtStaDirZ", 2160, 480, 375, 285);
+    txtStaDirX = addField(Frame4, "txtStaDirX", FilterKind::DigitsOnly, 1440, 480, 375, 285);
+    txtStaDirY = addField(Frame4, "txtStaDirY", FilterKind::DigitsOnly, 1800, 480, 375, 285);
+    txtStaDirZ = addField(Frame4, "txtStaDirZ", FilterKind::DigitsOnly, 2160, 480, 375, 285);
     Label8 = addLabel(Frame4, "Label8", QStringLiteral(")"), 2640, 480, 135, 255);
 
     Frame5 = addFrame(this, "Frame5", QStringLiteral("Archivo de sonido"), 120, 4920, 4095, 1095);
     Label9 = addLabel(Frame5, "Label9", QStringLiteral("Sound ("), 360, 480, 615, 255);
     Label9->setToolTip(QStringLiteral("Especifica el sonido de la vista número 5."));
-    txtSound = addField(Frame5, "txtSound", 1080, 480, 2175, 285);
+    txtSound = addField(Frame5, "txtSound", FilterKind::FreeText, 1080, 480, 2175, 285);
     Label10 = addLabel(Frame5, "Label10", QStringLiteral(")"), 3360, 480, 135, 255);
     Command2 = addButton(Frame5, "Command2", QStringLiteral("..."), 3600, 480, 255, 255);
     Command2->setToolTip(QStringLiteral("Haz Clic para buscar el archivo .SMS"));
@@ -158,6 +142,7 @@ void FrmOrbanil::createCodeFrame()
     txtCode = new CodeBox(Frame6);
     txtCode->setObjectName(QStringLiteral("txtCode"));
     twips().place(txtCode, 120, 360, 4575, 2055);
+    filterKeystrokes(txtCode, FilterKind::FreeText);
     CmdGenerate =
         addButton(Frame6, "CmdGenerate", QStringLiteral("&Generar Código"), 360, 2520, 1335, 495);
     CmdGenerate->setEnabled(false);
@@ -182,7 +167,7 @@ void FrmOrbanil::createSavePanel()
                        QStringLiteral("Introduzca el nombre del archivo sin extensión:"), 240, 360,
                        3615, 255);
     Label11 = addLabel(FraSave, "Label11", QStringLiteral("Archivo:"), 240, 840, 855, 255);
-    txtfilename = addField(FraSave, "txtfilename", 1200, 840, 2775, 285);
+    txtfilename = addField(FraSave, "txtfilename", FilterKind::FreeText, 1200, 840, 2775, 285);
     CmdSave = addButton(FraSave, "CmdSave", QStringLiteral("Guardar"), 2160, 1440, 855, 495);
     CmdCancel = addButton(FraSave, "CmdCancel", QStringLiteral("Cancelar"), 3120, 1440, 855, 495);
     FraSave->hide();

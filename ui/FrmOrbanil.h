@@ -17,7 +17,6 @@ namespace orbanil {
 
 class CodeBox;
 class FrmBox;
-class KeystrokeFilter;
 
 // The main window: the view parameters, the code box with its save and open panels, the
 // cabin box ranges and the buttons that reach the other windows.
@@ -138,8 +137,6 @@ private:
 
     std::filesystem::path m_programFolder;
     UiServices m_services;
-    KeystrokeFilter* m_signedDecimalFilter;
-    KeystrokeFilter* m_digitsOnlyFilter;
 };
 
 } // namespace orbanil
