@@ -75,20 +75,10 @@ inline FrmOrbanil& passDialog(WindowSet& windows)
 inline void generateBlock(FrmOrbanil& main)
 {
     const ViewParams p = sampleViewParams();
-    const auto put = [](QLineEdit* field, const std::string& text) {
-        field->setText(QString::fromStdString(text));
-    };
-    put(main.txtShapeFile, p.txtShapeFile);
-    put(main.txtCamPosX, p.txtCamPosX);
-    put(main.txtCamPosY, p.txtCamPosY);
-    put(main.txtCamPosZ, p.txtCamPosZ);
-    put(main.txtRotLimX, p.txtRotLimX);
-    put(main.txtRotLimY, p.txtRotLimY);
-    put(main.txtRotLimZ, p.txtRotLimZ);
-    put(main.txtStaDirX, p.txtStaDirX);
-    put(main.txtStaDirY, p.txtStaDirY);
-    put(main.txtStaDirZ, p.txtStaDirZ);
-    put(main.txtSound, p.txtSound);
+    for (const ViewField& field : viewFields) {
+        main.findChild<QLineEdit*>(QString::fromLatin1(field.control))
+            ->setText(QString::fromStdString(p.*field.member));
+    }
     waitFor([&main] { return main.CmdGenerate->isEnabled(); }, "Generar Código");
     main.CmdGenerate->click();
 }

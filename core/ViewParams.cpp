@@ -2,12 +2,10 @@
 
 namespace orbanil {
 
-bool isReady(const ViewParams& p)
+bool isReady(const ViewParams& params)
 {
-    for (const std::string* field :
-         {&p.txtShapeFile, &p.txtCamPosX, &p.txtCamPosY, &p.txtCamPosZ, &p.txtRotLimX,
-          &p.txtRotLimY, &p.txtRotLimZ, &p.txtStaDirX, &p.txtStaDirY, &p.txtStaDirZ, &p.txtSound}) {
-        if (field->empty()) {
+    for (const ViewField& field : viewFields) {
+        if ((params.*field.member).empty()) {
             return false;
         }
     }
