@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/CabinBox.h"
 #include "ui/FixedWindow.h"
 #include "ui/UiServices.h"
 
-class QGroupBox;
-class QLabel;
+#include <array>
+
 class QLineEdit;
 class QPushButton;
-class QTimer;
 
 namespace orbanil {
 
@@ -18,18 +18,8 @@ class FrmBox : public FixedWindow
 public:
     explicit FrmBox(UiServices services);
 
-    QGroupBox* Frame1;
-    QLabel* Label4;
-    QLabel* Label1;
-    QLineEdit* txtLong;
-    QLabel* Label2;
-    QLineEdit* txtHeight;
-    QLabel* Label3;
-    QLineEdit* txtWidth;
-    QTimer* Timer1;
-    QLabel* Label5;
-    QPushButton* CmdNext;
-    QPushButton* CmdCancel;
+    // The three texts as typed.
+    CabinBox dimensions() const;
 
 signals:
     // The summary was shown: the main window is shown and this dialog hidden.
@@ -41,10 +31,12 @@ private:
     void Timer1_Timer();
     void CmdNext_Click();
 
-    // Tells the user that a dimension does not read as a number and puts the focus there.
-    void warnUnreadable(QLineEdit* field, const QString& fieldName);
+    // Tells the user which dimension does not read as a number and puts the focus there.
+    void warnUnreadable(const CabinBox& box);
 
     UiServices m_services;
+    std::array<QLineEdit*, boxFields.size()> m_fields{}; // in the order of boxFields
+    QPushButton* CmdNext;
 };
 
 } // namespace orbanil
