@@ -52,7 +52,6 @@ DirList::DirList(QWidget* parent) : QListWidget(parent)
     const int iconSide = fontMetrics().height();
     setIconSize(QSize(iconSide, iconSide));
     setItemDelegate(new IndentDelegate(iconSide / 2 + 2, this));
-    // Activation is a double click, or Enter on the current entry.
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const int row = this->row(item);
         if (row >= 0) {

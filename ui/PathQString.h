@@ -5,10 +5,9 @@
 
 namespace orbanil {
 
-// A path as the text a user reads, in any language of the system.
+// The one conversion between paths and Qt's texts, both ways, whatever letters the names
+// hold: the windows show paths and file names, and Qt hands back folders as text.
 QString pathToQString(const std::filesystem::path& path);
-
-// The path that a text names, as typed or as Qt gives it.
 std::filesystem::path qStringToPath(const QString& text);
 
 } // namespace orbanil

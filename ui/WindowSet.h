@@ -57,10 +57,10 @@ private:
     // Destroys the window in `slot` if there is one; ends the run when none is left.
     template <class Window> void unload(Window*& slot);
 
-    void boxNext();        // FrmBox "&Siguiente"
-    void boxClose();       // FrmBox "&Cerrar" and its close box
-    void mainDimensions(); // FrmOrbanil "&Dimensiones de la caja"
-    void mainExit();       // FrmOrbanil "&Salir" and its close box
+    void boxNext();
+    void boxClose();
+    void mainDimensions();
+    void mainExit();
     void pickerNameChosen(FrmPicker::Kind kind, const QString& name);
 
     std::filesystem::path m_programFolder;
