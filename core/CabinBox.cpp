@@ -2,16 +2,14 @@
 
 #include "core/NumberText.h"
 
+#include <algorithm>
+
 namespace orbanil {
 
 bool isReady(const CabinBox& box)
 {
-    for (const BoxField& field : boxFields) {
-        if ((box.*field.member).empty()) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::none_of(
+        boxFields, [&box](const BoxField& field) { return (box.*field.member).empty(); });
 }
 
 std::optional<std::string> boxSummary(std::string_view length, std::string_view height,

@@ -1,15 +1,13 @@
 #include "core/ViewParams.h"
 
+#include <algorithm>
+
 namespace orbanil {
 
 bool isReady(const ViewParams& params)
 {
-    for (const ViewField& field : viewFields) {
-        if ((params.*field.member).empty()) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::none_of(
+        viewFields, [&params](const ViewField& field) { return (params.*field.member).empty(); });
 }
 
 } // namespace orbanil
