@@ -222,8 +222,7 @@ void FrmOrbanilTest::numericFieldFilters()
     QFETCH(int, beeps);
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
-    auto* edit = main->findChild<QLineEdit*>(field);
-    QVERIFY(edit);
+    auto* edit = control<QLineEdit>(main, qPrintable(field));
     edit->setText(QStringLiteral("1"));
     run.recorded.beeps = 0;
     QTest::keyClick(edit, static_cast<Qt::Key>(key));
