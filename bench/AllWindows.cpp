@@ -9,6 +9,7 @@
 #include "ui/ProgramFolder.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
@@ -56,10 +57,9 @@ int main(int argc, char* argv[])
     windows.start();
     FrmOrbanil& main = bench::passDialog(windows);
     bench::generateBlock(main);
-    main.Command1->click();
-    main.Command2->click();
-    main.CmdAyuda->click();
-    main.CmdAbout->click();
+    for (const char* button : {"Command1", "Command2", "CmdAyuda", "CmdAbout"}) {
+        bench::control<QPushButton>(&main, button)->click();
+    }
     windows.frmBox()->showWindow();
 
     const std::vector<QWidget*> all{windows.frmOrbanil(), windows.frmBox(), windows.frmAbout(),

@@ -37,6 +37,17 @@ inline UiServices quietServices()
                       }};
 }
 
+// The control of `window` named `name`; a missing one ends the run.
+template <class Control> Control* control(const QWidget* window, const char* name)
+{
+    auto* found = window->findChild<Control*>(QString::fromLatin1(name));
+    if (!found) {
+        std::fprintf(stderr, "no control %s in %s\n", name, qPrintable(window->objectName()));
+        std::exit(2);
+    }
+    return found;
+}
+
 // Runs the event loop until `done` holds; gives up (and ends the run) after `limitMs`.
 inline void waitFor(const std::function<bool()>& done, const char* what, int limitMs = 10000)
 {
@@ -63,11 +74,12 @@ inline void settle()
 inline FrmOrbanil& passDialog(WindowSet& windows)
 {
     FrmBox* box = windows.frmBox();
-    box->txtLong->setText(QStringLiteral("4"));
-    box->txtHeight->setText(QStringLiteral("3"));
-    box->txtWidth->setText(QStringLiteral("3"));
-    waitFor([box] { return box->CmdNext->isEnabled(); }, "Siguiente");
-    box->CmdNext->click();
+    control<QLineEdit>(box, "txtLong")->setText(QStringLiteral("4"));
+    control<QLineEdit>(box, "txtHeight")->setText(QStringLiteral("3"));
+    control<QLineEdit>(box, "txtWidth")->setText(QStringLiteral("3"));
+    auto* next = control<QPushButton>(box, "CmdNext");
+    waitFor([next] { return next->isEnabled(); }, "Siguiente");
+    next->click();
     return *windows.frmOrbanil();
 }
 
@@ -75,22 +87,12 @@ inline FrmOrbanil& passDialog(WindowSet& windows)
 inline void generateBlock(FrmOrbanil& main)
 {
     const ViewParams p = sampleViewParams();
-    const auto put = [](QLineEdit* field, const std::string& text) {
-        field->setText(QString::fromStdString(text));
-    };
-    put(main.txtShapeFile, p.txtShapeFile);
-    put(main.txtCamPosX, p.txtCamPosX);
-    put(main.txtCamPosY, p.txtCamPosY);
-    put(main.txtCamPosZ, p.txtCamPosZ);
-    put(main.txtRotLimX, p.txtRotLimX);
-    put(main.txtRotLimY, p.txtRotLimY);
-    put(main.txtRotLimZ, p.txtRotLimZ);
-    put(main.txtStaDirX, p.txtStaDirX);
-    put(main.txtStaDirY, p.txtStaDirY);
-    put(main.txtStaDirZ, p.txtStaDirZ);
-    put(main.txtSound, p.txtSound);
-    waitFor([&main] { return main.CmdGenerate->isEnabled(); }, "Generar Código");
-    main.CmdGenerate->click();
+    for (const ViewField& field : viewFields) {
+        control<QLineEdit>(&main, field.control)->setText(QString::fromStdString(p.*field.member));
+    }
+    auto* generate = control<QPushButton>(&main, "CmdGenerate");
+    waitFor([generate] { return generate->isEnabled(); }, "Generar Código");
+    generate->click();
 }
 
 } // namespace orbanil::bench

@@ -41,26 +41,30 @@ void fail(const char* what)
 
 QListWidgetItem* listed(const FrmOrbanil& main, const QString& name)
 {
-    const QList<QListWidgetItem*> found = main.File1->findItems(name, Qt::MatchExactly);
+    const QList<QListWidgetItem*> found =
+        bench::control<QListWidget>(&main, "File1")->findItems(name, Qt::MatchExactly);
     return found.isEmpty() ? nullptr : found.first();
 }
 
 // Milliseconds from the "Abrir" click until the code box holds the file's text and has drawn it.
 double timeOpen(FrmOrbanil& main, const QString& name, qsizetype expectedLength)
 {
-    main.CmdClear->click();
-    QTest::mouseClick(main.CmdOpenFile, Qt::LeftButton);
-    main.File1->setCurrentItem(listed(main, name));
-    bench::waitFor([&main] { return main.CmdOpen->isEnabled(); }, "Abrir enabled");
+    auto* code = bench::control<CodeBox>(&main, "txtCode");
+    auto* open = bench::control<QPushButton>(&main, "CmdOpen");
+    bench::control<QPushButton>(&main, "CmdClear")->click();
+    QTest::mouseClick(bench::control<QPushButton>(&main, "CmdOpenFile"), Qt::LeftButton);
+    bench::control<QListWidget>(&main, "File1")->setCurrentItem(listed(main, name));
+    bench::waitFor([open] { return open->isEnabled(); }, "Abrir enabled");
     bench::settle();
 
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(main.CmdOpen, Qt::LeftButton);
+    QTest::mouseClick(open, Qt::LeftButton);
     bench::settle();
     const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
 
-    if (main.FraOpen->isVisible() || main.txtCode->codeText().size() != expectedLength) {
+    if (bench::control<QGroupBox>(&main, "FraOpen")->isVisible() ||
+        code->codeText().size() != expectedLength) {
         fail("the opened text is not in the code box");
     }
     return ms;
@@ -72,19 +76,21 @@ double timeSave(FrmOrbanil& main, const std::filesystem::path& folder, const QSt
 {
     const std::filesystem::path path = folder / (name.toStdString() + ".obn");
     std::filesystem::remove(path);
-    main.txtCode->replaceCodeText(code);
-    QTest::mouseClick(main.CmdSaveFile, Qt::LeftButton);
-    main.txtfilename->setText(name);
+    auto* codeBox = bench::control<CodeBox>(&main, "txtCode");
+    auto* save = bench::control<QPushButton>(&main, "CmdSave");
+    codeBox->replaceCodeText(code);
+    QTest::mouseClick(bench::control<QPushButton>(&main, "CmdSaveFile"), Qt::LeftButton);
+    bench::control<QLineEdit>(&main, "txtfilename")->setText(name);
     bench::settle();
 
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(main.CmdSave, Qt::LeftButton);
+    QTest::mouseClick(save, Qt::LeftButton);
     bench::settle();
     const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
 
     std::error_code error;
-    if (std::filesystem::file_size(path, error) != expectedSize || !main.txtCode->isEmpty()) {
+    if (std::filesystem::file_size(path, error) != expectedSize || !codeBox->isEmpty()) {
         fail("the saved file does not hold the code text");
     }
     return ms;

@@ -2,14 +2,23 @@
 
 #include "core/NumberText.h"
 
+#include <algorithm>
+
 namespace orbanil {
 
-std::optional<std::string> boxSummary(std::string_view L, std::string_view H, std::string_view W)
+bool isReady(const CabinBox& box)
 {
-    const std::optional<double> length = readDimension(L);
-    const std::optional<double> height = readDimension(H);
-    const std::optional<double> width = readDimension(W);
-    if (!length || !height || !width) {
+    return std::ranges::none_of(
+        boxFields, [&box](const BoxField& field) { return (box.*field.member).empty(); });
+}
+
+std::optional<std::string> boxSummary(std::string_view length, std::string_view height,
+                                      std::string_view width)
+{
+    const std::optional<double> lengthNumber = readDimension(length);
+    const std::optional<double> heightNumber = readDimension(height);
+    const std::optional<double> widthNumber = readDimension(width);
+    if (!lengthNumber || !heightNumber || !widthNumber) {
         return std::nullopt;
     }
 
@@ -17,20 +26,20 @@ std::optional<std::string> boxSummary(std::string_view L, std::string_view H, st
         const std::string half = writeNumber(number / 2);
         return std::string(word) + std::string(typed) + "m ( " + half + " -" + half + " )";
     };
-    return "Dimensiones: \r\n\r\n" + line("Largo: ", L, *length) + "\r\n" +
-           line("Alto: ", H, *height) + "\r\n" + line("Ancho: ", W, *width);
+    return "Dimensiones: \r\n\r\n" + line("Largo: ", length, *lengthNumber) + "\r\n" +
+           line("Alto: ", height, *heightNumber) + "\r\n" + line("Ancho: ", width, *widthNumber);
 }
 
-std::optional<std::string> rangeLine(std::string_view axisWord, std::string_view D)
+std::optional<std::string> rangeLine(std::string_view axisWord, std::string_view dimension)
 {
-    const std::optional<double> number = readDimension(D);
+    const std::optional<double> number = readDimension(dimension);
     if (!number) {
         return std::nullopt;
     }
     const std::string lower = writeNumber(-*number / 2);
     const std::string upper = writeNumber(*number / 2);
-    return std::string(axisWord) + std::string(D) + " m" + " Limites: " + lower + " m" + " / " +
-           upper + " m";
+    return std::string(axisWord) + std::string(dimension) + " m" + " Limites: " + lower + " m" +
+           " / " + upper + " m";
 }
 
 } // namespace orbanil

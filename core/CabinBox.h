@@ -1,15 +1,45 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace orbanil {
 
+// The cabin box as the three texts typed in the box dialog, in metres; they are read as
+// numbers only where a half is needed.
+struct CabinBox
+{
+    std::string length; // along Z
+    std::string height; // along Y
+    std::string width;  // along X
+};
+
+// One field of the box dialog: the control that holds a text, the text, and the words that
+// open a sentence about it.
+struct BoxField
+{
+    const char* control;
+    std::string CabinBox::*member;
+    const char* subject;
+};
+
+// The three fields in the dialog's focus order.
+inline constexpr std::array<BoxField, 3> boxFields{{
+    {"txtLong", &CabinBox::length, "El largo"},
+    {"txtHeight", &CabinBox::height, "La altura"},
+    {"txtWidth", &CabinBox::width, "El ancho"},
+}};
+
+// True when all three texts are non-empty, whether or not they read as numbers.
+bool isReady(const CabinBox& box);
+
 // The message shown when leaving the box dialog; empty when a text does not read as a number.
-std::optional<std::string> boxSummary(std::string_view L, std::string_view H, std::string_view W);
+std::optional<std::string> boxSummary(std::string_view length, std::string_view height,
+                                      std::string_view width);
 
 // One range line of the main window, e.g. "Ancho: 2,5 m Limites: -1,25 m / 1,25 m".
-std::optional<std::string> rangeLine(std::string_view axisWord, std::string_view D);
+std::optional<std::string> rangeLine(std::string_view axisWord, std::string_view dimension);
 
 } // namespace orbanil

@@ -5,16 +5,18 @@ namespace orbanil {
 std::string generateInside(const ViewParams& p)
 {
     const std::string crlf = "\r\n";
-    return "Inside (" + crlf +                                           //
-           "     PassengerCabinFile ( " + p.txtShapeFile + " )" + crlf + //
-           "     PassengerCabinHeadPos ( " + " " + p.txtCamPosX + " " + p.txtCamPosY + " " +
-           p.txtCamPosZ + " )" + crlf + //
-           "     RotationLimit ( " + " " + p.txtRotLimX + " " + p.txtRotLimY + " " + p.txtRotLimZ +
-           " )" + crlf + //
-           "     StartDirection ( " + p.txtStaDirX + " " + p.txtStaDirY + " " + p.txtStaDirZ +
-           " )" + crlf +                                              //
-           "     Sound ( " + "\"" + p.txtSound + "\"" + " )" + crlf + //
-           ")";
+    std::string block = "Inside (" + crlf;
+    block += "     PassengerCabinFile ( " + p.shapeFile + " )" + crlf;
+    // Head position and rotation limits open with two blanks, the start direction with one.
+    block +=
+        "     PassengerCabinHeadPos (  " + p.headX + " " + p.headY + " " + p.headZ + " )" + crlf;
+    block += "     RotationLimit (  " + p.rotationLimitX + " " + p.rotationLimitY + " " +
+             p.rotationLimitZ + " )" + crlf;
+    block += "     StartDirection ( " + p.startDirectionX + " " + p.startDirectionY + " " +
+             p.startDirectionZ + " )" + crlf;
+    block += "     Sound ( \"" + p.soundFile + "\" )" + crlf;
+    block += ")";
+    return block;
 }
 
 } // namespace orbanil

@@ -4,6 +4,9 @@ namespace orbanil {
 
 KeyOutcome filterKey(FilterKind kind, std::int16_t code)
 {
+    if (kind == FilterKind::FreeText) {
+        return KeyOutcome::Accept;
+    }
     // Enter is swallowed without a beep in every numeric field.
     if (code == 13) {
         return KeyOutcome::Swallow;
@@ -13,10 +16,11 @@ KeyOutcome filterKey(FilterKind kind, std::int16_t code)
     case FilterKind::SignedDecimal:
         accepted = accepted || code == '-' || code == '.';
         break;
-    case FilterKind::DigitsOnly:
-        break;
     case FilterKind::BoxDimension:
         accepted = accepted || code == '-' || code == ',';
+        break;
+    case FilterKind::DigitsOnly:
+    case FilterKind::FreeText: // accepted above, whatever the code
         break;
     }
     return accepted ? KeyOutcome::Accept : KeyOutcome::Reject;

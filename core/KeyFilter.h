@@ -9,6 +9,7 @@ enum class FilterKind
     SignedDecimal, // head position: digits, "-", "." and backspace
     DigitsOnly,    // rotation limits and start direction: digits and backspace
     BoxDimension,  // cabin box: digits, "-", "," and backspace
+    FreeText,      // file names and code: every character, Enter and control codes included
 };
 
 enum class KeyOutcome

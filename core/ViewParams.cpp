@@ -1,17 +1,13 @@
 #include "core/ViewParams.h"
 
+#include <algorithm>
+
 namespace orbanil {
 
-bool isReady(const ViewParams& p)
+bool isReady(const ViewParams& params)
 {
-    for (const std::string* field :
-         {&p.txtShapeFile, &p.txtCamPosX, &p.txtCamPosY, &p.txtCamPosZ, &p.txtRotLimX,
-          &p.txtRotLimY, &p.txtRotLimZ, &p.txtStaDirX, &p.txtStaDirY, &p.txtStaDirZ, &p.txtSound}) {
-        if (field->empty()) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::none_of(
+        viewFields, [&params](const ViewField& field) { return (params.*field.member).empty(); });
 }
 
 } // namespace orbanil

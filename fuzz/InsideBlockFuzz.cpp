@@ -3,7 +3,6 @@
 #include "core/InsideBlock.h"
 #include "fuzz/FuzzCheck.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <fuzzer/FuzzedDataProvider.h>
@@ -32,21 +31,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Ten texts each end at a backslash followed by anything but a backslash ("\\" is one
     // backslash); the sound file takes the rest.
     FuzzedDataProvider provider(data, size);
+    using orbanil::viewFields;
     orbanil::ViewParams p;
-    const std::array<std::string*, 11> fields = {
-        &p.txtShapeFile, &p.txtCamPosX, &p.txtCamPosY, &p.txtCamPosZ, &p.txtRotLimX, &p.txtRotLimY,
-        &p.txtRotLimZ,   &p.txtStaDirX, &p.txtStaDirY, &p.txtStaDirZ, &p.txtSound};
-    for (std::size_t i = 0; i + 1 < fields.size(); ++i) {
-        *fields[i] = provider.ConsumeRandomLengthString();
+    for (std::size_t i = 0; i + 1 < viewFields.size(); ++i) {
+        p.*viewFields[i].member = provider.ConsumeRandomLengthString();
     }
-    p.txtSound = provider.ConsumeRemainingBytesAsString();
+    p.*viewFields.back().member = provider.ConsumeRemainingBytesAsString();
 
     const std::string block = orbanil::generateInside(p);
     std::size_t valueLength = 0;
     std::size_t valueLineEnds = 0;
-    for (const std::string* field : fields) {
-        valueLength += field->size();
-        valueLineEnds += crLfCount(*field);
+    for (const orbanil::ViewField& field : viewFields) {
+        valueLength += (p.*field.member).size();
+        valueLineEnds += crLfCount(p.*field.member);
     }
     FUZZ_CHECK(block.size() == fixedTextLength + valueLength);
     FUZZ_CHECK(block.starts_with("Inside (\r\n"));
@@ -56,10 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(crLfCount(block) == 6 + valueLineEnds);
     // Every value is there unchanged, after the one before it.
     std::size_t from = 0;
-    for (const std::string* field : fields) {
-        from = block.find(*field, from);
+    for (const orbanil::ViewField& field : viewFields) {
+        const std::string& value = p.*field.member;
+        from = block.find(value, from);
         FUZZ_CHECK(from != std::string::npos);
-        from += field->size();
+        from += value.size();
     }
     return 0;
 }

@@ -4,8 +4,8 @@
 
 namespace orbanil {
 
-// A push button whose caption wraps onto more lines when it is wider than the button, as
-// the classic command buttons do, so long captions fit the designed button sizes.
+// A push button whose caption wraps onto more lines when it is wider than the button, so
+// long captions such as "&Copiar al Portapapeles" fit the designed button sizes.
 class CommandButton : public QPushButton
 {
     Q_OBJECT

@@ -1,7 +1,7 @@
 #include "ui/DirList.h"
 
-#include "files/FileError.h"
 #include "files/FolderListing.h"
+#include "ui/PathQString.h"
 
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -39,7 +39,7 @@ private:
 
 QListWidgetItem* entry(const QIcon& icon, const std::filesystem::path& name, int depth)
 {
-    auto* item = new QListWidgetItem(icon, QString::fromStdString(pathText(name)));
+    auto* item = new QListWidgetItem(icon, pathToQString(name));
     item->setData(depthRole, depth);
     return item;
 }
@@ -52,7 +52,6 @@ DirList::DirList(QWidget* parent) : QListWidget(parent)
     const int iconSide = fontMetrics().height();
     setIconSize(QSize(iconSide, iconSide));
     setItemDelegate(new IndentDelegate(iconSide / 2 + 2, this));
-    // Activation is a double click, or Enter on the current entry.
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const int row = this->row(item);
         if (row >= 0) {

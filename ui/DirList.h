@@ -6,8 +6,8 @@
 
 namespace orbanil {
 
-// The classic folder list: the path from the root down to the open folder, one entry per
-// folder, then the open folder's subfolders. Activating an entry asks for that folder.
+// The folder list: the path from the root down to the open folder, one entry per folder,
+// then the open folder's subfolders. Activating an entry asks for that folder.
 class DirList : public QListWidget
 {
     Q_OBJECT

@@ -2,23 +2,28 @@
 
 #include "ui/CommandButton.h"
 #include "ui/FrameStyle.h"
+#include "ui/KeystrokeFilter.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace orbanil {
 
 FixedWindow::FixedWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
-                         const QIcon& icon)
+                         const QIcon& icon, std::function<void()> beep)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      m_twips(font())
+      m_twips(font()), m_beep(std::move(beep))
 {
     setWindowTitle(caption);
     setWindowIcon(icon);
@@ -40,13 +45,6 @@ void FixedWindow::showWindow()
     activateWindow();
 }
 
-void FixedWindow::setEnabledIfChanged(QWidget* control, bool enabled)
-{
-    if (control->isEnabled() != enabled) {
-        control->setEnabled(enabled);
-    }
-}
-
 void FixedWindow::closeEvent(QCloseEvent* event)
 {
     // The window set unloads the window (or more than one); Qt must not just hide it.
@@ -54,50 +52,104 @@ void FixedWindow::closeEvent(QCloseEvent* event)
     emit closeBoxPressed();
 }
 
+void FixedWindow::place(QWidget* control, const char* name, int left, int top, int width,
+                        int height)
+{
+    control->setObjectName(QLatin1String(name));
+    m_twips.place(control, left, top, width, height);
+}
+
 QGroupBox* FixedWindow::addFrame(QWidget* container, const char* name, const QString& caption,
                                  int left, int top, int width, int height)
 {
-    auto* frame = new QGroupBox(caption, container);
-    frame->setObjectName(QLatin1String(name));
+    auto* frame = addControl(new QGroupBox(caption, container), name, left, top, width, height);
     if (!m_frameStyle) {
         m_frameStyle = new FrameStyle;
         m_frameStyle->setParent(this);
     }
     frame->setStyle(m_frameStyle);
-    m_twips.place(frame, left, top, width, height);
     return frame;
 }
 
 QLabel* FixedWindow::addLabel(QWidget* container, const char* name, const QString& text, int left,
                               int top, int width, int height)
 {
-    auto* label = new QLabel(text, container);
-    label->setObjectName(QLatin1String(name));
-    // File names and typed numbers are shown as they are, never read as markup.
+    auto* label = addControl(new QLabel(container), name, left, top, width, height);
     label->setTextFormat(Qt::PlainText);
-    m_twips.place(label, left, top, width, height);
+    label->setText(text);
     return label;
 }
 
-QLineEdit* FixedWindow::addField(QWidget* container, const char* name, int left, int top, int width,
-                                 int height)
+QLineEdit* FixedWindow::addField(QWidget* container, const char* name, FilterKind keys, int left,
+                                 int top, int width, int height)
 {
-    auto* field = new QLineEdit(container);
-    field->setObjectName(QLatin1String(name));
-    m_twips.place(field, left, top, width, height);
+    auto* field = addControl(new QLineEdit(container), name, left, top, width, height);
+    filterKeystrokes(field, keys);
     return field;
+}
+
+QPlainTextEdit* FixedWindow::addTextBox(QWidget* container, const char* name, int left, int top,
+                                        int width, int height)
+{
+    auto* box = addControl(new QPlainTextEdit(container), name, left, top, width, height);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return box;
 }
 
 QPushButton* FixedWindow::addButton(QWidget* container, const char* name, const QString& caption,
                                     int left, int top, int width, int height)
 {
-    auto* button = new CommandButton(caption, container);
-    button->setObjectName(QLatin1String(name));
-    // No default button: Enter belongs to the field that has the focus.
+    auto* button =
+        addControl(new CommandButton(caption, container), name, left, top, width, height);
     button->setAutoDefault(false);
     button->setDefault(false);
-    m_twips.place(button, left, top, width, height);
     return button;
+}
+
+QListWidget* FixedWindow::addList(QWidget* container, const char* name, int left, int top,
+                                  int width, int height)
+{
+    auto* list = addControl(new QListWidget(container), name, left, top, width, height);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+QComboBox* FixedWindow::addComboBox(QWidget* container, const char* name, int left, int top,
+                                    int width, int height)
+{
+    return addControl(new QComboBox(container), name, left, top, width, height);
+}
+
+QTimer* FixedWindow::addTimer(QObject* container, const char* name)
+{
+    auto* timer = new QTimer(container);
+    timer->setObjectName(QLatin1String(name));
+    timer->start(100);
+    return timer;
+}
+
+void FixedWindow::filterKeystrokes(QWidget* field, FilterKind kind)
+{
+    new KeystrokeFilter(kind, m_beep, field);
+}
+
+void FixedWindow::setFocusOrder(const std::vector<QWidget*>& order)
+{
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    if (!order.empty()) {
+        order.front()->setFocus();
+    }
+}
+
+void FixedWindow::setEnabledIfChanged(QWidget* control, bool enabled)
+{
+    if (control->isEnabled() != enabled) {
+        control->setEnabled(enabled);
+    }
 }
 
 } // namespace orbanil

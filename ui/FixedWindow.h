@@ -1,34 +1,38 @@
 #pragma once
 
+#include "core/KeyFilter.h"
 #include "ui/Twips.h"
 
 #include <QIcon>
 #include <QWidget>
+#include <functional>
+#include <vector>
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 class QStyle;
+class QTimer;
 
 namespace orbanil {
 
 // A top-level window of fixed size with a caption and a close box, no minimize or maximize
-// button, centred on the screen the first time it is shown.
+// button, centred on the screen the first time it is shown. Its controls are built by the
+// add functions below, each named and placed at a design rectangle in twips.
 class FixedWindow : public QWidget
 {
     Q_OBJECT
 public:
+    // `beep` sounds for a keystroke that a field of the window refuses.
     FixedWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
-                const QIcon& icon);
-
-    const Twips& twips() const { return m_twips; }
+                const QIcon& icon, std::function<void()> beep = {});
 
     // Shows, raises and activates the window; centres it on its first showing only.
     void showWindow();
-
-    // Sets a control's enabled state only when it differs, so idle timer ticks cost nothing.
-    static void setEnabledIfChanged(QWidget* control, bool enabled);
 
 signals:
     // The close box was pressed; the window set decides what unloading it means.
@@ -37,18 +41,51 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
-    // Controls named `name`, placed inside `container` at a design rectangle in twips.
     QGroupBox* addFrame(QWidget* container, const char* name, const QString& caption, int left,
                         int top, int width, int height);
+    // Shows its text as written, never as markup: file names and typed numbers go there.
     QLabel* addLabel(QWidget* container, const char* name, const QString& text, int left, int top,
                      int width, int height);
-    QLineEdit* addField(QWidget* container, const char* name, int left, int top, int width,
-                        int height);
+    // Every character typed into the field passes the keystroke rule of `keys` first.
+    QLineEdit* addField(QWidget* container, const char* name, FilterKind keys, int left, int top,
+                        int width, int height);
+    // A multi-line text box with a vertical scroll bar, wrapping long lines at blanks.
+    QPlainTextEdit* addTextBox(QWidget* container, const char* name, int left, int top, int width,
+                               int height);
+    // A command button, never the window's default: Enter belongs to the focused control.
     QPushButton* addButton(QWidget* container, const char* name, const QString& caption, int left,
                            int top, int width, int height);
+    // A list of names of which one at a time is selected.
+    QListWidget* addList(QWidget* container, const char* name, int left, int top, int width,
+                         int height);
+    QComboBox* addComboBox(QWidget* container, const char* name, int left, int top, int width,
+                           int height);
+    // A timer that ticks every 100 ms from now until the window is destroyed.
+    QTimer* addTimer(QObject* container, const char* name);
+
+    // Names and places a control of a kind of the window's own.
+    template <class Control>
+    Control* addControl(Control* control, const char* name, int left, int top, int width,
+                        int height)
+    {
+        place(control, name, left, top, width, height);
+        return control;
+    }
+
+    // Every character typed into `field` passes the keystroke rule of `kind` first.
+    void filterKeystrokes(QWidget* field, FilterKind kind);
+
+    // Tab walks the controls in this order; the first takes the focus.
+    void setFocusOrder(const std::vector<QWidget*>& order);
+
+    // Sets a control's enabled state only when it differs, so idle timer ticks cost nothing.
+    static void setEnabledIfChanged(QWidget* control, bool enabled);
 
 private:
+    void place(QWidget* control, const char* name, int left, int top, int width, int height);
+
     Twips m_twips;
+    std::function<void()> m_beep;
     bool m_placed = false;
     QStyle* m_frameStyle = nullptr; // shared by the window's frames, made with the first frame
 };

@@ -19,6 +19,7 @@ FrmAbout::FrmAbout()
           addLabel(this, "Label3", QStringLiteral("Versión : 1.0  Español."), 840, 960, 2415, 255)),
       CmdOk(addButton(this, "CmdOk", QStringLiteral("&Aceptar"), 3480, 1200, 975, 375))
 {
+    setObjectName(QStringLiteral("FrmAbout"));
     // The picture box takes the picture's own size.
     const QPixmap picture = programPicture();
     Picture1->setPixmap(picture);

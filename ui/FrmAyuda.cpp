@@ -30,19 +30,14 @@ QString helpFileFailure(const FileError& error)
 
 FrmAyuda::FrmAyuda(const std::filesystem::path& programFolder)
     : FixedWindow(QStringLiteral("Orbanil - Ayuda"), 6375, 4680, ayudaIcon()),
-      Ayuda(new QPlainTextEdit(this)),
+      // Created first, so it is first in the tab order and takes the focus.
+      Ayuda(addTextBox(this, "Ayuda", 120, 120, 6135, 3855)),
       CmdAceptar(addButton(this, "CmdAceptar", QStringLiteral("&Cerrar"), 5160, 4080, 1095, 495))
 {
-    // Created first, so it is first in the tab order and takes the focus.
-    Ayuda->setObjectName(QStringLiteral("Ayuda"));
+    setObjectName(QStringLiteral("FrmAyuda"));
     Ayuda->setReadOnly(true);
     Ayuda->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Ayuda->setTabChangesFocus(true);
-    // Only a vertical scroll bar: long lines wrap at word boundaries instead.
-    Ayuda->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Ayuda->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Ayuda->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    twips().place(Ayuda, 120, 120, 6135, 3855);
 
     connect(CmdAceptar, &QPushButton::clicked, this, &FrmAyuda::CmdAceptar_Click);
 

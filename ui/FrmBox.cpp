@@ -1,9 +1,7 @@
 #include "ui/FrmBox.h"
 
-#include "core/CabinBox.h"
 #include "core/NumberText.h"
 #include "ui/Icons.h"
-#include "ui/KeystrokeFilter.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -17,78 +15,67 @@
 namespace orbanil {
 
 FrmBox::FrmBox(UiServices services)
-    : FixedWindow(QStringLiteral("Orbanil - Dimensiones"), 4680, 4035, programIcon()),
+    : FixedWindow(QStringLiteral("Orbanil - Dimensiones"), 4680, 4035, programIcon(),
+                  services.beep),
       m_services(std::move(services))
 {
     setObjectName(QStringLiteral("FrmBox"));
 
-    Frame1 = addFrame(this, "Frame1", QStringLiteral("Dimensiones."), 120, 120, 4455, 2775);
-    Label4 = addLabel(Frame1, "Label4",
-                      QStringLiteral("Introduzca las dimensiones de la caja de la vista interior. "
-                                     "Si no conoces estos valores, puede verlos abriendo el "
-                                     "archivo .wag o .eng y mirarlo en la sección \"wagon\" en "
-                                     "la linea Size ( X Y Z )."),
-                      240, 360, 3855, 855);
+    QGroupBox* Frame1 =
+        addFrame(this, "Frame1", QStringLiteral("Dimensiones."), 120, 120, 4455, 2775);
+    QLabel* Label4 =
+        addLabel(Frame1, "Label4",
+                 QStringLiteral("Introduzca las dimensiones de la caja de la vista interior. "
+                                "Si no conoces estos valores, puede verlos abriendo el "
+                                "archivo .wag o .eng y mirarlo en la sección \"wagon\" en "
+                                "la linea Size ( X Y Z )."),
+                 240, 360, 3855, 855);
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1 = addLabel(Frame1, "Label1", QStringLiteral("Largo ( eje Z ) :"), 240, 1440, 1335, 255);
-    txtLong = addField(Frame1, "txtLong", 1800, 1440, 1335, 285);
-    Label2 = addLabel(Frame1, "Label2", QStringLiteral("Altura ( eje Y ) :"), 240, 1800, 1335, 255);
-    txtHeight = addField(Frame1, "txtHeight", 1800, 1800, 1335, 285);
-    Label3 = addLabel(Frame1, "Label3", QStringLiteral("Ancho ( eje X ) :"), 240, 2160, 1335, 255);
-    txtWidth = addField(Frame1, "txtWidth", 1800, 2160, 1335, 285);
-    Timer1 = new QTimer(Frame1);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Label5 = addLabel(this, "Label5",
-                      QStringLiteral("Nota: se debe usar el símbolo \"coma\" para los decimales."),
-                      120, 3000, 4455, 255);
+    addLabel(Frame1, "Label1", QStringLiteral("Largo ( eje Z ) :"), 240, 1440, 1335, 255);
+    addLabel(Frame1, "Label2", QStringLiteral("Altura ( eje Y ) :"), 240, 1800, 1335, 255);
+    addLabel(Frame1, "Label3", QStringLiteral("Ancho ( eje X ) :"), 240, 2160, 1335, 255);
+    // One row of 360 twips for each field, beside its label.
+    for (std::size_t i = 0; i < boxFields.size(); ++i) {
+        m_fields[i] = addField(Frame1, boxFields[i].control, FilterKind::BoxDimension, 1800,
+                               1440 + 360 * static_cast<int>(i), 1335, 285);
+    }
+    QTimer* Timer1 = addTimer(Frame1, "Timer1");
+    addLabel(this, "Label5",
+             QStringLiteral("Nota: se debe usar el símbolo \"coma\" para los decimales."), 120,
+             3000, 4455, 255);
     CmdNext = addButton(this, "CmdNext", QStringLiteral("&Siguiente"), 2520, 3480, 975, 495);
     CmdNext->setEnabled(false);
-    CmdCancel = addButton(this, "CmdCancel", QStringLiteral("&Cerrar"), 3600, 3480, 975, 495);
+    QPushButton* CmdCancel =
+        addButton(this, "CmdCancel", QStringLiteral("&Cerrar"), 3600, 3480, 975, 495);
 
-    setTabOrder(txtLong, txtHeight);
-    setTabOrder(txtHeight, txtWidth);
-    setTabOrder(txtWidth, CmdNext);
-    setTabOrder(CmdNext, CmdCancel);
-    txtLong->setFocus();
-
-    // txtLong_KeyPress, txtHeight_KeyPress and txtWidth_KeyPress share the one rule.
-    m_dimensionFilter = new KeystrokeFilter(FilterKind::BoxDimension, m_services.beep, this);
-    for (QLineEdit* field : {txtLong, txtHeight, txtWidth}) {
-        m_dimensionFilter->watch(field);
-    }
+    setFocusOrder({m_fields[0], m_fields[1], m_fields[2], CmdNext, CmdCancel});
 
     connect(Timer1, &QTimer::timeout, this, &FrmBox::Timer1_Timer);
     connect(CmdNext, &QPushButton::clicked, this, &FrmBox::CmdNext_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmBox::closeRequested);
-    Timer1->start(100);
+}
+
+CabinBox FrmBox::dimensions() const
+{
+    CabinBox box;
+    for (std::size_t i = 0; i < boxFields.size(); ++i) {
+        box.*boxFields[i].member = m_fields[i]->text().toStdString();
+    }
+    return box;
 }
 
 void FrmBox::Timer1_Timer()
 {
-    setEnabledIfChanged(CmdNext, !txtLong->text().isEmpty() && !txtHeight->text().isEmpty() &&
-                                     !txtWidth->text().isEmpty());
+    setEnabledIfChanged(CmdNext, isReady(dimensions()));
 }
 
 void FrmBox::CmdNext_Click()
 {
-    struct Dimension
-    {
-        QLineEdit* field;
-        const char* name; // with its article, as it opens a sentence
-    };
-    for (const Dimension& d : {Dimension{txtLong, "El largo"}, Dimension{txtHeight, "La altura"},
-                               Dimension{txtWidth, "El ancho"}}) {
-        if (!readDimension(d.field->text().toStdString())) {
-            warnUnreadable(d.field, QString::fromUtf8(d.name));
-            return;
-        }
-    }
-    const std::optional<std::string> summary =
-        boxSummary(txtLong->text().toStdString(), txtHeight->text().toStdString(),
-                   txtWidth->text().toStdString());
+    const CabinBox box = dimensions();
+    const std::optional<std::string> summary = boxSummary(box.length, box.height, box.width);
     if (!summary) {
-        warnUnreadable(txtLong, QStringLiteral("El largo"));
+        warnUnreadable(box);
         return;
     }
     m_services.message(this,
@@ -97,18 +84,25 @@ void FrmBox::CmdNext_Click()
     emit nextAccepted();
 }
 
-void FrmBox::warnUnreadable(QLineEdit* field, const QString& fieldName)
+void FrmBox::warnUnreadable(const CabinBox& box)
 {
-    const QString problem =
-        field->text().isEmpty()
-            ? QStringLiteral("%1 está en blanco.").arg(fieldName)
-            : QStringLiteral("%1 «%2» no es un número válido.").arg(fieldName, field->text());
-    const QString text =
-        problem + QStringLiteral(" Escriba un número con coma decimal, por ejemplo 2,9.");
-    m_services.message(this, Message{QStringLiteral("Dimensiones"), text, QMessageBox::Warning,
-                                     QMessageBox::Ok, QMessageBox::Ok});
-    field->setFocus();
-    field->selectAll();
+    for (std::size_t i = 0; i < boxFields.size(); ++i) {
+        const std::string& typed = box.*boxFields[i].member;
+        if (readDimension(typed)) {
+            continue;
+        }
+        const QString subject = QString::fromUtf8(boxFields[i].subject);
+        const QString problem = typed.empty() ? QStringLiteral("%1 está en blanco.").arg(subject)
+                                              : QStringLiteral("%1 «%2» no es un número válido.")
+                                                    .arg(subject, QString::fromStdString(typed));
+        const QString text =
+            problem + QStringLiteral(" Escriba un número con coma decimal, por ejemplo 2,9.");
+        m_services.message(this, Message{QStringLiteral("Dimensiones"), text, QMessageBox::Warning,
+                                         QMessageBox::Ok, QMessageBox::Ok});
+        m_fields[i]->setFocus();
+        m_fields[i]->selectAll();
+        return;
+    }
 }
 
 } // namespace orbanil

@@ -1,17 +1,15 @@
 #pragma once
 
+#include "core/CabinBox.h"
 #include "ui/FixedWindow.h"
 #include "ui/UiServices.h"
 
-class QGroupBox;
-class QLabel;
+#include <array>
+
 class QLineEdit;
 class QPushButton;
-class QTimer;
 
 namespace orbanil {
-
-class KeystrokeFilter;
 
 // The box dimensions dialog: the first window of a run, holding the cabin box as three texts.
 class FrmBox : public FixedWindow
@@ -20,18 +18,8 @@ class FrmBox : public FixedWindow
 public:
     explicit FrmBox(UiServices services);
 
-    QGroupBox* Frame1;
-    QLabel* Label4;
-    QLabel* Label1;
-    QLineEdit* txtLong;
-    QLabel* Label2;
-    QLineEdit* txtHeight;
-    QLabel* Label3;
-    QLineEdit* txtWidth;
-    QTimer* Timer1;
-    QLabel* Label5;
-    QPushButton* CmdNext;
-    QPushButton* CmdCancel;
+    // The three texts as typed.
+    CabinBox dimensions() const;
 
 signals:
     // The summary was shown: the main window is shown and this dialog hidden.
@@ -43,11 +31,12 @@ private:
     void Timer1_Timer();
     void CmdNext_Click();
 
-    // Tells the user that a dimension does not read as a number and puts the focus there.
-    void warnUnreadable(QLineEdit* field, const QString& fieldName);
+    // Tells the user which dimension does not read as a number and puts the focus there.
+    void warnUnreadable(const CabinBox& box);
 
     UiServices m_services;
-    KeystrokeFilter* m_dimensionFilter;
+    std::array<QLineEdit*, boxFields.size()> m_fields{}; // in the order of boxFields
+    QPushButton* CmdNext;
 };
 
 } // namespace orbanil

@@ -5,9 +5,8 @@
 #include "files/CodeFile.h"
 #include "files/FileError.h"
 #include "ui/CodeBox.h"
-#include "ui/FrmBox.h"
 #include "ui/Icons.h"
-#include "ui/KeystrokeFilter.h"
+#include "ui/PathQString.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -17,9 +16,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <array>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace orbanil {
 
@@ -28,136 +29,123 @@ namespace {
 const QString noFileChosen = QStringLiteral("File:");
 const QString fileChosenPrefix = QStringLiteral("File: ");
 
-std::filesystem::path pathOf(const QString& name)
+// Where a view field stands: its frame (1 for Frame1 ...) and its place in that frame.
+struct FieldPlace
 {
-    return std::filesystem::path(name.toStdU16String());
-}
+    int frame;
+    int left;
+    int top;
+    int width;
+};
+
+// The places of the eleven fields, in the order of viewFields; every field is 285 twips high.
+constexpr std::array<FieldPlace, viewFields.size()> viewFieldPlaces{{
+    {1, 1800, 360, 1215},
+    {2, 2280, 480, 495},
+    {2, 2760, 480, 495},
+    {2, 3240, 480, 495},
+    {3, 1320, 480, 375},
+    {3, 1680, 480, 375},
+    {3, 2040, 480, 375},
+    {4, 1440, 480, 375},
+    {4, 1800, 480, 375},
+    {4, 2160, 480, 375},
+    {5, 1080, 480, 2175},
+}};
 
 // One range line of the cabin box; a dimension that does not read says so instead.
-QString rangeText(const char* axisWord, const QString& dimension)
+QString rangeText(const char* axisWord, const std::string& dimension)
 {
-    const std::string d = dimension.toStdString();
-    if (const std::optional<std::string> line = rangeLine(axisWord, d)) {
+    if (const std::optional<std::string> line = rangeLine(axisWord, dimension)) {
         return QString::fromStdString(*line);
     }
-    return QString::fromUtf8(axisWord) + dimension + QStringLiteral(" m (no es un número válido)");
+    return QString::fromUtf8(axisWord) + QString::fromStdString(dimension) +
+           QStringLiteral(" m (no es un número válido)");
 }
 
 } // namespace
 
-FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services)
-    : FixedWindow(QStringLiteral("Wagon Orbanil"), 9195, 7920, programIcon()),
+FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
+                       const CabinBox& box)
+    : FixedWindow(QStringLiteral("Wagon Orbanil"), 9195, 7920, programIcon(), services.beep),
       m_programFolder(std::move(programFolder)), m_services(std::move(services))
 {
     setObjectName(QStringLiteral("FrmOrbanil"));
     createParameterFrames();
-    createCodeFrame();
-    createSavePanel();
-    createOpenPanel();
+    QGroupBox* Frame6 = createCodeFrame();
+    createSavePanel(Frame6);
+    createOpenPanel(Frame6);
     createWindowButtons();
-    setFocusOrder();
 
-    m_signedDecimalFilter = new KeystrokeFilter(FilterKind::SignedDecimal, m_services.beep, this);
-    for (QLineEdit* field : {txtCamPosX, txtCamPosY, txtCamPosZ}) {
-        m_signedDecimalFilter->watch(field);
-    }
-    m_digitsOnlyFilter = new KeystrokeFilter(FilterKind::DigitsOnly, m_services.beep, this);
-    for (QLineEdit* field :
-         {txtRotLimX, txtRotLimY, txtRotLimZ, txtStaDirX, txtStaDirY, txtStaDirZ}) {
-        m_digitsOnlyFilter->watch(field);
-    }
-    auto* altLetters = new AltLetterFilter(m_services.beep, this);
-    for (QWidget* field :
-         std::initializer_list<QWidget*>{txtShapeFile, txtSound, txtfilename, txtCode}) {
-        altLetters->watch(field);
-    }
+    std::vector<QWidget*> order(m_viewFields.begin(), m_viewFields.end());
+    order.insert(order.end(), {txtCode, CmdGenerate, CmdClip, CmdSaveFile, txtfilename, CmdSave,
+                               CmdCancel, CmdExit, CmdOpenFile, File1, CmdOpen, CmdCancel2,
+                               CmdDimensions, CmdAbout, Command1, Command2, CmdClear, CmdAyuda});
+    setFocusOrder(order);
 
-    connect(Timer1, &QTimer::timeout, this, &FrmOrbanil::Timer1_Timer);
-    connect(Timer2, &QTimer::timeout, this, &FrmOrbanil::Timer2_Timer);
-    connect(CmdGenerate, &QPushButton::clicked, this, &FrmOrbanil::CmdGenerate_Click);
-    connect(CmdClip, &QPushButton::clicked, this, &FrmOrbanil::CmdClip_Click);
-    connect(CmdClear, &QPushButton::clicked, this, &FrmOrbanil::CmdClear_Click);
-    connect(CmdSaveFile, &QPushButton::clicked, this, &FrmOrbanil::CmdSaveFile_Click);
-    connect(CmdCancel, &QPushButton::clicked, this, &FrmOrbanil::CmdCancel_Click);
-    connect(CmdSave, &QPushButton::clicked, this, &FrmOrbanil::CmdSave_Click);
-    connect(CmdOpenFile, &QPushButton::clicked, this, &FrmOrbanil::CmdOpenFile_Click);
-    connect(CmdCancel2, &QPushButton::clicked, this, &FrmOrbanil::CmdCancel2_Click);
-    connect(File1, &QListWidget::itemSelectionChanged, this, &FrmOrbanil::File1_Click);
-    connect(CmdOpen, &QPushButton::clicked, this, &FrmOrbanil::CmdOpen_Click);
-    connect(Command1, &QPushButton::clicked, this, &FrmOrbanil::shapePickerRequested);
-    connect(Command2, &QPushButton::clicked, this, &FrmOrbanil::soundPickerRequested);
-    connect(CmdDimensions, &QPushButton::clicked, this, &FrmOrbanil::dimensionsRequested);
-    connect(CmdAyuda, &QPushButton::clicked, this, &FrmOrbanil::ayudaRequested);
-    connect(CmdAbout, &QPushButton::clicked, this, &FrmOrbanil::aboutRequested);
-    connect(CmdExit, &QPushButton::clicked, this, &FrmOrbanil::exitRequested);
-    Timer1->start(100);
-    Timer2->start(100);
+    Form_Load(box);
 }
 
 void FrmOrbanil::createParameterFrames()
 {
-    Frame1 =
+    QGroupBox* Frame1 =
         addFrame(this, "Frame1", QStringLiteral("Nombre del archivo Shape"), 120, 120, 4095, 975);
-    Label1 =
-        addLabel(Frame1, "Label1", QStringLiteral("PassengerCabinFile ("), 240, 360, 1575, 255);
-    Label1->setToolTip(QStringLiteral("Archivo que se usará para la vista interior."));
-    txtShapeFile = addField(Frame1, "txtShapeFile", 1800, 360, 1215, 285);
-    Label2 = addLabel(Frame1, "Label2", QStringLiteral(")"), 3120, 360, 135, 255);
+    addLabel(Frame1, "Label1", QStringLiteral("PassengerCabinFile ("), 240, 360, 1575, 255)
+        ->setToolTip(QStringLiteral("Archivo que se usará para la vista interior."));
+    addLabel(Frame1, "Label2", QStringLiteral(")"), 3120, 360, 135, 255);
     Command1 = addButton(Frame1, "Command1", QStringLiteral("..."), 3360, 360, 255, 255);
     Command1->setToolTip(QStringLiteral("Haz Clic para buscar el archivo .S"));
-    Timer1 = new QTimer(Frame1);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Command1, &QPushButton::clicked, this, &FrmOrbanil::shapePickerRequested);
+    connect(addTimer(Frame1, "Timer1"), &QTimer::timeout, this, &FrmOrbanil::Timer1_Timer);
 
-    Frame2 =
+    QGroupBox* Frame2 =
         addFrame(this, "Frame2", QStringLiteral("Posición de la cámara"), 120, 1200, 4095, 1095);
-    Label3 =
-        addLabel(Frame2, "Label3", QStringLiteral("PassengerCabinHeadPos ("), 240, 480, 1935, 255);
-    Label3->setToolTip(QStringLiteral("Posición de la cámara dentro del vagón."));
-    txtCamPosX = addField(Frame2, "txtCamPosX", 2280, 480, 495, 285);
-    txtCamPosY = addField(Frame2, "txtCamPosY", 2760, 480, 495, 285);
-    txtCamPosZ = addField(Frame2, "txtCamPosZ", 3240, 480, 495, 285);
-    Label4 = addLabel(Frame2, "Label4", QStringLiteral(")"), 3840, 480, 135, 255);
+    addLabel(Frame2, "Label3", QStringLiteral("PassengerCabinHeadPos ("), 240, 480, 1935, 255)
+        ->setToolTip(QStringLiteral("Posición de la cámara dentro del vagón."));
+    addLabel(Frame2, "Label4", QStringLiteral(")"), 3840, 480, 135, 255);
 
-    Frame3 = addFrame(this, "Frame3", QStringLiteral("Limites de rotación de la cámara"), 120, 2400,
-                      4095, 1095);
-    Label5 = addLabel(Frame3, "Label5", QStringLiteral("RotationLimit ("), 240, 480, 1095, 255);
-    Label5->setToolTip(QStringLiteral("Límites de rotación de la cámara."));
-    txtRotLimX = addField(Frame3, "txtRotLimX", 1320, 480, 375, 285);
-    txtRotLimY = addField(Frame3, "txtRotLimY", 1680, 480, 375, 285);
-    txtRotLimZ = addField(Frame3, "txtRotLimZ", 2040, 480, 375, 285);
-    Label6 = addLabel(Frame3, "Label6", QStringLiteral(")"), 2520, 480, 135, 255);
+    QGroupBox* Frame3 = addFrame(this, "Frame3", QStringLiteral("Limites de rotación de la cámara"),
+                                 120, 2400, 4095, 1095);
+    addLabel(Frame3, "Label5", QStringLiteral("RotationLimit ("), 240, 480, 1095, 255)
+        ->setToolTip(QStringLiteral("Límites de rotación de la cámara."));
+    addLabel(Frame3, "Label6", QStringLiteral(")"), 2520, 480, 135, 255);
 
-    Frame4 = addFrame(this, "Frame4", QStringLiteral("Dirección de inicio de la cámara"), 120, 3600,
-                      4095, 1215);
-    Label7 = addLabel(Frame4, "Label7", QStringLiteral("StartDirection ("), 240, 480, 1095, 255);
-    Label7->setToolTip(
-        QStringLiteral("Indica la dirección inicial de la cámara al cambiar a la vista nº 5."));
-    txtStaDirX = addField(Frame4, "txtStaDirX", 1440, 480, 375, 285);
-    txtStaDirY = addField(Frame4, "txtStaDirY", 1800, 480, 375, 285);
-    txtStaDirZ = addField(Frame4, "txtStaDirZ", 2160, 480, 375, 285);
-    Label8 = addLabel(Frame4, "Label8", QStringLiteral(")"), 2640, 480, 135, 255);
+    QGroupBox* Frame4 = addFrame(this, "Frame4", QStringLiteral("Dirección de inicio de la cámara"),
+                                 120, 3600, 4095, 1215);
+    addLabel(Frame4, "Label7", QStringLiteral("StartDirection ("), 240, 480, 1095, 255)
+        ->setToolTip(
+            QStringLiteral("Indica la dirección inicial de la cámara al cambiar a la vista nº 5."));
+    addLabel(Frame4, "Label8", QStringLiteral(")"), 2640, 480, 135, 255);
 
-    Frame5 = addFrame(this, "Frame5", QStringLiteral("Archivo de sonido"), 120, 4920, 4095, 1095);
-    Label9 = addLabel(Frame5, "Label9", QStringLiteral("Sound ("), 360, 480, 615, 255);
-    Label9->setToolTip(QStringLiteral("Especifica el sonido de la vista número 5."));
-    txtSound = addField(Frame5, "txtSound", 1080, 480, 2175, 285);
-    Label10 = addLabel(Frame5, "Label10", QStringLiteral(")"), 3360, 480, 135, 255);
+    QGroupBox* Frame5 =
+        addFrame(this, "Frame5", QStringLiteral("Archivo de sonido"), 120, 4920, 4095, 1095);
+    addLabel(Frame5, "Label9", QStringLiteral("Sound ("), 360, 480, 615, 255)
+        ->setToolTip(QStringLiteral("Especifica el sonido de la vista número 5."));
+    addLabel(Frame5, "Label10", QStringLiteral(")"), 3360, 480, 135, 255);
     Command2 = addButton(Frame5, "Command2", QStringLiteral("..."), 3600, 480, 255, 255);
     Command2->setToolTip(QStringLiteral("Haz Clic para buscar el archivo .SMS"));
+    connect(Command2, &QPushButton::clicked, this, &FrmOrbanil::soundPickerRequested);
 
-    Frame7 =
+    QGroupBox* const frames[] = {Frame1, Frame2, Frame3, Frame4, Frame5};
+    for (std::size_t i = 0; i < viewFields.size(); ++i) {
+        const FieldPlace& at = viewFieldPlaces[i];
+        m_viewFields[i] = addField(frames[at.frame - 1], viewFields[i].control, viewFields[i].keys,
+                                   at.left, at.top, at.width, 285);
+    }
+
+    QGroupBox* Frame7 =
         addFrame(this, "Frame7", QStringLiteral("Dimensiones de la caja"), 120, 6120, 4095, 1695);
     lbl1 = addLabel(Frame7, "lbl1", QString(), 240, 360, 3615, 255);
     lbl2 = addLabel(Frame7, "lbl2", QString(), 240, 720, 3615, 255);
     lbl3 = addLabel(Frame7, "lbl3", QString(), 240, 1080, 3615, 255);
 }
 
-void FrmOrbanil::createCodeFrame()
+QGroupBox* FrmOrbanil::createCodeFrame()
 {
-    Frame6 = addFrame(this, "Frame6", QStringLiteral("Código generado"), 4320, 120, 4815, 5895);
-    txtCode = new CodeBox(Frame6);
-    txtCode->setObjectName(QStringLiteral("txtCode"));
-    twips().place(txtCode, 120, 360, 4575, 2055);
+    QGroupBox* Frame6 =
+        addFrame(this, "Frame6", QStringLiteral("Código generado"), 4320, 120, 4815, 5895);
+    txtCode = addControl(new CodeBox(Frame6), "txtCode", 120, 360, 4575, 2055);
+    filterKeystrokes(txtCode, FilterKind::FreeText);
     CmdGenerate =
         addButton(Frame6, "CmdGenerate", QStringLiteral("&Generar Código"), 360, 2520, 1335, 495);
     CmdGenerate->setEnabled(false);
@@ -172,38 +160,47 @@ void FrmOrbanil::createCodeFrame()
     CmdOpenFile->setToolTip(QStringLiteral("Abrir archivo existente."));
     CmdClear =
         addButton(Frame6, "CmdClear", QStringLiteral("&Borrar Código"), 1800, 3120, 1335, 495);
+
+    connect(CmdGenerate, &QPushButton::clicked, this, &FrmOrbanil::CmdGenerate_Click);
+    connect(CmdClip, &QPushButton::clicked, this, &FrmOrbanil::CmdClip_Click);
+    connect(CmdSaveFile, &QPushButton::clicked, this, &FrmOrbanil::CmdSaveFile_Click);
+    connect(CmdOpenFile, &QPushButton::clicked, this, &FrmOrbanil::CmdOpenFile_Click);
+    connect(CmdClear, &QPushButton::clicked, this, &FrmOrbanil::CmdClear_Click);
+    return Frame6;
 }
 
-void FrmOrbanil::createSavePanel()
+void FrmOrbanil::createSavePanel(QGroupBox* Frame6)
 {
     FraSave =
         addFrame(Frame6, "FraSave", QStringLiteral("Guardar en archivo"), 360, 3720, 4215, 2055);
-    Label12 = addLabel(FraSave, "Label12",
-                       QStringLiteral("Introduzca el nombre del archivo sin extensión:"), 240, 360,
-                       3615, 255);
-    Label11 = addLabel(FraSave, "Label11", QStringLiteral("Archivo:"), 240, 840, 855, 255);
-    txtfilename = addField(FraSave, "txtfilename", 1200, 840, 2775, 285);
+    addLabel(FraSave, "Label12", QStringLiteral("Introduzca el nombre del archivo sin extensión:"),
+             240, 360, 3615, 255);
+    addLabel(FraSave, "Label11", QStringLiteral("Archivo:"), 240, 840, 855, 255);
+    txtfilename = addField(FraSave, "txtfilename", FilterKind::FreeText, 1200, 840, 2775, 285);
     CmdSave = addButton(FraSave, "CmdSave", QStringLiteral("Guardar"), 2160, 1440, 855, 495);
     CmdCancel = addButton(FraSave, "CmdCancel", QStringLiteral("Cancelar"), 3120, 1440, 855, 495);
     FraSave->hide();
+
+    connect(CmdSave, &QPushButton::clicked, this, &FrmOrbanil::CmdSave_Click);
+    connect(CmdCancel, &QPushButton::clicked, this, &FrmOrbanil::CmdCancel_Click);
 }
 
-void FrmOrbanil::createOpenPanel()
+void FrmOrbanil::createOpenPanel(QGroupBox* Frame6)
 {
     FraOpen = addFrame(Frame6, "FraOpen", QStringLiteral("Abrir archivo guardado"), 360, 3720, 4215,
                        2055);
-    Label13 = addLabel(FraOpen, "Label13", QStringLiteral("Selecciona un archivo de la lista:"),
-                       240, 360, 2775, 255);
-    File1 = new QListWidget(FraOpen);
-    File1->setObjectName(QStringLiteral("File1"));
-    File1->setSelectionMode(QAbstractItemView::SingleSelection);
-    twips().place(File1, 240, 720, 1935, 1065);
+    addLabel(FraOpen, "Label13", QStringLiteral("Selecciona un archivo de la lista:"), 240, 360,
+             2775, 255);
+    File1 = addList(FraOpen, "File1", 240, 720, 1935, 1065);
     lblOpenFile = addLabel(FraOpen, "lblOpenFile", noFileChosen, 2280, 720, 1815, 255);
     CmdOpen = addButton(FraOpen, "CmdOpen", QStringLiteral("Abrir"), 2280, 1320, 855, 495);
     CmdCancel2 = addButton(FraOpen, "CmdCancel2", QStringLiteral("Cancelar"), 3240, 1320, 855, 495);
-    Timer2 = new QTimer(FraOpen);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
     FraOpen->hide();
+
+    connect(File1, &QListWidget::itemSelectionChanged, this, &FrmOrbanil::File1_Click);
+    connect(CmdOpen, &QPushButton::clicked, this, &FrmOrbanil::CmdOpen_Click);
+    connect(CmdCancel2, &QPushButton::clicked, this, &FrmOrbanil::CmdCancel2_Click);
+    connect(addTimer(FraOpen, "Timer2"), &QTimer::timeout, this, &FrmOrbanil::Timer2_Timer);
 }
 
 void FrmOrbanil::createWindowButtons()
@@ -214,50 +211,57 @@ void FrmOrbanil::createWindowButtons()
     CmdAyuda = addButton(this, "CmdAyuda", QStringLiteral("A&yuda"), 4320, 6720, 2295, 495);
     CmdAbout = addButton(this, "CmdAbout", QStringLiteral("&Acerca de.."), 6720, 6720, 2415, 495);
     CmdExit = addButton(this, "CmdExit", QStringLiteral("&Salir"), 4320, 7320, 4815, 495);
+
+    connect(CmdDimensions, &QPushButton::clicked, this, &FrmOrbanil::dimensionsRequested);
+    connect(CmdAyuda, &QPushButton::clicked, this, &FrmOrbanil::ayudaRequested);
+    connect(CmdAbout, &QPushButton::clicked, this, &FrmOrbanil::aboutRequested);
+    connect(CmdExit, &QPushButton::clicked, this, &FrmOrbanil::exitRequested);
 }
 
-void FrmOrbanil::setFocusOrder()
-{
-    QWidget* const order[] = {txtShapeFile, txtCamPosX, txtCamPosY,  txtCamPosZ,    txtRotLimX,
-                              txtRotLimY,   txtRotLimZ, txtStaDirX,  txtStaDirY,    txtStaDirZ,
-                              txtSound,     txtCode,    CmdGenerate, CmdClip,       CmdSaveFile,
-                              txtfilename,  CmdSave,    CmdCancel,   CmdExit,       CmdOpenFile,
-                              File1,        CmdOpen,    CmdCancel2,  CmdDimensions, CmdAbout,
-                              Command1,     Command2,   CmdClear,    CmdAyuda};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
-    txtShapeFile->setFocus();
-}
-
-void FrmOrbanil::Form_Load(const FrmBox& box)
+void FrmOrbanil::Form_Load(const CabinBox& box)
 {
     readFileList();
-    lbl1->setText(rangeText("Ancho: ", box.txtWidth->text()));
-    lbl2->setText(rangeText("Alto: ", box.txtHeight->text()));
-    lbl3->setText(rangeText("Largo: ", box.txtLong->text()));
-    txtShapeFile->setToolTip(txtShapeFile->text());
-    txtSound->setToolTip(txtSound->text());
+    lbl1->setText(rangeText("Ancho: ", box.width));
+    lbl2->setText(rangeText("Alto: ", box.height));
+    lbl3->setText(rangeText("Largo: ", box.length));
+    for (QLineEdit* field :
+         {viewField(&ViewParams::shapeFile), viewField(&ViewParams::soundFile)}) {
+        field->setToolTip(field->text());
+    }
+}
+
+void FrmOrbanil::setShapeFile(const QString& name)
+{
+    viewField(&ViewParams::shapeFile)->setText(name);
+}
+
+void FrmOrbanil::setSoundFile(const QString& name)
+{
+    viewField(&ViewParams::soundFile)->setText(name);
+}
+
+QLineEdit* FrmOrbanil::viewField(std::string ViewParams::*member) const
+{
+    for (std::size_t i = 0; i < viewFields.size(); ++i) {
+        if (viewFields[i].member == member) {
+            return m_viewFields[i];
+        }
+    }
+    return nullptr;
 }
 
 ViewParams FrmOrbanil::viewParams() const
 {
-    const auto text = [](const QLineEdit* field) { return field->text().toStdString(); };
-    return ViewParams{text(txtShapeFile), text(txtCamPosX), text(txtCamPosY), text(txtCamPosZ),
-                      text(txtRotLimX),   text(txtRotLimY), text(txtRotLimZ), text(txtStaDirX),
-                      text(txtStaDirY),   text(txtStaDirZ), text(txtSound)};
+    ViewParams params;
+    for (std::size_t i = 0; i < viewFields.size(); ++i) {
+        params.*viewFields[i].member = m_viewFields[i]->text().toStdString();
+    }
+    return params;
 }
 
 void FrmOrbanil::Timer1_Timer()
 {
-    // The readiness rule (every field non-empty), read without copying the eleven texts.
-    bool ready = true;
-    for (const QLineEdit* field :
-         {txtShapeFile, txtCamPosX, txtCamPosY, txtCamPosZ, txtRotLimX, txtRotLimY, txtRotLimZ,
-          txtStaDirX, txtStaDirY, txtStaDirZ, txtSound}) {
-        ready = ready && !field->text().isEmpty();
-    }
-    setEnabledIfChanged(CmdGenerate, ready);
+    setEnabledIfChanged(CmdGenerate, isReady(viewParams()));
 }
 
 void FrmOrbanil::Timer2_Timer()
@@ -352,7 +356,7 @@ void FrmOrbanil::CmdOpen_Click()
     }
     std::string text;
     try {
-        text = readCodeFile(m_programFolder / pathOf(name));
+        text = readCodeFile(m_programFolder / qStringToPath(name));
     } catch (const FileError& error) {
         // The code box keeps its text; the list shows what the folder holds now.
         warn(QStringLiteral("Abrir"), QString::fromUtf8(error.what()));

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/CabinBox.h"
 #include "core/ViewParams.h"
 #include "ui/FixedWindow.h"
 #include "ui/UiServices.h"
 
+#include <array>
 #include <filesystem>
 
 class QGroupBox;
@@ -11,13 +13,10 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTimer;
 
 namespace orbanil {
 
 class CodeBox;
-class FrmBox;
-class KeystrokeFilter;
 
 // The main window: the view parameters, the code box with its save and open panels, the
 // cabin box ranges and the buttons that reach the other windows.
@@ -25,97 +24,32 @@ class FrmOrbanil : public FixedWindow
 {
     Q_OBJECT
 public:
-    FrmOrbanil(std::filesystem::path programFolder, UiServices services);
+    // Loads the window, whose load step shows the ranges of the box as typed in the dialog.
+    FrmOrbanil(std::filesystem::path programFolder, UiServices services, const CabinBox& box);
 
-    // The creation steps: the saved-file list, the range lines from the dialog, the tooltips.
-    void Form_Load(const FrmBox& box);
-
-    // The eleven fields as the generator reads them.
-    ViewParams viewParams() const;
-
-    QGroupBox* Frame1;
-    QLabel* Label1;
-    QLineEdit* txtShapeFile;
-    QLabel* Label2;
-    QPushButton* Command1;
-    QTimer* Timer1;
-
-    QGroupBox* Frame2;
-    QLabel* Label3;
-    QLineEdit* txtCamPosX;
-    QLineEdit* txtCamPosY;
-    QLineEdit* txtCamPosZ;
-    QLabel* Label4;
-
-    QGroupBox* Frame3;
-    QLabel* Label5;
-    QLineEdit* txtRotLimX;
-    QLineEdit* txtRotLimY;
-    QLineEdit* txtRotLimZ;
-    QLabel* Label6;
-
-    QGroupBox* Frame4;
-    QLabel* Label7;
-    QLineEdit* txtStaDirX;
-    QLineEdit* txtStaDirY;
-    QLineEdit* txtStaDirZ;
-    QLabel* Label8;
-
-    QGroupBox* Frame5;
-    QLabel* Label9;
-    QLineEdit* txtSound;
-    QLabel* Label10;
-    QPushButton* Command2;
-
-    QGroupBox* Frame7;
-    QLabel* lbl1;
-    QLabel* lbl2;
-    QLabel* lbl3;
-
-    QGroupBox* Frame6;
-    CodeBox* txtCode;
-    QPushButton* CmdGenerate;
-    QPushButton* CmdClip;
-    QPushButton* CmdSaveFile;
-    QPushButton* CmdOpenFile;
-    QPushButton* CmdClear;
-
-    QGroupBox* FraSave;
-    QLabel* Label12;
-    QLabel* Label11;
-    QLineEdit* txtfilename;
-    QPushButton* CmdSave;
-    QPushButton* CmdCancel;
-
-    QGroupBox* FraOpen;
-    QLabel* Label13;
-    QListWidget* File1;
-    QLabel* lblOpenFile;
-    QPushButton* CmdOpen;
-    QPushButton* CmdCancel2;
-    QTimer* Timer2;
-
-    QPushButton* CmdDimensions;
-    QPushButton* CmdAyuda;
-    QPushButton* CmdAbout;
-    QPushButton* CmdExit;
+    // The bare names the file pickers hand back.
+    void setShapeFile(const QString& name);
+    void setSoundFile(const QString& name);
 
 signals:
     // Buttons whose effect belongs to the window set.
-    void shapePickerRequested(); // Command1
-    void soundPickerRequested(); // Command2
-    void dimensionsRequested();  // CmdDimensions
-    void ayudaRequested();       // CmdAyuda
-    void aboutRequested();       // CmdAbout
-    void exitRequested();        // CmdExit
+    void shapePickerRequested();
+    void soundPickerRequested();
+    void dimensionsRequested();
+    void ayudaRequested();
+    void aboutRequested();
+    void exitRequested();
 
 private:
     void createParameterFrames();
-    void createCodeFrame();
-    void createSavePanel();
-    void createOpenPanel();
+    // Frame6, which holds the code box and its buttons.
+    QGroupBox* createCodeFrame();
+    void createSavePanel(QGroupBox* Frame6);
+    void createOpenPanel(QGroupBox* Frame6);
     void createWindowButtons();
-    void setFocusOrder();
+
+    // The load step: the saved-file list, the range lines of the box, the tooltips.
+    void Form_Load(const CabinBox& box);
 
     void Timer1_Timer();
     void Timer2_Timer();
@@ -130,6 +64,9 @@ private:
     void File1_Click();
     void CmdOpen_Click();
 
+    // The eleven fields as the generator reads them.
+    ViewParams viewParams() const;
+    QLineEdit* viewField(std::string ViewParams::*member) const;
     // Reads the program folder's saved files into File1; a failure is told in a message.
     void readFileList();
     // The saved file "Abrir" opens: the selected name, else the one lblOpenFile names.
@@ -138,8 +75,36 @@ private:
 
     std::filesystem::path m_programFolder;
     UiServices m_services;
-    KeystrokeFilter* m_signedDecimalFilter;
-    KeystrokeFilter* m_digitsOnlyFilter;
+
+    std::array<QLineEdit*, viewFields.size()> m_viewFields{}; // in the order of viewFields
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QLabel* lbl1;
+    QLabel* lbl2;
+    QLabel* lbl3;
+
+    CodeBox* txtCode;
+    QPushButton* CmdGenerate;
+    QPushButton* CmdClip;
+    QPushButton* CmdSaveFile;
+    QPushButton* CmdOpenFile;
+    QPushButton* CmdClear;
+
+    QGroupBox* FraSave;
+    QLineEdit* txtfilename;
+    QPushButton* CmdSave;
+    QPushButton* CmdCancel;
+
+    QGroupBox* FraOpen;
+    QListWidget* File1;
+    QLabel* lblOpenFile;
+    QPushButton* CmdOpen;
+    QPushButton* CmdCancel2;
+
+    QPushButton* CmdDimensions;
+    QPushButton* CmdAyuda;
+    QPushButton* CmdAbout;
+    QPushButton* CmdExit;
 };
 
 } // namespace orbanil

@@ -1,8 +1,8 @@
 #include "ui/FrmPicker.h"
 
-#include "files/FileError.h"
 #include "ui/DirList.h"
 #include "ui/Icons.h"
+#include "ui/PathQString.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <vector>
 
 namespace orbanil {
 
@@ -35,12 +36,6 @@ PickerLook lookOf(FrmPicker::Kind kind)
     return {"FrmSms", "Seleccionar Archivo Sonido", "Sms Seleccionado", "*.sms", 4185, 2295};
 }
 
-template <typename Widget> Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 } // namespace
 
 FrmPicker::FrmPicker(Kind kind, std::vector<std::filesystem::path> volumes)
@@ -50,7 +45,6 @@ FrmPicker::FrmPicker(Kind kind, std::vector<std::filesystem::path> volumes)
 {
     setObjectName(QString::fromLatin1(lookOf(kind).objectName));
     layOut(kind);
-    setFocusOrder(kind);
 
     // A fresh picker starts where the process stands; the picker never changes that folder.
     std::filesystem::path start = currentFolder();
@@ -66,64 +60,39 @@ FrmPicker::FrmPicker(Kind kind, std::vector<std::filesystem::path> volumes)
 
     connect(Drive1, &QComboBox::currentIndexChanged, this, &FrmPicker::Drive1_Change);
     connect(Dir1, &DirList::folderRequested, this, &FrmPicker::openFolder);
-    // A click, or moving through the names with the arrow keys, selects a name.
     connect(File1, &QListWidget::itemClicked, this, &FrmPicker::File1_Click);
     connect(File1, &QListWidget::itemSelectionChanged, this, &FrmPicker::File1_Click);
     connect(CmdOk, &QPushButton::clicked, this, &FrmPicker::CmdOk_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmPicker::CmdCancel_Click);
-    connect(Timer1, &QTimer::timeout, this, &FrmPicker::Timer1_Timer);
-    Timer1->start();
 }
 
 void FrmPicker::layOut(Kind kind)
 {
     const PickerLook look = lookOf(kind);
-    const Twips& t = twips();
+    Drive1 = addComboBox(this, "Drive1", 120, 120, 3735, 315);
+    Dir1 = addControl(new DirList(this), "Dir1", 120, 480, 3735, 2115);
+    File1 = addList(this, "File1", 120, 2640, 3735, 1455);
 
-    Drive1 = named(new QComboBox(this), "Drive1");
-    t.place(Drive1, 120, 120, 3735, 315);
-    Dir1 = named(new DirList(this), "Dir1");
-    t.place(Dir1, 120, 480, 3735, 2115);
-    File1 = named(new QListWidget(this), "File1");
-    File1->setSelectionMode(QAbstractItemView::SingleSelection);
-    t.place(File1, 120, 2640, 3735, 1455);
-
-    Frame1 = named(new QGroupBox(QString::fromUtf8(look.frameCaption), this), "Frame1");
-    t.place(Frame1, 3960, 120, 3495, 3975);
-    Label1 = named(new QLabel(QStringLiteral("Archivo:"), Frame1), "Label1");
-    t.place(Label1, 120, 720, 615, 255);
-    lblSelected = named(new QLabel(Frame1), "lblSelected");
-    t.place(lblSelected, 840, 720, look.selectedWidth, 255);
-
-    CmdOk = named(new QPushButton(QStringLiteral("&Aceptar"), Frame1), "CmdOk");
-    t.place(CmdOk, 1560, 3360, 855, 495);
+    QGroupBox* Frame1 =
+        addFrame(this, "Frame1", QString::fromUtf8(look.frameCaption), 3960, 120, 3495, 3975);
+    addLabel(Frame1, "Label1", QStringLiteral("Archivo:"), 120, 720, 615, 255);
+    lblSelected = addLabel(Frame1, "lblSelected", QString(), 840, 720, look.selectedWidth, 255);
+    CmdOk = addButton(Frame1, "CmdOk", QStringLiteral("&Aceptar"), 1560, 3360, 855, 495);
     CmdOk->setEnabled(false);
-    CmdCancel = named(new QPushButton(QStringLiteral("&Cancelar"), Frame1), "CmdCancel");
-    t.place(CmdCancel, 2520, 3360, 855, 495);
-    // Neither button is the window's default: Enter belongs to the lists.
-    CmdOk->setAutoDefault(false);
-    CmdCancel->setAutoDefault(false);
+    CmdCancel = addButton(Frame1, "CmdCancel", QStringLiteral("&Cancelar"), 2520, 3360, 855, 495);
+    connect(addTimer(Frame1, "Timer1"), &QTimer::timeout, this, &FrmPicker::Timer1_Timer);
 
-    Timer1 = named(new QTimer(this), "Timer1");
-    Timer1->setInterval(100);
-}
-
-void FrmPicker::setFocusOrder(Kind kind)
-{
     std::vector<QWidget*> order{Drive1, Dir1, File1, CmdOk, CmdCancel};
     if (kind == Kind::Sms) {
         std::reverse(order.begin(), order.end());
     }
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(order[i - 1], order[i]);
-    }
-    order.front()->setFocus();
+    setFocusOrder(order);
 }
 
 void FrmPicker::fillDrive1(const std::filesystem::path& start)
 {
     for (const std::filesystem::path& root : m_volumes) {
-        Drive1->addItem(QString::fromStdString(pathText(root)));
+        Drive1->addItem(pathToQString(root));
     }
     const std::filesystem::path holding = volumeHolding(start, m_volumes);
     const auto found = std::find(m_volumes.begin(), m_volumes.end(), holding);
@@ -162,7 +131,7 @@ void FrmPicker::Dir1_Change()
         listMatchingFiles(Dir1->folder(), m_pattern);
     if (files) {
         for (const std::filesystem::path& name : *files) {
-            File1->addItem(QString::fromStdString(pathText(name)));
+            File1->addItem(pathToQString(name));
         }
     }
 }
@@ -178,10 +147,7 @@ void FrmPicker::File1_Click()
 
 void FrmPicker::Timer1_Timer()
 {
-    const bool wanted = !lblSelected->text().isEmpty();
-    if (CmdOk->isEnabled() != wanted) {
-        CmdOk->setEnabled(wanted);
-    }
+    setEnabledIfChanged(CmdOk, !lblSelected->text().isEmpty());
 }
 
 void FrmPicker::CmdOk_Click()

@@ -5,14 +5,13 @@
 
 #include <QString>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTimer;
 
 namespace orbanil {
 
@@ -33,16 +32,6 @@ public:
     // volumes are the roots offered in the drive list; tests pass their own.
     explicit FrmPicker(Kind kind, std::vector<std::filesystem::path> volumes = volumeRoots());
 
-    QComboBox* Drive1 = nullptr;
-    DirList* Dir1 = nullptr;
-    QListWidget* File1 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblSelected = nullptr;
-    QPushButton* CmdOk = nullptr;
-    QPushButton* CmdCancel = nullptr;
-    QTimer* Timer1 = nullptr;
-
 signals:
     // "&Aceptar" was pressed with this name selected; the window then asks to close.
     void nameChosen(const QString& name);
@@ -56,12 +45,18 @@ private:
     void CmdCancel_Click();
 
     void layOut(Kind kind);
-    void setFocusOrder(Kind kind);
     void fillDrive1(const std::filesystem::path& start);
     bool openFolder(const std::filesystem::path& folder);
 
     std::string m_pattern;
     std::vector<std::filesystem::path> m_volumes;
+
+    QComboBox* Drive1;
+    DirList* Dir1;
+    QListWidget* File1;
+    QLabel* lblSelected;
+    QPushButton* CmdOk;
+    QPushButton* CmdCancel;
 };
 
 } // namespace orbanil

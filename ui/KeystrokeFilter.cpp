@@ -34,13 +34,17 @@ bool isUnmatchedAltKey(const QKeyEvent& event)
     return (mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !event.text().isEmpty();
 }
 
-KeystrokeFilter::KeystrokeFilter(FilterKind kind, std::function<void()> beep, QObject* parent)
-    : QObject(parent), m_kind(kind), m_beep(std::move(beep))
-{}
-
-void KeystrokeFilter::watch(QWidget* field)
+KeystrokeFilter::KeystrokeFilter(FilterKind kind, std::function<void()> beep, QWidget* field)
+    : QObject(field), m_kind(kind), m_beep(std::move(beep))
 {
     field->installEventFilter(this);
+}
+
+void KeystrokeFilter::beep() const
+{
+    if (m_beep) {
+        m_beep();
+    }
 }
 
 QString KeystrokeFilter::admitted(const QString& typed) const
@@ -59,8 +63,8 @@ QString KeystrokeFilter::admitted(const QString& typed) const
             break;
         }
     }
-    if (rejected && m_beep) {
-        m_beep();
+    if (rejected) {
+        beep();
     }
     return kept;
 }
@@ -70,9 +74,7 @@ bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const auto& key = *static_cast<QKeyEvent*>(event);
         if (isUnmatchedAltKey(key)) {
-            if (m_beep) {
-                m_beep();
-            }
+            beep();
             return true;
         }
         const QString typed = typedCharacters(key);
@@ -108,29 +110,6 @@ bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return false;
-}
-
-AltLetterFilter::AltLetterFilter(std::function<void()> beep, QObject* parent)
-    : QObject(parent), m_beep(std::move(beep))
-{}
-
-void AltLetterFilter::watch(QWidget* field)
-{
-    field->installEventFilter(this);
-}
-
-bool AltLetterFilter::eventFilter(QObject*, QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress) {
-        return false;
-    }
-    if (!isUnmatchedAltKey(*static_cast<QKeyEvent*>(event))) {
-        return false;
-    }
-    if (m_beep) {
-        m_beep();
-    }
-    return true;
 }
 
 } // namespace orbanil

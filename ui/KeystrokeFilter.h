@@ -19,15 +19,14 @@ QString typedCharacters(const QKeyEvent& event);
 // beeps, in every field. Ctrl+Alt is AltGr on Windows keyboards and types real characters.
 bool isUnmatchedAltKey(const QKeyEvent& event);
 
-// Feeds every character typed into the watched fields (keys and input-method commits) to
-// the keystroke rule of one filter kind before the field sees it; rejected ones beep.
+// Feeds every character typed into one field (keys and input-method commits) to the
+// keystroke rule of its filter kind before the field sees it; rejected ones beep.
 class KeystrokeFilter : public QObject
 {
     Q_OBJECT
 public:
-    KeystrokeFilter(FilterKind kind, std::function<void()> beep, QObject* parent);
-
-    void watch(QWidget* field);
+    // Watches `field`, which owns the filter.
+    KeystrokeFilter(FilterKind kind, std::function<void()> beep, QWidget* field);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,24 +34,9 @@ protected:
 private:
     // The characters of `typed` that the rule lets through; beeps once if any was rejected.
     QString admitted(const QString& typed) const;
+    void beep() const;
 
     FilterKind m_kind;
-    std::function<void()> m_beep;
-};
-
-// Free-text fields type any character, but not an unmatched Alt key.
-class AltLetterFilter : public QObject
-{
-    Q_OBJECT
-public:
-    AltLetterFilter(std::function<void()> beep, QObject* parent);
-
-    void watch(QWidget* field);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     std::function<void()> m_beep;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/ProgramFolder.h"
 
+#include "ui/PathQString.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -7,8 +9,7 @@ namespace orbanil {
 
 std::filesystem::path programFolder()
 {
-    const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-    return std::filesystem::path(folder.toStdU16String());
+    return qStringToPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
 }
 
 } // namespace orbanil

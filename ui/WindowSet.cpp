@@ -6,7 +6,6 @@
 #include "ui/FrmOrbanil.h"
 #include "ui/FrmPicker.h"
 
-#include <QLineEdit>
 #include <utility>
 
 namespace orbanil {
@@ -69,18 +68,17 @@ FrmBox& WindowSet::loadBox()
 FrmOrbanil& WindowSet::loadMain()
 {
     if (!m_main) {
-        m_main = new FrmOrbanil(m_programFolder, m_services);
+        // The load step reads the dialog's dimensions, so the dialog is loaded first.
+        m_main = new FrmOrbanil(m_programFolder, m_services, loadBox().dimensions());
         connect(m_main, &FrmOrbanil::dimensionsRequested, this, &WindowSet::mainDimensions);
         connect(m_main, &FrmOrbanil::exitRequested, this, &WindowSet::mainExit);
         connect(m_main, &FixedWindow::closeBoxPressed, this, &WindowSet::mainExit);
         connect(m_main, &FrmOrbanil::aboutRequested, this, [this] { loadAbout().showWindow(); });
         connect(m_main, &FrmOrbanil::ayudaRequested, this, [this] { loadAyuda().showWindow(); });
         connect(m_main, &FrmOrbanil::shapePickerRequested, this,
-                [this] { loadPicker(m_shape, true).showWindow(); });
+                [this] { loadPicker(m_shape, FrmPicker::Kind::Shape).showWindow(); });
         connect(m_main, &FrmOrbanil::soundPickerRequested, this,
-                [this] { loadPicker(m_sms, false).showWindow(); });
-        // The load step reads the dialog's dimensions, so the dialog is loaded first.
-        m_main->Form_Load(loadBox());
+                [this] { loadPicker(m_sms, FrmPicker::Kind::Sms).showWindow(); });
     }
     return *m_main;
 }
@@ -103,13 +101,13 @@ FrmAyuda& WindowSet::loadAyuda()
     return *m_ayuda;
 }
 
-FrmPicker& WindowSet::loadPicker(FrmPicker*& slot, bool shape)
+FrmPicker& WindowSet::loadPicker(FrmPicker*& slot, FrmPicker::Kind kind)
 {
     if (!slot) {
-        slot = new FrmPicker(shape ? FrmPicker::Kind::Shape : FrmPicker::Kind::Sms);
+        slot = new FrmPicker(kind);
         FrmPicker** where = &slot;
         connect(slot, &FrmPicker::nameChosen, this,
-                [this, shape](const QString& name) { pickerNameChosen(shape, name); });
+                [this, kind](const QString& name) { pickerNameChosen(kind, name); });
         connect(slot, &FixedWindow::closeBoxPressed, this, [this, where] { unload(*where); });
     }
     return *slot;
@@ -143,13 +141,17 @@ void WindowSet::mainExit()
     unload(m_box);
 }
 
-void WindowSet::pickerNameChosen(bool shape, const QString& name)
+void WindowSet::pickerNameChosen(FrmPicker::Kind kind, const QString& name)
 {
     // A picker left open after "&Salir" writes nowhere: the main window is not loaded again.
     if (!m_main) {
         return;
     }
-    (shape ? m_main->txtShapeFile : m_main->txtSound)->setText(name);
+    if (kind == FrmPicker::Kind::Shape) {
+        m_main->setShapeFile(name);
+    } else {
+        m_main->setSoundFile(name);
+    }
 }
 
 } // namespace orbanil

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/FrmPicker.h"
 #include "ui/UiServices.h"
 
 #include <QList>
@@ -15,7 +16,6 @@ class FrmAbout;
 class FrmAyuda;
 class FrmBox;
 class FrmOrbanil;
-class FrmPicker;
 
 // The six windows of a run, one instance each, created on first use. Windows are shown
 // without owner and never modal; the run is over when none is loaded, hidden ones included.
@@ -52,16 +52,16 @@ private:
     FrmOrbanil& loadMain();
     FrmAbout& loadAbout();
     FrmAyuda& loadAyuda();
-    FrmPicker& loadPicker(FrmPicker*& slot, bool shape);
+    FrmPicker& loadPicker(FrmPicker*& slot, FrmPicker::Kind kind);
 
     // Destroys the window in `slot` if there is one; ends the run when none is left.
     template <class Window> void unload(Window*& slot);
 
-    void boxNext();        // FrmBox "&Siguiente"
-    void boxClose();       // FrmBox "&Cerrar" and its close box
-    void mainDimensions(); // FrmOrbanil "&Dimensiones de la caja"
-    void mainExit();       // FrmOrbanil "&Salir" and its close box
-    void pickerNameChosen(bool shape, const QString& name);
+    void boxNext();
+    void boxClose();
+    void mainDimensions();
+    void mainExit();
+    void pickerNameChosen(FrmPicker::Kind kind, const QString& name);
 
     std::filesystem::path m_programFolder;
     UiServices m_services;

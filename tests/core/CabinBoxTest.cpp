@@ -33,6 +33,20 @@ TEST(BoxSummary, AnyUnreadableTextGivesNothing)
     }
 }
 
+TEST(CabinBoxReadiness, EachEmptyDimensionBlocksAndABlankCounts)
+{
+    const CabinBox filled{"12,5", "3", "2,9"};
+    EXPECT_TRUE(isReady(filled));
+    EXPECT_FALSE(isReady(CabinBox{}));
+    for (std::string CabinBox::*member : {&CabinBox::length, &CabinBox::height, &CabinBox::width}) {
+        CabinBox box = filled;
+        box.*member = "";
+        EXPECT_FALSE(isReady(box));
+        box.*member = " ";
+        EXPECT_TRUE(isReady(box));
+    }
+}
+
 struct Range
 {
     const char* word;

@@ -20,12 +20,12 @@ TEST(InsideBlock, WorkedExampleIsExactTo192Characters)
 TEST(InsideBlock, ValuesAreWrittenExactlyAsTyped)
 {
     ViewParams p = workedExample;
-    p.txtShapeFile = "mi cabina.s";
-    p.txtSound = "a\"b.sms";
-    p.txtCamPosX = "1.2.3";
-    p.txtCamPosY = "5-";
-    p.txtCamPosZ = "-";
-    p.txtRotLimX = " 007 ";
+    p.shapeFile = "mi cabina.s";
+    p.soundFile = "a\"b.sms";
+    p.headX = "1.2.3";
+    p.headY = "5-";
+    p.headZ = "-";
+    p.rotationLimitX = " 007 ";
     const std::string block = generateInside(p);
     EXPECT_NE(block.find("     PassengerCabinFile ( mi cabina.s )\r\n"), std::string::npos);
     EXPECT_NE(block.find("     PassengerCabinHeadPos (  1.2.3 5- - )\r\n"), std::string::npos);

@@ -79,5 +79,15 @@ TEST(KeyFilter, OnlyTheDocumentedCodesPassAcrossTheWholeRange)
     }
 }
 
+TEST(KeyFilter, FreeTextTakesEveryCodeEnterAndControlsIncluded)
+{
+    for (int code = std::numeric_limits<std::int16_t>::min();
+         code <= std::numeric_limits<std::int16_t>::max(); ++code) {
+        ASSERT_EQ(filterKey(FilterKind::FreeText, static_cast<std::int16_t>(code)),
+                  KeyOutcome::Accept)
+            << code;
+    }
+}
+
 } // namespace
 } // namespace orbanil

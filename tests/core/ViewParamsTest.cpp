@@ -1,20 +1,12 @@
 #include "core/ViewParams.h"
 
+#include "core/InsideBlock.h"
 #include "tests/support/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
 namespace orbanil {
 namespace {
-
-using Member = std::string ViewParams::*;
-
-const Member allMembers[] = {
-    &ViewParams::txtShapeFile, &ViewParams::txtCamPosX, &ViewParams::txtCamPosY,
-    &ViewParams::txtCamPosZ,   &ViewParams::txtRotLimX, &ViewParams::txtRotLimY,
-    &ViewParams::txtRotLimZ,   &ViewParams::txtStaDirX, &ViewParams::txtStaDirY,
-    &ViewParams::txtStaDirZ,   &ViewParams::txtSound,
-};
 
 ViewParams filled()
 {
@@ -33,25 +25,41 @@ TEST(Readiness, AllEmptyAsAtStartIsNotReady)
 
 TEST(Readiness, AnySingleEmptyFieldBlocks)
 {
-    for (std::size_t i = 0; i < std::size(allMembers); ++i) {
-        SCOPED_TRACE(i);
+    for (const ViewField& field : viewFields) {
+        SCOPED_TRACE(field.control);
         ViewParams p = filled();
-        p.*allMembers[i] = "";
+        p.*field.member = "";
         EXPECT_FALSE(isReady(p));
     }
 }
 
 TEST(Readiness, ALoneBlankOrMinusCountsAsFilled)
 {
-    for (std::size_t i = 0; i < std::size(allMembers); ++i) {
-        SCOPED_TRACE(i);
+    for (const ViewField& field : viewFields) {
+        SCOPED_TRACE(field.control);
         ViewParams p = filled();
-        p.*allMembers[i] = " ";
+        p.*field.member = " ";
         EXPECT_TRUE(isReady(p));
     }
     ViewParams p = filled();
-    p.txtCamPosX = "-";
+    p.headX = "-";
     EXPECT_TRUE(isReady(p));
+}
+
+TEST(ViewFields, EachControlFillsItsOwnSlotOfTheBlock)
+{
+    ViewParams p;
+    for (const ViewField& field : viewFields) {
+        p.*field.member = field.control;
+    }
+    EXPECT_EQ(generateInside(p),
+              "Inside (\r\n"
+              "     PassengerCabinFile ( txtShapeFile )\r\n"
+              "     PassengerCabinHeadPos (  txtCamPosX txtCamPosY txtCamPosZ )\r\n"
+              "     RotationLimit (  txtRotLimX txtRotLimY txtRotLimZ )\r\n"
+              "     StartDirection ( txtStaDirX txtStaDirY txtStaDirZ )\r\n"
+              "     Sound ( \"txtSound\" )\r\n"
+              ")");
 }
 
 } // namespace

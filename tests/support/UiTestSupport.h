@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/ViewParams.h"
 #include "tests/support/WorkedExample.h"
 #include "ui/FrmBox.h"
 #include "ui/FrmOrbanil.h"
+#include "ui/PathQString.h"
 #include "ui/UiServices.h"
 #include "ui/WindowSet.h"
 
@@ -18,6 +20,19 @@
 #include <memory>
 
 namespace orbanil::testing {
+
+// The control of `window` named `name`, e.g. control<QPushButton>(main, "CmdGenerate"). A name
+// that no control of that kind has, or that two have, is a broken test, not a failed check:
+// every later step would act on the wrong control, so the test program stops there, naming it.
+template <class Control> Control* control(const QWidget* window, const char* name)
+{
+    const QList<Control*> found = window->findChildren<Control*>(QString::fromLatin1(name));
+    if (found.size() != 1) {
+        qFatal("%s holds %d controls named %s of the kind asked for",
+               qPrintable(window->objectName()), static_cast<int>(found.size()), name);
+    }
+    return found.first();
+}
 
 // Services that count beeps and answer message boxes from a script, recording each one.
 struct RecordedServices
@@ -44,7 +59,7 @@ struct RecordedServices
 
 inline std::filesystem::path folderOf(const QTemporaryDir& dir)
 {
-    return std::filesystem::path(dir.path().toStdU16String());
+    return qStringToPath(dir.path());
 }
 
 // A window set over a fresh program folder, with recorded services, started.
@@ -73,27 +88,22 @@ inline void typeInto(QLineEdit* field, const QString& text)
 inline void passDialog(FrmBox* box, const QString& length, const QString& height,
                        const QString& width)
 {
-    typeInto(box->txtLong, length);
-    typeInto(box->txtHeight, height);
-    typeInto(box->txtWidth, width);
-    QTRY_VERIFY(box->CmdNext->isEnabled());
-    QTest::mouseClick(box->CmdNext, Qt::LeftButton);
+    typeInto(control<QLineEdit>(box, "txtLong"), length);
+    typeInto(control<QLineEdit>(box, "txtHeight"), height);
+    typeInto(control<QLineEdit>(box, "txtWidth"), width);
+    auto* next = control<QPushButton>(box, "CmdNext");
+    QTRY_VERIFY(next->isEnabled());
+    QTest::mouseClick(next, Qt::LeftButton);
 }
 
 // The worked example's view parameters, typed key by key.
 inline void typeWorkedExample(FrmOrbanil* main)
 {
-    typeInto(main->txtShapeFile, QStringLiteral("interior.s"));
-    typeInto(main->txtCamPosX, QStringLiteral("0"));
-    typeInto(main->txtCamPosY, QStringLiteral("2.3"));
-    typeInto(main->txtCamPosZ, QStringLiteral("-5.25"));
-    typeInto(main->txtRotLimX, QStringLiteral("20"));
-    typeInto(main->txtRotLimY, QStringLiteral("60"));
-    typeInto(main->txtRotLimZ, QStringLiteral("0"));
-    typeInto(main->txtStaDirX, QStringLiteral("10"));
-    typeInto(main->txtStaDirY, QStringLiteral("0"));
-    typeInto(main->txtStaDirZ, QStringLiteral("0"));
-    typeInto(main->txtSound, QStringLiteral("interior.sms"));
+    const ViewParams example = workedExampleParams();
+    for (const ViewField& field : viewFields) {
+        typeInto(control<QLineEdit>(main, field.control),
+                 QString::fromStdString(example.*field.member));
+    }
 }
 
 inline const QString workedExampleCode = QString::fromStdString(workedExampleBlock);

@@ -130,14 +130,15 @@ void CaptionFitTest::dialogAndMainWindowWithPanelsAndRanges()
     passDialog(run.box(), QStringLiteral("25,75"), QStringLiteral("4,25"), QStringLiteral("3,15"));
     FrmOrbanil* main = run.main();
     QVERIFY(main);
-    main->FraSave->show();
-    main->lblOpenFile->setText(QStringLiteral("File: Vagon-12.obn"));
+    auto* savePanel = control<QGroupBox>(main, "FraSave");
+    savePanel->show();
+    control<QLabel>(main, "lblOpenFile")->setText(QStringLiteral("File: Vagon-12.obn"));
     verifyWindow(main);
     if (QTest::currentTestFailed()) {
         return;
     }
-    main->FraSave->hide();
-    main->FraOpen->show();
+    savePanel->hide();
+    control<QGroupBox>(main, "FraOpen")->show();
     verifyWindow(main);
 }
 

@@ -1,5 +1,4 @@
 #include "files/CodeFile.h"
-#include "files/FileError.h"
 #include "tests/support/FaultInjection.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/CodeBox.h"
@@ -42,14 +41,9 @@ enum class Fault
     NoReadPermission,   // a user only: root reads anyway
 };
 
-QString text(const fs::path& path)
-{
-    return QString::fromStdString(pathText(path));
-}
-
 QByteArray bytesOf(const fs::path& path)
 {
-    QFile file(text(path));
+    QFile file(pathToQString(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
@@ -60,7 +54,7 @@ void writeFile(const fs::path& path, const QByteArray& bytes)
 
 QStringList namesIn(const fs::path& folder)
 {
-    return QDir(text(folder))
+    return QDir(pathToQString(folder))
         .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
@@ -244,11 +238,16 @@ void FileFaultUiTest::failedSaveKeepsCodeNameOldFileAndPanel()
     }
 
     FrmOrbanil* main = run.start();
-    QCOMPARE(listTexts(main->File1), QStringList{"viejo.obn"});
-    main->txtCode->replaceCodeText(code);
-    QTRY_VERIFY(main->CmdSaveFile->isEnabled());
-    QTest::mouseClick(main->CmdSaveFile, Qt::LeftButton);
-    typeText(main->txtfilename, name);
+    auto* files = control<QListWidget>(main, "File1");
+    auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
+    auto* fileName = control<QLineEdit>(main, "txtfilename");
+    auto* save = control<QPushButton>(main, "CmdSave");
+    auto* savePanel = control<QGroupBox>(main, "FraSave");
+    QCOMPARE(listTexts(files), QStringList{"viejo.obn"});
+    control<CodeBox>(main, "txtCode")->replaceCodeText(code);
+    QTRY_VERIFY(saveFile->isEnabled());
+    QTest::mouseClick(saveFile, Qt::LeftButton);
+    typeText(fileName, name);
     if (fault == Fault::FolderRemoved || fault == Fault::FolderNowAFile) {
         QVERIFY(breakFile(run, {}, fault).isEmpty());
     }
@@ -257,7 +256,7 @@ void FileFaultUiTest::failedSaveKeepsCodeNameOldFileAndPanel()
         run.limit.emplace(4096);
         QVERIFY(run.limit->active());
     }
-    QTest::mouseClick(main->CmdSave, Qt::LeftButton);
+    QTest::mouseClick(save, Qt::LeftButton);
     run.limit.reset();
 
     QCOMPARE(run.recorded.messages.size(), 2); // the box summary, then the failure
@@ -265,17 +264,17 @@ void FileFaultUiTest::failedSaveKeepsCodeNameOldFileAndPanel()
     QCOMPARE(run.lastMessage().title, QStringLiteral("Guardar"));
     QCOMPARE(run.lastMessage().icon, QMessageBox::Warning);
     QCOMPARE(run.lastMessage().text,
-             QStringLiteral("No se pudo guardar «%1»: %2.").arg(text(target), reason));
+             QStringLiteral("No se pudo guardar «%1»: %2.").arg(pathToQString(target), reason));
     // Nothing is lost: the code, the typed name, the panel, the old file, the list.
-    QCOMPARE(main->txtCode->codeText(), code);
-    QCOMPARE(main->txtfilename->text(), name);
-    QVERIFY(main->FraSave->isVisible());
+    QCOMPARE(control<CodeBox>(main, "txtCode")->codeText(), code);
+    QCOMPARE(fileName->text(), name);
+    QVERIFY(savePanel->isVisible());
     QCOMPARE(namesIn(run.program), before);
     if (oldFileStays) {
         QCOMPARE(bytesOf(run.program / "viejo.obn"), oldBytes.toLatin1());
     }
-    QCOMPARE(listTexts(main->File1), QStringList{"viejo.obn"});
-    QTRY_VERIFY(main->CmdSaveFile->isEnabled());
+    QCOMPARE(listTexts(files), QStringList{"viejo.obn"});
+    QTRY_VERIFY(saveFile->isEnabled());
 
     // Once the cause is gone, the same panel saves the same text.
     if (fault == Fault::NameTooLong || fault == Fault::OutsideWindows1252) {
@@ -287,12 +286,12 @@ void FileFaultUiTest::failedSaveKeepsCodeNameOldFileAndPanel()
         fs::create_directory(run.program);
     }
     fs::permissions(run.program, fs::perms::owner_all, fs::perm_options::add);
-    QTest::mouseClick(main->CmdSave, Qt::LeftButton);
+    QTest::mouseClick(save, Qt::LeftButton);
     QCOMPARE(run.recorded.messages.size(), 2);
     QCOMPARE(bytesOf(target), code.toLatin1() + "\r\n");
-    QVERIFY(main->txtCode->isEmpty());
-    QVERIFY(!main->FraSave->isVisible());
-    QVERIFY(listTexts(main->File1).contains(QStringLiteral("viejo.obn")));
+    QVERIFY(control<CodeBox>(main, "txtCode")->isEmpty());
+    QVERIFY(!savePanel->isVisible());
+    QVERIFY(listTexts(files).contains(QStringLiteral("viejo.obn")));
 }
 
 void FileFaultUiTest::failedOpenKeepsCodeAndReadsTheListAgain_data()
@@ -327,32 +326,34 @@ void FileFaultUiTest::failedOpenKeepsCodeAndReadsTheListAgain()
     writeFile(run.program / "a.obn", "uno\r\n");
     writeFile(run.program / "b.obn", "dos\r\n");
     FrmOrbanil* main = run.start();
-    QTest::keyClicks(main->txtCode, QStringLiteral("mine"));
-    QTest::mouseClick(main->CmdOpenFile, Qt::LeftButton);
-    clickItem(main->File1, QStringLiteral("a.obn"));
-    QTRY_VERIFY(main->CmdOpen->isEnabled());
+    auto* code = control<CodeBox>(main, "txtCode");
+    auto* files = control<QListWidget>(main, "File1");
+    auto* open = control<QPushButton>(main, "CmdOpen");
+    QTest::keyClicks(code, QStringLiteral("mine"));
+    QTest::mouseClick(control<QPushButton>(main, "CmdOpenFile"), Qt::LeftButton);
+    clickItem(files, QStringLiteral("a.obn"));
+    QTRY_VERIFY(open->isEnabled());
     const QString skip = breakFile(run, run.program / "a.obn", fault);
     if (!skip.isEmpty()) {
         QSKIP(qPrintable(skip));
     }
     run.recorded.answers = {QMessageBox::No};
-    QTest::mouseClick(main->CmdOpen, Qt::LeftButton);
+    QTest::mouseClick(open, Qt::LeftButton);
 
     const bool folderGone = fault == Fault::FolderRemoved || fault == Fault::FolderNowAFile;
     QCOMPARE(run.recorded.messages.size(), folderGone ? 4 : 3);
     const Message& warning = run.recorded.messages.at(2);
     QCOMPARE(warning.title, QStringLiteral("Abrir"));
     QCOMPARE(warning.icon, QMessageBox::Warning);
-    QCOMPARE(warning.text,
-             QStringLiteral("No se pudo leer «%1»: %2.").arg(text(run.program / "a.obn"), reason));
+    QCOMPARE(warning.text, QStringLiteral("No se pudo leer «%1»: %2.")
+                               .arg(pathToQString(run.program / "a.obn"), reason));
     if (folderGone) {
-        QCOMPARE(
-            run.lastMessage().text,
-            QStringLiteral("No se pudo leer la carpeta «%1»: %2.").arg(text(run.program), reason));
+        QCOMPARE(run.lastMessage().text, QStringLiteral("No se pudo leer la carpeta «%1»: %2.")
+                                             .arg(pathToQString(run.program), reason));
     }
-    QCOMPARE(main->txtCode->codeText(), QStringLiteral("mine"));
-    QVERIFY(main->FraOpen->isVisible());
-    QCOMPARE(listTexts(main->File1), listAfter);
+    QCOMPARE(code->codeText(), QStringLiteral("mine"));
+    QVERIFY(control<QGroupBox>(main, "FraOpen")->isVisible());
+    QCOMPARE(listTexts(files), listAfter);
 }
 
 void FileFaultUiTest::helpWindowExplainsAnUnreadableHelpFile_data()
@@ -376,30 +377,28 @@ void FileFaultUiTest::helpWindowExplainsAnUnreadableHelpFile()
     const fs::path help = run.program / "Ayuda.txt";
     writeFile(help, "Ayuda\r\n");
     FrmOrbanil* main = run.start();
-    QTest::keyClicks(main->txtCode, QStringLiteral("mine"));
+    auto* code = control<CodeBox>(main, "txtCode");
+    QTest::keyClicks(code, QStringLiteral("mine"));
     const QString skip = breakFile(run, help, fault);
     if (!skip.isEmpty()) {
         QSKIP(qPrintable(skip));
     }
-    QTest::mouseClick(main->CmdAyuda, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(main, "CmdAyuda"), Qt::LeftButton);
 
     FrmAyuda* window = run.windows->frmAyuda();
     QVERIFY(window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    const auto* shown = window->findChild<QPlainTextEdit*>(QStringLiteral("Ayuda"));
-    QVERIFY(shown);
-    const QString explained = shown->toPlainText();
+    const QString explained = control<QPlainTextEdit>(window, "Ayuda")->toPlainText();
     QVERIFY2(explained.startsWith(QStringLiteral("No se puede mostrar la ayuda.")),
              qPrintable(explained));
-    const QString failure = QStringLiteral("No se pudo leer «%1»: %2.").arg(text(help), reason);
+    const QString failure =
+        QStringLiteral("No se pudo leer «%1»: %2.").arg(pathToQString(help), reason);
     QVERIFY2(explained.contains(failure), qPrintable(explained));
     QCOMPARE(run.recorded.messages.size(), 1); // explained in the window, no message box
 
-    auto* close = window->findChild<QPushButton*>(QStringLiteral("CmdAceptar"));
-    QVERIFY(close);
-    QTest::mouseClick(close, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "CmdAceptar"), Qt::LeftButton);
     QTRY_VERIFY(!run.windows->frmAyuda());
-    QCOMPARE(main->txtCode->codeText(), QStringLiteral("mine"));
+    QCOMPARE(code->codeText(), QStringLiteral("mine"));
     QVERIFY(main->isVisible());
 }
 
@@ -407,23 +406,25 @@ void FileFaultUiTest::pickerStartedInARemovedFolderOpensAndCancelKeepsTheField()
 {
     FaultRun run;
     FrmOrbanil* main = run.start();
-    typeInto(main->txtShapeFile, QStringLiteral("interior.s"));
+    auto* shapeFile = control<QLineEdit>(main, "txtShapeFile");
+    typeInto(shapeFile, QStringLiteral("interior.s"));
     const fs::path gone = folderOf(run.base) / "gone";
     fs::create_directory(gone);
-    QVERIFY(QDir::setCurrent(text(gone)));
+    QVERIFY(QDir::setCurrent(pathToQString(gone)));
     fs::remove(gone);
 
-    QTest::mouseClick(main->Command1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(main, "Command1"), Qt::LeftButton);
     FrmPicker* picker = run.windows->frmShape();
     QVERIFY(picker);
     QVERIFY(QTest::qWaitForWindowExposed(picker));
+    auto* folders = control<DirList>(picker, "Dir1");
     // Whatever it shows, the picker shows a folder and can move to another one.
-    QVERIFY(!picker->Dir1->folder().empty());
-    QVERIFY(picker->Dir1->count() > 0);
-    QVERIFY(picker->lblSelected->text().isEmpty());
-    QTest::mouseClick(picker->CmdCancel, Qt::LeftButton);
+    QVERIFY(!folders->folder().empty());
+    QVERIFY(folders->count() > 0);
+    QVERIFY(control<QLabel>(picker, "lblSelected")->text().isEmpty());
+    QTest::mouseClick(control<QPushButton>(picker, "CmdCancel"), Qt::LeftButton);
     QTRY_VERIFY(!run.windows->frmShape());
-    QCOMPARE(main->txtShapeFile->text(), QStringLiteral("interior.s"));
+    QCOMPARE(shapeFile->text(), QStringLiteral("interior.s"));
     QCOMPARE(run.recorded.messages.size(), 1);
 }
 
@@ -446,15 +447,18 @@ void FileFaultUiTest::pickerKeepsItsListsWhenAFolderCannotBeListed()
     writeFile(run.program / "b.SMS", "");
     fs::create_directory(run.program / "sub");
     writeFile(run.program / "sub" / "inner.sms", "");
-    QVERIFY(QDir::setCurrent(text(run.program)));
+    QVERIFY(QDir::setCurrent(pathToQString(run.program)));
     FrmOrbanil* main = run.start();
-    typeInto(main->txtSound, QStringLiteral("interior.sms"));
-    QTest::mouseClick(main->Command2, Qt::LeftButton);
+    auto* sound = control<QLineEdit>(main, "txtSound");
+    typeInto(sound, QStringLiteral("interior.sms"));
+    QTest::mouseClick(control<QPushButton>(main, "Command2"), Qt::LeftButton);
     FrmPicker* picker = run.windows->frmSms();
     QVERIFY(picker);
     QVERIFY(QTest::qWaitForWindowExposed(picker));
-    QCOMPARE(listTexts(picker->File1), (QStringList{"a.sms", "b.SMS"}));
-    clickItem(picker->File1, QStringLiteral("b.SMS"));
+    auto* files = control<QListWidget>(picker, "File1");
+    auto* ok = control<QPushButton>(picker, "CmdOk");
+    QCOMPARE(listTexts(files), (QStringList{"a.sms", "b.SMS"}));
+    clickItem(files, QStringLiteral("b.SMS"));
 
     const fs::path sub = run.program / "sub";
     if (fault == Fault::FolderNowAFile) {
@@ -466,25 +470,25 @@ void FileFaultUiTest::pickerKeepsItsListsWhenAFolderCannotBeListed()
         }
         fs::permissions(sub, fs::perms::none);
     } else {
-        QVERIFY(QDir::setCurrent(text(folderOf(run.base))));
+        QVERIFY(QDir::setCurrent(pathToQString(folderOf(run.base))));
         fs::remove_all(run.program);
     }
-    const QStringList dirsBefore = listTexts(picker->Dir1);
-    const fs::path folderBefore = picker->Dir1->folder();
-    doubleClickItem(picker->Dir1, entry);
+    const QStringList dirsBefore = listTexts(control<DirList>(picker, "Dir1"));
+    const fs::path folderBefore = control<DirList>(picker, "Dir1")->folder();
+    doubleClickItem(control<DirList>(picker, "Dir1"), entry);
     std::error_code ignored;
     fs::permissions(sub, fs::perms::owner_all, fs::perm_options::add, ignored);
 
-    QCOMPARE(picker->Dir1->folder(), folderBefore);
-    QCOMPARE(listTexts(picker->Dir1), dirsBefore);
-    QCOMPARE(listTexts(picker->File1), (QStringList{"a.sms", "b.SMS"}));
-    QCOMPARE(picker->lblSelected->text(), QStringLiteral("b.SMS"));
-    QCOMPARE(main->txtSound->text(), QStringLiteral("interior.sms"));
+    QCOMPARE(control<DirList>(picker, "Dir1")->folder(), folderBefore);
+    QCOMPARE(listTexts(control<DirList>(picker, "Dir1")), dirsBefore);
+    QCOMPARE(listTexts(files), (QStringList{"a.sms", "b.SMS"}));
+    QCOMPARE(control<QLabel>(picker, "lblSelected")->text(), QStringLiteral("b.SMS"));
+    QCOMPARE(sound->text(), QStringLiteral("interior.sms"));
     // The name chosen before still reaches the field, bare.
-    QTRY_VERIFY(picker->CmdOk->isEnabled());
-    QTest::mouseClick(picker->CmdOk, Qt::LeftButton);
+    QTRY_VERIFY(ok->isEnabled());
+    QTest::mouseClick(ok, Qt::LeftButton);
     QTRY_VERIFY(!run.windows->frmSms());
-    QCOMPARE(main->txtSound->text(), QStringLiteral("b.SMS"));
+    QCOMPARE(sound->text(), QStringLiteral("b.SMS"));
     QCOMPARE(run.recorded.messages.size(), 1);
 }
 

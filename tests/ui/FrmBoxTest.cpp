@@ -32,42 +32,47 @@ void FrmBoxTest::startsWithEmptyFieldsAndDisabledNext()
     FrmBox* box = run.box();
     QVERIFY(box && box->isVisible());
     QVERIFY(!run.main());
+    auto* next = control<QPushButton>(box, "CmdNext");
     QCOMPARE(box->windowTitle(), QStringLiteral("Orbanil - Dimensiones"));
-    QCOMPARE(box->Frame1->title(), QStringLiteral("Dimensiones."));
-    QCOMPARE(box->Label5->text(),
+    QCOMPARE(control<QGroupBox>(box, "Frame1")->title(), QStringLiteral("Dimensiones."));
+    QCOMPARE(control<QLabel>(box, "Label5")->text(),
              QStringLiteral("Nota: se debe usar el símbolo \"coma\" para los decimales."));
-    QCOMPARE(box->CmdNext->text(), QStringLiteral("&Siguiente"));
-    QCOMPARE(box->CmdCancel->text(), QStringLiteral("&Cerrar"));
-    QVERIFY(box->txtLong->text().isEmpty() && box->txtHeight->text().isEmpty() &&
-            box->txtWidth->text().isEmpty());
-    QVERIFY(!box->CmdNext->isEnabled());
-    QVERIFY(!box->CmdNext->isDefault() && !box->CmdNext->autoDefault());
-    QCOMPARE(box->focusWidget(), box->txtLong);
-    QCOMPARE(focusChain(box->txtLong),
+    QCOMPARE(next->text(), QStringLiteral("&Siguiente"));
+    QCOMPARE(control<QPushButton>(box, "CmdCancel")->text(), QStringLiteral("&Cerrar"));
+    for (const char* field : {"txtLong", "txtHeight", "txtWidth"}) {
+        QVERIFY2(control<QLineEdit>(box, field)->text().isEmpty(), field);
+    }
+    QVERIFY(!next->isEnabled());
+    QVERIFY(!next->isDefault() && !next->autoDefault());
+    QCOMPARE(box->focusWidget(), control<QLineEdit>(box, "txtLong"));
+    QCOMPARE(focusChain(box->focusWidget()),
              (QStringList{"txtLong", "txtHeight", "txtWidth", "CmdNext", "CmdCancel"}));
-    QCOMPARE(box->Timer1->interval(), 100);
+    QCOMPARE(control<QTimer>(box, "Timer1")->interval(), 100);
 }
 
 void FrmBoxTest::nextFollowsTheFieldsWhileShownAndHidden()
 {
     StartedRun run;
     FrmBox* box = run.box();
-    typeInto(box->txtLong, "2");
-    typeInto(box->txtHeight, "3");
+    auto* height = control<QLineEdit>(box, "txtHeight");
+    auto* width = control<QLineEdit>(box, "txtWidth");
+    auto* next = control<QPushButton>(box, "CmdNext");
+    typeInto(control<QLineEdit>(box, "txtLong"), "2");
+    typeInto(height, "3");
     QTest::qWait(250);
-    QVERIFY(!box->CmdNext->isEnabled());
-    typeInto(box->txtWidth, "4");
-    QTRY_VERIFY(box->CmdNext->isEnabled());
-    box->txtHeight->clear();
-    QTRY_VERIFY(!box->CmdNext->isEnabled());
+    QVERIFY(!next->isEnabled());
+    typeInto(width, "4");
+    QTRY_VERIFY(next->isEnabled());
+    height->clear();
+    QTRY_VERIFY(!next->isEnabled());
 
     // The timer keeps ticking while the dialog is hidden behind the main window.
-    typeInto(box->txtHeight, "3");
-    QTRY_VERIFY(box->CmdNext->isEnabled());
-    QTest::mouseClick(box->CmdNext, Qt::LeftButton);
+    typeInto(height, "3");
+    QTRY_VERIFY(next->isEnabled());
+    QTest::mouseClick(next, Qt::LeftButton);
     QVERIFY(!box->isVisible());
-    box->txtWidth->clear();
-    QTRY_VERIFY(!box->CmdNext->isEnabled());
+    width->clear();
+    QTRY_VERIFY(!next->isEnabled());
 }
 
 void FrmBoxTest::dimensionFilter_data()
@@ -103,7 +108,8 @@ void FrmBoxTest::dimensionFilter()
     QFETCH(int, beeps);
     StartedRun run;
     // The one rule serves all three fields.
-    for (QLineEdit* field : {run.box()->txtLong, run.box()->txtHeight, run.box()->txtWidth}) {
+    for (const char* name : {"txtLong", "txtHeight", "txtWidth"}) {
+        auto* field = control<QLineEdit>(run.box(), name);
         run.recorded.beeps = 0;
         field->setText(before);
         QTest::keyClick(field, static_cast<Qt::Key>(key));
@@ -115,7 +121,7 @@ void FrmBoxTest::dimensionFilter()
 void FrmBoxTest::clipboardShortcutIsRefused()
 {
     StartedRun run;
-    QLineEdit* field = run.box()->txtLong;
+    QLineEdit* field = control<QLineEdit>(run.box(), "txtLong");
     QGuiApplication::clipboard()->setText(QStringLiteral("7"));
     field->setText(QStringLiteral("1"));
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
@@ -140,7 +146,7 @@ void FrmBoxTest::clipboardShortcutIsRefused()
 void FrmBoxTest::inputMethodTextIsFilteredCharacterByCharacter()
 {
     StartedRun run;
-    QLineEdit* field = run.box()->txtWidth;
+    QLineEdit* field = control<QLineEdit>(run.box(), "txtWidth");
     QInputMethodEvent commit;
     commit.setCommitString(QStringLiteral("1a,5\r"));
     QApplication::sendEvent(field, &commit);
@@ -169,9 +175,12 @@ void FrmBoxTest::summaryOfTheExampleAndRangeLines()
                                           "Ancho: 2,9m ( 1,45 -1,45 )"));
     QVERIFY(main && main->isVisible());
     QVERIFY(!run.box()->isVisible());
-    QCOMPARE(main->lbl1->text(), QStringLiteral("Ancho: 2,9 m Limites: -1,45 m / 1,45 m"));
-    QCOMPARE(main->lbl2->text(), QStringLiteral("Alto: 3 m Limites: -1,5 m / 1,5 m"));
-    QCOMPARE(main->lbl3->text(), QStringLiteral("Largo: 12,5 m Limites: -6,25 m / 6,25 m"));
+    QCOMPARE(control<QLabel>(main, "lbl1")->text(),
+             QStringLiteral("Ancho: 2,9 m Limites: -1,45 m / 1,45 m"));
+    QCOMPARE(control<QLabel>(main, "lbl2")->text(),
+             QStringLiteral("Alto: 3 m Limites: -1,5 m / 1,5 m"));
+    QCOMPARE(control<QLabel>(main, "lbl3")->text(),
+             QStringLiteral("Largo: 12,5 m Limites: -6,25 m / 6,25 m"));
 }
 
 void FrmBoxTest::negativeAndZeroPaddedDimensions()
@@ -183,8 +192,10 @@ void FrmBoxTest::negativeAndZeroPaddedDimensions()
                                                                 "Largo: 02,50m ( 1,25 -1,25 )\r\n"
                                                                 "Alto: -3m ( -1,5 --1,5 )\r\n"
                                                                 "Ancho: 0,5m ( 0,25 -0,25 )"));
-    QCOMPARE(run.main()->lbl2->text(), QStringLiteral("Alto: -3 m Limites: 1,5 m / -1,5 m"));
-    QCOMPARE(run.main()->lbl1->text(), QStringLiteral("Ancho: 0,5 m Limites: -0,25 m / 0,25 m"));
+    QCOMPARE(control<QLabel>(run.main(), "lbl2")->text(),
+             QStringLiteral("Alto: -3 m Limites: 1,5 m / -1,5 m"));
+    QCOMPARE(control<QLabel>(run.main(), "lbl1")->text(),
+             QStringLiteral("Ancho: 0,5 m Limites: -0,25 m / 0,25 m"));
 }
 
 void FrmBoxTest::unreadableDimensionStaysInTheDialog_data()

@@ -22,6 +22,7 @@ private slots:
     void numericFieldFilters_data();
     void numericFieldFilters();
     void unmatchedAltLettersAreNotTyped();
+    void pasteReachesTheFreeTextFieldsOnly();
     void clipboardGetsTheExactCodeText();
     void codeBoxReplacementsAreUndoable();
     void typingCodeEnablesCopyAndSave();
@@ -37,17 +38,19 @@ void FrmOrbanilTest::firstDisplay()
     for (QLineEdit* field : main->findChildren<QLineEdit*>()) {
         QVERIFY2(field->text().isEmpty(), qPrintable(field->objectName()));
     }
-    QVERIFY(main->txtCode->isEmpty());
-    QVERIFY(!main->CmdGenerate->isEnabled());
-    QVERIFY(!main->CmdClip->isEnabled());
-    QVERIFY(!main->CmdSaveFile->isEnabled());
-    QVERIFY(!main->FraSave->isVisible() && !main->FraOpen->isVisible());
-    QCOMPARE(main->focusWidget(), main->txtShapeFile);
-    QCOMPARE(main->txtCode->lineWrapMode(), QPlainTextEdit::NoWrap);
-    QCOMPARE(main->txtCode->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(main->Timer1->interval(), 100);
-    QCOMPARE(main->Timer2->interval(), 100);
-    QTRY_VERIFY(!main->CmdOpen->isEnabled());
+    auto* code = control<CodeBox>(main, "txtCode");
+    QVERIFY(code->isEmpty());
+    QVERIFY(!control<QPushButton>(main, "CmdGenerate")->isEnabled());
+    QVERIFY(!control<QPushButton>(main, "CmdClip")->isEnabled());
+    QVERIFY(!control<QPushButton>(main, "CmdSaveFile")->isEnabled());
+    QVERIFY(!control<QGroupBox>(main, "FraSave")->isVisible() &&
+            !control<QGroupBox>(main, "FraOpen")->isVisible());
+    QCOMPARE(main->focusWidget(), control<QLineEdit>(main, "txtShapeFile"));
+    QCOMPARE(code->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(code->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(control<QTimer>(main, "Timer1")->interval(), 100);
+    QCOMPARE(control<QTimer>(main, "Timer2")->interval(), 100);
+    QTRY_VERIFY(!control<QPushButton>(main, "CmdOpen")->isEnabled());
     for (QPushButton* button : main->findChildren<QPushButton*>()) {
         QVERIFY2(!button->isDefault() && !button->autoDefault(), qPrintable(button->objectName()));
     }
@@ -67,12 +70,12 @@ void FrmOrbanilTest::captionsAndTooltips()
                                                 {"FraSave", "Guardar en archivo"},
                                                 {"FraOpen", "Abrir archivo guardado"}};
     for (const auto& [name, title] : frames) {
-        QCOMPARE(main->findChild<QGroupBox*>(name)->title(), title);
+        QCOMPARE(control<QGroupBox>(main, qPrintable(name))->title(), title);
     }
 
     struct Caption
     {
-        QWidget* control;
+        const char* name;
         QString text;
         QString tooltip;
     };
@@ -83,59 +86,61 @@ void FrmOrbanilTest::captionsAndTooltips()
         return qobject_cast<QPushButton*>(w)->text();
     };
     const QList<Caption> captions{
-        {main->Label1, "PassengerCabinFile (", "Archivo que se usará para la vista interior."},
-        {main->Label2, ")", ""},
-        {main->Command1, "...", "Haz Clic para buscar el archivo .S"},
-        {main->Label3, "PassengerCabinHeadPos (", "Posición de la cámara dentro del vagón."},
-        {main->Label4, ")", ""},
-        {main->Label5, "RotationLimit (", "Límites de rotación de la cámara."},
-        {main->Label6, ")", ""},
-        {main->Label7, "StartDirection (",
+        {"Label1", "PassengerCabinFile (", "Archivo que se usará para la vista interior."},
+        {"Label2", ")", ""},
+        {"Command1", "...", "Haz Clic para buscar el archivo .S"},
+        {"Label3", "PassengerCabinHeadPos (", "Posición de la cámara dentro del vagón."},
+        {"Label4", ")", ""},
+        {"Label5", "RotationLimit (", "Límites de rotación de la cámara."},
+        {"Label6", ")", ""},
+        {"Label7", "StartDirection (",
          "Indica la dirección inicial de la cámara al cambiar a la vista nº 5."},
-        {main->Label8, ")", ""},
-        {main->Label9, "Sound (", "Especifica el sonido de la vista número 5."},
-        {main->Label10, ")", ""},
-        {main->Command2, "...", "Haz Clic para buscar el archivo .SMS"},
-        {main->CmdGenerate, "&Generar Código", ""},
-        {main->CmdClip, "&Copiar al Portapapeles", ""},
-        {main->CmdSaveFile, "&Guardar", "Guardar el código en un archivo."},
-        {main->CmdOpenFile, "&Abrir", "Abrir archivo existente."},
-        {main->CmdClear, "&Borrar Código", ""},
-        {main->Label12, "Introduzca el nombre del archivo sin extensión:", ""},
-        {main->Label11, "Archivo:", ""},
-        {main->CmdSave, "Guardar", ""},
-        {main->CmdCancel, "Cancelar", ""},
-        {main->Label13, "Selecciona un archivo de la lista:", ""},
-        {main->lblOpenFile, "File:", ""},
-        {main->CmdOpen, "Abrir", ""},
-        {main->CmdCancel2, "Cancelar", ""},
-        {main->CmdDimensions, "&Dimensiones de la caja", "Modificar las dimensiones de la caja."},
-        {main->CmdAyuda, "A&yuda", ""},
-        {main->CmdAbout, "&Acerca de..", ""},
-        {main->CmdExit, "&Salir", ""},
+        {"Label8", ")", ""},
+        {"Label9", "Sound (", "Especifica el sonido de la vista número 5."},
+        {"Label10", ")", ""},
+        {"Command2", "...", "Haz Clic para buscar el archivo .SMS"},
+        {"CmdGenerate", "&Generar Código", ""},
+        {"CmdClip", "&Copiar al Portapapeles", ""},
+        {"CmdSaveFile", "&Guardar", "Guardar el código en un archivo."},
+        {"CmdOpenFile", "&Abrir", "Abrir archivo existente."},
+        {"CmdClear", "&Borrar Código", ""},
+        {"Label12", "Introduzca el nombre del archivo sin extensión:", ""},
+        {"Label11", "Archivo:", ""},
+        {"CmdSave", "Guardar", ""},
+        {"CmdCancel", "Cancelar", ""},
+        {"Label13", "Selecciona un archivo de la lista:", ""},
+        {"lblOpenFile", "File:", ""},
+        {"CmdOpen", "Abrir", ""},
+        {"CmdCancel2", "Cancelar", ""},
+        {"CmdDimensions", "&Dimensiones de la caja", "Modificar las dimensiones de la caja."},
+        {"CmdAyuda", "A&yuda", ""},
+        {"CmdAbout", "&Acerca de..", ""},
+        {"CmdExit", "&Salir", ""},
     };
     for (const Caption& c : captions) {
-        QCOMPARE(textOf(c.control), c.text);
-        QCOMPARE(c.control->toolTip(), c.tooltip);
+        QWidget* captioned = control<QWidget>(main, c.name);
+        QCOMPARE(textOf(captioned), c.text);
+        QCOMPARE(captioned->toolTip(), c.tooltip);
     }
     // The load step gives the two file fields their (then empty) texts as tooltips.
-    QCOMPARE(main->txtShapeFile->toolTip(), QString());
+    QCOMPARE(control<QLineEdit>(main, "txtShapeFile")->toolTip(), QString());
 }
 
 void FrmOrbanilTest::focusOrderWithBothPanels()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
+    auto* shapeFile = control<QLineEdit>(main, "txtShapeFile");
     QCOMPARE(
-        focusChain(main->txtShapeFile),
+        focusChain(shapeFile),
         (QStringList{"txtShapeFile", "txtCamPosX",  "txtCamPosY",    "txtCamPosZ", "txtRotLimX",
                      "txtRotLimY",   "txtRotLimZ",  "txtStaDirX",    "txtStaDirY", "txtStaDirZ",
                      "txtSound",     "txtCode",     "CmdGenerate",   "CmdClip",    "CmdSaveFile",
                      "CmdExit",      "CmdOpenFile", "CmdDimensions", "CmdAbout",   "Command1",
                      "Command2",     "CmdClear",    "CmdAyuda"}));
-    main->FraSave->show();
-    main->FraOpen->show();
-    const QStringList chain = focusChain(main->txtShapeFile);
+    control<QGroupBox>(main, "FraSave")->show();
+    control<QGroupBox>(main, "FraOpen")->show();
+    const QStringList chain = focusChain(shapeFile);
     QCOMPARE(chain.mid(14, 9),
              (QStringList{"CmdSaveFile", "txtfilename", "CmdSave", "CmdCancel", "CmdExit",
                           "CmdOpenFile", "File1", "CmdOpen", "CmdCancel2"}));
@@ -145,19 +150,18 @@ void FrmOrbanilTest::generateWaitsForEveryField()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
+    auto* generate = control<QPushButton>(main, "CmdGenerate");
     typeWorkedExample(main);
-    QTRY_VERIFY(main->CmdGenerate->isEnabled());
+    QTRY_VERIFY(generate->isEnabled());
     // Each of the eleven fields, emptied alone, takes the button away again.
-    for (QLineEdit* field :
-         {main->txtShapeFile, main->txtCamPosX, main->txtCamPosY, main->txtCamPosZ,
-          main->txtRotLimX, main->txtRotLimY, main->txtRotLimZ, main->txtStaDirX, main->txtStaDirY,
-          main->txtStaDirZ, main->txtSound}) {
+    for (const ViewField& viewField : viewFields) {
+        auto* field = control<QLineEdit>(main, viewField.control);
         const QString kept = field->text();
         field->clear();
-        QTRY_VERIFY2(!main->CmdGenerate->isEnabled(), qPrintable(field->objectName()));
+        QTRY_VERIFY2(!generate->isEnabled(), qPrintable(field->objectName()));
         // A lone blank counts as filled.
         field->setText(QStringLiteral(" "));
-        QTRY_VERIFY2(main->CmdGenerate->isEnabled(), qPrintable(field->objectName()));
+        QTRY_VERIFY2(generate->isEnabled(), qPrintable(field->objectName()));
         field->setText(kept);
     }
 }
@@ -166,15 +170,18 @@ void FrmOrbanilTest::generateWritesTheWorkedExample()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
+    auto* generate = control<QPushButton>(main, "CmdGenerate");
+    auto* code = control<CodeBox>(main, "txtCode");
     typeWorkedExample(main);
-    QTRY_VERIFY(main->CmdGenerate->isEnabled());
-    QTest::mouseClick(main->CmdGenerate, Qt::LeftButton);
-    QCOMPARE(main->txtCode->codeText(), workedExampleCode);
-    QCOMPARE(main->txtCode->codeText().size(), 192);
+    QTRY_VERIFY(generate->isEnabled());
+    QTest::mouseClick(generate, Qt::LeftButton);
+    QCOMPARE(code->codeText(), workedExampleCode);
+    QCOMPARE(code->codeText().size(), 192);
     // Generating again leaves one block, not two.
-    QTest::mouseClick(main->CmdGenerate, Qt::LeftButton);
-    QCOMPARE(main->txtCode->codeText(), workedExampleCode);
-    QTRY_VERIFY(main->CmdClip->isEnabled() && main->CmdSaveFile->isEnabled());
+    QTest::mouseClick(generate, Qt::LeftButton);
+    QCOMPARE(code->codeText(), workedExampleCode);
+    QTRY_VERIFY(control<QPushButton>(main, "CmdClip")->isEnabled() &&
+                control<QPushButton>(main, "CmdSaveFile")->isEnabled());
 }
 
 void FrmOrbanilTest::numericFieldFilters_data()
@@ -215,8 +222,7 @@ void FrmOrbanilTest::numericFieldFilters()
     QFETCH(int, beeps);
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
-    auto* edit = main->findChild<QLineEdit*>(field);
-    QVERIFY(edit);
+    auto* edit = control<QLineEdit>(main, qPrintable(field));
     edit->setText(QStringLiteral("1"));
     run.recorded.beeps = 0;
     QTest::keyClick(edit, static_cast<Qt::Key>(key));
@@ -228,10 +234,15 @@ void FrmOrbanilTest::unmatchedAltLettersAreNotTyped()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
-    main->txtCode->replaceCodeText(QStringLiteral("x"));
-    QTRY_VERIFY(main->CmdSaveFile->isEnabled());
-    QTest::mouseClick(main->CmdSaveFile, Qt::LeftButton);
-    for (QLineEdit* edit : {main->txtShapeFile, main->txtSound, main->txtfilename}) {
+    auto* code = control<CodeBox>(main, "txtCode");
+    auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
+    auto* rotLimX = control<QLineEdit>(main, "txtRotLimX");
+    code->replaceCodeText(QStringLiteral("x"));
+    QTRY_VERIFY(saveFile->isEnabled());
+    QTest::mouseClick(saveFile, Qt::LeftButton);
+    for (QLineEdit* edit :
+         {control<QLineEdit>(main, "txtShapeFile"), control<QLineEdit>(main, "txtSound"),
+          control<QLineEdit>(main, "txtfilename")}) {
         edit->setText(QStringLiteral("1"));
         run.recorded.beeps = 0;
         // Alt+U is no access key here: X11 would otherwise type the "u".
@@ -244,13 +255,36 @@ void FrmOrbanilTest::unmatchedAltLettersAreNotTyped()
         QCOMPARE(edit->text(), QStringLiteral("1@"));
         QCOMPARE(run.recorded.beeps, 1);
     }
-    QTest::keyClick(main->txtCode, Qt::Key_U, Qt::AltModifier);
-    QCOMPARE(main->txtCode->codeText(), QStringLiteral("x"));
+    QTest::keyClick(code, Qt::Key_U, Qt::AltModifier);
+    QCOMPARE(code->codeText(), QStringLiteral("x"));
     // In a digits field too, though the digit alone would pass its filter.
-    main->txtRotLimX->setText(QStringLiteral("1"));
+    rotLimX->setText(QStringLiteral("1"));
     run.recorded.beeps = 0;
-    QTest::keyClick(main->txtRotLimX, Qt::Key_2, Qt::AltModifier);
-    QCOMPARE(main->txtRotLimX->text(), QStringLiteral("1"));
+    QTest::keyClick(rotLimX, Qt::Key_2, Qt::AltModifier);
+    QCOMPARE(rotLimX->text(), QStringLiteral("1"));
+    QCOMPARE(run.recorded.beeps, 1);
+}
+
+void FrmOrbanilTest::pasteReachesTheFreeTextFieldsOnly()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+    for (const char* name : {"txtShapeFile", "txtSound"}) {
+        auto* field = control<QLineEdit>(main, name);
+        field->setText(QStringLiteral("1"));
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(field->text(), QStringLiteral("17"));
+    }
+    auto* code = control<CodeBox>(main, "txtCode");
+    QTest::keyClick(code, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(code->codeText(), QStringLiteral("7"));
+    QCOMPARE(run.recorded.beeps, 0);
+
+    // A numeric field takes no control code: Ctrl+V beeps and pastes nothing.
+    auto* head = control<QLineEdit>(main, "txtCamPosX");
+    QTest::keyClick(head, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(head->text(), QString());
     QCOMPARE(run.recorded.beeps, 1);
 }
 
@@ -258,12 +292,14 @@ void FrmOrbanilTest::clipboardGetsTheExactCodeText()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
+    auto* generate = control<QPushButton>(main, "CmdGenerate");
+    auto* clip = control<QPushButton>(main, "CmdClip");
     QGuiApplication::clipboard()->setText(QStringLiteral("old contents"));
     typeWorkedExample(main);
-    QTRY_VERIFY(main->CmdGenerate->isEnabled());
-    QTest::mouseClick(main->CmdGenerate, Qt::LeftButton);
-    QTRY_VERIFY(main->CmdClip->isEnabled());
-    QTest::mouseClick(main->CmdClip, Qt::LeftButton);
+    QTRY_VERIFY(generate->isEnabled());
+    QTest::mouseClick(generate, Qt::LeftButton);
+    QTRY_VERIFY(clip->isEnabled());
+    QTest::mouseClick(clip, Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), workedExampleCode);
 }
 
@@ -271,49 +307,54 @@ void FrmOrbanilTest::codeBoxReplacementsAreUndoable()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
-    QTest::keyClicks(main->txtCode, QStringLiteral("mine"));
+    auto* code = control<CodeBox>(main, "txtCode");
+    auto* generate = control<QPushButton>(main, "CmdGenerate");
+    QTest::keyClicks(code, QStringLiteral("mine"));
     typeWorkedExample(main);
-    QTRY_VERIFY(main->CmdGenerate->isEnabled());
-    QTest::mouseClick(main->CmdGenerate, Qt::LeftButton);
-    QCOMPARE(main->txtCode->codeText(), workedExampleCode);
-    QTest::keyClick(main->txtCode, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(main->txtCode->codeText(), QStringLiteral("mine"));
+    QTRY_VERIFY(generate->isEnabled());
+    QTest::mouseClick(generate, Qt::LeftButton);
+    QCOMPARE(code->codeText(), workedExampleCode);
+    QTest::keyClick(code, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(code->codeText(), QStringLiteral("mine"));
 
-    QTest::keyClick(main->txtCode, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(main->txtCode->codeText(), workedExampleCode);
-    QTest::mouseClick(main->CmdClear, Qt::LeftButton);
-    QVERIFY(main->txtCode->isEmpty());
-    QTest::keyClick(main->txtCode, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(main->txtCode->codeText(), workedExampleCode);
+    QTest::keyClick(code, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(code->codeText(), workedExampleCode);
+    QTest::mouseClick(control<QPushButton>(main, "CmdClear"), Qt::LeftButton);
+    QVERIFY(code->isEmpty());
+    QTest::keyClick(code, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(code->codeText(), workedExampleCode);
 }
 
 void FrmOrbanilTest::typingCodeEnablesCopyAndSave()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
+    auto* clip = control<QPushButton>(main, "CmdClip");
+    auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
     QTest::qWait(250);
-    QVERIFY(!main->CmdClip->isEnabled() && !main->CmdSaveFile->isEnabled());
-    QTest::keyClick(main->txtCode, Qt::Key_A);
-    QTRY_VERIFY(main->CmdClip->isEnabled() && main->CmdSaveFile->isEnabled());
-    QTest::mouseClick(main->CmdClear, Qt::LeftButton);
-    QTRY_VERIFY(!main->CmdClip->isEnabled() && !main->CmdSaveFile->isEnabled());
+    QVERIFY(!clip->isEnabled() && !saveFile->isEnabled());
+    QTest::keyClick(control<CodeBox>(main, "txtCode"), Qt::Key_A);
+    QTRY_VERIFY(clip->isEnabled() && saveFile->isEnabled());
+    QTest::mouseClick(control<QPushButton>(main, "CmdClear"), Qt::LeftButton);
+    QTRY_VERIFY(!clip->isEnabled() && !saveFile->isEnabled());
 }
 
 void FrmOrbanilTest::codeLeavesWithCrLfWhateverWasTyped()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
-    QTest::keyClicks(main->txtCode, QStringLiteral("a"));
-    QTest::keyClick(main->txtCode, Qt::Key_Return);
-    QTest::keyClicks(main->txtCode, QStringLiteral("b"));
-    QTest::keyClick(main->txtCode, Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(main->txtCode, QStringLiteral("c\u00a0d"));
-    QTest::keyClick(main->txtCode, Qt::Key_Return);
-    QCOMPARE(main->txtCode->codeText(), QStringLiteral("a\r\nb\r\nc\u00a0d\r\n"));
+    auto* code = control<CodeBox>(main, "txtCode");
+    QTest::keyClicks(code, QStringLiteral("a"));
+    QTest::keyClick(code, Qt::Key_Return);
+    QTest::keyClicks(code, QStringLiteral("b"));
+    QTest::keyClick(code, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(code, QStringLiteral("c\u00a0d"));
+    QTest::keyClick(code, Qt::Key_Return);
+    QCOMPARE(code->codeText(), QStringLiteral("a\r\nb\r\nc\u00a0d\r\n"));
 
     // Text put in with any line ends comes out with CR LF.
-    main->txtCode->replaceCodeText(QStringLiteral("x\ny\r\nz\r"));
-    QCOMPARE(main->txtCode->codeText(), QStringLiteral("x\r\ny\r\nz\r\n"));
+    code->replaceCodeText(QStringLiteral("x\ny\r\nz\r"));
+    QCOMPARE(code->codeText(), QStringLiteral("x\r\ny\r\nz\r\n"));
 }
 
 QTEST_MAIN(FrmOrbanilTest)

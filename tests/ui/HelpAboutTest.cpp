@@ -1,4 +1,5 @@
 #include "files/HelpFile.h"
+#include "tests/support/UiTestSupport.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmAyuda.h"
 #include "ui/Icons.h"
@@ -18,13 +19,9 @@
 #include <memory>
 
 using namespace orbanil;
+using namespace orbanil::testing;
 
 namespace {
-
-std::filesystem::path folderOf(const QTemporaryDir& dir)
-{
-    return std::filesystem::path(dir.path().toStdString());
-}
 
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
@@ -35,15 +32,12 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 
 QString helpFilePath(const QTemporaryDir& dir)
 {
-    const std::u8string path = (folderOf(dir) / "Ayuda.txt").u8string();
-    return QString::fromUtf8(reinterpret_cast<const char*>(path.data()),
-                             static_cast<qsizetype>(path.size()));
+    return pathToQString(folderOf(dir) / "Ayuda.txt");
 }
 
 QString shownHelp(const FrmAyuda& window)
 {
-    const auto* ayuda = window.findChild<QPlainTextEdit*>(QStringLiteral("Ayuda"));
-    return ayuda ? ayuda->toPlainText() : QStringLiteral("<no Ayuda control>");
+    return control<QPlainTextEdit>(&window, "Ayuda")->toPlainText();
 }
 
 // Caption without its access-key marker, as it is drawn.
@@ -158,8 +152,7 @@ void HelpAboutTest::helpTextIsReadOnlyAndFirstInTabOrder()
     QVERIFY(dir.isValid());
     writeBytes(dir.filePath(QStringLiteral("Ayuda.txt")), "texto de ayuda\r\n");
     FrmAyuda window(folderOf(dir));
-    auto* ayuda = window.findChild<QPlainTextEdit*>(QStringLiteral("Ayuda"));
-    QVERIFY(ayuda);
+    auto* ayuda = control<QPlainTextEdit>(&window, "Ayuda");
     QVERIFY(ayuda->isReadOnly());
 
     window.showWindow();
@@ -174,17 +167,12 @@ void HelpAboutTest::aboutWindowShowsNameAuthorVersionAndPicture()
 {
     const FrmAbout window;
     QCOMPARE(window.windowTitle(), QStringLiteral("Orbanil - Acerca de.."));
-    const auto labelText = [&window](const char* name) {
-        const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
-        return label ? label->text() : QStringLiteral("<missing>");
-    };
-    QCOMPARE(labelText("Label1"),
+    QCOMPARE(control<QLabel>(&window, "Label1")->text(),
              QStringLiteral("Orbanil Code para Microsoft© Train Simulator Ver 1.x "));
-    QCOMPARE(labelText("Label2"), QStringLiteral("Autor : Equipo Orbanil"));
-    QCOMPARE(labelText("Label3"), QStringLiteral("Versión : 1.0  Español."));
+    QCOMPARE(control<QLabel>(&window, "Label2")->text(), QStringLiteral("Autor : Equipo Orbanil"));
+    QCOMPARE(control<QLabel>(&window, "Label3")->text(), QStringLiteral("Versión : 1.0  Español."));
 
-    const auto* picture = window.findChild<QLabel*>(QStringLiteral("Picture1"));
-    QVERIFY(picture);
+    const auto* picture = control<QLabel>(&window, "Picture1");
     const QPixmap shown = picture->pixmap();
     QCOMPARE(shown.size(), QSize(32, 32));
     QCOMPARE(shown.toImage(), programPicture().toImage());
@@ -218,8 +206,7 @@ void HelpAboutTest::closeButtonsAskTheWindowSetToUnload()
     shown->showWindow();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
 
-    auto* command = shown->findChild<QPushButton*>(button);
-    QVERIFY(command);
+    auto* command = control<QPushButton>(shown.get(), qPrintable(button));
     QCOMPARE(command->text(), caption);
     QVERIFY(!command->autoDefault());
     QSignalSpy unload(shown.get(), &FixedWindow::closeBoxPressed);

@@ -18,6 +18,7 @@
 #include <memory>
 
 namespace fs = std::filesystem;
+using orbanil::DirList;
 using orbanil::FrmPicker;
 using namespace orbanil::testing;
 
@@ -43,6 +44,7 @@ private slots:
     void focusStartsAndMovesInEachPickersOrder_data();
     void focusStartsAndMovesInEachPickersOrder();
     void clickedNameIsHandedBackBareAndTheWindowAsksToClose();
+    void labelsShowTextAsWrittenNotAsMarkup();
     void nameClickedBeforeOpeningAnotherFolderIsStillHandedBack();
     void doubleClickOnAFileSelectsItAndKeepsTheWindowOpen();
     void arrowKeysInTheFileListSelectButTabbingInDoesNot();
@@ -115,22 +117,23 @@ void PickerTest::freshPickerShowsTheCurrentFolderMatchingItsPattern()
     QFETCH(QStringList, files);
 
     const auto picker = openPicker(kind);
+    auto* folders = control<DirList>(picker.get(), "Dir1");
     QCOMPARE(picker->objectName(), objectName);
     QCOMPARE(picker->windowTitle(), caption);
-    QCOMPARE(picker->Frame1->title(), frameCaption);
-    QCOMPARE(picker->Dir1->folder(), m_root);
-    QCOMPARE(listTexts(picker->File1), files);
-    QVERIFY(picker->lblSelected->text().isEmpty());
-    QVERIFY(!picker->CmdOk->isEnabled());
+    QCOMPARE(control<QGroupBox>(picker.get(), "Frame1")->title(), frameCaption);
+    QCOMPARE(folders->folder(), m_root);
+    QCOMPARE(listTexts(control<QListWidget>(picker.get(), "File1")), files);
+    QVERIFY(control<QLabel>(picker.get(), "lblSelected")->text().isEmpty());
+    QVERIFY(!control<QPushButton>(picker.get(), "CmdOk")->isEnabled());
 
     // The path down to the folder, the folder itself marked as the open one, then its subfolders.
-    const QStringList dirs = listTexts(picker->Dir1);
+    const QStringList dirs = listTexts(folders);
     QCOMPARE(dirs.mid(dirs.size() - 2), (QStringList{"gone", "sub"}));
     const int open = dirs.size() - 3;
-    QCOMPARE(picker->Dir1->entryFolder(open), m_root);
-    QCOMPARE(picker->Dir1->entryFolder(0), m_root.root_path());
-    QCOMPARE(picker->Dir1->currentRow(), open);
-    QVERIFY(picker->Dir1->item(open)->font().bold());
+    QCOMPARE(folders->entryFolder(open), m_root);
+    QCOMPARE(folders->entryFolder(0), m_root.root_path());
+    QCOMPARE(folders->currentRow(), open);
+    QVERIFY(folders->item(open)->font().bold());
 }
 
 void PickerTest::focusStartsAndMovesInEachPickersOrder_data()
@@ -149,12 +152,13 @@ void PickerTest::focusStartsAndMovesInEachPickersOrder()
     QFETCH(QStringList, order);
 
     const auto picker = openPicker(kind);
+    auto* files = control<QListWidget>(picker.get(), "File1");
     QVERIFY(QTest::qWaitForWindowActive(picker.get()));
     // Aceptar is disabled at first and takes no focus; select a name so the whole chain shows.
-    QVERIFY(picker->File1->count() > 0);
-    clickItem(picker->File1, picker->File1->item(0)->text());
-    QTRY_VERIFY(picker->CmdOk->isEnabled());
-    picker->findChild<QWidget*>(order.front())->setFocus();
+    QVERIFY(files->count() > 0);
+    clickItem(files, files->item(0)->text());
+    QTRY_VERIFY(control<QPushButton>(picker.get(), "CmdOk")->isEnabled());
+    control<QWidget>(picker.get(), qPrintable(order.front()))->setFocus();
 
     QStringList visited;
     for (int i = 0; i < order.size(); ++i) {
@@ -170,37 +174,59 @@ void PickerTest::focusStartsAndMovesInEachPickersOrder()
 void PickerTest::clickedNameIsHandedBackBareAndTheWindowAsksToClose()
 {
     const auto picker = openPicker(FrmPicker::Kind::Shape);
+    auto* ok = control<QPushButton>(picker.get(), "CmdOk");
     QSignalSpy chosen(picker.get(), &FrmPicker::nameChosen);
     QSignalSpy closing(picker.get(), &FrmPicker::closeBoxPressed);
 
-    clickItem(picker->File1, "CAB.S");
-    QCOMPARE(picker->lblSelected->text(), QString("CAB.S"));
-    QTRY_VERIFY(picker->CmdOk->isEnabled());
-    QTest::mouseClick(picker->CmdOk, Qt::LeftButton);
+    clickItem(control<QListWidget>(picker.get(), "File1"), "CAB.S");
+    QCOMPARE(control<QLabel>(picker.get(), "lblSelected")->text(), QString("CAB.S"));
+    QTRY_VERIFY(ok->isEnabled());
+    QTest::mouseClick(ok, Qt::LeftButton);
 
     QCOMPARE(chosen.count(), 1);
     QCOMPARE(chosen.at(0).at(0).toString(), QString("CAB.S"));
     QCOMPARE(closing.count(), 1);
 }
 
+void PickerTest::labelsShowTextAsWrittenNotAsMarkup()
+{
+    touch(m_root / "<b>x.s");
+    const auto picker = openPicker(FrmPicker::Kind::Shape);
+    clickItem(control<QListWidget>(picker.get(), "File1"), "<b>x.s");
+    QCOMPARE(control<QLabel>(picker.get(), "lblSelected")->text(), QString("<b>x.s"));
+    // Each label draws what a label of plain text in its place draws: "<b>" and all.
+    for (QLabel* label : picker->findChildren<QLabel*>()) {
+        QLabel plain(label->parentWidget());
+        plain.setTextFormat(Qt::PlainText);
+        plain.setText(label->text());
+        plain.setAlignment(label->alignment());
+        plain.setGeometry(label->geometry());
+        QVERIFY2(plain.grab().toImage() == label->grab().toImage(),
+                 qPrintable(label->objectName()));
+    }
+}
+
 void PickerTest::nameClickedBeforeOpeningAnotherFolderIsStillHandedBack()
 {
     const auto picker = openPicker(FrmPicker::Kind::Sms);
+    auto* files = control<QListWidget>(picker.get(), "File1");
+    auto* folders = control<DirList>(picker.get(), "Dir1");
+    auto* ok = control<QPushButton>(picker.get(), "CmdOk");
     QSignalSpy chosen(picker.get(), &FrmPicker::nameChosen);
 
-    clickItem(picker->File1, "a.SMS");
-    doubleClickItem(picker->Dir1, "sub");
-    QCOMPARE(picker->Dir1->folder(), m_root / "sub");
-    QCOMPARE(listTexts(picker->File1), QStringList{"other.sms"});
-    QCOMPARE(picker->lblSelected->text(), QString("a.SMS"));
+    clickItem(files, "a.SMS");
+    doubleClickItem(folders, "sub");
+    QCOMPARE(folders->folder(), m_root / "sub");
+    QCOMPARE(listTexts(files), QStringList{"other.sms"});
+    QCOMPARE(control<QLabel>(picker.get(), "lblSelected")->text(), QString("a.SMS"));
 
     // An ancestor entry climbs back up.
-    doubleClickItem(picker->Dir1, m_root.filename().c_str());
-    QCOMPARE(picker->Dir1->folder(), m_root);
-    QCOMPARE(listTexts(picker->File1), (QStringList{"a.SMS", "x.sms"}));
+    doubleClickItem(folders, m_root.filename().c_str());
+    QCOMPARE(folders->folder(), m_root);
+    QCOMPARE(listTexts(files), (QStringList{"a.SMS", "x.sms"}));
 
-    QTRY_VERIFY(picker->CmdOk->isEnabled());
-    QTest::mouseClick(picker->CmdOk, Qt::LeftButton);
+    QTRY_VERIFY(ok->isEnabled());
+    QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(chosen.count(), 1);
     QCOMPARE(chosen.at(0).at(0).toString(), QString("a.SMS"));
 }
@@ -211,9 +237,9 @@ void PickerTest::doubleClickOnAFileSelectsItAndKeepsTheWindowOpen()
     QSignalSpy chosen(picker.get(), &FrmPicker::nameChosen);
     QSignalSpy closing(picker.get(), &FrmPicker::closeBoxPressed);
 
-    doubleClickItem(picker->File1, "b.s");
-    QCOMPARE(picker->lblSelected->text(), QString("b.s"));
-    QTRY_VERIFY(picker->CmdOk->isEnabled());
+    doubleClickItem(control<QListWidget>(picker.get(), "File1"), "b.s");
+    QCOMPARE(control<QLabel>(picker.get(), "lblSelected")->text(), QString("b.s"));
+    QTRY_VERIFY(control<QPushButton>(picker.get(), "CmdOk")->isEnabled());
     QCOMPARE(chosen.count(), 0);
     QCOMPARE(closing.count(), 0);
 }
@@ -221,17 +247,20 @@ void PickerTest::doubleClickOnAFileSelectsItAndKeepsTheWindowOpen()
 void PickerTest::arrowKeysInTheFileListSelectButTabbingInDoesNot()
 {
     const auto picker = openPicker(FrmPicker::Kind::Shape);
+    auto* folders = control<DirList>(picker.get(), "Dir1");
+    auto* files = control<QListWidget>(picker.get(), "File1");
+    auto* selected = control<QLabel>(picker.get(), "lblSelected");
     QVERIFY(QTest::qWaitForWindowActive(picker.get()));
-    picker->Dir1->setFocus();
-    QTest::keyClick(picker->Dir1, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), picker->File1);
-    QVERIFY(picker->lblSelected->text().isEmpty());
+    folders->setFocus();
+    QTest::keyClick(folders, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), files);
+    QVERIFY(selected->text().isEmpty());
 
-    QTest::keyClick(picker->File1, Qt::Key_Down);
-    QTest::keyClick(picker->File1, Qt::Key_Down);
-    QCOMPARE(picker->lblSelected->text(), QString("CAB.S"));
-    QTest::keyClick(picker->File1, Qt::Key_Up);
-    QCOMPARE(picker->lblSelected->text(), QString("b.s"));
+    QTest::keyClick(files, Qt::Key_Down);
+    QTest::keyClick(files, Qt::Key_Down);
+    QCOMPARE(selected->text(), QString("CAB.S"));
+    QTest::keyClick(files, Qt::Key_Up);
+    QCOMPARE(selected->text(), QString("b.s"));
 }
 
 void PickerTest::cancelHandsBackNothing()
@@ -240,8 +269,8 @@ void PickerTest::cancelHandsBackNothing()
     QSignalSpy chosen(picker.get(), &FrmPicker::nameChosen);
     QSignalSpy closing(picker.get(), &FrmPicker::closeBoxPressed);
 
-    clickItem(picker->File1, "CAB.S");
-    QTest::mouseClick(picker->CmdCancel, Qt::LeftButton);
+    clickItem(control<QListWidget>(picker.get(), "File1"), "CAB.S");
+    QTest::mouseClick(control<QPushButton>(picker.get(), "CmdCancel"), Qt::LeftButton);
     QCOMPARE(closing.count(), 1);
     QCOMPARE(chosen.count(), 0);
 }
@@ -249,35 +278,38 @@ void PickerTest::cancelHandsBackNothing()
 void PickerTest::aceptarStaysDisabledUntilANameIsClicked()
 {
     const auto picker = openPicker(FrmPicker::Kind::Shape);
-    QSignalSpy ticks(picker->Timer1, &QTimer::timeout);
+    auto* ok = control<QPushButton>(picker.get(), "CmdOk");
+    QSignalSpy ticks(control<QTimer>(picker.get(), "Timer1"), &QTimer::timeout);
     QTRY_VERIFY(ticks.count() >= 2);
-    QVERIFY(!picker->CmdOk->isEnabled());
+    QVERIFY(!ok->isEnabled());
 
     // Pressing the disabled button hands back nothing.
     QSignalSpy chosen(picker.get(), &FrmPicker::nameChosen);
-    QTest::mouseClick(picker->CmdOk, Qt::LeftButton);
+    QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(chosen.count(), 0);
 
-    clickItem(picker->File1, "b.s");
-    QTRY_VERIFY(picker->CmdOk->isEnabled());
+    clickItem(control<QListWidget>(picker.get(), "File1"), "b.s");
+    QTRY_VERIFY(ok->isEnabled());
 }
 
 void PickerTest::folderRemovedBeforeItIsOpenedLeavesTheListsAsTheyWere()
 {
     const auto picker = openPicker(FrmPicker::Kind::Shape);
-    clickItem(picker->File1, "b.s");
-    const QStringList dirsBefore = listTexts(picker->Dir1);
-    const QStringList filesBefore = listTexts(picker->File1);
+    auto* files = control<QListWidget>(picker.get(), "File1");
+    auto* folders = control<DirList>(picker.get(), "Dir1");
+    clickItem(files, "b.s");
+    const QStringList dirsBefore = listTexts(folders);
+    const QStringList filesBefore = listTexts(files);
     QVERIFY(dirsBefore.contains("gone"));
 
     // Removal works against root too, who would read an unreadable folder anyway.
     fs::remove(m_root / "gone");
-    doubleClickItem(picker->Dir1, "gone");
+    doubleClickItem(folders, "gone");
 
-    QCOMPARE(picker->Dir1->folder(), m_root);
-    QCOMPARE(listTexts(picker->Dir1), dirsBefore);
-    QCOMPARE(listTexts(picker->File1), filesBefore);
-    QCOMPARE(picker->lblSelected->text(), QString("b.s"));
+    QCOMPARE(folders->folder(), m_root);
+    QCOMPARE(listTexts(folders), dirsBefore);
+    QCOMPARE(listTexts(files), filesBefore);
+    QCOMPARE(control<QLabel>(picker.get(), "lblSelected")->text(), QString("b.s"));
     QVERIFY(picker->isVisible());
 }
 
@@ -286,42 +318,49 @@ void PickerTest::driveListStartsOnTheVolumeHoldingTheCurrentFolder()
     const std::vector<fs::path> volumes{m_root, m_root / "sub", m_root / "gone"};
     QVERIFY(QDir::setCurrent(QString::fromStdString((m_root / "sub").string())));
     FrmPicker picker(FrmPicker::Kind::Shape, volumes);
-    QCOMPARE(picker.Drive1->count(), 3);
-    QCOMPARE(picker.Drive1->currentIndex(), 1);
-    QCOMPARE(picker.Dir1->folder(), m_root / "sub");
-    QCOMPARE(listTexts(picker.File1), QStringList{"inner.s"});
+    auto* drives = control<QComboBox>(&picker, "Drive1");
+    auto* folders = control<DirList>(&picker, "Dir1");
+    auto* files = control<QListWidget>(&picker, "File1");
+    QCOMPARE(drives->count(), 3);
+    QCOMPARE(drives->currentIndex(), 1);
+    QCOMPARE(folders->folder(), m_root / "sub");
+    QCOMPARE(listTexts(files), QStringList{"inner.s"});
 }
 
 void PickerTest::unreadableDriveIsIgnoredWhileTheDriveListKeepsTheChoice()
 {
     const std::vector<fs::path> volumes{m_root, m_root / "sub", m_root / "gone"};
     FrmPicker picker(FrmPicker::Kind::Shape, volumes);
+    auto* drives = control<QComboBox>(&picker, "Drive1");
+    auto* folders = control<DirList>(&picker, "Dir1");
+    auto* files = control<QListWidget>(&picker, "File1");
     picker.showWindow();
-    QCOMPARE(picker.Drive1->currentIndex(), 0);
+    QCOMPARE(drives->currentIndex(), 0);
 
-    picker.Drive1->setFocus();
-    QTest::keyClick(picker.Drive1, Qt::Key_Down);
-    QCOMPARE(picker.Drive1->currentIndex(), 1);
-    QCOMPARE(picker.Dir1->folder(), m_root / "sub");
-    QCOMPARE(listTexts(picker.File1), QStringList{"inner.s"});
+    drives->setFocus();
+    QTest::keyClick(drives, Qt::Key_Down);
+    QCOMPARE(drives->currentIndex(), 1);
+    QCOMPARE(folders->folder(), m_root / "sub");
+    QCOMPARE(listTexts(files), QStringList{"inner.s"});
 
     fs::remove(m_root / "gone");
-    const QStringList dirsBefore = listTexts(picker.Dir1);
-    QTest::keyClick(picker.Drive1, Qt::Key_Down);
-    QCOMPARE(picker.Drive1->currentIndex(), 2);
-    QCOMPARE(picker.Dir1->folder(), m_root / "sub");
-    QCOMPARE(listTexts(picker.Dir1), dirsBefore);
-    QCOMPARE(listTexts(picker.File1), QStringList{"inner.s"});
+    const QStringList dirsBefore = listTexts(folders);
+    QTest::keyClick(drives, Qt::Key_Down);
+    QCOMPARE(drives->currentIndex(), 2);
+    QCOMPARE(folders->folder(), m_root / "sub");
+    QCOMPARE(listTexts(folders), dirsBefore);
+    QCOMPARE(listTexts(files), QStringList{"inner.s"});
 }
 
 void PickerTest::realDriveListStartsWithTheRootAndHoldsTheCurrentFolder()
 {
     FrmPicker picker(FrmPicker::Kind::Shape);
-    QVERIFY(picker.Drive1->count() >= 1);
+    auto* drives = control<QComboBox>(&picker, "Drive1");
+    QVERIFY(drives->count() >= 1);
 #ifndef _WIN32
-    QCOMPARE(picker.Drive1->itemText(0), QString("/"));
+    QCOMPARE(drives->itemText(0), QString("/"));
 #endif
-    const QString current = picker.Drive1->currentText();
+    const QString current = drives->currentText();
     QVERIFY(!current.isEmpty());
     // The chosen volume holds the current folder.
     const fs::path inside = m_root.lexically_relative(current.toStdString());

@@ -27,9 +27,10 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 
 QStringList listed(const FrmOrbanil* main)
 {
+    const auto* list = control<QListWidget>(main, "File1");
     QStringList names;
-    for (int i = 0; i < main->File1->count(); ++i) {
-        names.append(main->File1->item(i)->text());
+    for (int i = 0; i < list->count(); ++i) {
+        names.append(list->item(i)->text());
     }
     return names;
 }
@@ -37,24 +38,27 @@ QStringList listed(const FrmOrbanil* main)
 void generateExample(FrmOrbanil* main)
 {
     typeWorkedExample(main);
-    QTRY_VERIFY(main->CmdGenerate->isEnabled());
-    QTest::mouseClick(main->CmdGenerate, Qt::LeftButton);
+    auto* generate = control<QPushButton>(main, "CmdGenerate");
+    QTRY_VERIFY(generate->isEnabled());
+    QTest::mouseClick(generate, Qt::LeftButton);
 }
 
 void saveAs(FrmOrbanil* main, const QString& name)
 {
-    QTRY_VERIFY(main->CmdSaveFile->isEnabled());
-    QTest::mouseClick(main->CmdSaveFile, Qt::LeftButton);
-    main->txtfilename->setText(name);
-    QTest::mouseClick(main->CmdSave, Qt::LeftButton);
+    auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
+    QTRY_VERIFY(saveFile->isEnabled());
+    QTest::mouseClick(saveFile, Qt::LeftButton);
+    control<QLineEdit>(main, "txtfilename")->setText(name);
+    QTest::mouseClick(control<QPushButton>(main, "CmdSave"), Qt::LeftButton);
 }
 
 void clickListed(FrmOrbanil* main, const QString& name)
 {
-    const QList<QListWidgetItem*> items = main->File1->findItems(name, Qt::MatchExactly);
+    auto* list = control<QListWidget>(main, "File1");
+    const QList<QListWidgetItem*> items = list->findItems(name, Qt::MatchExactly);
     QCOMPARE(items.size(), 1);
-    QTest::mouseClick(main->File1->viewport(), Qt::LeftButton, {},
-                      main->File1->visualItemRect(items.first()).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(items.first()).center());
 }
 
 const QString exampleOpened = QString::fromStdString(workedExampleOpened);
@@ -81,41 +85,48 @@ void SavedFilesTest::saveListAndOpenTheWorkedExample()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
+    auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
+    auto* savePanel = control<QGroupBox>(main, "FraSave");
+    auto* fileName = control<QLineEdit>(main, "txtfilename");
+    auto* code = control<CodeBox>(main, "txtCode");
+    auto* openFile = control<QPushButton>(main, "CmdOpenFile");
+    auto* openPanel = control<QGroupBox>(main, "FraOpen");
+    auto* open = control<QPushButton>(main, "CmdOpen");
     QVERIFY(listed(main).isEmpty());
     generateExample(main);
-    QTRY_VERIFY(main->CmdSaveFile->isEnabled());
-    QTest::mouseClick(main->CmdSaveFile, Qt::LeftButton);
-    QVERIFY(main->FraSave->isVisible());
-    QCOMPARE(main->focusWidget(), main->txtfilename);
-    QTest::keyClicks(main->txtfilename, QStringLiteral("vagon"));
-    QTest::mouseClick(main->CmdSave, Qt::LeftButton);
+    QTRY_VERIFY(saveFile->isEnabled());
+    QTest::mouseClick(saveFile, Qt::LeftButton);
+    QVERIFY(savePanel->isVisible());
+    QCOMPARE(main->focusWidget(), fileName);
+    QTest::keyClicks(fileName, QStringLiteral("vagon"));
+    QTest::mouseClick(control<QPushButton>(main, "CmdSave"), Qt::LeftButton);
 
     const QByteArray saved = bytesOf(run.folder.filePath(QStringLiteral("vagon.obn")));
     QCOMPARE(saved.size(), 194);
     QCOMPARE(saved, workedExampleCode.toLatin1() + "\r\n");
-    QVERIFY(main->txtCode->isEmpty());
-    QVERIFY(!main->FraSave->isVisible());
-    QCOMPARE(main->txtfilename->text(), QStringLiteral("vagon"));
+    QVERIFY(code->isEmpty());
+    QVERIFY(!savePanel->isVisible());
+    QCOMPARE(fileName->text(), QStringLiteral("vagon"));
     QCOMPARE(listed(main), QStringList{"vagon.obn"});
-    QTRY_VERIFY(!main->CmdSaveFile->isEnabled() && !main->CmdClip->isEnabled());
+    QTRY_VERIFY(!saveFile->isEnabled() && !control<QPushButton>(main, "CmdClip")->isEnabled());
 
-    QTest::mouseClick(main->CmdOpenFile, Qt::LeftButton);
-    QVERIFY(main->FraOpen->isVisible());
+    QTest::mouseClick(openFile, Qt::LeftButton);
+    QVERIFY(openPanel->isVisible());
     QTest::qWait(250);
-    QVERIFY(!main->CmdOpen->isEnabled());
+    QVERIFY(!open->isEnabled());
     clickListed(main, QStringLiteral("vagon.obn"));
-    QCOMPARE(main->lblOpenFile->text(), QStringLiteral("File: vagon.obn"));
-    QTRY_VERIFY(main->CmdOpen->isEnabled());
-    QTest::mouseClick(main->CmdOpen, Qt::LeftButton);
+    QCOMPARE(control<QLabel>(main, "lblOpenFile")->text(), QStringLiteral("File: vagon.obn"));
+    QTRY_VERIFY(open->isEnabled());
+    QTest::mouseClick(open, Qt::LeftButton);
     QCOMPARE(run.recorded.messages.size(), 1); // the summary only: an empty box asks nothing
-    QCOMPARE(main->txtCode->codeText(), exampleOpened);
-    QCOMPARE(main->txtCode->codeText().size(), 169);
-    QVERIFY(!main->FraOpen->isVisible());
+    QCOMPARE(code->codeText(), exampleOpened);
+    QCOMPARE(code->codeText().size(), 169);
+    QVERIFY(!openPanel->isVisible());
 
     // "Abrir" stays available for the next time the panel is shown.
-    QTest::mouseClick(main->CmdOpenFile, Qt::LeftButton);
+    QTest::mouseClick(openFile, Qt::LeftButton);
     QTest::qWait(250);
-    QVERIFY(main->CmdOpen->isEnabled());
+    QVERIFY(open->isEnabled());
 }
 
 void SavedFilesTest::questionBeforeReplacingCode_data()
@@ -131,12 +142,15 @@ void SavedFilesTest::questionBeforeReplacingCode()
     StartedRun run;
     writeBytes(run.folder.filePath(QStringLiteral("a.obn")), "uno, dos\r\n");
     FrmOrbanil* main = openMainWindow(run);
-    QTest::keyClicks(main->txtCode, QStringLiteral("mine"));
-    QTest::mouseClick(main->CmdOpenFile, Qt::LeftButton);
+    auto* code = control<CodeBox>(main, "txtCode");
+    auto* open = control<QPushButton>(main, "CmdOpen");
+    auto* openPanel = control<QGroupBox>(main, "FraOpen");
+    QTest::keyClicks(code, QStringLiteral("mine"));
+    QTest::mouseClick(control<QPushButton>(main, "CmdOpenFile"), Qt::LeftButton);
     clickListed(main, QStringLiteral("a.obn"));
-    QTRY_VERIFY(main->CmdOpen->isEnabled());
+    QTRY_VERIFY(open->isEnabled());
     run.recorded.answers = {static_cast<QMessageBox::StandardButton>(answer)};
-    QTest::mouseClick(main->CmdOpen, Qt::LeftButton);
+    QTest::mouseClick(open, Qt::LeftButton);
 
     QCOMPARE(run.recorded.messages.size(), 2);
     const Message& question = run.recorded.messages.last();
@@ -147,14 +161,14 @@ void SavedFilesTest::questionBeforeReplacingCode()
     QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(question.defaultButton, QMessageBox::Yes);
     if (answer == QMessageBox::Yes) {
-        QCOMPARE(main->txtCode->codeText(), QStringLiteral("mine"));
-        QVERIFY(main->FraOpen->isVisible());
+        QCOMPARE(code->codeText(), QStringLiteral("mine"));
+        QVERIFY(openPanel->isVisible());
     } else {
-        QCOMPARE(main->txtCode->codeText(), QStringLiteral("uno\r\ndos\r\n"));
-        QVERIFY(!main->FraOpen->isVisible());
+        QCOMPARE(code->codeText(), QStringLiteral("uno\r\ndos\r\n"));
+        QVERIFY(!openPanel->isVisible());
         // The replaced code comes back with Ctrl+Z.
-        QTest::keyClick(main->txtCode, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(main->txtCode->codeText(), QStringLiteral("mine"));
+        QTest::keyClick(code, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(code->codeText(), QStringLiteral("mine"));
     }
 }
 
@@ -184,7 +198,7 @@ void SavedFilesTest::failedSaveKeepsCodePanelAndOldFile()
     QVERIFY(QDir(run.folder.path()).mkdir(QStringLiteral("carpeta.obn")));
     writeBytes(run.folder.filePath(QStringLiteral("viejo.obn")), "old\r\n");
     FrmOrbanil* main = openMainWindow(run);
-    main->txtCode->replaceCodeText(code);
+    control<CodeBox>(main, "txtCode")->replaceCodeText(code);
     saveAs(main, name);
 
     QCOMPARE(run.recorded.messages.size(), 2);
@@ -192,8 +206,8 @@ void SavedFilesTest::failedSaveKeepsCodePanelAndOldFile()
     QCOMPARE(warning.icon, QMessageBox::Warning);
     QVERIFY2(warning.text.contains(QStringLiteral("No se pudo guardar")), qPrintable(warning.text));
     QVERIFY2(warning.text.contains(expectedInMessage), qPrintable(warning.text));
-    QCOMPARE(main->txtCode->codeText(), code);
-    QVERIFY(main->FraSave->isVisible());
+    QCOMPARE(control<CodeBox>(main, "txtCode")->codeText(), code);
+    QVERIFY(control<QGroupBox>(main, "FraSave")->isVisible());
     QCOMPARE(bytesOf(run.folder.filePath(QStringLiteral("viejo.obn"))), QByteArray("old\r\n"));
     QVERIFY(QFileInfo(run.folder.filePath(QStringLiteral("carpeta.obn"))).isDir());
 }
@@ -218,8 +232,8 @@ void SavedFilesTest::refusedNamesWriteNothing()
     QCOMPARE(run.recorded.messages.last().title, QStringLiteral("Guardar"));
     QCOMPARE(run.recorded.messages.last().icon, QMessageBox::Warning);
     QVERIFY(run.recorded.messages.last().text.startsWith(QStringLiteral("El nombre no puede")));
-    QCOMPARE(main->txtCode->codeText(), workedExampleCode);
-    QVERIFY(main->FraSave->isVisible());
+    QCOMPARE(control<CodeBox>(main, "txtCode")->codeText(), workedExampleCode);
+    QVERIFY(control<QGroupBox>(main, "FraSave")->isVisible());
     QCOMPARE(
         QDir(run.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
         QStringList());
@@ -230,16 +244,17 @@ void SavedFilesTest::emptyNameSavesDotObnAndEnterDoesNotSave()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
+    auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
     generateExample(main);
-    QTRY_VERIFY(main->CmdSaveFile->isEnabled());
-    QTest::mouseClick(main->CmdSaveFile, Qt::LeftButton);
-    QTest::keyClick(main->txtfilename, Qt::Key_Return);
+    QTRY_VERIFY(saveFile->isEnabled());
+    QTest::mouseClick(saveFile, Qt::LeftButton);
+    QTest::keyClick(control<QLineEdit>(main, "txtfilename"), Qt::Key_Return);
     QVERIFY(!QFile::exists(run.folder.filePath(QStringLiteral(".obn"))));
-    QVERIFY(main->FraSave->isVisible());
-    QTest::mouseClick(main->CmdSave, Qt::LeftButton);
+    QVERIFY(control<QGroupBox>(main, "FraSave")->isVisible());
+    QTest::mouseClick(control<QPushButton>(main, "CmdSave"), Qt::LeftButton);
     QCOMPARE(bytesOf(run.folder.filePath(QStringLiteral(".obn"))).size(), 194);
     QCOMPARE(listed(main), QStringList{".obn"});
-    QVERIFY(main->txtCode->isEmpty());
+    QVERIFY(control<CodeBox>(main, "txtCode")->isEmpty());
 }
 
 void SavedFilesTest::listedFileRemovedBeforeOpening()
@@ -248,22 +263,24 @@ void SavedFilesTest::listedFileRemovedBeforeOpening()
     writeBytes(run.folder.filePath(QStringLiteral("gone.obn")), "x\r\n");
     writeBytes(run.folder.filePath(QStringLiteral("stays.obn")), "y\r\n");
     FrmOrbanil* main = openMainWindow(run);
+    auto* code = control<CodeBox>(main, "txtCode");
+    auto* open = control<QPushButton>(main, "CmdOpen");
     QCOMPARE(listed(main), (QStringList{"gone.obn", "stays.obn"}));
-    QTest::keyClicks(main->txtCode, QStringLiteral("mine"));
-    QTest::mouseClick(main->CmdOpenFile, Qt::LeftButton);
+    QTest::keyClicks(code, QStringLiteral("mine"));
+    QTest::mouseClick(control<QPushButton>(main, "CmdOpenFile"), Qt::LeftButton);
     clickListed(main, QStringLiteral("gone.obn"));
-    QTRY_VERIFY(main->CmdOpen->isEnabled());
+    QTRY_VERIFY(open->isEnabled());
     QVERIFY(QFile::remove(run.folder.filePath(QStringLiteral("gone.obn"))));
     run.recorded.answers = {QMessageBox::No};
-    QTest::mouseClick(main->CmdOpen, Qt::LeftButton);
+    QTest::mouseClick(open, Qt::LeftButton);
 
     QCOMPARE(run.recorded.messages.size(), 3);
     const Message& warning = run.recorded.messages.last();
     QCOMPARE(warning.title, QStringLiteral("Abrir"));
     QCOMPARE(warning.icon, QMessageBox::Warning);
     QVERIFY2(warning.text.contains(QStringLiteral("gone.obn")), qPrintable(warning.text));
-    QCOMPARE(main->txtCode->codeText(), QStringLiteral("mine"));
-    QVERIFY(main->FraOpen->isVisible());
+    QCOMPARE(code->codeText(), QStringLiteral("mine"));
+    QVERIFY(control<QGroupBox>(main, "FraOpen")->isVisible());
     QCOMPARE(listed(main), QStringList{"stays.obn"});
 }
 
@@ -272,25 +289,28 @@ void SavedFilesTest::withoutSelectionTheNamedFileOpens()
     StartedRun run;
     writeBytes(run.folder.filePath(QStringLiteral("a.obn")), "uno\r\n");
     FrmOrbanil* main = openMainWindow(run);
-    QTest::mouseClick(main->CmdOpenFile, Qt::LeftButton);
+    auto* code = control<CodeBox>(main, "txtCode");
+    auto* openFile = control<QPushButton>(main, "CmdOpenFile");
+    auto* open = control<QPushButton>(main, "CmdOpen");
+    QTest::mouseClick(openFile, Qt::LeftButton);
     clickListed(main, QStringLiteral("a.obn"));
     // A save reads the list again, so no entry is selected while the label names a.obn.
-    main->txtCode->replaceCodeText(QStringLiteral("otro"));
+    code->replaceCodeText(QStringLiteral("otro"));
     saveAs(main, QStringLiteral("b"));
-    QVERIFY(main->File1->selectedItems().isEmpty());
-    QCOMPARE(main->lblOpenFile->text(), QStringLiteral("File: a.obn"));
-    QTRY_VERIFY(main->CmdOpen->isEnabled());
-    QTest::mouseClick(main->CmdOpen, Qt::LeftButton);
-    QCOMPARE(main->txtCode->codeText(), QStringLiteral("uno\r\n"));
+    QVERIFY(control<QListWidget>(main, "File1")->selectedItems().isEmpty());
+    QCOMPARE(control<QLabel>(main, "lblOpenFile")->text(), QStringLiteral("File: a.obn"));
+    QTRY_VERIFY(open->isEnabled());
+    QTest::mouseClick(open, Qt::LeftButton);
+    QCOMPARE(code->codeText(), QStringLiteral("uno\r\n"));
 
     // The named file gone: the same message, and the code box keeps its text.
     QVERIFY(QFile::remove(run.folder.filePath(QStringLiteral("a.obn"))));
-    main->txtCode->replaceCodeText(QString());
-    QTest::mouseClick(main->CmdOpenFile, Qt::LeftButton);
-    QTest::mouseClick(main->CmdOpen, Qt::LeftButton);
+    code->replaceCodeText(QString());
+    QTest::mouseClick(openFile, Qt::LeftButton);
+    QTest::mouseClick(open, Qt::LeftButton);
     QCOMPARE(run.recorded.messages.last().icon, QMessageBox::Warning);
     QVERIFY(run.recorded.messages.last().text.contains(QStringLiteral("a.obn")));
-    QVERIFY(main->txtCode->isEmpty());
+    QVERIFY(code->isEmpty());
     QCOMPARE(listed(main), QStringList{"b.obn"});
 }
 

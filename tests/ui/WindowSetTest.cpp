@@ -24,15 +24,16 @@ void writeHelpFile(const QTemporaryDir& folder, const QByteArray& bytes)
 
 QString shownHelp(const FrmAyuda* window)
 {
-    return window->findChild<QPlainTextEdit*>(QStringLiteral("Ayuda"))->toPlainText();
+    return control<QPlainTextEdit>(window, "Ayuda")->toPlainText();
 }
 
 // Chooses `name` in a picker and presses "&Aceptar" once its timer allows it.
 void acceptInPicker(FrmPicker* picker, const QString& name)
 {
-    picker->lblSelected->setText(name);
-    QTRY_VERIFY(picker->CmdOk->isEnabled());
-    QTest::mouseClick(picker->CmdOk, Qt::LeftButton);
+    control<QLabel>(picker, "lblSelected")->setText(name);
+    auto* ok = control<QPushButton>(picker, "CmdOk");
+    QTRY_VERIFY(ok->isEnabled());
+    QTest::mouseClick(ok, Qt::LeftButton);
 }
 
 } // namespace
@@ -48,6 +49,7 @@ private slots:
     void mainCloseBoxActsAsSalir();
     void dialogCloseBoxOnReturnVisitActsAsCerrar();
     void oneInstanceOfEachSecondaryWindow();
+    void everyControlNameIsUniqueInItsWindow();
     void helpTextShownOnceAfterReopening();
     void pickersWriteOnlyTheirOwnField();
     void pickerLeftOpenAfterSalirWritesNowhere();
@@ -70,7 +72,7 @@ void WindowSetTest::cerrarAtStartEndsTheRun()
     if (byCloseBox) {
         QVERIFY(!run.box()->close());
     } else {
-        QTest::mouseClick(run.box()->CmdCancel, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(run.box(), "CmdCancel"), Qt::LeftButton);
     }
     QCOMPARE(ended.size(), 1);
     QVERIFY(!run.windows->anyLoaded());
@@ -82,30 +84,34 @@ void WindowSetTest::dimensionsAndBackKeepsTheMainWindow()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
+    auto* generate = control<QPushButton>(main, "CmdGenerate");
     typeWorkedExample(main);
-    QTRY_VERIFY(main->CmdGenerate->isEnabled());
-    QTest::mouseClick(main->CmdGenerate, Qt::LeftButton);
+    QTRY_VERIFY(generate->isEnabled());
+    QTest::mouseClick(generate, Qt::LeftButton);
 
-    QTest::mouseClick(main->CmdDimensions, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(main, "CmdDimensions"), Qt::LeftButton);
     FrmBox* box = run.box();
+    auto* width = control<QLineEdit>(box, "txtWidth");
+    auto* next = control<QPushButton>(box, "CmdNext");
     QVERIFY(!main->isVisible());
     QVERIFY(box->isVisible());
-    QCOMPARE(box->txtLong->text(), QStringLiteral("12,5"));
-    QCOMPARE(box->txtHeight->text(), QStringLiteral("3"));
-    QCOMPARE(box->txtWidth->text(), QStringLiteral("2,9"));
+    QCOMPARE(control<QLineEdit>(box, "txtLong")->text(), QStringLiteral("12,5"));
+    QCOMPARE(control<QLineEdit>(box, "txtHeight")->text(), QStringLiteral("3"));
+    QCOMPARE(width->text(), QStringLiteral("2,9"));
 
-    typeInto(box->txtWidth, QStringLiteral("3,1"));
-    QTRY_VERIFY(box->CmdNext->isEnabled());
-    QTest::mouseClick(box->CmdNext, Qt::LeftButton);
+    typeInto(width, QStringLiteral("3,1"));
+    QTRY_VERIFY(next->isEnabled());
+    QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(run.recorded.messages.size(), 2);
     QVERIFY(
         run.recorded.messages.last().text.endsWith(QStringLiteral("Ancho: 3,1m ( 1,55 -1,55 )")));
     QCOMPARE(run.main(), main);
     QVERIFY(main->isVisible());
     QVERIFY(!box->isVisible());
-    QCOMPARE(main->txtCamPosZ->text(), QStringLiteral("-5.25"));
-    QCOMPARE(main->txtCode->codeText(), workedExampleCode);
-    QCOMPARE(main->lbl1->text(), QStringLiteral("Ancho: 2,9 m Limites: -1,45 m / 1,45 m"));
+    QCOMPARE(control<QLineEdit>(main, "txtCamPosZ")->text(), QStringLiteral("-5.25"));
+    QCOMPARE(control<CodeBox>(main, "txtCode")->codeText(), workedExampleCode);
+    QCOMPARE(control<QLabel>(main, "lbl1")->text(),
+             QStringLiteral("Ancho: 2,9 m Limites: -1,45 m / 1,45 m"));
 }
 
 void WindowSetTest::salirWithHelpOpenEndsWhenHelpCloses()
@@ -114,17 +120,17 @@ void WindowSetTest::salirWithHelpOpenEndsWhenHelpCloses()
     writeHelpFile(run.folder, "Ayuda\r\n");
     QSignalSpy ended(run.windows.get(), &WindowSet::allUnloaded);
     FrmOrbanil* main = openMainWindow(run);
-    QTest::mouseClick(main->CmdAyuda, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(main, "CmdAyuda"), Qt::LeftButton);
     FrmAyuda* help = run.windows->frmAyuda();
     QVERIFY(help && help->isVisible());
     QVERIFY(!help->parentWidget() && !help->isModal());
 
-    QTest::mouseClick(main->CmdExit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(main, "CmdExit"), Qt::LeftButton);
     QVERIFY(!run.main() && !run.box());
     QCOMPARE(ended.size(), 0);
     QVERIFY(help->isVisible());
 
-    QTest::mouseClick(help->findChild<QPushButton*>(QStringLiteral("CmdAceptar")), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(help, "CmdAceptar"), Qt::LeftButton);
     QCOMPARE(ended.size(), 1);
     QVERIFY(!run.windows->anyLoaded());
 }
@@ -144,7 +150,7 @@ void WindowSetTest::dialogCloseBoxOnReturnVisitActsAsCerrar()
     StartedRun run;
     QSignalSpy ended(run.windows.get(), &WindowSet::allUnloaded);
     FrmOrbanil* main = openMainWindow(run);
-    QTest::mouseClick(main->CmdDimensions, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(main, "CmdDimensions"), Qt::LeftButton);
     // Without this the hidden main window would stay loaded with nothing on screen.
     QVERIFY(!run.box()->close());
     QVERIFY(!run.main() && !run.box());
@@ -157,10 +163,10 @@ void WindowSetTest::oneInstanceOfEachSecondaryWindow()
     writeHelpFile(run.folder, "Ayuda\r\n");
     FrmOrbanil* main = openMainWindow(run);
     for (int i = 0; i < 2; ++i) {
-        QTest::mouseClick(main->CmdAbout, Qt::LeftButton);
-        QTest::mouseClick(main->CmdAyuda, Qt::LeftButton);
-        QTest::mouseClick(main->Command1, Qt::LeftButton);
-        QTest::mouseClick(main->Command2, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(main, "CmdAbout"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(main, "CmdAyuda"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(main, "Command1"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(main, "Command2"), Qt::LeftButton);
     }
     const QList<QWidget*> secondary{run.windows->frmAbout(), run.windows->frmAyuda(),
                                     run.windows->frmShape(), run.windows->frmSms()};
@@ -180,17 +186,45 @@ void WindowSetTest::oneInstanceOfEachSecondaryWindow()
     QVERIFY(main->isVisible() && main->isEnabled());
 }
 
+void WindowSetTest::everyControlNameIsUniqueInItsWindow()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    for (const char* button : {"CmdAbout", "CmdAyuda", "Command1", "Command2"}) {
+        QTest::mouseClick(control<QPushButton>(main, button), Qt::LeftButton);
+    }
+    const QList<QWidget*> windows{main,
+                                  run.box(),
+                                  run.windows->frmAbout(),
+                                  run.windows->frmAyuda(),
+                                  run.windows->frmShape(),
+                                  run.windows->frmSms()};
+    for (const QWidget* window : windows) {
+        QVERIFY(window);
+        QStringList names;
+        for (const QObject* child : window->findChildren<QObject*>()) {
+            const QString name = child->objectName();
+            if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_"))) {
+                QVERIFY2(!names.contains(name), qPrintable(window->objectName() + ": " + name));
+                names.append(name);
+            }
+        }
+        QVERIFY2(names.size() >= 2, qPrintable(window->objectName()));
+    }
+}
+
 void WindowSetTest::helpTextShownOnceAfterReopening()
 {
     StartedRun run;
     writeHelpFile(run.folder, "L\xednea uno\r\n  dos, \"tres\"");
     FrmOrbanil* main = openMainWindow(run);
-    QTest::mouseClick(main->CmdAyuda, Qt::LeftButton);
+    auto* ayuda = control<QPushButton>(main, "CmdAyuda");
+    QTest::mouseClick(ayuda, Qt::LeftButton);
     const QString first = shownHelp(run.windows->frmAyuda());
     QCOMPARE(first, QStringLiteral("Línea uno\n  dos, \"tres\"\n"));
     QVERIFY(!run.windows->frmAyuda()->close());
     QVERIFY(!run.windows->frmAyuda());
-    QTest::mouseClick(main->CmdAyuda, Qt::LeftButton);
+    QTest::mouseClick(ayuda, Qt::LeftButton);
     QCOMPARE(shownHelp(run.windows->frmAyuda()), first);
 }
 
@@ -198,17 +232,19 @@ void WindowSetTest::pickersWriteOnlyTheirOwnField()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
-    main->txtSound->setText(QStringLiteral("kept.sms"));
-    QTest::mouseClick(main->Command1, Qt::LeftButton);
-    QTest::mouseClick(main->Command2, Qt::LeftButton);
+    auto* sound = control<QLineEdit>(main, "txtSound");
+    auto* shapeFile = control<QLineEdit>(main, "txtShapeFile");
+    sound->setText(QStringLiteral("kept.sms"));
+    QTest::mouseClick(control<QPushButton>(main, "Command1"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(main, "Command2"), Qt::LeftButton);
     acceptInPicker(run.windows->frmShape(), QStringLiteral("cab.s"));
-    QCOMPARE(main->txtShapeFile->text(), QStringLiteral("cab.s"));
-    QCOMPARE(main->txtSound->text(), QStringLiteral("kept.sms"));
+    QCOMPARE(shapeFile->text(), QStringLiteral("cab.s"));
+    QCOMPARE(sound->text(), QStringLiteral("kept.sms"));
     QVERIFY(!run.windows->frmShape());
     QVERIFY(run.windows->frmSms());
     acceptInPicker(run.windows->frmSms(), QStringLiteral("in.sms"));
-    QCOMPARE(main->txtSound->text(), QStringLiteral("in.sms"));
-    QCOMPARE(main->txtShapeFile->text(), QStringLiteral("cab.s"));
+    QCOMPARE(sound->text(), QStringLiteral("in.sms"));
+    QCOMPARE(shapeFile->text(), QStringLiteral("cab.s"));
     QVERIFY(!run.windows->frmSms());
 }
 
@@ -217,8 +253,8 @@ void WindowSetTest::pickerLeftOpenAfterSalirWritesNowhere()
     StartedRun run;
     QSignalSpy ended(run.windows.get(), &WindowSet::allUnloaded);
     FrmOrbanil* main = openMainWindow(run);
-    QTest::mouseClick(main->Command2, Qt::LeftButton);
-    QTest::mouseClick(main->CmdExit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(main, "Command2"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(main, "CmdExit"), Qt::LeftButton);
     QCOMPARE(ended.size(), 0);
     acceptInPicker(run.windows->frmSms(), QStringLiteral("in.sms"));
     QVERIFY(!run.main() && !run.box());
@@ -230,14 +266,14 @@ void WindowSetTest::unloadedWindowsAreDestroyed()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
-    QTest::mouseClick(main->CmdAbout, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(main, "CmdAbout"), Qt::LeftButton);
     QPointer<QWidget> about = run.windows->frmAbout();
     QPointer<QWidget> box = run.box();
-    QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("CmdOk")), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(about, "CmdOk"), Qt::LeftButton);
     QVERIFY(!run.windows->frmAbout());
     QTRY_VERIFY(!about);
     QPointer<QWidget> mainWindow = main;
-    QTest::mouseClick(main->CmdExit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(main, "CmdExit"), Qt::LeftButton);
     QTRY_VERIFY(!mainWindow && !box);
 }
 
@@ -248,7 +284,7 @@ void WindowSetTest::windowsAwaitingDeletionGoWithTheSet()
     {
         StartedRun run;
         box = run.box();
-        QTest::mouseClick(run.box()->CmdCancel, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(run.box(), "CmdCancel"), Qt::LeftButton);
         QVERIFY(!run.windows->anyLoaded());
         QVERIFY(box);
     }
