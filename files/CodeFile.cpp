@@ -2,6 +2,7 @@
 
 #include "files/FileBytes.h"
 #include "files/FileError.h"
+#include "files/PathText.h"
 #include "files/Windows1252.h"
 
 #include <algorithm>
@@ -88,7 +89,7 @@ std::filesystem::path savedFilePath(const std::filesystem::path& folder, std::st
 {
     // Appended, never joined: a name must not replace the folder, even one starting with "/".
     std::filesystem::path path = folder / "";
-    path += std::filesystem::path(std::u8string(name.begin(), name.end()));
+    path += pathFromText(name);
     path += ".obn";
     return path;
 }

@@ -2,6 +2,7 @@
 
 #include "core/InsideBlock.h"
 #include "files/FileError.h"
+#include "files/PathText.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/WorkedExample.h"
 
