@@ -2,6 +2,8 @@
 
 #include "files/FileBytes.h"
 #include "files/FileError.h"
+#include "files/FileNames.h"
+#include "files/FolderListing.h"
 #include "files/PathText.h"
 #include "files/Windows1252.h"
 
@@ -41,20 +43,6 @@ const char* findAny(const char* p, const char* end, char a, char b, char c)
     return p;
 }
 
-bool hasSavedExtension(std::string_view name)
-{
-    if (name.size() < 4) {
-        return false;
-    }
-    std::string tail(name.substr(name.size() - 4));
-    for (char& c : tail) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return tail == ".obn";
-}
-
 #ifdef _WIN32
 // Whether Windows takes a file named name + ".obn" for a device (CON, NUL, COM1 ...): it looks at
 // the part before the first dot, trailing blanks left out, in any case. Writing there loses the
@@ -65,15 +53,11 @@ bool isDeviceName(std::string_view name)
     while (!base.empty() && base.back() == ' ') {
         base.pop_back();
     }
-    for (char& c : base) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") {
+    std::transform(base.begin(), base.end(), base.begin(), asciiLower<char>);
+    if (base == "con" || base == "prn" || base == "aux" || base == "nul") {
         return true;
     }
-    if (!base.starts_with("COM") && !base.starts_with("LPT")) {
+    if (!base.starts_with("com") && !base.starts_with("lpt")) {
         return false;
     }
     const std::string_view number = std::string_view(base).substr(3);
@@ -181,19 +165,9 @@ std::string codeTextFromBytes(std::string_view bytes)
 std::vector<std::string> listSavedFiles(const std::filesystem::path& folder)
 {
     std::vector<std::string> names;
-    std::error_code error;
-    std::filesystem::directory_iterator it(folder, error);
-    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-        std::error_code ignored;
-        std::string name = pathText(it->path().filename());
-        if (hasSavedExtension(name) && it->is_regular_file(ignored)) {
-            names.push_back(std::move(name));
-        }
+    for (const std::filesystem::path& name : listFolder(folder, EntryKind::File, "*.obn")) {
+        names.push_back(pathText(name));
     }
-    if (error) {
-        throw FileError(folder, error, FileAction::ListFolder);
-    }
-    std::sort(names.begin(), names.end());
     return names;
 }
 

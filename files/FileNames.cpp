@@ -20,23 +20,22 @@ namespace {
 
 #ifdef _WIN32
 // Windows compares file names by their upper-case forms, letters beyond ASCII included ("ñ" is
-// "Ñ"), independently of the user's language.
+// "Ñ"), independently of the user's language. ASCII, most of every name, needs no call into the
+// system, and is folded small so that "_" sorts before the letters as elsewhere.
 wchar_t foldCase(wchar_t c)
 {
-    if (c < 0x80) { // ASCII, most of every name, without a call into the system
-        return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c;
-    }
     wchar_t upper = c;
-    return LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, &c, 1, &upper, 1, nullptr, nullptr,
-                         0) == 1
-               ? upper
-               : c;
+    if (c >= 0x80 && LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, &c, 1, &upper, 1,
+                                   nullptr, nullptr, 0) != 1) {
+        upper = c;
+    }
+    return asciiLower(upper);
 }
 #else
 // Names elsewhere are bytes; only ASCII letters are folded, so that "*.s" takes "CAB.S".
 char foldCase(char c)
 {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return asciiLower(c);
 }
 #endif
 

@@ -6,6 +6,12 @@
 
 namespace orbanil {
 
+// An ASCII capital letter made small; any other character, of any character type, as it is.
+template <typename Char> constexpr Char asciiLower(Char c)
+{
+    return c >= Char('A') && c <= Char('Z') ? static_cast<Char>(c - Char('A') + Char('a')) : c;
+}
+
 // Whether two folder or file names are one name to the file system: without regard to case on
 // Windows, letters beyond ASCII included; byte for byte elsewhere.
 bool sameName(const std::filesystem::path& a, const std::filesystem::path& b);

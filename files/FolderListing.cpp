@@ -1,5 +1,6 @@
 #include "files/FolderListing.h"
 
+#include "files/FileError.h"
 #include "files/FileNames.h"
 
 #include <system_error>
@@ -10,45 +11,49 @@ namespace orbanil {
 
 namespace {
 
-// Walks folder once; keep(entry) decides which names are returned.
-template <typename Keep>
-std::optional<std::vector<fs::path>> listNames(const fs::path& folder, Keep keep)
+std::optional<std::vector<fs::path>> listOrNothing(const fs::path& folder, EntryKind kind,
+                                                   std::string_view pattern)
 {
-    std::error_code error;
-    fs::directory_iterator it(folder, error);
-    if (error) {
+    try {
+        return listFolder(folder, kind, pattern);
+    } catch (const FileError&) {
         return std::nullopt;
     }
+}
+
+} // namespace
+
+std::vector<fs::path> listFolder(const fs::path& folder, EntryKind kind, std::string_view pattern)
+{
+    const auto wanted = [&](const fs::directory_entry& entry) {
+        std::error_code ignored;
+        return (kind == EntryKind::Folder ? entry.is_directory(ignored)
+                                          : entry.is_regular_file(ignored)) &&
+               nameMatches(entry.path().filename(), pattern);
+    };
     std::vector<fs::path> names;
-    for (const fs::directory_iterator end; it != end; it.increment(error)) {
-        if (keep(*it)) {
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (wanted(*it)) {
             names.push_back(it->path().filename());
         }
     }
     if (error) {
-        return std::nullopt;
+        throw FileError(folder, error, FileAction::ListFolder);
     }
     sortNames(names);
     return names;
 }
 
-} // namespace
-
 std::optional<std::vector<fs::path>> listSubfolders(const fs::path& folder)
 {
-    return listNames(folder, [](const fs::directory_entry& entry) {
-        std::error_code error;
-        return entry.is_directory(error);
-    });
+    return listOrNothing(folder, EntryKind::Folder, "*");
 }
 
 std::optional<std::vector<fs::path>> listMatchingFiles(const fs::path& folder,
                                                        std::string_view pattern)
 {
-    return listNames(folder, [&](const fs::directory_entry& entry) {
-        std::error_code error;
-        return entry.is_regular_file(error) && nameMatches(entry.path().filename(), pattern);
-    });
+    return listOrNothing(folder, EntryKind::File, pattern);
 }
 
 } // namespace orbanil

@@ -9,12 +9,22 @@
 
 namespace orbanil {
 
-// The names of folder's subfolders, sorted; nothing when the folder cannot be read.
+// What a listing takes from a folder; links count as what they point to.
+enum class EntryKind
+{
+    Folder,
+    File, // a regular file
+};
+
+// The names of folder's entries of that kind that match pattern, hidden ones included, sorted
+// without regard to case. Throws FileError saying why the folder cannot be read.
+std::vector<std::filesystem::path> listFolder(const std::filesystem::path& folder, EntryKind kind,
+                                              std::string_view pattern = "*");
+
+// The pickers' lists: listFolder's, or nothing when the folder cannot be read, since a picker
+// then keeps the lists it shows and says nothing.
 std::optional<std::vector<std::filesystem::path>>
 listSubfolders(const std::filesystem::path& folder);
-
-// The names of folder's regular files that match pattern, sorted; nothing when the folder
-// cannot be read.
 std::optional<std::vector<std::filesystem::path>>
 listMatchingFiles(const std::filesystem::path& folder, std::string_view pattern);
 

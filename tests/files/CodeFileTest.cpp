@@ -253,6 +253,17 @@ TEST(ListSavedFiles, ObnInAnyCaseHiddenIncludedSorted)
     EXPECT_EQ(listSavedFiles(folder.path()), expected);
 }
 
+// The order of the pickers' lists: by bytes, "B.obn" and "C.obn" would come before "a.obn".
+TEST(ListSavedFiles, SortedWithoutRegardToCase)
+{
+    TempFolder folder;
+    for (const char* name : {"C.obn", "b2.obn", "a.obn", "B.obn", "_x.obn"}) {
+        writeBytes(folder / name, "");
+    }
+    EXPECT_EQ(listSavedFiles(folder.path()),
+              (std::vector<std::string>{"_x.obn", "a.obn", "B.obn", "b2.obn", "C.obn"}));
+}
+
 // Windows takes "BLOQUE" and "bloque" for one file, so the second save replaces the first;
 // elsewhere they are two files.
 TEST(ListSavedFiles, NamesDifferingInCaseAreOneFileWhereTheSystemSaysSo)

@@ -54,4 +54,13 @@ TEST(SortNames, WithoutRegardToCaseThenUpperCaseFirst)
     EXPECT_EQ(names, (Paths{"a", "A.s", "a.s", "ab.s", "b.s", "C.s"}));
 }
 
+// "_" and the other signs between the capitals and the small letters of ASCII come before every
+// letter, on every system.
+TEST(SortNames, SignsBeforeLettersWhateverTheirCase)
+{
+    Paths names{"caba.s", "CABZ.s", "cab_a.s", "Cab.s", "cab^.s"};
+    sortNames(names);
+    EXPECT_EQ(names, (Paths{"Cab.s", "cab^.s", "cab_a.s", "caba.s", "CABZ.s"}));
+}
+
 } // namespace

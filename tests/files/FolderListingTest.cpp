@@ -1,5 +1,7 @@
 #include "files/FolderListing.h"
 
+#include "files/FileError.h"
+#include "files/PathText.h"
 #include "tests/files/OnWindows.h"
 
 #include <fstream>
@@ -9,8 +11,12 @@
 #include <vector>
 
 namespace fs = std::filesystem;
+using orbanil::EntryKind;
+using orbanil::FileError;
+using orbanil::listFolder;
 using orbanil::listMatchingFiles;
 using orbanil::listSubfolders;
+using orbanil::pathText;
 using orbanil::testing::onWindows;
 
 namespace {
@@ -72,6 +78,34 @@ TEST_F(FolderListingTest, AFolderThatCannotBeReadGivesNothingRatherThanAnEmptyLi
     EXPECT_EQ(listMatchingFiles(m_folder / "missing", "*.s"), std::nullopt);
     EXPECT_EQ(listSubfolders(m_folder / "plain.s"), std::nullopt);
     EXPECT_EQ(listSubfolders(m_folder), Paths{});
+}
+
+TEST_F(FolderListingTest, HiddenEntriesAreListedLikeAnyOther)
+{
+    touch(".oculto.s");
+    touch("visible.s");
+    fs::create_directory(m_folder / ".carpeta");
+    EXPECT_EQ(listFolder(m_folder, EntryKind::File, "*.s"), (Paths{".oculto.s", "visible.s"}));
+    EXPECT_EQ(listFolder(m_folder, EntryKind::File), (Paths{".oculto.s", "visible.s"}));
+    EXPECT_EQ(listFolder(m_folder, EntryKind::Folder), Paths{".carpeta"});
+}
+
+// The listing says why; only the pickers' lists above leave the reason out.
+TEST_F(FolderListingTest, AFolderThatCannotBeReadIsReportedWithTheReason)
+{
+    touch("plain.s");
+    for (const EntryKind kind : {EntryKind::Folder, EntryKind::File}) {
+        try {
+            listFolder(m_folder / "missing", kind);
+            ADD_FAILURE() << "listed";
+        } catch (const FileError& e) {
+            EXPECT_EQ(std::string(e.what()), "No se pudo leer la carpeta «" +
+                                                 pathText(m_folder / "missing") +
+                                                 "»: no existe el archivo o la carpeta.");
+            EXPECT_EQ(e.file(), m_folder / "missing");
+        }
+        EXPECT_THROW(listFolder(m_folder / "plain.s", kind), FileError);
+    }
 }
 
 } // namespace
