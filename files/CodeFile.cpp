@@ -8,35 +8,15 @@
 #include "files/Windows1252.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 namespace orbanil {
 
 namespace {
 
-// The first of three bytes from p on, or end; eight bytes at a time where the order allows.
+// The first of three bytes from p on, or end.
 const char* findAny(const char* p, const char* end, char a, char b, char c)
 {
-    if constexpr (std::endian::native == std::endian::little) {
-        constexpr std::uint64_t ones = 0x0101010101010101;
-        constexpr std::uint64_t highs = 0x8080808080808080;
-        // Marks the bytes of word equal to x; the lowest mark is always a true one.
-        const auto marks = [](std::uint64_t word, char x) {
-            const std::uint64_t diff = word ^ (ones * static_cast<unsigned char>(x));
-            return (diff - ones) & ~diff & highs;
-        };
-        for (; end - p >= 8; p += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, p, 8);
-            const std::uint64_t found = marks(word, a) | marks(word, b) | marks(word, c);
-            if (found != 0) {
-                return p + std::countr_zero(found) / 8;
-            }
-        }
-    }
     while (p != end && *p != a && *p != b && *p != c) {
         ++p;
     }
