@@ -2,56 +2,25 @@
 
 #include "files/FileBytes.h"
 #include "files/FileError.h"
+#include "files/FileNames.h"
+#include "files/FolderListing.h"
+#include "files/PathText.h"
 #include "files/Windows1252.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 namespace orbanil {
 
 namespace {
 
-// The first of three bytes from p on, or end; eight bytes at a time where the order allows.
+// The first of three bytes from p on, or end.
 const char* findAny(const char* p, const char* end, char a, char b, char c)
 {
-    if constexpr (std::endian::native == std::endian::little) {
-        constexpr std::uint64_t ones = 0x0101010101010101;
-        constexpr std::uint64_t highs = 0x8080808080808080;
-        // Marks the bytes of word equal to x; the lowest mark is always a true one.
-        const auto marks = [](std::uint64_t word, char x) {
-            const std::uint64_t diff = word ^ (ones * static_cast<unsigned char>(x));
-            return (diff - ones) & ~diff & highs;
-        };
-        for (; end - p >= 8; p += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, p, 8);
-            const std::uint64_t found = marks(word, a) | marks(word, b) | marks(word, c);
-            if (found != 0) {
-                return p + std::countr_zero(found) / 8;
-            }
-        }
-    }
     while (p != end && *p != a && *p != b && *p != c) {
         ++p;
     }
     return p;
-}
-
-bool hasSavedExtension(std::string_view name)
-{
-    if (name.size() < 4) {
-        return false;
-    }
-    std::string tail(name.substr(name.size() - 4));
-    for (char& c : tail) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return tail == ".obn";
 }
 
 #ifdef _WIN32
@@ -64,15 +33,11 @@ bool isDeviceName(std::string_view name)
     while (!base.empty() && base.back() == ' ') {
         base.pop_back();
     }
-    for (char& c : base) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") {
+    std::transform(base.begin(), base.end(), base.begin(), asciiLower<char>);
+    if (base == "con" || base == "prn" || base == "aux" || base == "nul") {
         return true;
     }
-    if (!base.starts_with("COM") && !base.starts_with("LPT")) {
+    if (!base.starts_with("com") && !base.starts_with("lpt")) {
         return false;
     }
     const std::string_view number = std::string_view(base).substr(3);
@@ -88,7 +53,7 @@ std::filesystem::path savedFilePath(const std::filesystem::path& folder, std::st
 {
     // Appended, never joined: a name must not replace the folder, even one starting with "/".
     std::filesystem::path path = folder / "";
-    path += std::filesystem::path(std::u8string(name.begin(), name.end()));
+    path += pathFromText(name);
     path += ".obn";
     return path;
 }
@@ -180,19 +145,9 @@ std::string codeTextFromBytes(std::string_view bytes)
 std::vector<std::string> listSavedFiles(const std::filesystem::path& folder)
 {
     std::vector<std::string> names;
-    std::error_code error;
-    std::filesystem::directory_iterator it(folder, error);
-    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-        std::error_code ignored;
-        std::string name = pathText(it->path().filename());
-        if (hasSavedExtension(name) && it->is_regular_file(ignored)) {
-            names.push_back(std::move(name));
-        }
+    for (const std::filesystem::path& name : listFolder(folder, EntryKind::File, "*.obn")) {
+        names.push_back(pathText(name));
     }
-    if (error) {
-        throw FileError(folder, error, FileAction::ListFolder);
-    }
-    std::sort(names.begin(), names.end());
     return names;
 }
 

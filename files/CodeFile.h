@@ -29,7 +29,8 @@ std::string readCodeFile(const std::filesystem::path& path);
 // and what follows the closing quote up to the separator stays in the field.
 std::string codeTextFromBytes(std::string_view windows1252Bytes);
 
-// Names in the folder ending in ".obn" (any case), hidden files included, sorted. Throws FileError.
+// Names of the files in the folder ending in ".obn" (any case), hidden ones included, sorted
+// without regard to case, as the pickers sort. Throws FileError.
 std::vector<std::string> listSavedFiles(const std::filesystem::path& folder);
 
 } // namespace orbanil

@@ -1,154 +1,16 @@
 #include "files/FileBytes.h"
 
+#include "files/FileCalls.h"
 #include "files/FileError.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <random>
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#ifndef NOMINMAX
-#define NOMINMAX // std::min, not the macro
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace orbanil {
 
 namespace {
-
-enum class FileKind
-{
-    Regular,
-    Folder,
-    Other
-};
-
-// What one status call tells of an open file: its kind, and its size when regular.
-struct OpenFileStatus
-{
-    FileKind kind = FileKind::Regular;
-    long long size = 0;
-};
-
-#ifdef _WIN32
-int openForReading(const std::filesystem::path& p)
-{
-    const int fd = _wopen(p.c_str(), _O_RDONLY | _O_BINARY);
-    // Windows answers "access denied" for a folder; the user is told it is a folder.
-    if (fd < 0 && errno == EACCES) {
-        std::error_code ignored;
-        if (std::filesystem::is_directory(p, ignored)) {
-            errno = EISDIR;
-        }
-    }
-    return fd;
-}
-// Replaces target in one step. std::filesystem::rename reports most failures there as an
-// input/output error; Windows' own code says what went wrong (name too long, folder gone...).
-std::error_code moveOver(const std::filesystem::path& from, const std::filesystem::path& target)
-{
-    if (MoveFileExW(from.c_str(), target.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return {};
-    }
-    const DWORD code = GetLastError();
-    std::error_code ignored;
-    if (code == ERROR_ACCESS_DENIED && std::filesystem::is_directory(target, ignored)) {
-        return std::make_error_code(std::errc::is_a_directory);
-    }
-    // A name beyond what Windows takes comes back as "path not found", "invalid name"...
-    if (target.filename().native().size() > 255 || target.native().size() >= MAX_PATH) {
-        return std::make_error_code(std::errc::filename_too_long);
-    }
-    return {static_cast<int>(code), std::system_category()};
-}
-int createNew(const std::filesystem::path& p)
-{
-    return _wopen(p.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-}
-// Devices such as NUL or CON are opened like files.
-OpenFileStatus statusOf(int fd)
-{
-    struct _stat64 st;
-    if (_fstat64(fd, &st) != 0) {
-        return {};
-    }
-    if ((st.st_mode & _S_IFMT) == _S_IFREG) {
-        return {FileKind::Regular, st.st_size};
-    }
-    return {(st.st_mode & _S_IFMT) == _S_IFDIR ? FileKind::Folder : FileKind::Other, 0};
-}
-long long readSome(int fd, char* data, std::size_t n)
-{
-    return _read(fd, data, static_cast<unsigned>(std::min<std::size_t>(n, INT_MAX)));
-}
-long long writeSome(int fd, const char* data, std::size_t n)
-{
-    return _write(fd, data, static_cast<unsigned>(std::min<std::size_t>(n, INT_MAX)));
-}
-int syncToDisk(int fd)
-{
-    return _commit(fd);
-}
-int closeFile(int fd)
-{
-    return _close(fd);
-}
-#else
-std::error_code moveOver(const std::filesystem::path& from, const std::filesystem::path& target)
-{
-    std::error_code error;
-    std::filesystem::rename(from, target, error);
-    return error;
-}
-int openForReading(const std::filesystem::path& p)
-{
-    // Without waiting: opening a named pipe would otherwise block until someone writes to it.
-    return ::open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-}
-int createNew(const std::filesystem::path& p)
-{
-    return ::open(p.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-}
-OpenFileStatus statusOf(int fd)
-{
-    struct stat st;
-    if (::fstat(fd, &st) != 0) {
-        return {};
-    }
-    if (S_ISREG(st.st_mode)) {
-        return {FileKind::Regular, st.st_size};
-    }
-    return {S_ISDIR(st.st_mode) ? FileKind::Folder : FileKind::Other, 0};
-}
-long long readSome(int fd, char* data, std::size_t n)
-{
-    return ::read(fd, data, n);
-}
-long long writeSome(int fd, const char* data, std::size_t n)
-{
-    return ::write(fd, data, n);
-}
-int syncToDisk(int fd)
-{
-    return ::fsync(fd);
-}
-int closeFile(int fd)
-{
-    return ::close(fd);
-}
-#endif
 
 std::error_code lastError()
 {

@@ -1,5 +1,7 @@
 #include "files/FileError.h"
 
+#include "files/PathText.h"
+
 #include <cerrno>
 
 namespace orbanil {
@@ -64,12 +66,6 @@ std::string fileErrorReason(std::error_code code)
     }
 #endif
     return "error del sistema (código " + std::to_string(code.value()) + ")";
-}
-
-std::string pathText(const std::filesystem::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
 }
 
 } // namespace orbanil

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/PathText.h" // for the callers that still take pathText from here
+
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -33,8 +35,5 @@ private:
 
 // A short Spanish reason for a system error, e.g. "no queda espacio en el disco".
 std::string fileErrorReason(std::error_code code);
-
-// A path as UTF-8 text, for messages.
-std::string pathText(const std::filesystem::path& path);
 
 } // namespace orbanil

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/Volumes.h" // for the callers that still take the volumes from here
+
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -7,41 +9,22 @@
 
 namespace orbanil {
 
-// The roots of the real volumes named in a mount table (the text of /proc/self/mounts):
-// "/" first, then the other mount points sorted; pseudo and system file systems are left out.
-std::vector<std::filesystem::path> volumeRootsFromMounts(std::string_view mountsText);
+// What a listing takes from a folder; links count as what they point to.
+enum class EntryKind
+{
+    Folder,
+    File, // a regular file
+};
 
-// The volumes a user can browse: the drives on Windows, the mounted volumes elsewhere.
-std::vector<std::filesystem::path> volumeRoots();
+// The names of folder's entries of that kind that match pattern, hidden ones included, sorted
+// without regard to case. Throws FileError saying why the folder cannot be read.
+std::vector<std::filesystem::path> listFolder(const std::filesystem::path& folder, EntryKind kind,
+                                              std::string_view pattern = "*");
 
-// The volume among roots that holds folder: the longest root that is a prefix of it.
-// Empty when none is.
-std::filesystem::path volumeHolding(const std::filesystem::path& folder,
-                                    const std::vector<std::filesystem::path>& roots);
-
-// The folder to show when a volume is chosen: on Windows the drive's own current folder,
-// elsewhere the volume's root.
-std::filesystem::path volumeStartFolder(const std::filesystem::path& root);
-
-// The process's current folder, or an empty path when it cannot be known (removed, say).
-std::filesystem::path currentFolder();
-
-// The folders from the root of folder's file system down to folder itself, one per entry.
-std::vector<std::filesystem::path> pathFromRoot(const std::filesystem::path& folder);
-
-// Whether a file name matches a pattern with "*" and "?", letters compared without regard to
-// case, so that "*.s" takes "CAB.S" but not "cab.sms".
-bool nameMatches(const std::filesystem::path& name, std::string_view pattern);
-
-// Sorts bare names the way a person reads a listing: without regard to case.
-void sortNames(std::vector<std::filesystem::path>& names);
-
-// The names of folder's subfolders, sorted; nothing when the folder cannot be read.
+// The pickers' lists: listFolder's, or nothing when the folder cannot be read, since a picker
+// then keeps the lists it shows and says nothing.
 std::optional<std::vector<std::filesystem::path>>
 listSubfolders(const std::filesystem::path& folder);
-
-// The names of folder's regular files that match pattern, sorted; nothing when the folder
-// cannot be read.
 std::optional<std::vector<std::filesystem::path>>
 listMatchingFiles(const std::filesystem::path& folder, std::string_view pattern);
 

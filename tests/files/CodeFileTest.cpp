@@ -2,6 +2,7 @@
 
 #include "core/InsideBlock.h"
 #include "files/FileError.h"
+#include "files/PathText.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/WorkedExample.h"
 
@@ -250,6 +251,17 @@ TEST(ListSavedFiles, ObnInAnyCaseHiddenIncludedSorted)
     expected.insert(expected.begin() + 4, "link.obn");
 #endif
     EXPECT_EQ(listSavedFiles(folder.path()), expected);
+}
+
+// The order of the pickers' lists: by bytes, "B.obn" and "C.obn" would come before "a.obn".
+TEST(ListSavedFiles, SortedWithoutRegardToCase)
+{
+    TempFolder folder;
+    for (const char* name : {"C.obn", "b2.obn", "a.obn", "B.obn", "_x.obn"}) {
+        writeBytes(folder / name, "");
+    }
+    EXPECT_EQ(listSavedFiles(folder.path()),
+              (std::vector<std::string>{"_x.obn", "a.obn", "B.obn", "b2.obn", "C.obn"}));
 }
 
 // Windows takes "BLOQUE" and "bloque" for one file, so the second save replaces the first;

@@ -1,6 +1,7 @@
 #include "files/CodeFile.h"
 #include "files/FileError.h"
 #include "files/HelpFile.h"
+#include "files/PathText.h"
 #include "tests/support/FaultInjection.h"
 #include "tests/support/TempFolder.h"
 

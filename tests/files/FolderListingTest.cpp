@@ -1,204 +1,27 @@
 #include "files/FolderListing.h"
 
-#include <algorithm>
+#include "files/FileError.h"
+#include "files/PathText.h"
+#include "tests/files/OnWindows.h"
+
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace fs = std::filesystem;
+using orbanil::EntryKind;
+using orbanil::FileError;
+using orbanil::listFolder;
 using orbanil::listMatchingFiles;
 using orbanil::listSubfolders;
-using orbanil::nameMatches;
-using orbanil::pathFromRoot;
-using orbanil::sortNames;
-using orbanil::volumeHolding;
-using orbanil::volumeRoots;
-using orbanil::volumeRootsFromMounts;
-using orbanil::volumeStartFolder;
+using orbanil::pathText;
+using orbanil::testing::onWindows;
 
 namespace {
 
 using Paths = std::vector<fs::path>;
-
-// Names in the tests are UTF-8; Windows would read a plain char string in its code page.
-fs::path utf8(std::string_view text)
-{
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
-
-#ifdef _WIN32
-constexpr bool onWindows = true;
-#else
-constexpr bool onWindows = false;
-#endif
-
-// A desktop with a USB stick, a second disk and the usual kernel mounts, plus container
-// bind mounts, a repeated mount and a broken line.
-constexpr const char* sampleMounts =
-    "sysfs /sys sysfs rw,nosuid,nodev,noexec,relatime 0 0\n"
-    "proc /proc proc rw,nosuid,nodev,noexec,relatime 0 0\n"
-    "udev /dev devtmpfs rw,nosuid,relatime,size=8131048k 0 0\n"
-    "devpts /dev/pts devpts rw,nosuid,noexec,relatime 0 0\n"
-    "tmpfs /run tmpfs rw,nosuid,nodev,noexec,relatime,size=1631388k 0 0\n"
-    "/dev/nvme0n1p2 /home ext4 rw,relatime 0 0\n"
-    "/dev/nvme0n1p3 / ext4 rw,relatime,errors=remount-ro 0 0\n"
-    "tmpfs /dev/shm tmpfs rw,nosuid,nodev 0 0\n"
-    "cgroup2 /sys/fs/cgroup cgroup2 rw,nosuid,nodev,noexec,relatime 0 0\n"
-    "/dev/nvme0n1p1 /boot/efi vfat rw,relatime 0 0\n"
-    "tmpfs /run/user/1000 tmpfs rw,nosuid,nodev,relatime,size=1631384k 0 0\n"
-    "gvfsd-fuse /run/user/1000/gvfs fuse.gvfsd-fuse rw,nosuid,nodev 0 0\n"
-    "/dev/sdb1 /media/ana/TREN\\040MSTS vfat rw,nosuid,nodev 0 0\n"
-    "/dev/sdc1 /run/media/ana/CAMARA exfat rw,nosuid,nodev 0 0\n"
-    "/dev/sda1 /data/trenes ext4 rw,relatime 0 0\n"
-    "/dev/sda1 /data/trenes ext4 rw,relatime 0 0\n"
-    "broken-line-without-fields\n"
-    "mqueue /dev/mqueue mqueue rw,relatime 0 0\n";
-
-TEST(VolumeRoots, RootFirstThenRealMountsSortedWithoutPseudoOrSystemOnes)
-{
-    const Paths expected{
-        "/", "/boot/efi", "/data/trenes", "/home", "/media/ana/TREN MSTS", "/run/media/ana/CAMARA"};
-    EXPECT_EQ(volumeRootsFromMounts(sampleMounts), expected);
-}
-
-TEST(VolumeRoots, EmptyOrUnreadableTableStillOffersTheRoot)
-{
-    EXPECT_EQ(volumeRootsFromMounts(""), Paths{"/"});
-    EXPECT_EQ(volumeRootsFromMounts("overlay / overlay rw 0 0\n"), Paths{"/"});
-}
-
-TEST(VolumeRoots, OctalEscapesOfTabAndBackslashAreDecoded)
-{
-    EXPECT_EQ(volumeRootsFromMounts("/dev/sdb1 /mnt/a\\011b\\134c vfat rw 0 0\n"),
-              (Paths{"/", "/mnt/a\tb\\c"}));
-}
-
-TEST(VolumeRoots, HoldingVolumeIsTheLongestRootThatIsAWholeFolderPrefix)
-{
-    const Paths roots{"/", "/home", "/home2", "/media/usb"};
-    struct Case
-    {
-        fs::path folder;
-        fs::path volume;
-    };
-    const std::vector<Case> cases{
-        {"/home/ana/trenes", "/home"}, {"/home2/x", "/home2"}, {"/homeless", "/"},
-        {"/media/usb", "/media/usb"},  {"/media", "/"},        {"/", "/"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(volumeHolding(c.folder, roots), c.volume) << c.folder;
-    }
-    EXPECT_EQ(volumeHolding("/home/ana", {}), fs::path());
-    EXPECT_EQ(volumeHolding("/home/ana", {"/srv"}), fs::path());
-}
-
-// Windows compares folder names without regard to case; elsewhere "/Home" is another folder.
-TEST(VolumeRoots, HoldingVolumeComparesNamesAsTheSystemDoes)
-{
-    EXPECT_EQ(volumeHolding("/HOME/ana", {"/", "/home"}), onWindows ? "/home" : "/");
-    EXPECT_EQ(volumeHolding(utf8("/Año/x"), {"/", utf8("/año")}), onWindows ? utf8("/año") : "/");
-#ifdef _WIN32
-    const Paths drives{"C:\\", "D:\\"};
-    EXPECT_EQ(volumeHolding("c:\\Trenes\\Vagones", drives), "C:\\");
-    EXPECT_EQ(volumeHolding("D:/Trenes", drives), "D:\\");
-    EXPECT_EQ(volumeHolding("E:\\Trenes", drives), fs::path());
-#endif
-}
-
-// The volumes of this machine: the drive letters on Windows, "/" first elsewhere; the one
-// holding the temporary folder is among them, and choosing it shows a folder that exists.
-TEST(VolumeRoots, ThisMachinesVolumesHoldTheTemporaryFolder)
-{
-    const Paths roots = volumeRoots();
-    ASSERT_FALSE(roots.empty());
-    for (const fs::path& root : roots) {
-        EXPECT_TRUE(fs::is_directory(root)) << root;
-        if (onWindows) {
-            const std::string text = root.string();
-            EXPECT_TRUE(text.size() == 3 && text[0] >= 'A' && text[0] <= 'Z' &&
-                        text.substr(1) == ":\\")
-                << text;
-        }
-    }
-    EXPECT_TRUE(std::is_sorted(roots.begin() + 1, roots.end()));
-    if (!onWindows) {
-        EXPECT_EQ(roots.front(), "/");
-    }
-
-    const fs::path temporary = fs::canonical(fs::temp_directory_path());
-    const fs::path holding = volumeHolding(temporary, roots);
-    ASSERT_FALSE(holding.empty()) << temporary;
-    EXPECT_TRUE(fs::is_directory(volumeStartFolder(holding)));
-}
-
-// A drive alone names its own current folder on Windows; elsewhere a volume opens at its root.
-TEST(VolumeRoots, StartFolderOfTheCurrentVolume)
-{
-    const fs::path current = fs::current_path();
-    const fs::path root = volumeHolding(current, volumeRoots());
-    ASSERT_FALSE(root.empty()) << current;
-    EXPECT_EQ(volumeStartFolder(root), onWindows ? current : root);
-}
-
-TEST(PathFromRoot, EveryAncestorFromTheRootDownToTheFolder)
-{
-    const Paths chain{"/", "/a", "/a/b", "/a/b/c"};
-    EXPECT_EQ(pathFromRoot("/a/b/c"), chain);
-    EXPECT_EQ(pathFromRoot("/a/b/c/"), chain);
-    EXPECT_EQ(pathFromRoot("/a/./x/../b/c"), chain);
-    EXPECT_EQ(pathFromRoot("/"), Paths{"/"});
-    EXPECT_TRUE(pathFromRoot("").empty());
-#ifdef _WIN32
-    const Paths drive{"C:\\", "C:\\Trenes", "C:\\Trenes\\Vagones"};
-    EXPECT_EQ(pathFromRoot("C:\\Trenes\\Vagones"), drive);
-    EXPECT_EQ(pathFromRoot("C:/Trenes/Vagones/"), drive);
-    EXPECT_EQ(pathFromRoot("C:\\"), Paths{"C:\\"});
-    for (const fs::path& step : drive) {
-        EXPECT_EQ(step.string().find('/'), std::string::npos) << step;
-    }
-#endif
-}
-
-TEST(NameMatches, PatternsIgnoreCaseAndNeverTakeALongerExtension)
-{
-    struct Case
-    {
-        const char* name;
-        const char* pattern;
-        bool matches;
-    };
-    const std::vector<Case> cases{
-        {"cab.s", "*.s", true},   {"CAB.S", "*.s", true},    {"Cab.s", "*.S", true},
-        {"x.sms", "*.s", false},  {"x.s.bak", "*.s", false}, {"s", "*.s", false},
-        {"a.ss", "*.s", false},   {"x.sms.s", "*.s", true},  {".s", "*.s", true},
-        {"a.SMS", "*.sms", true}, {"a.sm", "*.sms", false},  {"a.s", "*.sms", false},
-        {"ab.s", "?b.s", true},   {"b.s", "?b.s", false},    {"anything", "*", true},
-        {"", "*", true},          {"a.s.s", "*.s", true},    {"Ñandú.S", "*.s", true},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(nameMatches(utf8(c.name), c.pattern), c.matches)
-            << c.name << " against " << c.pattern;
-    }
-    // Letters beyond ASCII: Windows folds them too, other systems compare the bytes.
-    const std::vector<Case> accented{
-        {"ÑANDÚ.S", "ñandú.s", onWindows}, {"año.s", "AÑO.S", onWindows}, {"año.s", "año.s", true},
-        {"ÉCLAIR.sms", "é*", onWindows},   {"niño.s", "NIÑA.S", false},
-    };
-    for (const Case& c : accented) {
-        EXPECT_EQ(nameMatches(utf8(c.name), c.pattern), c.matches)
-            << c.name << " against " << c.pattern;
-    }
-}
-
-TEST(SortNames, WithoutRegardToCaseThenUpperCaseFirst)
-{
-    Paths names{"b.s", "a.s", "C.s", "ab.s", "A.s", "a"};
-    sortNames(names);
-    EXPECT_EQ(names, (Paths{"a", "A.s", "a.s", "ab.s", "b.s", "C.s"}));
-}
 
 class FolderListingTest : public ::testing::Test
 {
@@ -255,6 +78,34 @@ TEST_F(FolderListingTest, AFolderThatCannotBeReadGivesNothingRatherThanAnEmptyLi
     EXPECT_EQ(listMatchingFiles(m_folder / "missing", "*.s"), std::nullopt);
     EXPECT_EQ(listSubfolders(m_folder / "plain.s"), std::nullopt);
     EXPECT_EQ(listSubfolders(m_folder), Paths{});
+}
+
+TEST_F(FolderListingTest, HiddenEntriesAreListedLikeAnyOther)
+{
+    touch(".oculto.s");
+    touch("visible.s");
+    fs::create_directory(m_folder / ".carpeta");
+    EXPECT_EQ(listFolder(m_folder, EntryKind::File, "*.s"), (Paths{".oculto.s", "visible.s"}));
+    EXPECT_EQ(listFolder(m_folder, EntryKind::File), (Paths{".oculto.s", "visible.s"}));
+    EXPECT_EQ(listFolder(m_folder, EntryKind::Folder), Paths{".carpeta"});
+}
+
+// The listing says why; only the pickers' lists above leave the reason out.
+TEST_F(FolderListingTest, AFolderThatCannotBeReadIsReportedWithTheReason)
+{
+    touch("plain.s");
+    for (const EntryKind kind : {EntryKind::Folder, EntryKind::File}) {
+        try {
+            listFolder(m_folder / "missing", kind);
+            ADD_FAILURE() << "listed";
+        } catch (const FileError& e) {
+            EXPECT_EQ(std::string(e.what()), "No se pudo leer la carpeta «" +
+                                                 pathText(m_folder / "missing") +
+                                                 "»: no existe el archivo o la carpeta.");
+            EXPECT_EQ(e.file(), m_folder / "missing");
+        }
+        EXPECT_THROW(listFolder(m_folder / "plain.s", kind), FileError);
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "files/HelpFile.h"
 
 #include "files/FileError.h"
+#include "files/PathText.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

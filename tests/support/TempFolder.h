@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/PathText.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -30,10 +32,10 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
-    // The name is UTF-8, as every text of the program; Windows would read it in its code page.
+    // The name is UTF-8, as every text of the program.
     std::filesystem::path operator/(std::string_view name) const
     {
-        return m_path / std::u8string(name.begin(), name.end());
+        return m_path / pathFromText(name);
     }
 
     int entryCount() const

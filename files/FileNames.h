@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+namespace orbanil {
+
+// An ASCII capital letter made small; any other character, of any character type, as it is.
+template <typename Char> constexpr Char asciiLower(Char c)
+{
+    return c >= Char('A') && c <= Char('Z') ? static_cast<Char>(c - Char('A') + Char('a')) : c;
+}
+
+// Whether two folder or file names are one name to the file system: without regard to case on
+// Windows, letters beyond ASCII included; byte for byte elsewhere.
+bool sameName(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Whether a file name matches a pattern with "*" and "?", letters compared without regard to
+// case, so that "*.s" takes "CAB.S" but not "cab.sms".
+bool nameMatches(const std::filesystem::path& name, std::string_view pattern);
+
+// Sorts bare names the way a person reads a listing: without regard to case.
+void sortNames(std::vector<std::filesystem::path>& names);
+
+} // namespace orbanil
