@@ -1,7 +1,5 @@
 #pragma once
 
-#include "files/PathText.h" // for the callers that still take pathText from here
-
 #include <filesystem>
 #include <stdexcept>
 #include <string>

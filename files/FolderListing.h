@@ -1,7 +1,5 @@
 #pragma once
 
-#include "files/Volumes.h" // for the callers that still take the volumes from here
-
 #include <filesystem>
 #include <optional>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "ui/DirList.h"
 
-#include "files/FolderListing.h"
+#include "files/Volumes.h"
 #include "ui/PathQString.h"
 
 #include <QStyle>

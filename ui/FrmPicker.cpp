@@ -1,5 +1,6 @@
 #include "ui/FrmPicker.h"
 
+#include "files/FolderListing.h"
 #include "ui/DirList.h"
 #include "ui/Icons.h"
 #include "ui/PathQString.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/FolderListing.h"
+#include "files/Volumes.h"
 #include "ui/FixedWindow.h"
 
 #include <QString>
