@@ -14,7 +14,7 @@ progress() { printf '[qt-windows %s] %s\n' "$(date +%H:%M:%S)" "$*" >&2; }
 sudo=""
 [[ $(id -u) -eq 0 ]] || sudo="sudo"
 
-"$root/scripts/deps.sh" qt6-base-dev-tools g++-mingw-w64-x86-64-posix dpkg-dev >&2
+"$root/scripts/setup.sh" qt6-base-dev-tools g++-mingw-w64-x86-64-posix dpkg-dev >&2
 
 version="$(dpkg-query -W -f='${source:Version}' qt6-base-dev)"   # e.g. 6.4.2+dfsg-10
 upstream="${version%%+*}"
