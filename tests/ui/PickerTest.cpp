@@ -1,6 +1,7 @@
 #include "tests/support/UiTestSupport.h"
 #include "ui/DirList.h"
 #include "ui/FrmPicker.h"
+#include "ui/PathQString.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -162,8 +163,11 @@ void PickerTest::focusStartsAndMovesInEachPickersOrder()
 
     QStringList visited;
     for (int i = 0; i < order.size(); ++i) {
-        visited << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        // The window's own focus widget: the window need not stay the active one meanwhile.
+        QWidget* focused = picker->focusWidget();
+        QVERIFY(focused);
+        visited << focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
     }
     QCOMPARE(visited, order);
 
@@ -190,6 +194,9 @@ void PickerTest::clickedNameIsHandedBackBareAndTheWindowAsksToClose()
 
 void PickerTest::labelsShowTextAsWrittenNotAsMarkup()
 {
+#ifdef _WIN32
+    QSKIP("Windows file names cannot hold < or >, so no listed name looks like markup");
+#endif
     touch(m_root / "<b>x.s");
     const auto picker = openPicker(FrmPicker::Kind::Shape);
     clickItem(control<QListWidget>(picker.get(), "File1"), "<b>x.s");
@@ -221,7 +228,7 @@ void PickerTest::nameClickedBeforeOpeningAnotherFolderIsStillHandedBack()
     QCOMPARE(control<QLabel>(picker.get(), "lblSelected")->text(), QString("a.SMS"));
 
     // An ancestor entry climbs back up.
-    doubleClickItem(folders, m_root.filename().c_str());
+    doubleClickItem(folders, orbanil::pathToQString(m_root.filename()));
     QCOMPARE(folders->folder(), m_root);
     QCOMPARE(listTexts(files), (QStringList{"a.SMS", "x.sms"}));
 
@@ -316,7 +323,7 @@ void PickerTest::folderRemovedBeforeItIsOpenedLeavesTheListsAsTheyWere()
 void PickerTest::driveListStartsOnTheVolumeHoldingTheCurrentFolder()
 {
     const std::vector<fs::path> volumes{m_root, m_root / "sub", m_root / "gone"};
-    QVERIFY(QDir::setCurrent(QString::fromStdString((m_root / "sub").string())));
+    QVERIFY(QDir::setCurrent(orbanil::pathToQString(m_root / "sub")));
     FrmPicker picker(FrmPicker::Kind::Shape, volumes);
     auto* drives = control<QComboBox>(&picker, "Drive1");
     auto* folders = control<DirList>(&picker, "Dir1");
@@ -329,6 +336,10 @@ void PickerTest::driveListStartsOnTheVolumeHoldingTheCurrentFolder()
 
 void PickerTest::unreadableDriveIsIgnoredWhileTheDriveListKeepsTheChoice()
 {
+#ifdef _WIN32
+    QSKIP("Volumes here are folders; on Windows a volume is a drive letter, which opens at the "
+          "drive's own current folder instead");
+#endif
     const std::vector<fs::path> volumes{m_root, m_root / "sub", m_root / "gone"};
     FrmPicker picker(FrmPicker::Kind::Shape, volumes);
     auto* drives = control<QComboBox>(&picker, "Drive1");
