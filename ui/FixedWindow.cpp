@@ -1,6 +1,7 @@
 #include "ui/FixedWindow.h"
 
 #include "ui/CommandButton.h"
+#include "ui/FieldTextValidator.h"
 #include "ui/FrameStyle.h"
 #include "ui/KeystrokeFilter.h"
 
@@ -85,6 +86,9 @@ QLineEdit* FixedWindow::addField(QWidget* container, const char* name, FilterKin
 {
     auto* field = addControl(new QLineEdit(container), name, left, top, width, height);
     filterKeystrokes(field, keys);
+    // Pasted and dropped text bypasses the keystroke filter; the same rule holds it back.
+    field->setValidator(new FieldTextValidator(keys, field));
+    connect(field, &QLineEdit::inputRejected, this, &FixedWindow::beep);
     return field;
 }
 
@@ -133,6 +137,13 @@ QTimer* FixedWindow::addTimer(QObject* container, const char* name)
 void FixedWindow::filterKeystrokes(QWidget* field, FilterKind kind)
 {
     new KeystrokeFilter(kind, m_beep, field);
+}
+
+void FixedWindow::beep() const
+{
+    if (m_beep) {
+        m_beep();
+    }
 }
 
 void FixedWindow::setFocusOrder(const std::vector<QWidget*>& order)

@@ -46,7 +46,8 @@ protected:
     // Shows its text as written, never as markup: file names and typed numbers go there.
     QLabel* addLabel(QWidget* container, const char* name, const QString& text, int left, int top,
                      int width, int height);
-    // Every character typed into the field passes the keystroke rule of `keys` first.
+    // Every character typed into the field passes the keystroke rule of `keys` first, and the
+    // field never holds a text that the rule would not have let through (a paste, a drop).
     QLineEdit* addField(QWidget* container, const char* name, FilterKind keys, int left, int top,
                         int width, int height);
     // A multi-line text box with a vertical scroll bar, wrapping long lines at blanks.
@@ -82,6 +83,7 @@ protected:
     static void setEnabledIfChanged(QWidget* control, bool enabled);
 
 private:
+    void beep() const;
     void place(QWidget* control, const char* name, int left, int top, int width, int height);
 
     Twips m_twips;

@@ -8,10 +8,13 @@
 #include "ui/UiServices.h"
 #include "ui/WindowSet.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QList>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -167,6 +170,39 @@ inline void doubleClickItem(QListWidget* list, const QString& text)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+// Asks a control for its context menu as a right click does; the menu it pops up, if any.
+inline QMenu* openContextMenu(QWidget* control)
+{
+    const QPoint at = control->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &event);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+// The entry of a field's context menu whose caption Qt writes as `source` in its QLineEdit
+// texts ("&Paste"), in whatever language Qt's own texts are loaded; nullptr if there is none.
+inline QAction* menuEntry(const QMenu* menu, const char* source)
+{
+    const QString caption = QCoreApplication::translate("QLineEdit", source);
+    for (QAction* action : menu->actions()) {
+        // The caption, then a tab and the shortcut.
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == caption) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+inline void clickMenuEntry(QMenu* menu, const char* source)
+{
+    QAction* entry = menuEntry(menu, source);
+    if (!entry) {
+        menu->close();
+    }
+    QVERIFY2(entry, source);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
 }
 
 } // namespace orbanil::testing
