@@ -187,45 +187,70 @@ void FrmOrbanilTest::generateWritesTheWorkedExample()
 void FrmOrbanilTest::numericFieldFilters_data()
 {
     QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("before");
     QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("beeps");
+    const Qt::KeyboardModifiers none;
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers ctrlKeypad = Qt::ControlModifier | Qt::KeypadModifier;
 
     for (const char* f : {"txtCamPosX", "txtCamPosY", "txtCamPosZ"}) {
         const QString name = QString::fromLatin1(f);
-        QTest::addRow("%s minus", f) << name << int(Qt::Key_Minus) << "1-" << 0;
-        QTest::addRow("%s point", f) << name << int(Qt::Key_Period) << "1." << 0;
-        QTest::addRow("%s comma", f) << name << int(Qt::Key_Comma) << "1" << 1;
-        QTest::addRow("%s letter", f) << name << int(Qt::Key_X) << "1" << 1;
-        QTest::addRow("%s enter", f) << name << int(Qt::Key_Return) << "1" << 0;
-        QTest::addRow("%s backspace", f) << name << int(Qt::Key_Backspace) << "" << 0;
+        QTest::addRow("%s minus", f) << name << "1" << int(Qt::Key_Minus) << none << "1-" << 0;
+        QTest::addRow("%s point", f) << name << "1" << int(Qt::Key_Period) << none << "1." << 0;
+        QTest::addRow("%s comma", f) << name << "1" << int(Qt::Key_Comma) << none << "1" << 1;
+        QTest::addRow("%s letter", f) << name << "1" << int(Qt::Key_X) << none << "1" << 1;
+        QTest::addRow("%s enter", f) << name << "1" << int(Qt::Key_Return) << none << "1" << 0;
+        QTest::addRow("%s backspace", f)
+            << name << "1" << int(Qt::Key_Backspace) << none << "" << 0;
     }
     for (const char* f :
          {"txtRotLimX", "txtRotLimY", "txtRotLimZ", "txtStaDirX", "txtStaDirY", "txtStaDirZ"}) {
         const QString name = QString::fromLatin1(f);
-        QTest::addRow("%s digit", f) << name << int(Qt::Key_7) << "17" << 0;
-        QTest::addRow("%s minus", f) << name << int(Qt::Key_Minus) << "1" << 1;
-        QTest::addRow("%s point", f) << name << int(Qt::Key_Period) << "1" << 1;
-        QTest::addRow("%s enter", f) << name << int(Qt::Key_Return) << "1" << 0;
-        QTest::addRow("%s backspace", f) << name << int(Qt::Key_Backspace) << "" << 0;
+        QTest::addRow("%s digit", f) << name << "1" << int(Qt::Key_7) << none << "17" << 0;
+        QTest::addRow("%s minus", f) << name << "1" << int(Qt::Key_Minus) << none << "1" << 1;
+        QTest::addRow("%s point", f) << name << "1" << int(Qt::Key_Period) << none << "1" << 1;
+        QTest::addRow("%s enter", f) << name << "1" << int(Qt::Key_Return) << none << "1" << 0;
+        QTest::addRow("%s backspace", f)
+            << name << "1" << int(Qt::Key_Backspace) << none << "" << 0;
     }
-    // The file name fields take any character.
-    QTest::addRow("txtShapeFile comma") << "txtShapeFile" << int(Qt::Key_Comma) << "1," << 0;
-    QTest::addRow("txtSound letter") << "txtSound" << int(Qt::Key_X) << "1x" << 0;
+    // Ctrl+Backspace types 127 and Ctrl+Enter 10, control codes that a numeric field refuses.
+    for (const char* f : {"txtCamPosX", "txtRotLimY", "txtStaDirZ"}) {
+        const QString name = QString::fromLatin1(f);
+        QTest::addRow("%s ctrl+backspace", f)
+            << name << "12" << int(Qt::Key_Backspace) << ctrl << "12" << 1;
+        QTest::addRow("%s ctrl+enter", f) << name << "1" << int(Qt::Key_Return) << ctrl << "1" << 1;
+        QTest::addRow("%s ctrl+keypad enter", f)
+            << name << "1" << int(Qt::Key_Enter) << ctrlKeypad << "1" << 1;
+    }
+    // The file name fields take any character, and the two keys keep their editing meaning.
+    QTest::addRow("txtShapeFile comma") << "txtShapeFile"
+                                        << "1" << int(Qt::Key_Comma) << none << "1," << 0;
+    QTest::addRow("txtSound letter") << "txtSound"
+                                     << "1" << int(Qt::Key_X) << none << "1x" << 0;
+    QTest::addRow("txtShapeFile ctrl+backspace")
+        << "txtShapeFile"
+        << "mi cabina" << int(Qt::Key_Backspace) << ctrl << "mi " << 0;
+    QTest::addRow("txtSound ctrl+enter") << "txtSound"
+                                         << "a.sms" << int(Qt::Key_Return) << ctrl << "a.sms" << 0;
 }
 
 void FrmOrbanilTest::numericFieldFilters()
 {
     QFETCH(QString, field);
+    QFETCH(QString, before);
     QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(QString, after);
     QFETCH(int, beeps);
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
     auto* edit = control<QLineEdit>(main, qPrintable(field));
-    edit->setText(QStringLiteral("1"));
+    edit->setText(before);
     run.recorded.beeps = 0;
-    QTest::keyClick(edit, static_cast<Qt::Key>(key));
+    QTest::keyClick(edit, static_cast<Qt::Key>(key), modifiers);
     QCOMPARE(edit->text(), after);
     QCOMPARE(run.recorded.beeps, beeps);
 }
