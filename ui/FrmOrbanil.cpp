@@ -341,11 +341,13 @@ void FrmOrbanil::File1_Click()
 void FrmOrbanil::CmdOpen_Click()
 {
     if (!txtCode->isEmpty()) {
+        // Only an explicit "No" replaces the code; Escape and the close box change nothing.
         const QMessageBox::StandardButton answer = m_services.message(
             this,
             Message{QStringLiteral("Open"),
                     QStringLiteral("Do you want save the current code before opening the file?"),
-                    QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
+                    QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
+                    QMessageBox::Yes});
         if (answer != QMessageBox::No) {
             return;
         }

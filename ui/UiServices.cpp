@@ -16,6 +16,9 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message)
     if (message.defaultButton != QMessageBox::NoButton) {
         box.setDefaultButton(message.defaultButton);
     }
+    if (message.escapeButton != QMessageBox::NoButton) {
+        box.setEscapeButton(message.escapeButton);
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -19,7 +19,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace orbanil::testing {
@@ -43,6 +45,7 @@ struct RecordedServices
     int beeps = 0;
     QList<Message> messages;
     // Answers in order; when none is left, the message's default button (or OK) is pressed.
+    // QMessageBox::Escape stands for Escape or the close box.
     QList<QMessageBox::StandardButton> answers;
 
     UiServices services()
@@ -51,12 +54,27 @@ struct RecordedServices
                           [this](QWidget*, const Message& message) {
                               messages.append(message);
                               if (!answers.isEmpty()) {
-                                  return answers.takeFirst();
+                                  const QMessageBox::StandardButton answer = answers.takeFirst();
+                                  return answer == QMessageBox::Escape ? escapeAnswer(message)
+                                                                       : answer;
                               }
                               return message.defaultButton != QMessageBox::NoButton
                                          ? message.defaultButton
                                          : QMessageBox::Ok;
                           }};
+    }
+
+    // What a real box answers to Escape: its escape button, else what Qt picks for a box of
+    // these buttons (the only one, or "No" beside "Yes").
+    static QMessageBox::StandardButton escapeAnswer(const Message& message)
+    {
+        if (message.escapeButton != QMessageBox::NoButton) {
+            return message.escapeButton;
+        }
+        if (message.buttons.testFlag(QMessageBox::No)) {
+            return QMessageBox::No;
+        }
+        return message.buttons == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::NoButton;
     }
 };
 
@@ -170,6 +188,20 @@ inline void doubleClickItem(QListWidget* list, const QString& text)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+// Runs `act` on the next message box shown, from inside the event loop that the box waits in.
+inline void onNextMessageBox(std::function<void(QMessageBox*)> act)
+{
+    auto* poll = new QTimer(QCoreApplication::instance());
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act = std::move(act)] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            act(box);
+        }
+    });
+    poll->start(10);
 }
 
 // Asks a control for its context menu as a right click does; the menu it pops up, if any.

@@ -265,17 +265,10 @@ void FrmBoxTest::realMessageBoxIsAnsweredByItsButton()
     FrmBox* box = windows.frmBox();
 
     QString shownText;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&] {
-        auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!message) {
-            return;
-        }
-        answer.stop();
+    onNextMessageBox([&shownText](QMessageBox* message) {
         shownText = message->text();
         QTest::mouseClick(message->button(QMessageBox::Ok), Qt::LeftButton);
     });
-    answer.start(20);
     passDialog(box, QStringLiteral("12,5"), QStringLiteral("3"), QStringLiteral("2,9"));
     QCOMPARE(shownText, QStringLiteral("Dimensiones: \n\nLargo: 12,5m ( 6,25 -6,25 )\n"
                                        "Alto: 3m ( 1,5 -1,5 )\nAncho: 2,9m ( 1,45 -1,45 )"));
