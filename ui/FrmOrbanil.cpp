@@ -274,7 +274,12 @@ void FrmOrbanil::Timer2_Timer()
 
 void FrmOrbanil::CmdGenerate_Click()
 {
-    txtCode->replaceCodeText(QString::fromStdString(generateInside(viewParams())));
+    const ViewParams typed = viewParams();
+    if (const std::optional<std::string> problem = insideBlockProblem(typed)) {
+        warn(QStringLiteral("Generar Código"), QString::fromStdString(*problem));
+        return;
+    }
+    txtCode->replaceCodeText(QString::fromStdString(generateInside(blockValues(typed))));
 }
 
 void FrmOrbanil::CmdClip_Click()

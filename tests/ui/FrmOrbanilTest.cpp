@@ -19,6 +19,8 @@ private slots:
     void focusOrderWithBothPanels();
     void generateWaitsForEveryField();
     void generateWritesTheWorkedExample();
+    void fileNamesAreWrittenAsTheSimulatorReadsThem_data();
+    void fileNamesAreWrittenAsTheSimulatorReadsThem();
     void numericFieldFilters_data();
     void numericFieldFilters();
     void unmatchedAltLettersAreNotTyped();
@@ -182,6 +184,66 @@ void FrmOrbanilTest::generateWritesTheWorkedExample()
     QCOMPARE(code->codeText(), workedExampleCode);
     QTRY_VERIFY(control<QPushButton>(main, "CmdClip")->isEnabled() &&
                 control<QPushButton>(main, "CmdSaveFile")->isEnabled());
+}
+
+void FrmOrbanilTest::fileNamesAreWrittenAsTheSimulatorReadsThem_data()
+{
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<QString>("sound");
+    QTest::addColumn<QString>("shapeLine"); // empty when Generate refuses
+    QTest::addColumn<QString>("warnedField");
+
+    QTest::newRow("plain names as typed") << "cab_1.s"
+                                          << "a b.sms"
+                                          << "     PassengerCabinFile ( cab_1.s )"
+                                          << "";
+    QTest::newRow("blank in the shape name") << "mi cab.s"
+                                             << "x.sms"
+                                             << "     PassengerCabinFile ( \"mi cab.s\" )"
+                                             << "";
+    QTest::newRow("parenthesis in the shape name") << "cab(2).s"
+                                                   << "x.sms"
+                                                   << "     PassengerCabinFile ( \"cab(2).s\" )"
+                                                   << "";
+    QTest::newRow("quote in the shape name") << "a\"b.s"
+                                             << "x.sms"
+                                             << ""
+                                             << "Shape";
+    QTest::newRow("quote in the sound name") << "a.s"
+                                             << "a\"b.sms"
+                                             << ""
+                                             << "sonido";
+}
+
+void FrmOrbanilTest::fileNamesAreWrittenAsTheSimulatorReadsThem()
+{
+    QFETCH(QString, shape);
+    QFETCH(QString, sound);
+    QFETCH(QString, shapeLine);
+    QFETCH(QString, warnedField);
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    auto* generate = control<QPushButton>(main, "CmdGenerate");
+    auto* code = control<CodeBox>(main, "txtCode");
+    typeWorkedExample(main);
+    typeInto(control<QLineEdit>(main, "txtShapeFile"), shape);
+    typeInto(control<QLineEdit>(main, "txtSound"), sound);
+    QTest::keyClicks(code, QStringLiteral("mine"));
+    QTRY_VERIFY(generate->isEnabled());
+    QTest::mouseClick(generate, Qt::LeftButton);
+
+    if (warnedField.isEmpty()) {
+        QCOMPARE(run.recorded.messages.size(), 1); // the summary only
+        QCOMPARE(code->codeText().split(QStringLiteral("\r\n")).at(1), shapeLine);
+        QVERIFY(code->codeText().contains(QStringLiteral("     Sound ( \"%1\" )").arg(sound)));
+        return;
+    }
+    QCOMPARE(run.recorded.messages.size(), 2);
+    const Message& warning = run.recorded.messages.last();
+    QCOMPARE(warning.title, QStringLiteral("Generar Código"));
+    QCOMPARE(warning.icon, QMessageBox::Warning);
+    QVERIFY2(warning.text.contains(warnedField), qPrintable(warning.text));
+    QCOMPARE(code->codeText(), QStringLiteral("mine"));
 }
 
 void FrmOrbanilTest::numericFieldFilters_data()
