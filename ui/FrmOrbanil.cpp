@@ -75,6 +75,7 @@ FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
     QGroupBox* Frame6 = createCodeFrame();
     createSavePanel(Frame6);
     createOpenPanel(Frame6);
+    showCodePanel(CodePanel::None);
     createWindowButtons();
 
     std::vector<QWidget*> order(m_viewFields.begin(), m_viewFields.end());
@@ -179,7 +180,6 @@ void FrmOrbanil::createSavePanel(QGroupBox* Frame6)
     txtfilename = addField(FraSave, "txtfilename", FilterKind::FreeText, 1200, 840, 2775, 285);
     CmdSave = addButton(FraSave, "CmdSave", QStringLiteral("Guardar"), 2160, 1440, 855, 495);
     CmdCancel = addButton(FraSave, "CmdCancel", QStringLiteral("Cancelar"), 3120, 1440, 855, 495);
-    FraSave->hide();
 
     connect(CmdSave, &QPushButton::clicked, this, &FrmOrbanil::CmdSave_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmOrbanil::CmdCancel_Click);
@@ -195,12 +195,18 @@ void FrmOrbanil::createOpenPanel(QGroupBox* Frame6)
     lblOpenFile = addLabel(FraOpen, "lblOpenFile", noFileChosen, 2280, 720, 1815, 255);
     CmdOpen = addButton(FraOpen, "CmdOpen", QStringLiteral("Abrir"), 2280, 1320, 855, 495);
     CmdCancel2 = addButton(FraOpen, "CmdCancel2", QStringLiteral("Cancelar"), 3240, 1320, 855, 495);
-    FraOpen->hide();
 
     connect(File1, &QListWidget::itemSelectionChanged, this, &FrmOrbanil::File1_Click);
     connect(CmdOpen, &QPushButton::clicked, this, &FrmOrbanil::CmdOpen_Click);
     connect(CmdCancel2, &QPushButton::clicked, this, &FrmOrbanil::CmdCancel2_Click);
     connect(addTimer(FraOpen, "Timer2"), &QTimer::timeout, this, &FrmOrbanil::Timer2_Timer);
+}
+
+void FrmOrbanil::showCodePanel(CodePanel panel)
+{
+    // The two panels share one rectangle: showing one hides the other.
+    FraSave->setVisible(panel == CodePanel::Save);
+    FraOpen->setVisible(panel == CodePanel::Open);
 }
 
 void FrmOrbanil::createWindowButtons()
@@ -296,13 +302,13 @@ void FrmOrbanil::CmdClear_Click()
 
 void FrmOrbanil::CmdSaveFile_Click()
 {
-    FraSave->show();
+    showCodePanel(CodePanel::Save);
     txtfilename->setFocus();
 }
 
 void FrmOrbanil::CmdCancel_Click()
 {
-    FraSave->hide();
+    showCodePanel(CodePanel::None);
 }
 
 void FrmOrbanil::CmdSave_Click()
@@ -318,7 +324,7 @@ void FrmOrbanil::CmdSave_Click()
         warn(QStringLiteral("Guardar"), QString::fromUtf8(error.what()));
         return;
     }
-    FraSave->hide();
+    showCodePanel(CodePanel::None);
     readFileList();
     // Emptied only now that the file holds the code, and without an undo record: the file keeps
     // the text, and recording a large removal line by line costs more than the save itself.
@@ -327,12 +333,12 @@ void FrmOrbanil::CmdSave_Click()
 
 void FrmOrbanil::CmdOpenFile_Click()
 {
-    FraOpen->show();
+    showCodePanel(CodePanel::Open);
 }
 
 void FrmOrbanil::CmdCancel2_Click()
 {
-    FraOpen->hide();
+    showCodePanel(CodePanel::None);
 }
 
 void FrmOrbanil::File1_Click()
@@ -371,7 +377,7 @@ void FrmOrbanil::CmdOpen_Click()
         return;
     }
     txtCode->replaceCodeText(QString::fromStdString(text));
-    FraOpen->hide();
+    showCodePanel(CodePanel::None);
 }
 
 QString FrmOrbanil::fileToOpen() const

@@ -16,7 +16,7 @@ class FrmOrbanilTest : public QObject
 private slots:
     void firstDisplay();
     void captionsAndTooltips();
-    void focusOrderWithBothPanels();
+    void focusOrderWithEachPanel();
     void generateWaitsForEveryField();
     void generateWritesTheWorkedExample();
     void fileNamesAreWrittenAsTheSimulatorReadsThem_data();
@@ -128,7 +128,7 @@ void FrmOrbanilTest::captionsAndTooltips()
     QCOMPARE(control<QLineEdit>(main, "txtShapeFile")->toolTip(), QString());
 }
 
-void FrmOrbanilTest::focusOrderWithBothPanels()
+void FrmOrbanilTest::focusOrderWithEachPanel()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
@@ -140,12 +140,16 @@ void FrmOrbanilTest::focusOrderWithBothPanels()
                      "txtSound",     "txtCode",     "CmdGenerate",   "CmdClip",    "CmdSaveFile",
                      "CmdExit",      "CmdOpenFile", "CmdDimensions", "CmdAbout",   "Command1",
                      "Command2",     "CmdClear",    "CmdAyuda"}));
-    control<QGroupBox>(main, "FraSave")->show();
-    control<QGroupBox>(main, "FraOpen")->show();
-    const QStringList chain = focusChain(shapeFile);
-    QCOMPARE(chain.mid(14, 9),
+    auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
+    control<CodeBox>(main, "txtCode")->replaceCodeText(QStringLiteral("x"));
+    QTRY_VERIFY(saveFile->isEnabled());
+    QTest::mouseClick(saveFile, Qt::LeftButton);
+    QCOMPARE(focusChain(shapeFile).mid(14, 6),
              (QStringList{"CmdSaveFile", "txtfilename", "CmdSave", "CmdCancel", "CmdExit",
-                          "CmdOpenFile", "File1", "CmdOpen", "CmdCancel2"}));
+                          "CmdOpenFile"}));
+    QTest::mouseClick(control<QPushButton>(main, "CmdOpenFile"), Qt::LeftButton);
+    QCOMPARE(focusChain(shapeFile).mid(14, 6), (QStringList{"CmdSaveFile", "CmdExit", "CmdOpenFile",
+                                                            "File1", "CmdOpen", "CmdCancel2"}));
 }
 
 void FrmOrbanilTest::generateWaitsForEveryField()

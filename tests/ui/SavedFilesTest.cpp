@@ -79,6 +79,7 @@ private slots:
     void emptyNameSavesDotObnAndEnterDoesNotSave();
     void listedFileRemovedBeforeOpening();
     void withoutSelectionTheNamedFileOpens();
+    void onePanelAtATime();
 };
 
 void SavedFilesTest::saveListAndOpenTheWorkedExample()
@@ -314,6 +315,41 @@ void SavedFilesTest::withoutSelectionTheNamedFileOpens()
     QVERIFY(run.recorded.messages.last().text.contains(QStringLiteral("a.obn")));
     QVERIFY(code->isEmpty());
     QCOMPARE(listed(main), QStringList{"b.obn"});
+}
+
+void SavedFilesTest::onePanelAtATime()
+{
+    StartedRun run;
+    writeBytes(run.folder.filePath(QStringLiteral("a.obn")), "uno\r\n");
+    FrmOrbanil* main = openMainWindow(run);
+    auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
+    auto* openFile = control<QPushButton>(main, "CmdOpenFile");
+    auto* savePanel = control<QGroupBox>(main, "FraSave");
+    auto* openPanel = control<QGroupBox>(main, "FraOpen");
+    auto* fileName = control<QLineEdit>(main, "txtfilename");
+    auto* openLabel = control<QLabel>(main, "lblOpenFile");
+    control<CodeBox>(main, "txtCode")->replaceCodeText(QStringLiteral("x"));
+    QTRY_VERIFY(saveFile->isEnabled());
+
+    QTest::mouseClick(saveFile, Qt::LeftButton);
+    QTest::keyClicks(fileName, QStringLiteral("vagon"));
+    QTest::mouseClick(openFile, Qt::LeftButton);
+    QVERIFY(openPanel->isVisible());
+    QVERIFY(!savePanel->isVisible());
+    clickListed(main, QStringLiteral("a.obn"));
+
+    QTest::mouseClick(saveFile, Qt::LeftButton);
+    QVERIFY(savePanel->isVisible());
+    QVERIFY(!openPanel->isVisible());
+    QCOMPARE(main->focusWidget(), fileName);
+    // Nothing else about either panel changed.
+    QCOMPARE(fileName->text(), QStringLiteral("vagon"));
+    QCOMPARE(openLabel->text(), QStringLiteral("File: a.obn"));
+    QTest::mouseClick(openFile, Qt::LeftButton);
+    QVERIFY(!savePanel->isVisible());
+    QCOMPARE(listed(main), QStringList{"a.obn"});
+    QCOMPARE(control<QListWidget>(main, "File1")->currentItem()->text(), QStringLiteral("a.obn"));
+    QCOMPARE(openLabel->text(), QStringLiteral("File: a.obn"));
 }
 
 QTEST_MAIN(SavedFilesTest)
