@@ -50,6 +50,7 @@ private slots:
     void dialogCloseBoxOnReturnVisitActsAsCerrar();
     void oneInstanceOfEachSecondaryWindow();
     void everyControlNameIsUniqueInItsWindow();
+    void enterPressesTheFocusedButtonInEveryWindow();
     void helpTextShownOnceAfterReopening();
     void pickersWriteOnlyTheirOwnField();
     void pickerLeftOpenAfterSalirWritesNowhere();
@@ -210,6 +211,42 @@ void WindowSetTest::everyControlNameIsUniqueInItsWindow()
             }
         }
         QVERIFY2(names.size() >= 2, qPrintable(window->objectName()));
+    }
+}
+
+void WindowSetTest::enterPressesTheFocusedButtonInEveryWindow()
+{
+    // Windows of their own, so that no press reaches the window set and closes the others.
+    QTemporaryDir folder;
+    RecordedServices recorded;
+    FrmBox box(recorded.services());
+    FrmOrbanil main(folderOf(folder), recorded.services(), CabinBox{"12,5", "3", "2,9"});
+    FrmAbout about;
+    FrmAyuda ayuda(folderOf(folder));
+    FrmPicker shape(FrmPicker::Kind::Shape);
+    FrmPicker sms(FrmPicker::Kind::Sms);
+    const QList<FixedWindow*> windows{&box, &main, &about, &ayuda, &shape, &sms};
+    for (FixedWindow* window : windows) {
+        window->showWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        int pressed = 0;
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            if (!button->isVisible() || !button->isEnabled()) {
+                continue;
+            }
+            const QString where = window->objectName() + QLatin1Char('.') + button->objectName();
+            QSignalSpy clicked(button, &QPushButton::clicked);
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Return);
+            QVERIFY2(clicked.count() == 1, qPrintable(where));
+            QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+            QVERIFY2(clicked.count() == 2, qPrintable(where));
+            // With a modifier Enter presses nothing.
+            QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier);
+            QVERIFY2(clicked.count() == 2, qPrintable(where));
+            ++pressed;
+        }
+        QVERIFY2(pressed > 0, qPrintable(window->objectName()));
     }
 }
 
