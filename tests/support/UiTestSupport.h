@@ -8,6 +8,7 @@
 #include "ui/UiServices.h"
 #include "ui/WindowSet.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -207,6 +208,10 @@ inline void onNextMessageBox(std::function<void(QMessageBox*)> act)
 // Asks a control for its context menu as a right click does; the menu it pops up, if any.
 inline QMenu* openContextMenu(QWidget* control)
 {
+    // A text box takes the mouse, and the click, in its viewport.
+    if (auto* box = qobject_cast<QAbstractScrollArea*>(control)) {
+        control = box->viewport();
+    }
     const QPoint at = control->rect().center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
     QApplication::sendEvent(control, &event);

@@ -1,4 +1,5 @@
 #include "tests/support/UiTestSupport.h"
+#include "ui/QtTranslation.h"
 #include "ui/UiServices.h"
 
 #include <QMessageBox>
@@ -25,9 +26,44 @@ class MessageBoxTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
+    void buttonsSpeakSpanish_data();
+    void buttonsSpeakSpanish();
     void escapeAndCloseBoxGiveTheEscapeButton_data();
     void escapeAndCloseBoxGiveTheEscapeButton();
 };
+
+void MessageBoxTest::initTestCase()
+{
+    // As the program does at its start.
+    installQtTranslation(*QCoreApplication::instance());
+}
+
+void MessageBoxTest::buttonsSpeakSpanish_data()
+{
+    QTest::addColumn<QMessageBox::StandardButtons>("buttons");
+    QTest::addColumn<QStringList>("captions");
+    QTest::newRow("OK") << QMessageBox::StandardButtons(QMessageBox::Ok) << QStringList{"Aceptar"};
+    QTest::newRow("Yes and No") << (QMessageBox::Yes | QMessageBox::No) << QStringList{"Sí", "No"};
+}
+
+void MessageBoxTest::buttonsSpeakSpanish()
+{
+    QFETCH(QMessageBox::StandardButtons, buttons);
+    QFETCH(QStringList, captions);
+    QStringList shown;
+    const Message message{QStringLiteral("Dimensiones"), QStringLiteral("Texto"),
+                          QMessageBox::Information, buttons};
+    answerOf(message, [&shown](QMessageBox* box) {
+        for (QAbstractButton* button : box->buttons()) {
+            shown.append(button->text().remove(QLatin1Char('&')));
+        }
+        box->buttons().first()->click();
+    });
+    shown.sort();
+    captions.sort();
+    QCOMPARE(shown, captions);
+}
 
 void MessageBoxTest::escapeAndCloseBoxGiveTheEscapeButton_data()
 {

@@ -1,5 +1,6 @@
 #include "tests/support/UiTestSupport.h"
 #include "ui/CodeBox.h"
+#include "ui/QtTranslation.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -60,6 +61,8 @@ private slots:
     void pasteFollowsTheFieldsKeystrokeRule_data();
     void pasteFollowsTheFieldsKeystrokeRule();
     void refusedPasteLeavesTextSelectionAndUndoAsTheyWere();
+    void contextMenusSpeakSpanish_data();
+    void contextMenusSpeakSpanish();
 
 private:
     QLineEdit* field(const QString& name) const;
@@ -72,6 +75,8 @@ private:
 
 void PasteTest::initTestCase()
 {
+    // As the program does at its start; the menu's paste entry is then found in Spanish.
+    installQtTranslation(*QCoreApplication::instance());
     m_box = std::make_unique<FrmBox>(m_recorded.services());
     m_main = std::make_unique<FrmOrbanil>(folderOf(m_folder), m_recorded.services(),
                                           CabinBox{"12,5", "3", "2,9"});
@@ -169,6 +174,31 @@ void PasteTest::refusedPasteLeavesTextSelectionAndUndoAsTheyWere()
     QCOMPARE(edit->text(), QString());
     edit->redo();
     QCOMPARE(edit->text(), QStringLiteral("12"));
+}
+
+void PasteTest::contextMenusSpeakSpanish_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("field") << "txtShapeFile";
+    QTest::newRow("code box") << "txtCode";
+}
+
+void PasteTest::contextMenusSpeakSpanish()
+{
+    QFETCH(QString, control);
+    QMenu* menu =
+        openContextMenu(orbanil::testing::control<QWidget>(m_main.get(), qPrintable(control)));
+    QVERIFY(menu);
+    QStringList captions;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            captions.append(
+                action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')));
+        }
+    }
+    menu->close();
+    QCOMPARE(captions, (QStringList{"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar", "Borrar",
+                                    "Seleccionar todo"}));
 }
 
 QTEST_MAIN(PasteTest)
