@@ -1,6 +1,7 @@
 #include "ui/FixedWindow.h"
 
 #include "ui/CommandButton.h"
+#include "ui/ElidedLabel.h"
 #include "ui/FieldTextValidator.h"
 #include "ui/FrameStyle.h"
 #include "ui/KeystrokeFilter.h"
@@ -75,7 +76,7 @@ QGroupBox* FixedWindow::addFrame(QWidget* container, const char* name, const QSt
 QLabel* FixedWindow::addLabel(QWidget* container, const char* name, const QString& text, int left,
                               int top, int width, int height)
 {
-    auto* label = addControl(new QLabel(container), name, left, top, width, height);
+    auto* label = addControl(new ElidedLabel(container), name, left, top, width, height);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     return label;

@@ -43,7 +43,8 @@ protected:
 
     QGroupBox* addFrame(QWidget* container, const char* name, const QString& caption, int left,
                         int top, int width, int height);
-    // Shows its text as written, never as markup: file names and typed numbers go there.
+    // Shows its text as written, never as markup: file names and typed numbers go there. A
+    // text too long for one line is drawn cut short with "…", whole in its tooltip.
     QLabel* addLabel(QWidget* container, const char* name, const QString& text, int left, int top,
                      int width, int height);
     // Every character typed into the field passes the keystroke rule of `keys` first, and the

@@ -1,15 +1,68 @@
 #include "ui/UiServices.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 
 namespace orbanil {
+
+namespace {
+
+// A run of characters without a blank gets a break opportunity after every this many, so a
+// long number or path wraps inside the box instead of stretching it past a sensible width.
+constexpr int longestUnbrokenRun = 20;
+constexpr QChar breakOpportunity(0x200B); // zero-width space
+
+QString withBreakOpportunities(const QString& text)
+{
+    QString shown;
+    shown.reserve(text.size() + text.size() / longestUnbrokenRun);
+    int run = 0;
+    for (const QChar ch : text) {
+        if (ch.isSpace()) {
+            run = 0;
+        } else if (run == longestUnbrokenRun) {
+            shown.append(breakOpportunity);
+            run = 1;
+        } else {
+            ++run;
+        }
+        shown.append(ch);
+    }
+    return shown;
+}
+
+// Ctrl+C copies the message as written, without the break opportunities it is shown with.
+class MessageBox : public QMessageBox
+{
+public:
+    MessageBox(const Message& message, const QString& shownText, QWidget* parent)
+        : QMessageBox(message.icon, message.title, shownText, message.buttons, parent),
+          m_text(message.text)
+    {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Copy)) {
+            QGuiApplication::clipboard()->setText(m_text);
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+
+private:
+    QString m_text;
+};
+
+} // namespace
 
 QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message)
 {
     // Message texts use CR LF like every text of the program; the label breaks lines at LF.
     QString text = message.text;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QMessageBox box(message.icon, message.title, text, message.buttons, parent);
+    MessageBox box(message, withBreakOpportunities(text), parent);
     // Texts that hold typed input or file names are never read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setObjectName(QStringLiteral("messageBox"));
