@@ -82,10 +82,11 @@ QLabel* FixedWindow::addLabel(QWidget* container, const char* name, const QStrin
     return label;
 }
 
-QLineEdit* FixedWindow::addField(QWidget* container, const char* name, FilterKind keys, int left,
-                                 int top, int width, int height)
+QLineEdit* FixedWindow::addField(QWidget* container, const char* name, const QString& spokenName,
+                                 FilterKind keys, int left, int top, int width, int height)
 {
     auto* field = addControl(new QLineEdit(container), name, left, top, width, height);
+    field->setAccessibleName(spokenName);
     filterKeystrokes(field, keys);
     // Pasted and dropped text bypasses the keystroke filter; the same rule holds it back.
     field->setValidator(new FieldTextValidator(keys, field));

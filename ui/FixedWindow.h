@@ -49,8 +49,10 @@ protected:
                      int width, int height);
     // Every character typed into the field passes the keystroke rule of `keys` first, and the
     // field never holds a text that the rule would not have let through (a paste, a drop).
-    QLineEdit* addField(QWidget* container, const char* name, FilterKind keys, int left, int top,
-                        int width, int height);
+    // `spokenName` is what a screen reader calls it; its frame's caption would not tell fields
+    // of one frame apart.
+    QLineEdit* addField(QWidget* container, const char* name, const QString& spokenName,
+                        FilterKind keys, int left, int top, int width, int height);
     // A multi-line text box with a vertical scroll bar, wrapping long lines at blanks.
     QPlainTextEdit* addTextBox(QWidget* container, const char* name, int left, int top, int width,
                                int height);

@@ -96,6 +96,7 @@ void FrmOrbanil::createParameterFrames()
     addLabel(Frame1, "Label2", QStringLiteral(")"), 3120, 360, 135, 255);
     Command1 = addButton(Frame1, "Command1", QStringLiteral("..."), 3360, 360, 255, 255);
     Command1->setToolTip(QStringLiteral("Haz Clic para buscar el archivo .S"));
+    Command1->setAccessibleName(QStringLiteral("Buscar el archivo Shape"));
     connect(Command1, &QPushButton::clicked, this, &FrmOrbanil::shapePickerRequested);
     connect(addTimer(Frame1, "Timer1"), &QTimer::timeout, this, &FrmOrbanil::Timer1_Timer);
 
@@ -125,12 +126,14 @@ void FrmOrbanil::createParameterFrames()
     addLabel(Frame5, "Label10", QStringLiteral(")"), 3360, 480, 135, 255);
     Command2 = addButton(Frame5, "Command2", QStringLiteral("..."), 3600, 480, 255, 255);
     Command2->setToolTip(QStringLiteral("Haz Clic para buscar el archivo .SMS"));
+    Command2->setAccessibleName(QStringLiteral("Buscar el archivo de sonido"));
     connect(Command2, &QPushButton::clicked, this, &FrmOrbanil::soundPickerRequested);
 
     QGroupBox* const frames[] = {Frame1, Frame2, Frame3, Frame4, Frame5};
     for (std::size_t i = 0; i < viewFields.size(); ++i) {
         const FieldPlace& at = viewFieldPlaces[i];
-        m_viewFields[i] = addField(frames[at.frame - 1], viewFields[i].control, viewFields[i].keys,
+        m_viewFields[i] = addField(frames[at.frame - 1], viewFields[i].control,
+                                   QString::fromUtf8(viewFields[i].spokenName), viewFields[i].keys,
                                    at.left, at.top, at.width, 285);
     }
 
@@ -146,6 +149,7 @@ QGroupBox* FrmOrbanil::createCodeFrame()
     QGroupBox* Frame6 =
         addFrame(this, "Frame6", QStringLiteral("Código generado"), 4320, 120, 4815, 5895);
     txtCode = addControl(new CodeBox(Frame6), "txtCode", 120, 360, 4575, 2055);
+    txtCode->setAccessibleName(QStringLiteral("Código generado"));
     filterKeystrokes(txtCode, FilterKind::FreeText);
     CmdGenerate =
         addButton(Frame6, "CmdGenerate", QStringLiteral("&Generar Código"), 360, 2520, 1335, 495);
@@ -177,9 +181,14 @@ void FrmOrbanil::createSavePanel(QGroupBox* Frame6)
     addLabel(FraSave, "Label12", QStringLiteral("Introduzca el nombre del archivo sin extensión:"),
              240, 360, 3615, 255);
     addLabel(FraSave, "Label11", QStringLiteral("Archivo:"), 240, 840, 855, 255);
-    txtfilename = addField(FraSave, "txtfilename", FilterKind::FreeText, 1200, 840, 2775, 285);
+    txtfilename = addField(FraSave, "txtfilename", QStringLiteral("Nombre del archivo"),
+                           FilterKind::FreeText, 1200, 840, 2775, 285);
     CmdSave = addButton(FraSave, "CmdSave", QStringLiteral("Guardar"), 2160, 1440, 855, 495);
     CmdCancel = addButton(FraSave, "CmdCancel", QStringLiteral("Cancelar"), 3120, 1440, 855, 495);
+    // Other buttons of the window carry the same captions.
+    FraSave->setAccessibleName(QStringLiteral("Guardar en archivo"));
+    CmdSave->setAccessibleName(QStringLiteral("Guardar el archivo"));
+    CmdCancel->setAccessibleName(QStringLiteral("Cancelar el guardado"));
 
     connect(CmdSave, &QPushButton::clicked, this, &FrmOrbanil::CmdSave_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmOrbanil::CmdCancel_Click);
@@ -192,9 +201,13 @@ void FrmOrbanil::createOpenPanel(QGroupBox* Frame6)
     addLabel(FraOpen, "Label13", QStringLiteral("Selecciona un archivo de la lista:"), 240, 360,
              2775, 255);
     File1 = addList(FraOpen, "File1", 240, 720, 1935, 1065);
+    File1->setAccessibleName(QStringLiteral("Archivos guardados"));
     lblOpenFile = addLabel(FraOpen, "lblOpenFile", noFileChosen, 2280, 720, 1815, 255);
     CmdOpen = addButton(FraOpen, "CmdOpen", QStringLiteral("Abrir"), 2280, 1320, 855, 495);
     CmdCancel2 = addButton(FraOpen, "CmdCancel2", QStringLiteral("Cancelar"), 3240, 1320, 855, 495);
+    FraOpen->setAccessibleName(QStringLiteral("Abrir archivo guardado"));
+    CmdOpen->setAccessibleName(QStringLiteral("Abrir el archivo elegido"));
+    CmdCancel2->setAccessibleName(QStringLiteral("Cancelar la apertura"));
 
     connect(File1, &QListWidget::itemSelectionChanged, this, &FrmOrbanil::File1_Click);
     connect(CmdOpen, &QPushButton::clicked, this, &FrmOrbanil::CmdOpen_Click);

@@ -4,6 +4,7 @@
 #include "ui/FrmAyuda.h"
 #include "ui/FrmPicker.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -36,6 +37,21 @@ void acceptInPicker(FrmPicker* picker, const QString& name)
     QTest::mouseClick(ok, Qt::LeftButton);
 }
 
+// The main window, the dialog and the four windows shown from the main window, in that order.
+QList<QWidget*> openEveryWindow(StartedRun& run)
+{
+    FrmOrbanil* main = openMainWindow(run);
+    for (const char* button : {"CmdAbout", "CmdAyuda", "Command1", "Command2"}) {
+        QTest::mouseClick(control<QPushButton>(main, button), Qt::LeftButton);
+    }
+    return {main,
+            run.box(),
+            run.windows->frmAbout(),
+            run.windows->frmAyuda(),
+            run.windows->frmShape(),
+            run.windows->frmSms()};
+}
+
 } // namespace
 
 class WindowSetTest : public QObject
@@ -51,6 +67,7 @@ private slots:
     void oneInstanceOfEachSecondaryWindow();
     void everyControlNameIsUniqueInItsWindow();
     void enterPressesTheFocusedButtonInEveryWindow();
+    void everyFocusableControlHasASpokenNameOfItsOwn();
     void helpTextShownOnceAfterReopening();
     void pickersWriteOnlyTheirOwnField();
     void pickerLeftOpenAfterSalirWritesNowhere();
@@ -190,17 +207,7 @@ void WindowSetTest::oneInstanceOfEachSecondaryWindow()
 void WindowSetTest::everyControlNameIsUniqueInItsWindow()
 {
     StartedRun run;
-    FrmOrbanil* main = openMainWindow(run);
-    for (const char* button : {"CmdAbout", "CmdAyuda", "Command1", "Command2"}) {
-        QTest::mouseClick(control<QPushButton>(main, button), Qt::LeftButton);
-    }
-    const QList<QWidget*> windows{main,
-                                  run.box(),
-                                  run.windows->frmAbout(),
-                                  run.windows->frmAyuda(),
-                                  run.windows->frmShape(),
-                                  run.windows->frmSms()};
-    for (const QWidget* window : windows) {
+    for (const QWidget* window : openEveryWindow(run)) {
         QVERIFY(window);
         QStringList names;
         for (const QObject* child : window->findChildren<QObject*>()) {
@@ -248,6 +255,39 @@ void WindowSetTest::enterPressesTheFocusedButtonInEveryWindow()
         }
         QVERIFY2(pressed > 0, qPrintable(window->objectName()));
     }
+}
+
+void WindowSetTest::everyFocusableControlHasASpokenNameOfItsOwn()
+{
+    StartedRun run;
+    const QList<QWidget*> windows = openEveryWindow(run);
+    const auto spokenName = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    for (QWidget* window : windows) {
+        QVERIFY(window);
+        QStringList names;
+        // Hidden ones too: the controls of the panels.
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if ((w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || w->objectName().isEmpty() ||
+                w->objectName().startsWith(QLatin1String("qt_"))) {
+                continue;
+            }
+            const QString name = spokenName(w);
+            const QString where = window->objectName() + QLatin1Char('.') + w->objectName();
+            QVERIFY2(!name.isEmpty(), qPrintable(where));
+            QVERIFY2(!names.contains(name), qPrintable(where + QStringLiteral(": ") + name));
+            names.append(name);
+        }
+    }
+    const QList<QPair<const char*, QString>> named{
+        {"txtCamPosX", "Posición de la cámara X"}, {"txtRotLimZ", "Límite de rotación Z"},
+        {"txtSound", "Archivo de sonido"},         {"txtCode", "Código generado"},
+        {"FraSave", "Guardar en archivo"},         {"FraOpen", "Abrir archivo guardado"}};
+    for (const auto& [control, name] : named) {
+        QCOMPARE(spokenName(orbanil::testing::control<QWidget>(run.main(), control)), name);
+    }
+    QCOMPARE(spokenName(control<QWidget>(run.box(), "txtLong")), QStringLiteral("Largo"));
 }
 
 void WindowSetTest::helpTextShownOnceAfterReopening()
