@@ -12,6 +12,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QToolTip>
@@ -228,10 +229,11 @@ void CaptionFitTest::longValuesAreCutShortWithTheWholeTextAsTooltip()
         verifyCutShort(control<QLabel>(main, "lblOpenFile"),
                        QStringLiteral("File: ") + longName + QStringLiteral(".obn"));
     } else {
+        // A fresh picker starts in the process's current folder.
         const QString kept = QDir::currentPath();
+        const auto restore = qScopeGuard([&kept] { QDir::setCurrent(kept); });
         QVERIFY(QDir::setCurrent(run.folder.path()));
         QTest::mouseClick(control<QPushButton>(main, "Command1"), Qt::LeftButton);
-        QVERIFY(QDir::setCurrent(kept));
         FrmPicker* picker = run.windows->frmShape();
         QVERIFY(picker);
         clickItem(control<QListWidget>(picker, "File1"), longName + QStringLiteral(".s"));

@@ -5,11 +5,15 @@
 #include "ui/FrmPicker.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTimer>
 
 using namespace orbanil;
 using namespace orbanil::testing;
@@ -71,6 +75,8 @@ private slots:
     void helpTextShownOnceAfterReopening();
     void pickersWriteOnlyTheirOwnField();
     void pickerLeftOpenAfterSalirWritesNowhere();
+    void pickerReopensAfreshAfterCancelOrCloseBox_data();
+    void pickerReopensAfreshAfterCancelOrCloseBox();
     void unloadedWindowsAreDestroyed();
     void windowsAwaitingDeletionGoWithTheSet();
 };
@@ -337,6 +343,49 @@ void WindowSetTest::pickerLeftOpenAfterSalirWritesNowhere()
     QVERIFY(!run.main() && !run.box());
     QCOMPARE(ended.size(), 1);
     QCOMPARE(run.recorded.messages.size(), 1); // only the summary; no dialog loaded again
+}
+
+void WindowSetTest::pickerReopensAfreshAfterCancelOrCloseBox_data()
+{
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::newRow("Cancelar") << false;
+    QTest::newRow("close box") << true;
+}
+
+void WindowSetTest::pickerReopensAfreshAfterCancelOrCloseBox()
+{
+    QFETCH(bool, byCloseBox);
+    StartedRun run;
+    QFile(run.folder.filePath(QStringLiteral("cab.s"))).open(QIODevice::WriteOnly);
+    // A fresh picker starts in the process's current folder.
+    const QString kept = QDir::currentPath();
+    const auto restore = qScopeGuard([&kept] { QDir::setCurrent(kept); });
+    QVERIFY(QDir::setCurrent(run.folder.path()));
+    FrmOrbanil* main = openMainWindow(run);
+    auto* shapeFile = control<QLineEdit>(main, "txtShapeFile");
+    auto* browse = control<QPushButton>(main, "Command1");
+    shapeFile->setText(QStringLiteral("kept.s"));
+
+    QTest::mouseClick(browse, Qt::LeftButton);
+    QPointer<FrmPicker> first = run.windows->frmShape();
+    clickItem(control<QListWidget>(first, "File1"), QStringLiteral("cab.s"));
+    QTRY_VERIFY(control<QPushButton>(first, "CmdOk")->isEnabled());
+    if (byCloseBox) {
+        QVERIFY(!first->close());
+    } else {
+        QTest::mouseClick(control<QPushButton>(first, "CmdCancel"), Qt::LeftButton);
+    }
+    QVERIFY(!run.windows->frmShape());
+    QTRY_VERIFY(!first);
+
+    QTest::mouseClick(browse, Qt::LeftButton);
+    FrmPicker* again = run.windows->frmShape();
+    QVERIFY(again && again->isVisible());
+    QVERIFY(control<QLabel>(again, "lblSelected")->text().isEmpty());
+    QSignalSpy ticks(control<QTimer>(again, "Timer1"), &QTimer::timeout);
+    QTRY_VERIFY(ticks.count() >= 2);
+    QVERIFY(!control<QPushButton>(again, "CmdOk")->isEnabled());
+    QCOMPARE(shapeFile->text(), QStringLiteral("kept.s"));
 }
 
 void WindowSetTest::unloadedWindowsAreDestroyed()
