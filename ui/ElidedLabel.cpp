@@ -1,5 +1,7 @@
 #include "ui/ElidedLabel.h"
 
+#include "ui/BreakOpportunities.h"
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
@@ -31,7 +33,8 @@ void ElidedLabel::paintEvent(QPaintEvent* event)
 bool ElidedLabel::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip && isElided()) {
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                           withBreakOpportunities(text()), this);
         return true;
     }
     return QLabel::event(event);

@@ -1,5 +1,7 @@
 #include "ui/UiServices.h"
 
+#include "ui/BreakOpportunities.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -7,30 +9,6 @@
 namespace orbanil {
 
 namespace {
-
-// A run of characters without a blank gets a break opportunity after every this many, so a
-// long number or path wraps inside the box instead of stretching it past a sensible width.
-constexpr int longestUnbrokenRun = 20;
-constexpr QChar breakOpportunity(0x200B); // zero-width space
-
-QString withBreakOpportunities(const QString& text)
-{
-    QString shown;
-    shown.reserve(text.size() + text.size() / longestUnbrokenRun);
-    int run = 0;
-    for (const QChar ch : text) {
-        if (ch.isSpace()) {
-            run = 0;
-        } else if (run == longestUnbrokenRun) {
-            shown.append(breakOpportunity);
-            run = 1;
-        } else {
-            ++run;
-        }
-        shown.append(ch);
-    }
-    return shown;
-}
 
 // Ctrl+C copies the message as written, without the break opportunities it is shown with.
 class MessageBox : public QMessageBox
