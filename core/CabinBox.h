@@ -16,20 +16,21 @@ struct CabinBox
     std::string width;  // along X
 };
 
-// One field of the box dialog: the control that holds a text, the text, and the words that
-// open a sentence about it.
+// One field of the box dialog: the control that holds a text, the text, the words that
+// open a sentence about it and the name a screen reader gives it.
 struct BoxField
 {
     const char* control;
     std::string CabinBox::*member;
     const char* subject;
+    const char* spokenName;
 };
 
 // The three fields in the dialog's focus order.
 inline constexpr std::array<BoxField, 3> boxFields{{
-    {"txtLong", &CabinBox::length, "El largo"},
-    {"txtHeight", &CabinBox::height, "La altura"},
-    {"txtWidth", &CabinBox::width, "El ancho"},
+    {"txtLong", &CabinBox::length, "El largo", "Largo"},
+    {"txtHeight", &CabinBox::height, "La altura", "Altura"},
+    {"txtWidth", &CabinBox::width, "El ancho", "Ancho"},
 }};
 
 // True when all three texts are non-empty, whether or not they read as numbers.

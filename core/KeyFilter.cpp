@@ -1,6 +1,17 @@
 #include "core/KeyFilter.h"
 
+#include <algorithm>
+
 namespace orbanil {
+
+namespace {
+
+bool isControlCharacter(char16_t c)
+{
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f);
+}
+
+} // namespace
 
 KeyOutcome filterKey(FilterKind kind, std::int16_t code)
 {
@@ -24,6 +35,26 @@ KeyOutcome filterKey(FilterKind kind, std::int16_t code)
         break;
     }
     return accepted ? KeyOutcome::Accept : KeyOutcome::Reject;
+}
+
+bool isAdmittedText(FilterKind kind, std::u16string_view text)
+{
+    return std::ranges::all_of(text, [kind](char16_t c) {
+        // The code as the keystroke rule sees it: the same 16 bits, signed.
+        return !isControlCharacter(c) &&
+               filterKey(kind, static_cast<std::int16_t>(c)) == KeyOutcome::Accept;
+    });
+}
+
+std::size_t lineEndBefore(std::u16string_view text, std::size_t caret)
+{
+    if (caret == 0 || caret > text.size()) {
+        return 0;
+    }
+    if (text[caret - 1] == u'\n') {
+        return caret >= 2 && text[caret - 2] == u'\r' ? 2 : 1;
+    }
+    return text[caret - 1] == u'\r' ? 1 : 0;
 }
 
 } // namespace orbanil

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace orbanil {
 
@@ -21,5 +23,14 @@ enum class KeyOutcome
 
 // Decides one typed character code; the text already in the field plays no part.
 KeyOutcome filterKey(FilterKind kind, std::int16_t code);
+
+// Whether a one-line field of this kind may hold `text` (UTF-16), however it got there: every
+// character one its keystroke rule accepts, and no control character (C0, DEL or C1) in any
+// kind, since a backspace or an Enter is an edit and not text.
+bool isAdmittedText(FilterKind kind, std::u16string_view text);
+
+// The length of the line end (CR LF, LF or CR) that ends at `caret`, 0 when none does: after a
+// paste the caret stands behind the pasted text, so this is the pasted text's own line end.
+std::size_t lineEndBefore(std::u16string_view text, std::size_t caret);
 
 } // namespace orbanil

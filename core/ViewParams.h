@@ -23,27 +23,29 @@ struct ViewParams
     std::string soundFile;
 };
 
-// One field of the main window: the control that holds a text, the text, its keystroke rule.
+// One field of the main window: the control that holds a text, the text, its keystroke rule
+// and the name a screen reader gives it.
 struct ViewField
 {
     const char* control;
     std::string ViewParams::*member;
     FilterKind keys;
+    const char* spokenName;
 };
 
 // The eleven fields in the order of the block, which is also the order of the window's focus.
 inline constexpr std::array<ViewField, 11> viewFields{{
-    {"txtShapeFile", &ViewParams::shapeFile, FilterKind::FreeText},
-    {"txtCamPosX", &ViewParams::headX, FilterKind::SignedDecimal},
-    {"txtCamPosY", &ViewParams::headY, FilterKind::SignedDecimal},
-    {"txtCamPosZ", &ViewParams::headZ, FilterKind::SignedDecimal},
-    {"txtRotLimX", &ViewParams::rotationLimitX, FilterKind::DigitsOnly},
-    {"txtRotLimY", &ViewParams::rotationLimitY, FilterKind::DigitsOnly},
-    {"txtRotLimZ", &ViewParams::rotationLimitZ, FilterKind::DigitsOnly},
-    {"txtStaDirX", &ViewParams::startDirectionX, FilterKind::DigitsOnly},
-    {"txtStaDirY", &ViewParams::startDirectionY, FilterKind::DigitsOnly},
-    {"txtStaDirZ", &ViewParams::startDirectionZ, FilterKind::DigitsOnly},
-    {"txtSound", &ViewParams::soundFile, FilterKind::FreeText},
+    {"txtShapeFile", &ViewParams::shapeFile, FilterKind::FreeText, "Archivo Shape"},
+    {"txtCamPosX", &ViewParams::headX, FilterKind::SignedDecimal, "Posición de la cámara X"},
+    {"txtCamPosY", &ViewParams::headY, FilterKind::SignedDecimal, "Posición de la cámara Y"},
+    {"txtCamPosZ", &ViewParams::headZ, FilterKind::SignedDecimal, "Posición de la cámara Z"},
+    {"txtRotLimX", &ViewParams::rotationLimitX, FilterKind::DigitsOnly, "Límite de rotación X"},
+    {"txtRotLimY", &ViewParams::rotationLimitY, FilterKind::DigitsOnly, "Límite de rotación Y"},
+    {"txtRotLimZ", &ViewParams::rotationLimitZ, FilterKind::DigitsOnly, "Límite de rotación Z"},
+    {"txtStaDirX", &ViewParams::startDirectionX, FilterKind::DigitsOnly, "Dirección de inicio X"},
+    {"txtStaDirY", &ViewParams::startDirectionY, FilterKind::DigitsOnly, "Dirección de inicio Y"},
+    {"txtStaDirZ", &ViewParams::startDirectionZ, FilterKind::DigitsOnly, "Dirección de inicio Z"},
+    {"txtSound", &ViewParams::soundFile, FilterKind::FreeText, "Archivo de sonido"},
 }};
 
 // True when every one of the eleven texts is non-empty (a lone blank counts as filled).

@@ -1,5 +1,6 @@
 #include "ui/CodeBox.h"
 
+#include <QKeyEvent>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -43,6 +44,18 @@ void CodeBox::replaceCodeText(const QString& text)
     // The caret goes to the start, as after loading a text into a fresh box.
     cursor.movePosition(QTextCursor::Start);
     setTextCursor(cursor);
+}
+
+void CodeBox::keyPressEvent(QKeyEvent* event)
+{
+    // Qt's redo key is Ctrl+Y on Windows and Ctrl+Shift+Z elsewhere; users expect both.
+    const QKeyCombination pressed = event->keyCombination();
+    if (pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+        pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)) {
+        redo();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 bool CodeBox::isEmpty() const

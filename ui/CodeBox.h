@@ -5,7 +5,8 @@
 namespace orbanil {
 
 // The code box: a plain text field without wrapping whose text leaves it with CR LF line
-// ends, whatever the widget keeps inside, and is replaced as one undoable edit.
+// ends, whatever the widget keeps inside, and is replaced as one undoable edit. Ctrl+Y and
+// Ctrl+Shift+Z both redo, on every platform.
 class CodeBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -19,6 +20,9 @@ public:
     void replaceCodeText(const QString& text);
 
     bool isEmpty() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace orbanil

@@ -5,7 +5,8 @@
 namespace orbanil {
 
 // A push button whose caption wraps onto more lines when it is wider than the button, so
-// long captions such as "&Copiar al Portapapeles" fit the designed button sizes.
+// long captions such as "&Copiar al Portapapeles" fit the designed button sizes. Enter and
+// keypad Enter press it when it has the focus, as Space does, though it is never a default.
 class CommandButton : public QPushButton
 {
     Q_OBJECT
@@ -20,6 +21,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace orbanil

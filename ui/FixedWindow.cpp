@@ -1,6 +1,8 @@
 #include "ui/FixedWindow.h"
 
 #include "ui/CommandButton.h"
+#include "ui/ElidedLabel.h"
+#include "ui/FieldTextValidator.h"
 #include "ui/FrameStyle.h"
 #include "ui/KeystrokeFilter.h"
 
@@ -74,17 +76,21 @@ QGroupBox* FixedWindow::addFrame(QWidget* container, const char* name, const QSt
 QLabel* FixedWindow::addLabel(QWidget* container, const char* name, const QString& text, int left,
                               int top, int width, int height)
 {
-    auto* label = addControl(new QLabel(container), name, left, top, width, height);
+    auto* label = addControl(new ElidedLabel(container), name, left, top, width, height);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     return label;
 }
 
-QLineEdit* FixedWindow::addField(QWidget* container, const char* name, FilterKind keys, int left,
-                                 int top, int width, int height)
+QLineEdit* FixedWindow::addField(QWidget* container, const char* name, const QString& spokenName,
+                                 FilterKind keys, int left, int top, int width, int height)
 {
     auto* field = addControl(new QLineEdit(container), name, left, top, width, height);
+    field->setAccessibleName(spokenName);
     filterKeystrokes(field, keys);
+    // Pasted and dropped text bypasses the keystroke filter; the same rule holds it back.
+    field->setValidator(new FieldTextValidator(keys, field));
+    connect(field, &QLineEdit::inputRejected, this, &FixedWindow::beep);
     return field;
 }
 
@@ -133,6 +139,13 @@ QTimer* FixedWindow::addTimer(QObject* container, const char* name)
 void FixedWindow::filterKeystrokes(QWidget* field, FilterKind kind)
 {
     new KeystrokeFilter(kind, m_beep, field);
+}
+
+void FixedWindow::beep() const
+{
+    if (m_beep) {
+        m_beep();
+    }
 }
 
 void FixedWindow::setFocusOrder(const std::vector<QWidget*>& order)

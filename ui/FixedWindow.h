@@ -43,12 +43,16 @@ protected:
 
     QGroupBox* addFrame(QWidget* container, const char* name, const QString& caption, int left,
                         int top, int width, int height);
-    // Shows its text as written, never as markup: file names and typed numbers go there.
+    // Shows its text as written, never as markup: file names and typed numbers go there. A
+    // text too long for one line is drawn cut short with "…", whole in its tooltip.
     QLabel* addLabel(QWidget* container, const char* name, const QString& text, int left, int top,
                      int width, int height);
-    // Every character typed into the field passes the keystroke rule of `keys` first.
-    QLineEdit* addField(QWidget* container, const char* name, FilterKind keys, int left, int top,
-                        int width, int height);
+    // Every character typed into the field passes the keystroke rule of `keys` first, and the
+    // field never holds a text that the rule would not have let through (a paste, a drop).
+    // `spokenName` is what a screen reader calls it; its frame's caption would not tell fields
+    // of one frame apart.
+    QLineEdit* addField(QWidget* container, const char* name, const QString& spokenName,
+                        FilterKind keys, int left, int top, int width, int height);
     // A multi-line text box with a vertical scroll bar, wrapping long lines at blanks.
     QPlainTextEdit* addTextBox(QWidget* container, const char* name, int left, int top, int width,
                                int height);
@@ -82,6 +86,7 @@ protected:
     static void setEnabledIfChanged(QWidget* control, bool enabled);
 
 private:
+    void beep() const;
     void place(QWidget* control, const char* name, int left, int top, int width, int height);
 
     Twips m_twips;

@@ -35,6 +35,7 @@ FrmAyuda::FrmAyuda(const std::filesystem::path& programFolder)
       CmdAceptar(addButton(this, "CmdAceptar", QStringLiteral("&Cerrar"), 5160, 4080, 1095, 495))
 {
     setObjectName(QStringLiteral("FrmAyuda"));
+    Ayuda->setAccessibleName(QStringLiteral("Texto de ayuda"));
     Ayuda->setReadOnly(true);
     Ayuda->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Ayuda->setTabChangesFocus(true);

@@ -37,8 +37,9 @@ FrmBox::FrmBox(UiServices services)
     addLabel(Frame1, "Label3", QStringLiteral("Ancho ( eje X ) :"), 240, 2160, 1335, 255);
     // One row of 360 twips for each field, beside its label.
     for (std::size_t i = 0; i < boxFields.size(); ++i) {
-        m_fields[i] = addField(Frame1, boxFields[i].control, FilterKind::BoxDimension, 1800,
-                               1440 + 360 * static_cast<int>(i), 1335, 285);
+        m_fields[i] =
+            addField(Frame1, boxFields[i].control, QString::fromUtf8(boxFields[i].spokenName),
+                     FilterKind::BoxDimension, 1800, 1440 + 360 * static_cast<int>(i), 1335, 285);
     }
     QTimer* Timer1 = addTimer(Frame1, "Timer1");
     addLabel(this, "Label5",

@@ -75,6 +75,7 @@ FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
     QGroupBox* Frame6 = createCodeFrame();
     createSavePanel(Frame6);
     createOpenPanel(Frame6);
+    showCodePanel(CodePanel::None);
     createWindowButtons();
 
     std::vector<QWidget*> order(m_viewFields.begin(), m_viewFields.end());
@@ -95,6 +96,7 @@ void FrmOrbanil::createParameterFrames()
     addLabel(Frame1, "Label2", QStringLiteral(")"), 3120, 360, 135, 255);
     Command1 = addButton(Frame1, "Command1", QStringLiteral("..."), 3360, 360, 255, 255);
     Command1->setToolTip(QStringLiteral("Haz Clic para buscar el archivo .S"));
+    Command1->setAccessibleName(QStringLiteral("Buscar el archivo Shape"));
     connect(Command1, &QPushButton::clicked, this, &FrmOrbanil::shapePickerRequested);
     connect(addTimer(Frame1, "Timer1"), &QTimer::timeout, this, &FrmOrbanil::Timer1_Timer);
 
@@ -124,12 +126,14 @@ void FrmOrbanil::createParameterFrames()
     addLabel(Frame5, "Label10", QStringLiteral(")"), 3360, 480, 135, 255);
     Command2 = addButton(Frame5, "Command2", QStringLiteral("..."), 3600, 480, 255, 255);
     Command2->setToolTip(QStringLiteral("Haz Clic para buscar el archivo .SMS"));
+    Command2->setAccessibleName(QStringLiteral("Buscar el archivo de sonido"));
     connect(Command2, &QPushButton::clicked, this, &FrmOrbanil::soundPickerRequested);
 
     QGroupBox* const frames[] = {Frame1, Frame2, Frame3, Frame4, Frame5};
     for (std::size_t i = 0; i < viewFields.size(); ++i) {
         const FieldPlace& at = viewFieldPlaces[i];
-        m_viewFields[i] = addField(frames[at.frame - 1], viewFields[i].control, viewFields[i].keys,
+        m_viewFields[i] = addField(frames[at.frame - 1], viewFields[i].control,
+                                   QString::fromUtf8(viewFields[i].spokenName), viewFields[i].keys,
                                    at.left, at.top, at.width, 285);
     }
 
@@ -145,6 +149,7 @@ QGroupBox* FrmOrbanil::createCodeFrame()
     QGroupBox* Frame6 =
         addFrame(this, "Frame6", QStringLiteral("Código generado"), 4320, 120, 4815, 5895);
     txtCode = addControl(new CodeBox(Frame6), "txtCode", 120, 360, 4575, 2055);
+    txtCode->setAccessibleName(QStringLiteral("Código generado"));
     filterKeystrokes(txtCode, FilterKind::FreeText);
     CmdGenerate =
         addButton(Frame6, "CmdGenerate", QStringLiteral("&Generar Código"), 360, 2520, 1335, 495);
@@ -176,10 +181,14 @@ void FrmOrbanil::createSavePanel(QGroupBox* Frame6)
     addLabel(FraSave, "Label12", QStringLiteral("Introduzca el nombre del archivo sin extensión:"),
              240, 360, 3615, 255);
     addLabel(FraSave, "Label11", QStringLiteral("Archivo:"), 240, 840, 855, 255);
-    txtfilename = addField(FraSave, "txtfilename", FilterKind::FreeText, 1200, 840, 2775, 285);
+    txtfilename = addField(FraSave, "txtfilename", QStringLiteral("Nombre del archivo"),
+                           FilterKind::FreeText, 1200, 840, 2775, 285);
     CmdSave = addButton(FraSave, "CmdSave", QStringLiteral("Guardar"), 2160, 1440, 855, 495);
     CmdCancel = addButton(FraSave, "CmdCancel", QStringLiteral("Cancelar"), 3120, 1440, 855, 495);
-    FraSave->hide();
+    // Other buttons of the window carry the same captions.
+    FraSave->setAccessibleName(QStringLiteral("Guardar en archivo"));
+    CmdSave->setAccessibleName(QStringLiteral("Guardar el archivo"));
+    CmdCancel->setAccessibleName(QStringLiteral("Cancelar el guardado"));
 
     connect(CmdSave, &QPushButton::clicked, this, &FrmOrbanil::CmdSave_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmOrbanil::CmdCancel_Click);
@@ -192,15 +201,25 @@ void FrmOrbanil::createOpenPanel(QGroupBox* Frame6)
     addLabel(FraOpen, "Label13", QStringLiteral("Selecciona un archivo de la lista:"), 240, 360,
              2775, 255);
     File1 = addList(FraOpen, "File1", 240, 720, 1935, 1065);
+    File1->setAccessibleName(QStringLiteral("Archivos guardados"));
     lblOpenFile = addLabel(FraOpen, "lblOpenFile", noFileChosen, 2280, 720, 1815, 255);
     CmdOpen = addButton(FraOpen, "CmdOpen", QStringLiteral("Abrir"), 2280, 1320, 855, 495);
     CmdCancel2 = addButton(FraOpen, "CmdCancel2", QStringLiteral("Cancelar"), 3240, 1320, 855, 495);
-    FraOpen->hide();
+    FraOpen->setAccessibleName(QStringLiteral("Abrir archivo guardado"));
+    CmdOpen->setAccessibleName(QStringLiteral("Abrir el archivo elegido"));
+    CmdCancel2->setAccessibleName(QStringLiteral("Cancelar la apertura"));
 
     connect(File1, &QListWidget::itemSelectionChanged, this, &FrmOrbanil::File1_Click);
     connect(CmdOpen, &QPushButton::clicked, this, &FrmOrbanil::CmdOpen_Click);
     connect(CmdCancel2, &QPushButton::clicked, this, &FrmOrbanil::CmdCancel2_Click);
     connect(addTimer(FraOpen, "Timer2"), &QTimer::timeout, this, &FrmOrbanil::Timer2_Timer);
+}
+
+void FrmOrbanil::showCodePanel(CodePanel panel)
+{
+    // The two panels share one rectangle: showing one hides the other.
+    FraSave->setVisible(panel == CodePanel::Save);
+    FraOpen->setVisible(panel == CodePanel::Open);
 }
 
 void FrmOrbanil::createWindowButtons()
@@ -274,7 +293,12 @@ void FrmOrbanil::Timer2_Timer()
 
 void FrmOrbanil::CmdGenerate_Click()
 {
-    txtCode->replaceCodeText(QString::fromStdString(generateInside(viewParams())));
+    const ViewParams typed = viewParams();
+    if (const std::optional<std::string> problem = insideBlockProblem(typed)) {
+        warn(QStringLiteral("Generar Código"), QString::fromStdString(*problem));
+        return;
+    }
+    txtCode->replaceCodeText(QString::fromStdString(generateInside(blockValues(typed))));
 }
 
 void FrmOrbanil::CmdClip_Click()
@@ -291,13 +315,13 @@ void FrmOrbanil::CmdClear_Click()
 
 void FrmOrbanil::CmdSaveFile_Click()
 {
-    FraSave->show();
+    showCodePanel(CodePanel::Save);
     txtfilename->setFocus();
 }
 
 void FrmOrbanil::CmdCancel_Click()
 {
-    FraSave->hide();
+    showCodePanel(CodePanel::None);
 }
 
 void FrmOrbanil::CmdSave_Click()
@@ -313,7 +337,7 @@ void FrmOrbanil::CmdSave_Click()
         warn(QStringLiteral("Guardar"), QString::fromUtf8(error.what()));
         return;
     }
-    FraSave->hide();
+    showCodePanel(CodePanel::None);
     readFileList();
     // Emptied only now that the file holds the code, and without an undo record: the file keeps
     // the text, and recording a large removal line by line costs more than the save itself.
@@ -322,12 +346,12 @@ void FrmOrbanil::CmdSave_Click()
 
 void FrmOrbanil::CmdOpenFile_Click()
 {
-    FraOpen->show();
+    showCodePanel(CodePanel::Open);
 }
 
 void FrmOrbanil::CmdCancel2_Click()
 {
-    FraOpen->hide();
+    showCodePanel(CodePanel::None);
 }
 
 void FrmOrbanil::File1_Click()
@@ -341,11 +365,13 @@ void FrmOrbanil::File1_Click()
 void FrmOrbanil::CmdOpen_Click()
 {
     if (!txtCode->isEmpty()) {
+        // Only an explicit "No" replaces the code; Escape and the close box change nothing.
         const QMessageBox::StandardButton answer = m_services.message(
             this,
             Message{QStringLiteral("Open"),
                     QStringLiteral("Do you want save the current code before opening the file?"),
-                    QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
+                    QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
+                    QMessageBox::Yes});
         if (answer != QMessageBox::No) {
             return;
         }
@@ -364,7 +390,7 @@ void FrmOrbanil::CmdOpen_Click()
         return;
     }
     txtCode->replaceCodeText(QString::fromStdString(text));
-    FraOpen->hide();
+    showCodePanel(CodePanel::None);
 }
 
 QString FrmOrbanil::fileToOpen() const

@@ -41,12 +41,22 @@ signals:
     void exitRequested();
 
 private:
+    // What the rectangle below the code buttons shows: one panel at most.
+    enum class CodePanel
+    {
+        None,
+        Save,
+        Open,
+    };
+
     void createParameterFrames();
     // Frame6, which holds the code box and its buttons.
     QGroupBox* createCodeFrame();
     void createSavePanel(QGroupBox* Frame6);
     void createOpenPanel(QGroupBox* Frame6);
     void createWindowButtons();
+    // The one place that decides what the shared rectangle shows.
+    void showCodePanel(CodePanel panel);
 
     // The load step: the saved-file list, the range lines of the box, the tooltips.
     void Form_Load(const CabinBox& box);

@@ -73,6 +73,9 @@ void FrmPicker::layOut(Kind kind)
     Drive1 = addComboBox(this, "Drive1", 120, 120, 3735, 315);
     Dir1 = addControl(new DirList(this), "Dir1", 120, 480, 3735, 2115);
     File1 = addList(this, "File1", 120, 2640, 3735, 1455);
+    Drive1->setAccessibleName(QStringLiteral("Unidad"));
+    Dir1->setAccessibleName(QStringLiteral("Carpetas"));
+    File1->setAccessibleName(QStringLiteral("Archivos"));
 
     QGroupBox* Frame1 =
         addFrame(this, "Frame1", QString::fromUtf8(look.frameCaption), 3960, 120, 3495, 3975);

@@ -16,13 +16,15 @@ QString typedCharacters(const QKeyEvent& event)
         return {};
     }
     const Qt::KeyboardModifiers mods = event.modifiers();
+    // With Ctrl held, Enter types a line feed and Backspace a delete, as on Windows.
+    const bool control = mods & Qt::ControlModifier;
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        return QString(QChar(13));
+        return QString(QChar(control ? 10 : 13));
     }
     if (key == Qt::Key_Backspace) {
-        return QString(QChar(8));
+        return QString(QChar(control ? 127 : 8));
     }
-    if ((mods & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
+    if (control && key >= Qt::Key_A && key <= Qt::Key_Z) {
         return QString(QChar(key - Qt::Key_A + 1));
     }
     return event.text();

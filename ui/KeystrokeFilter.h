@@ -12,7 +12,8 @@ class QWidget;
 namespace orbanil {
 
 // The character codes a key press types, in order: its text, or the control code of
-// Ctrl+letter (Ctrl+V is 22); empty for keys that type nothing (arrows, Tab, Delete ...).
+// Ctrl+letter (Ctrl+V is 22), Ctrl+Enter (10) or Ctrl+Backspace (127); empty for keys that
+// type nothing (arrows, Tab, Delete ...).
 QString typedCharacters(const QKeyEvent& event);
 
 // An Alt combination that reached a field, so no access key took it: it types nothing and

@@ -1,6 +1,7 @@
 #include "ui/Program.h"
 
 #include "ui/ProgramFolder.h"
+#include "ui/QtTranslation.h"
 #include "ui/WindowSet.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ namespace orbanil {
 int runProgram(int& argc, char** argv, const std::function<void(WindowSet&)>& started)
 {
     QApplication app(argc, argv);
+    installQtTranslation(app);
     // The window set, not the last visible window, decides when the run is over.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,20 +1,54 @@
 #include "ui/UiServices.h"
 
+#include "ui/BreakOpportunities.h"
+
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 
 namespace orbanil {
+
+namespace {
+
+// Ctrl+C copies the message as written, without the break opportunities it is shown with.
+class MessageBox : public QMessageBox
+{
+public:
+    MessageBox(const Message& message, const QString& shownText, QWidget* parent)
+        : QMessageBox(message.icon, message.title, shownText, message.buttons, parent),
+          m_text(message.text)
+    {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Copy)) {
+            QGuiApplication::clipboard()->setText(m_text);
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+
+private:
+    QString m_text;
+};
+
+} // namespace
 
 QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message)
 {
     // Message texts use CR LF like every text of the program; the label breaks lines at LF.
     QString text = message.text;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QMessageBox box(message.icon, message.title, text, message.buttons, parent);
+    MessageBox box(message, withBreakOpportunities(text), parent);
     // Texts that hold typed input or file names are never read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setObjectName(QStringLiteral("messageBox"));
     if (message.defaultButton != QMessageBox::NoButton) {
         box.setDefaultButton(message.defaultButton);
+    }
+    if (message.escapeButton != QMessageBox::NoButton) {
+        box.setEscapeButton(message.escapeButton);
     }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

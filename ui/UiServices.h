@@ -14,6 +14,8 @@ struct Message
     QMessageBox::Icon icon = QMessageBox::Information;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    // The answer that Escape, the close box and Alt+F4 give; Qt chooses when none is named.
+    QMessageBox::StandardButton escapeButton = QMessageBox::NoButton;
 };
 
 // The two ways the program speaks to the user besides its windows. The window set passes

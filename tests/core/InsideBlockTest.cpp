@@ -12,7 +12,7 @@ const ViewParams workedExample = testing::workedExampleParams();
 
 TEST(InsideBlock, WorkedExampleIsExactTo192Characters)
 {
-    const std::string block = generateInside(workedExample);
+    const std::string block = generateInside(blockValues(workedExample));
     EXPECT_EQ(block, workedExampleBlock);
     EXPECT_EQ(block.size(), 192u);
 }
@@ -20,28 +20,85 @@ TEST(InsideBlock, WorkedExampleIsExactTo192Characters)
 TEST(InsideBlock, ValuesAreWrittenExactlyAsTyped)
 {
     ViewParams p = workedExample;
-    p.shapeFile = "mi cabina.s";
-    p.soundFile = "a\"b.sms";
+    p.shapeFile = "mi_cabina,1.s";
+    p.soundFile = "mi sonido (1).sms";
     p.headX = "1.2.3";
     p.headY = "5-";
     p.headZ = "-";
     p.rotationLimitX = " 007 ";
-    const std::string block = generateInside(p);
-    EXPECT_NE(block.find("     PassengerCabinFile ( mi cabina.s )\r\n"), std::string::npos);
+    const std::string block = generateInside(blockValues(p));
+    EXPECT_NE(block.find("     PassengerCabinFile ( mi_cabina,1.s )\r\n"), std::string::npos);
     EXPECT_NE(block.find("     PassengerCabinHeadPos (  1.2.3 5- - )\r\n"), std::string::npos);
     EXPECT_NE(block.find("     RotationLimit (   007  60 0 )\r\n"), std::string::npos);
-    EXPECT_NE(block.find("     Sound ( \"a\"b.sms\" )\r\n"), std::string::npos);
+    EXPECT_NE(block.find("     Sound ( \"mi sonido (1).sms\" )\r\n"), std::string::npos);
+}
+
+TEST(InsideBlock, ShapeNameTheSimulatorWouldSplitIsQuoted)
+{
+    struct Case
+    {
+        std::string_view name;
+        std::string_view token;
+    };
+    const Case cases[] = {
+        {"interior.s", "interior.s"}, {"", ""},
+        {"a,b;c.s", "a,b;c.s"},       {"ñandú.s", "ñandú.s"},
+        {"my cab.s", "\"my cab.s\""}, {" ", "\" \""},
+        {"a\tb.s", "\"a\tb.s\""},     {"cab(1).s", "\"cab(1).s\""},
+        {"cab).s", "\"cab).s\""},     {"(cab.s", "\"(cab.s\""},
+        {"a\"b.s", "\"a\"b.s\""}, // written, but insideBlockProblem refuses it first
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(shapeFileToken(c.name), c.token);
+        ViewParams p = workedExample;
+        p.shapeFile = c.name;
+        EXPECT_NE(generateInside(blockValues(p))
+                      .find("     PassengerCabinFile ( " + std::string(c.token) + " )\r\n"),
+                  std::string::npos);
+    }
+}
+
+TEST(InsideBlock, DoubleQuoteInAFileNameIsAProblemNamingTheField)
+{
+    struct Case
+    {
+        std::string shape;
+        std::string sound;
+        std::string_view named; // a word of the message, or empty for no problem
+    };
+    const Case cases[] = {
+        {"interior.s", "interior.sms", ""},
+        {"my cab (1).s", "my sound (1).sms", ""},
+        {"a\"b.s", "interior.sms", "Shape"},
+        {"interior.s", "a\"b.sms", "sonido"},
+        {"\"", "\"", "Shape"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shape + " / " + c.sound);
+        ViewParams p = workedExample;
+        p.shapeFile = c.shape;
+        p.soundFile = c.sound;
+        const std::optional<std::string> problem = insideBlockProblem(p);
+        if (c.named.empty()) {
+            EXPECT_FALSE(problem);
+            continue;
+        }
+        ASSERT_TRUE(problem);
+        EXPECT_NE(problem->find(c.named), std::string::npos) << *problem;
+        EXPECT_NE(problem->find("comillas"), std::string::npos) << *problem;
+    }
 }
 
 TEST(InsideBlock, EmptyMembersLeaveEmptySlots)
 {
-    EXPECT_EQ(generateInside(ViewParams{}), "Inside (\r\n"
-                                            "     PassengerCabinFile (  )\r\n"
-                                            "     PassengerCabinHeadPos (     )\r\n"
-                                            "     RotationLimit (     )\r\n"
-                                            "     StartDirection (    )\r\n"
-                                            "     Sound ( \"\" )\r\n"
-                                            ")");
+    EXPECT_EQ(generateInside(blockValues(ViewParams{})), "Inside (\r\n"
+                                                         "     PassengerCabinFile (  )\r\n"
+                                                         "     PassengerCabinHeadPos (     )\r\n"
+                                                         "     RotationLimit (     )\r\n"
+                                                         "     StartDirection (    )\r\n"
+                                                         "     Sound ( \"\" )\r\n"
+                                                         ")");
 }
 
 } // namespace

@@ -89,5 +89,65 @@ TEST(KeyFilter, FreeTextTakesEveryCodeEnterAndControlsIncluded)
     }
 }
 
+// What a one-line field may hold, whichever way the text arrived (typed, pasted, dropped).
+struct TextCase
+{
+    std::u16string_view text;
+    bool signedDecimal;
+    bool digitsOnly;
+    bool boxDimension;
+    bool freeText;
+};
+
+const TextCase textCases[] = {
+    {u"", true, true, true, true},
+    {u"0123456789", true, true, true, true},
+    {u"-1.5", true, false, false, true},
+    {u"1.2.3--", true, false, false, true}, // the rule looks at characters, not at numbers
+    {u"-2,5", false, false, true, true},
+    {u"abc,1", false, false, false, true},
+    {u"my cab (1).s", false, false, false, true},
+    {u"a\"b.sms", false, false, false, true},
+    {u"\u00e1rbol\u20ac", false, false, false, true},
+    {u"12\b", false, false, false, false}, // backspace: accepted as a key, never as text
+    {u"1\r", false, false, false, false},  // Enter: swallowed as a key, never text either
+    {u"1\n2", false, false, false, false},
+    {u"a\tb", false, false, false, false},
+    {u"a\x7f", false, false, false, false},
+    {u"a\u0085", false, false, false, false}, // C1 next line
+    {u"a\u00a0b", false, false, false, true}, // no-break space is text
+    {u"\u0130", false, false, false, true},   // low byte "0": the code is not cut to a byte
+};
+
+TEST(AdmittedText, EveryCharacterPassesTheRuleAndNoneIsAControl)
+{
+    for (const TextCase& c : textCases) {
+        SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
+        EXPECT_EQ(isAdmittedText(FilterKind::SignedDecimal, c.text), c.signedDecimal);
+        EXPECT_EQ(isAdmittedText(FilterKind::DigitsOnly, c.text), c.digitsOnly);
+        EXPECT_EQ(isAdmittedText(FilterKind::BoxDimension, c.text), c.boxDimension);
+        EXPECT_EQ(isAdmittedText(FilterKind::FreeText, c.text), c.freeText);
+    }
+}
+
+TEST(AdmittedText, LineEndJustBeforeTheCaret)
+{
+    struct Case
+    {
+        std::u16string_view text;
+        std::size_t caret;
+        std::size_t length;
+    };
+    const Case cases[] = {
+        {u"a.s\r\n", 5, 2}, {u"a.s\n", 4, 1},    {u"a.s\r", 4, 1},    {u"a.s\n\r", 5, 1},
+        {u"\n", 1, 1},      {u"a.s\r\nx", 6, 0}, {u"a.s\r\nx", 5, 2}, {u"a\r\n", 2, 1},
+        {u"a.s", 3, 0},     {u"", 0, 0},         {u"\r\n", 0, 0},     {u"\r\n", 9, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caret);
+        EXPECT_EQ(lineEndBefore(c.text, c.caret), c.length);
+    }
+}
+
 } // namespace
 } // namespace orbanil

@@ -8,15 +8,21 @@
 #include "ui/UiServices.h"
 #include "ui/WindowSet.h"
 
+#include <QAbstractScrollArea>
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QList>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace orbanil::testing {
@@ -40,6 +46,7 @@ struct RecordedServices
     int beeps = 0;
     QList<Message> messages;
     // Answers in order; when none is left, the message's default button (or OK) is pressed.
+    // QMessageBox::Escape stands for Escape or the close box.
     QList<QMessageBox::StandardButton> answers;
 
     UiServices services()
@@ -48,12 +55,27 @@ struct RecordedServices
                           [this](QWidget*, const Message& message) {
                               messages.append(message);
                               if (!answers.isEmpty()) {
-                                  return answers.takeFirst();
+                                  const QMessageBox::StandardButton answer = answers.takeFirst();
+                                  return answer == QMessageBox::Escape ? escapeAnswer(message)
+                                                                       : answer;
                               }
                               return message.defaultButton != QMessageBox::NoButton
                                          ? message.defaultButton
                                          : QMessageBox::Ok;
                           }};
+    }
+
+    // What a real box answers to Escape: its escape button, else what Qt picks for a box of
+    // these buttons (the only one, or "No" beside "Yes").
+    static QMessageBox::StandardButton escapeAnswer(const Message& message)
+    {
+        if (message.escapeButton != QMessageBox::NoButton) {
+            return message.escapeButton;
+        }
+        if (message.buttons.testFlag(QMessageBox::No)) {
+            return QMessageBox::No;
+        }
+        return message.buttons == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::NoButton;
     }
 };
 
@@ -167,6 +189,57 @@ inline void doubleClickItem(QListWidget* list, const QString& text)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+// Runs `act` on the next message box shown, from inside the event loop that the box waits in.
+inline void onNextMessageBox(std::function<void(QMessageBox*)> act)
+{
+    auto* poll = new QTimer(QCoreApplication::instance());
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act = std::move(act)] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            act(box);
+        }
+    });
+    poll->start(10);
+}
+
+// Asks a control for its context menu as a right click does; the menu it pops up, if any.
+inline QMenu* openContextMenu(QWidget* control)
+{
+    // A text box takes the mouse, and the click, in its viewport.
+    if (auto* box = qobject_cast<QAbstractScrollArea*>(control)) {
+        control = box->viewport();
+    }
+    const QPoint at = control->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &event);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+// The entry of a field's context menu whose caption Qt writes as `source` in its QLineEdit
+// texts ("&Paste"), in whatever language Qt's own texts are loaded; nullptr if there is none.
+inline QAction* menuEntry(const QMenu* menu, const char* source)
+{
+    const QString caption = QCoreApplication::translate("QLineEdit", source);
+    for (QAction* action : menu->actions()) {
+        // The caption, then a tab and the shortcut.
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == caption) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+inline void clickMenuEntry(QMenu* menu, const char* source)
+{
+    QAction* entry = menuEntry(menu, source);
+    if (!entry) {
+        menu->close();
+    }
+    QVERIFY2(entry, source);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
 }
 
 } // namespace orbanil::testing

@@ -1,15 +1,21 @@
+#include "core/CabinBox.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/CommandButton.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmAyuda.h"
 #include "ui/FrmPicker.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QToolTip>
 
 using namespace orbanil;
 using namespace orbanil::testing;
@@ -108,6 +114,37 @@ void verifyWindow(QWidget* window)
     }
 }
 
+// A label whose text does not fit draws it cut short with "…", keeps it whole as its text and
+// shows it whole as its tooltip.
+void verifyCutShort(QLabel* label, const QString& whole)
+{
+    QCOMPARE(label->text(), whole);
+    QLabel reference(label->parentWidget());
+    reference.setTextFormat(Qt::PlainText);
+    reference.setText(
+        label->fontMetrics().elidedText(whole, Qt::ElideRight, label->contentsRect().width()));
+    QVERIFY(reference.text().endsWith(QChar(0x2026)));
+    reference.setAlignment(label->alignment());
+    reference.setGeometry(label->geometry());
+    QVERIFY2(reference.grab().toImage() == label->grab().toImage(), qPrintable(where(label)));
+
+    const QPoint at = label->rect().center();
+    QHelpEvent hover(QEvent::ToolTip, at, label->mapToGlobal(at));
+    QApplication::sendEvent(label, &hover);
+    QTRY_VERIFY(QToolTip::isVisible());
+    // Whole, and wrapped within the screen however long its words.
+    QCOMPARE(QToolTip::text().remove(QChar(0x200B)), whole);
+    int tips = 0;
+    for (const QWidget* tip : QApplication::topLevelWidgets()) {
+        if (tip->inherits("QTipLabel") && tip->isVisible()) {
+            QVERIFY2(tip->width() <= label->screen()->geometry().width(), qPrintable(where(label)));
+            ++tips;
+        }
+    }
+    QCOMPARE(tips, 1);
+    QToolTip::hideText();
+}
+
 } // namespace
 
 class CaptionFitTest : public QObject
@@ -117,6 +154,8 @@ private slots:
     void dialogAndMainWindowWithPanelsAndRanges();
     void secondaryWindows();
     void wrappedButtonCaptionIsCaught();
+    void longValuesAreCutShortWithTheWholeTextAsTooltip_data();
+    void longValuesAreCutShortWithTheWholeTextAsTooltip();
 };
 
 void CaptionFitTest::dialogAndMainWindowWithPanelsAndRanges()
@@ -167,6 +206,49 @@ void CaptionFitTest::wrappedButtonCaptionIsCaught()
     const QRect needed =
         QFontMetrics(button.font()).boundingRect(area, CommandButton::captionFlags, button.text());
     QVERIFY(!area.contains(needed));
+}
+
+void CaptionFitTest::longValuesAreCutShortWithTheWholeTextAsTooltip_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::newRow("range line") << "lbl3";
+    QTest::newRow("saved file to open") << "lblOpenFile";
+    QTest::newRow("picked shape name") << "lblSelected";
+}
+
+void CaptionFitTest::longValuesAreCutShortWithTheWholeTextAsTooltip()
+{
+    QFETCH(QString, label);
+    const QString longName = QString(120, QLatin1Char('n'));
+    StartedRun run;
+    QFile(run.folder.filePath(longName + QStringLiteral(".obn"))).open(QIODevice::WriteOnly);
+    QFile(run.folder.filePath(longName + QStringLiteral(".s"))).open(QIODevice::WriteOnly);
+    // A 300-digit length still reads as a number.
+    const QString length(300, QLatin1Char('1'));
+    passDialog(run.box(), length, QStringLiteral("3"), QStringLiteral("2,9"));
+    FrmOrbanil* main = run.main();
+    QVERIFY(main);
+
+    if (label == QLatin1String("lbl3")) {
+        const std::optional<std::string> line = rangeLine("Largo: ", length.toStdString());
+        QVERIFY(line);
+        verifyCutShort(control<QLabel>(main, "lbl3"), QString::fromStdString(*line));
+    } else if (label == QLatin1String("lblOpenFile")) {
+        QTest::mouseClick(control<QPushButton>(main, "CmdOpenFile"), Qt::LeftButton);
+        clickItem(control<QListWidget>(main, "File1"), longName + QStringLiteral(".obn"));
+        verifyCutShort(control<QLabel>(main, "lblOpenFile"),
+                       QStringLiteral("File: ") + longName + QStringLiteral(".obn"));
+    } else {
+        // A fresh picker starts in the process's current folder.
+        const QString kept = QDir::currentPath();
+        const auto restore = qScopeGuard([&kept] { QDir::setCurrent(kept); });
+        QVERIFY(QDir::setCurrent(run.folder.path()));
+        QTest::mouseClick(control<QPushButton>(main, "Command1"), Qt::LeftButton);
+        FrmPicker* picker = run.windows->frmShape();
+        QVERIFY(picker);
+        clickItem(control<QListWidget>(picker, "File1"), longName + QStringLiteral(".s"));
+        verifyCutShort(control<QLabel>(picker, "lblSelected"), longName + QStringLiteral(".s"));
+    }
 }
 
 QTEST_MAIN(CaptionFitTest)

@@ -79,31 +79,39 @@ void FrmBoxTest::dimensionFilter_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("beeps");
+    const Qt::KeyboardModifiers none;
 
-    QTest::newRow("digit") << "1" << int(Qt::Key_5) << "15" << 0;
-    QTest::newRow("comma") << "1" << int(Qt::Key_Comma) << "1," << 0;
-    QTest::newRow("minus") << "" << int(Qt::Key_Minus) << "-" << 0;
-    QTest::newRow("second comma") << "1,2" << int(Qt::Key_Comma) << "1,2," << 0;
-    QTest::newRow("full stop") << "1" << int(Qt::Key_Period) << "1" << 1;
-    QTest::newRow("letter") << "1" << int(Qt::Key_A) << "1" << 1;
-    QTest::newRow("blank") << "1" << int(Qt::Key_Space) << "1" << 1;
-    QTest::newRow("enter") << "1" << int(Qt::Key_Return) << "1" << 0;
-    QTest::newRow("keypad enter") << "1" << int(Qt::Key_Enter) << "1" << 0;
-    QTest::newRow("backspace") << "12" << int(Qt::Key_Backspace) << "1" << 0;
-    QTest::newRow("escape") << "1" << int(Qt::Key_Escape) << "1" << 1;
+    QTest::newRow("digit") << "1" << int(Qt::Key_5) << none << "15" << 0;
+    QTest::newRow("comma") << "1" << int(Qt::Key_Comma) << none << "1," << 0;
+    QTest::newRow("minus") << "" << int(Qt::Key_Minus) << none << "-" << 0;
+    QTest::newRow("second comma") << "1,2" << int(Qt::Key_Comma) << none << "1,2," << 0;
+    QTest::newRow("full stop") << "1" << int(Qt::Key_Period) << none << "1" << 1;
+    QTest::newRow("letter") << "1" << int(Qt::Key_A) << none << "1" << 1;
+    QTest::newRow("blank") << "1" << int(Qt::Key_Space) << none << "1" << 1;
+    QTest::newRow("enter") << "1" << int(Qt::Key_Return) << none << "1" << 0;
+    QTest::newRow("keypad enter") << "1" << int(Qt::Key_Enter) << none << "1" << 0;
+    QTest::newRow("backspace") << "12" << int(Qt::Key_Backspace) << none << "1" << 0;
+    QTest::newRow("escape") << "1" << int(Qt::Key_Escape) << none << "1" << 1;
+    // Ctrl+Backspace types 127 and Ctrl+Enter 10: control codes, refused.
+    QTest::newRow("ctrl+backspace") << "2,5" << int(Qt::Key_Backspace)
+                                    << Qt::KeyboardModifiers(Qt::ControlModifier) << "2,5" << 1;
+    QTest::newRow("ctrl+enter") << "1" << int(Qt::Key_Return)
+                                << Qt::KeyboardModifiers(Qt::ControlModifier) << "1" << 1;
     // Keys that type nothing pass silently, although Qt gives Tab the text "\t".
-    QTest::newRow("tab") << "1" << int(Qt::Key_Tab) << "1" << 0;
-    QTest::newRow("backtab") << "1" << int(Qt::Key_Backtab) << "1" << 0;
-    QTest::newRow("shift") << "1" << int(Qt::Key_Shift) << "1" << 0;
-    QTest::newRow("f1") << "1" << int(Qt::Key_F1) << "1" << 0;
+    QTest::newRow("tab") << "1" << int(Qt::Key_Tab) << none << "1" << 0;
+    QTest::newRow("backtab") << "1" << int(Qt::Key_Backtab) << none << "1" << 0;
+    QTest::newRow("shift") << "1" << int(Qt::Key_Shift) << none << "1" << 0;
+    QTest::newRow("f1") << "1" << int(Qt::Key_F1) << none << "1" << 0;
 }
 
 void FrmBoxTest::dimensionFilter()
 {
     QFETCH(QString, before);
     QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(QString, after);
     QFETCH(int, beeps);
     StartedRun run;
@@ -112,7 +120,7 @@ void FrmBoxTest::dimensionFilter()
         auto* field = control<QLineEdit>(run.box(), name);
         run.recorded.beeps = 0;
         field->setText(before);
-        QTest::keyClick(field, static_cast<Qt::Key>(key));
+        QTest::keyClick(field, static_cast<Qt::Key>(key), modifiers);
         QCOMPARE(field->text(), after);
         QCOMPARE(run.recorded.beeps, beeps);
     }
@@ -257,17 +265,10 @@ void FrmBoxTest::realMessageBoxIsAnsweredByItsButton()
     FrmBox* box = windows.frmBox();
 
     QString shownText;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&] {
-        auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!message) {
-            return;
-        }
-        answer.stop();
+    onNextMessageBox([&shownText](QMessageBox* message) {
         shownText = message->text();
         QTest::mouseClick(message->button(QMessageBox::Ok), Qt::LeftButton);
     });
-    answer.start(20);
     passDialog(box, QStringLiteral("12,5"), QStringLiteral("3"), QStringLiteral("2,9"));
     QCOMPARE(shownText, QStringLiteral("Dimensiones: \n\nLargo: 12,5m ( 6,25 -6,25 )\n"
                                        "Alto: 3m ( 1,5 -1,5 )\nAncho: 2,9m ( 1,45 -1,45 )"));

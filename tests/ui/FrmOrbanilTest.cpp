@@ -16,15 +16,19 @@ class FrmOrbanilTest : public QObject
 private slots:
     void firstDisplay();
     void captionsAndTooltips();
-    void focusOrderWithBothPanels();
+    void focusOrderWithEachPanel();
     void generateWaitsForEveryField();
     void generateWritesTheWorkedExample();
+    void fileNamesAreWrittenAsTheSimulatorReadsThem_data();
+    void fileNamesAreWrittenAsTheSimulatorReadsThem();
     void numericFieldFilters_data();
     void numericFieldFilters();
     void unmatchedAltLettersAreNotTyped();
     void pasteReachesTheFreeTextFieldsOnly();
     void clipboardGetsTheExactCodeText();
     void codeBoxReplacementsAreUndoable();
+    void bothRedoKeysRedoInTheCodeBox_data();
+    void bothRedoKeysRedoInTheCodeBox();
     void typingCodeEnablesCopyAndSave();
     void codeLeavesWithCrLfWhateverWasTyped();
 };
@@ -126,7 +130,7 @@ void FrmOrbanilTest::captionsAndTooltips()
     QCOMPARE(control<QLineEdit>(main, "txtShapeFile")->toolTip(), QString());
 }
 
-void FrmOrbanilTest::focusOrderWithBothPanels()
+void FrmOrbanilTest::focusOrderWithEachPanel()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
@@ -138,12 +142,16 @@ void FrmOrbanilTest::focusOrderWithBothPanels()
                      "txtSound",     "txtCode",     "CmdGenerate",   "CmdClip",    "CmdSaveFile",
                      "CmdExit",      "CmdOpenFile", "CmdDimensions", "CmdAbout",   "Command1",
                      "Command2",     "CmdClear",    "CmdAyuda"}));
-    control<QGroupBox>(main, "FraSave")->show();
-    control<QGroupBox>(main, "FraOpen")->show();
-    const QStringList chain = focusChain(shapeFile);
-    QCOMPARE(chain.mid(14, 9),
+    auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
+    control<CodeBox>(main, "txtCode")->replaceCodeText(QStringLiteral("x"));
+    QTRY_VERIFY(saveFile->isEnabled());
+    QTest::mouseClick(saveFile, Qt::LeftButton);
+    QCOMPARE(focusChain(shapeFile).mid(14, 6),
              (QStringList{"CmdSaveFile", "txtfilename", "CmdSave", "CmdCancel", "CmdExit",
-                          "CmdOpenFile", "File1", "CmdOpen", "CmdCancel2"}));
+                          "CmdOpenFile"}));
+    QTest::mouseClick(control<QPushButton>(main, "CmdOpenFile"), Qt::LeftButton);
+    QCOMPARE(focusChain(shapeFile).mid(14, 6), (QStringList{"CmdSaveFile", "CmdExit", "CmdOpenFile",
+                                                            "File1", "CmdOpen", "CmdCancel2"}));
 }
 
 void FrmOrbanilTest::generateWaitsForEveryField()
@@ -184,48 +192,133 @@ void FrmOrbanilTest::generateWritesTheWorkedExample()
                 control<QPushButton>(main, "CmdSaveFile")->isEnabled());
 }
 
+void FrmOrbanilTest::fileNamesAreWrittenAsTheSimulatorReadsThem_data()
+{
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<QString>("sound");
+    QTest::addColumn<QString>("shapeLine"); // empty when Generate refuses
+    QTest::addColumn<QString>("warnedField");
+
+    QTest::newRow("plain names as typed") << "cab_1.s"
+                                          << "a b.sms"
+                                          << "     PassengerCabinFile ( cab_1.s )"
+                                          << "";
+    QTest::newRow("blank in the shape name") << "mi cab.s"
+                                             << "x.sms"
+                                             << "     PassengerCabinFile ( \"mi cab.s\" )"
+                                             << "";
+    QTest::newRow("parenthesis in the shape name") << "cab(2).s"
+                                                   << "x.sms"
+                                                   << "     PassengerCabinFile ( \"cab(2).s\" )"
+                                                   << "";
+    QTest::newRow("quote in the shape name") << "a\"b.s"
+                                             << "x.sms"
+                                             << ""
+                                             << "Shape";
+    QTest::newRow("quote in the sound name") << "a.s"
+                                             << "a\"b.sms"
+                                             << ""
+                                             << "sonido";
+}
+
+void FrmOrbanilTest::fileNamesAreWrittenAsTheSimulatorReadsThem()
+{
+    QFETCH(QString, shape);
+    QFETCH(QString, sound);
+    QFETCH(QString, shapeLine);
+    QFETCH(QString, warnedField);
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    auto* generate = control<QPushButton>(main, "CmdGenerate");
+    auto* code = control<CodeBox>(main, "txtCode");
+    typeWorkedExample(main);
+    typeInto(control<QLineEdit>(main, "txtShapeFile"), shape);
+    typeInto(control<QLineEdit>(main, "txtSound"), sound);
+    QTest::keyClicks(code, QStringLiteral("mine"));
+    QTRY_VERIFY(generate->isEnabled());
+    QTest::mouseClick(generate, Qt::LeftButton);
+
+    if (warnedField.isEmpty()) {
+        QCOMPARE(run.recorded.messages.size(), 1); // the summary only
+        QCOMPARE(code->codeText().split(QStringLiteral("\r\n")).at(1), shapeLine);
+        QVERIFY(code->codeText().contains(QStringLiteral("     Sound ( \"%1\" )").arg(sound)));
+        return;
+    }
+    QCOMPARE(run.recorded.messages.size(), 2);
+    const Message& warning = run.recorded.messages.last();
+    QCOMPARE(warning.title, QStringLiteral("Generar Código"));
+    QCOMPARE(warning.icon, QMessageBox::Warning);
+    QVERIFY2(warning.text.contains(warnedField), qPrintable(warning.text));
+    QCOMPARE(code->codeText(), QStringLiteral("mine"));
+}
+
 void FrmOrbanilTest::numericFieldFilters_data()
 {
     QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("before");
     QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("beeps");
+    const Qt::KeyboardModifiers none;
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers ctrlKeypad = Qt::ControlModifier | Qt::KeypadModifier;
 
     for (const char* f : {"txtCamPosX", "txtCamPosY", "txtCamPosZ"}) {
         const QString name = QString::fromLatin1(f);
-        QTest::addRow("%s minus", f) << name << int(Qt::Key_Minus) << "1-" << 0;
-        QTest::addRow("%s point", f) << name << int(Qt::Key_Period) << "1." << 0;
-        QTest::addRow("%s comma", f) << name << int(Qt::Key_Comma) << "1" << 1;
-        QTest::addRow("%s letter", f) << name << int(Qt::Key_X) << "1" << 1;
-        QTest::addRow("%s enter", f) << name << int(Qt::Key_Return) << "1" << 0;
-        QTest::addRow("%s backspace", f) << name << int(Qt::Key_Backspace) << "" << 0;
+        QTest::addRow("%s minus", f) << name << "1" << int(Qt::Key_Minus) << none << "1-" << 0;
+        QTest::addRow("%s point", f) << name << "1" << int(Qt::Key_Period) << none << "1." << 0;
+        QTest::addRow("%s comma", f) << name << "1" << int(Qt::Key_Comma) << none << "1" << 1;
+        QTest::addRow("%s letter", f) << name << "1" << int(Qt::Key_X) << none << "1" << 1;
+        QTest::addRow("%s enter", f) << name << "1" << int(Qt::Key_Return) << none << "1" << 0;
+        QTest::addRow("%s backspace", f)
+            << name << "1" << int(Qt::Key_Backspace) << none << "" << 0;
     }
     for (const char* f :
          {"txtRotLimX", "txtRotLimY", "txtRotLimZ", "txtStaDirX", "txtStaDirY", "txtStaDirZ"}) {
         const QString name = QString::fromLatin1(f);
-        QTest::addRow("%s digit", f) << name << int(Qt::Key_7) << "17" << 0;
-        QTest::addRow("%s minus", f) << name << int(Qt::Key_Minus) << "1" << 1;
-        QTest::addRow("%s point", f) << name << int(Qt::Key_Period) << "1" << 1;
-        QTest::addRow("%s enter", f) << name << int(Qt::Key_Return) << "1" << 0;
-        QTest::addRow("%s backspace", f) << name << int(Qt::Key_Backspace) << "" << 0;
+        QTest::addRow("%s digit", f) << name << "1" << int(Qt::Key_7) << none << "17" << 0;
+        QTest::addRow("%s minus", f) << name << "1" << int(Qt::Key_Minus) << none << "1" << 1;
+        QTest::addRow("%s point", f) << name << "1" << int(Qt::Key_Period) << none << "1" << 1;
+        QTest::addRow("%s enter", f) << name << "1" << int(Qt::Key_Return) << none << "1" << 0;
+        QTest::addRow("%s backspace", f)
+            << name << "1" << int(Qt::Key_Backspace) << none << "" << 0;
     }
-    // The file name fields take any character.
-    QTest::addRow("txtShapeFile comma") << "txtShapeFile" << int(Qt::Key_Comma) << "1," << 0;
-    QTest::addRow("txtSound letter") << "txtSound" << int(Qt::Key_X) << "1x" << 0;
+    // Ctrl+Backspace types 127 and Ctrl+Enter 10, control codes that a numeric field refuses.
+    for (const char* f : {"txtCamPosX", "txtRotLimY", "txtStaDirZ"}) {
+        const QString name = QString::fromLatin1(f);
+        QTest::addRow("%s ctrl+backspace", f)
+            << name << "12" << int(Qt::Key_Backspace) << ctrl << "12" << 1;
+        QTest::addRow("%s ctrl+enter", f) << name << "1" << int(Qt::Key_Return) << ctrl << "1" << 1;
+        QTest::addRow("%s ctrl+keypad enter", f)
+            << name << "1" << int(Qt::Key_Enter) << ctrlKeypad << "1" << 1;
+    }
+    // The file name fields take any character, and the two keys keep their editing meaning.
+    QTest::addRow("txtShapeFile comma") << "txtShapeFile"
+                                        << "1" << int(Qt::Key_Comma) << none << "1," << 0;
+    QTest::addRow("txtSound letter") << "txtSound"
+                                     << "1" << int(Qt::Key_X) << none << "1x" << 0;
+    QTest::addRow("txtShapeFile ctrl+backspace")
+        << "txtShapeFile"
+        << "mi cabina" << int(Qt::Key_Backspace) << ctrl << "mi " << 0;
+    QTest::addRow("txtSound ctrl+enter") << "txtSound"
+                                         << "a.sms" << int(Qt::Key_Return) << ctrl << "a.sms" << 0;
 }
 
 void FrmOrbanilTest::numericFieldFilters()
 {
     QFETCH(QString, field);
+    QFETCH(QString, before);
     QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(QString, after);
     QFETCH(int, beeps);
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
     auto* edit = control<QLineEdit>(main, qPrintable(field));
-    edit->setText(QStringLiteral("1"));
+    edit->setText(before);
     run.recorded.beeps = 0;
-    QTest::keyClick(edit, static_cast<Qt::Key>(key));
+    QTest::keyClick(edit, static_cast<Qt::Key>(key), modifiers);
     QCOMPARE(edit->text(), after);
     QCOMPARE(run.recorded.beeps, beeps);
 }
@@ -323,6 +416,33 @@ void FrmOrbanilTest::codeBoxReplacementsAreUndoable()
     QVERIFY(code->isEmpty());
     QTest::keyClick(code, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(code->codeText(), workedExampleCode);
+}
+
+// Qt's redo key follows the platform's key scheme: offscreen it is Windows', where Ctrl+Y
+// already redid; on X11 (run these tests under xcb) only Ctrl+Shift+Z did.
+void FrmOrbanilTest::bothRedoKeysRedoInTheCodeBox_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Ctrl+Y") << Qt::KeyboardModifiers(Qt::ControlModifier) << int(Qt::Key_Y);
+    QTest::newRow("Ctrl+Shift+Z") << (Qt::ControlModifier | Qt::ShiftModifier) << int(Qt::Key_Z);
+}
+
+void FrmOrbanilTest::bothRedoKeysRedoInTheCodeBox()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, key);
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    auto* code = control<CodeBox>(main, "txtCode");
+    QTest::keyClicks(code, QStringLiteral("abc"));
+    QTest::keyClick(code, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(code->codeText(), QString());
+    QTest::keyClick(code, static_cast<Qt::Key>(key), modifiers);
+    QCOMPARE(code->codeText(), QStringLiteral("abc"));
+    // Nothing left to redo: the key types nothing either.
+    QTest::keyClick(code, static_cast<Qt::Key>(key), modifiers);
+    QCOMPARE(code->codeText(), QStringLiteral("abc"));
 }
 
 void FrmOrbanilTest::typingCodeEnablesCopyAndSave()

@@ -1,3 +1,4 @@
+#include "core/CabinBox.h"
 #include "files/HelpFile.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/FrmAbout.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -90,6 +92,7 @@ private slots:
     void captionsFitAtThePlatformFont();
     void iconsAreDistinct32PixelImages();
     void bundledHelpTextIsWindows1252WithCrLf();
+    void bundledHelpAgreesWithTheProgram();
 };
 
 void HelpAboutTest::helpWindowShowsTheFileUnchanged_data()
@@ -274,6 +277,37 @@ void HelpAboutTest::bundledHelpTextIsWindows1252WithCrLf()
           "StartDirection", "Generar Código", "vagón", "+Z  hacia la parte delantera", ".obn"}) {
         QVERIFY2(text.contains(QString::fromUtf8(words)), words);
     }
+}
+
+void HelpAboutTest::bundledHelpAgreesWithTheProgram()
+{
+    const QString text = QString::fromStdString(readHelpFile(ORBANIL_BUNDLED_HELP));
+    // The head position takes a point: its numbers are written with one, never with a comma.
+    const qsizetype from = text.indexOf(QStringLiteral("PassengerCabinHeadPos ( X Y Z )"));
+    const qsizetype to = text.indexOf(QStringLiteral("RotationLimit ( X Y Z )"));
+    QVERIFY(from > 0 && to > from);
+    const QString headPosition = text.mid(from, to - from);
+    QVERIFY(headPosition.contains(QStringLiteral("2.3")));
+    const QRegularExpressionMatch comma =
+        QRegularExpression(QStringLiteral("\\d,\\d")).match(headPosition);
+    QVERIFY2(!comma.hasMatch(), qPrintable(comma.captured()));
+
+    // Every range line it quotes is the line the program shows for that dimension.
+    int rangeLines = 0;
+    for (const QString& line : text.split(QStringLiteral("\r\n"))) {
+        const QString quoted = line.trimmed();
+        const qsizetype limits = quoted.indexOf(QStringLiteral(" m Limites: "));
+        const qsizetype word = quoted.indexOf(QStringLiteral(": ")) + 2;
+        if (limits < 0) {
+            continue;
+        }
+        const std::optional<std::string> shown = rangeLine(
+            quoted.left(word).toStdString(), quoted.mid(word, limits - word).toStdString());
+        QVERIFY2(shown, qPrintable(quoted));
+        QCOMPARE(quoted, QString::fromStdString(*shown));
+        ++rangeLines;
+    }
+    QVERIFY(rangeLines >= 4);
 }
 
 QTEST_MAIN(HelpAboutTest)

@@ -43,11 +43,17 @@ void generateExample(FrmOrbanil* main)
     QTest::mouseClick(generate, Qt::LeftButton);
 }
 
-void saveAs(FrmOrbanil* main, const QString& name)
+// Presses "&Guardar" once the timer allows it, showing the save panel.
+void showSavePanel(FrmOrbanil* main)
 {
     auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
     QTRY_VERIFY(saveFile->isEnabled());
     QTest::mouseClick(saveFile, Qt::LeftButton);
+}
+
+void saveAs(FrmOrbanil* main, const QString& name)
+{
+    showSavePanel(main);
     control<QLineEdit>(main, "txtfilename")->setText(name);
     QTest::mouseClick(control<QPushButton>(main, "CmdSave"), Qt::LeftButton);
 }
@@ -59,6 +65,16 @@ void clickListed(FrmOrbanil* main, const QString& name)
     QCOMPARE(items.size(), 1);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(items.first()).center());
+}
+
+// Shows the open panel, clicks `name` in its list and presses "Abrir" once the timer allows it.
+void openListed(FrmOrbanil* main, const QString& name)
+{
+    auto* open = control<QPushButton>(main, "CmdOpen");
+    QTest::mouseClick(control<QPushButton>(main, "CmdOpenFile"), Qt::LeftButton);
+    clickListed(main, name);
+    QTRY_VERIFY(open->isEnabled());
+    QTest::mouseClick(open, Qt::LeftButton);
 }
 
 const QString exampleOpened = QString::fromStdString(workedExampleOpened);
@@ -79,6 +95,11 @@ private slots:
     void emptyNameSavesDotObnAndEnterDoesNotSave();
     void listedFileRemovedBeforeOpening();
     void withoutSelectionTheNamedFileOpens();
+    void onePanelAtATime();
+    void savedFilesAreListedWithoutRegardToCase();
+    void generateDiscardsAnOpenedFile();
+    void codeEmptiedWhileSavingSavesALineEnd();
+    void zeroByteFileOpensToAnEmptyCodeBox();
 };
 
 void SavedFilesTest::saveListAndOpenTheWorkedExample()
@@ -134,6 +155,8 @@ void SavedFilesTest::questionBeforeReplacingCode_data()
     QTest::addColumn<int>("answer");
     QTest::newRow("Yes") << int(QMessageBox::Yes);
     QTest::newRow("No") << int(QMessageBox::No);
+    // Escape, the close box and Alt+F4 change nothing, as "Yes" does.
+    QTest::newRow("Escape") << int(QMessageBox::Escape);
 }
 
 void SavedFilesTest::questionBeforeReplacingCode()
@@ -143,14 +166,10 @@ void SavedFilesTest::questionBeforeReplacingCode()
     writeBytes(run.folder.filePath(QStringLiteral("a.obn")), "uno, dos\r\n");
     FrmOrbanil* main = openMainWindow(run);
     auto* code = control<CodeBox>(main, "txtCode");
-    auto* open = control<QPushButton>(main, "CmdOpen");
     auto* openPanel = control<QGroupBox>(main, "FraOpen");
     QTest::keyClicks(code, QStringLiteral("mine"));
-    QTest::mouseClick(control<QPushButton>(main, "CmdOpenFile"), Qt::LeftButton);
-    clickListed(main, QStringLiteral("a.obn"));
-    QTRY_VERIFY(open->isEnabled());
     run.recorded.answers = {static_cast<QMessageBox::StandardButton>(answer)};
-    QTest::mouseClick(open, Qt::LeftButton);
+    openListed(main, QStringLiteral("a.obn"));
 
     QCOMPARE(run.recorded.messages.size(), 2);
     const Message& question = run.recorded.messages.last();
@@ -160,7 +179,7 @@ void SavedFilesTest::questionBeforeReplacingCode()
     QCOMPARE(question.icon, QMessageBox::Question);
     QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(question.defaultButton, QMessageBox::Yes);
-    if (answer == QMessageBox::Yes) {
+    if (answer != QMessageBox::No) {
         QCOMPARE(code->codeText(), QStringLiteral("mine"));
         QVERIFY(openPanel->isVisible());
     } else {
@@ -244,10 +263,8 @@ void SavedFilesTest::emptyNameSavesDotObnAndEnterDoesNotSave()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
-    auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
     generateExample(main);
-    QTRY_VERIFY(saveFile->isEnabled());
-    QTest::mouseClick(saveFile, Qt::LeftButton);
+    showSavePanel(main);
     QTest::keyClick(control<QLineEdit>(main, "txtfilename"), Qt::Key_Return);
     QVERIFY(!QFile::exists(run.folder.filePath(QStringLiteral(".obn"))));
     QVERIFY(control<QGroupBox>(main, "FraSave")->isVisible());
@@ -312,6 +329,96 @@ void SavedFilesTest::withoutSelectionTheNamedFileOpens()
     QVERIFY(run.recorded.messages.last().text.contains(QStringLiteral("a.obn")));
     QVERIFY(code->isEmpty());
     QCOMPARE(listed(main), QStringList{"b.obn"});
+}
+
+void SavedFilesTest::onePanelAtATime()
+{
+    StartedRun run;
+    writeBytes(run.folder.filePath(QStringLiteral("a.obn")), "uno\r\n");
+    FrmOrbanil* main = openMainWindow(run);
+    auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
+    auto* openFile = control<QPushButton>(main, "CmdOpenFile");
+    auto* savePanel = control<QGroupBox>(main, "FraSave");
+    auto* openPanel = control<QGroupBox>(main, "FraOpen");
+    auto* fileName = control<QLineEdit>(main, "txtfilename");
+    auto* openLabel = control<QLabel>(main, "lblOpenFile");
+    control<CodeBox>(main, "txtCode")->replaceCodeText(QStringLiteral("x"));
+    QTRY_VERIFY(saveFile->isEnabled());
+
+    QTest::mouseClick(saveFile, Qt::LeftButton);
+    QTest::keyClicks(fileName, QStringLiteral("vagon"));
+    QTest::mouseClick(openFile, Qt::LeftButton);
+    QVERIFY(openPanel->isVisible());
+    QVERIFY(!savePanel->isVisible());
+    clickListed(main, QStringLiteral("a.obn"));
+
+    QTest::mouseClick(saveFile, Qt::LeftButton);
+    QVERIFY(savePanel->isVisible());
+    QVERIFY(!openPanel->isVisible());
+    QCOMPARE(main->focusWidget(), fileName);
+    // Nothing else about either panel changed.
+    QCOMPARE(fileName->text(), QStringLiteral("vagon"));
+    QCOMPARE(openLabel->text(), QStringLiteral("File: a.obn"));
+    QTest::mouseClick(openFile, Qt::LeftButton);
+    QVERIFY(!savePanel->isVisible());
+    QCOMPARE(listed(main), QStringList{"a.obn"});
+    QCOMPARE(control<QListWidget>(main, "File1")->currentItem()->text(), QStringLiteral("a.obn"));
+    QCOMPARE(openLabel->text(), QStringLiteral("File: a.obn"));
+}
+
+void SavedFilesTest::savedFilesAreListedWithoutRegardToCase()
+{
+    StartedRun run;
+    // Byte order would give B, _x, a, c.
+    for (const char* name : {"c.obn", "B.obn", "a.obn", "_x.obn"}) {
+        writeBytes(run.folder.filePath(QString::fromLatin1(name)), "x\r\n");
+    }
+    FrmOrbanil* main = openMainWindow(run);
+    QCOMPARE(listed(main), (QStringList{"_x.obn", "a.obn", "B.obn", "c.obn"}));
+    // The list read again after a save keeps that order.
+    control<CodeBox>(main, "txtCode")->replaceCodeText(QStringLiteral("y"));
+    saveAs(main, QStringLiteral("Ba"));
+    QCOMPARE(listed(main), (QStringList{"_x.obn", "a.obn", "B.obn", "Ba.obn", "c.obn"}));
+}
+
+void SavedFilesTest::generateDiscardsAnOpenedFile()
+{
+    StartedRun run;
+    writeBytes(run.folder.filePath(QStringLiteral("a.obn")), "uno, dos\r\n");
+    FrmOrbanil* main = openMainWindow(run);
+    auto* code = control<CodeBox>(main, "txtCode");
+    openListed(main, QStringLiteral("a.obn"));
+    QCOMPARE(code->codeText(), QStringLiteral("uno\r\ndos\r\n"));
+
+    generateExample(main);
+    QCOMPARE(code->codeText(), workedExampleCode);
+}
+
+void SavedFilesTest::codeEmptiedWhileSavingSavesALineEnd()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    generateExample(main);
+    showSavePanel(main);
+    QTest::keyClicks(control<QLineEdit>(main, "txtfilename"), QStringLiteral("vacio"));
+    QTest::mouseClick(control<QPushButton>(main, "CmdClear"), Qt::LeftButton);
+    QTRY_VERIFY(!control<QPushButton>(main, "CmdSaveFile")->isEnabled());
+    // The panel's own button still saves.
+    QTest::mouseClick(control<QPushButton>(main, "CmdSave"), Qt::LeftButton);
+    QCOMPARE(bytesOf(run.folder.filePath(QStringLiteral("vacio.obn"))), QByteArray("\r\n"));
+    QVERIFY(!control<QGroupBox>(main, "FraSave")->isVisible());
+    QCOMPARE(listed(main), QStringList{"vacio.obn"});
+}
+
+void SavedFilesTest::zeroByteFileOpensToAnEmptyCodeBox()
+{
+    StartedRun run;
+    writeBytes(run.folder.filePath(QStringLiteral("cero.obn")), QByteArray());
+    FrmOrbanil* main = openMainWindow(run);
+    openListed(main, QStringLiteral("cero.obn"));
+    QVERIFY(control<CodeBox>(main, "txtCode")->isEmpty());
+    QVERIFY(!control<QGroupBox>(main, "FraOpen")->isVisible());
+    QCOMPARE(run.recorded.messages.size(), 1); // the summary only
 }
 
 QTEST_MAIN(SavedFilesTest)

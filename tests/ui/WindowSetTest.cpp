@@ -4,11 +4,16 @@
 #include "ui/FrmAyuda.h"
 #include "ui/FrmPicker.h"
 
+#include <QAccessible>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTimer>
 
 using namespace orbanil;
 using namespace orbanil::testing;
@@ -36,6 +41,21 @@ void acceptInPicker(FrmPicker* picker, const QString& name)
     QTest::mouseClick(ok, Qt::LeftButton);
 }
 
+// The main window, the dialog and the four windows shown from the main window, in that order.
+QList<QWidget*> openEveryWindow(StartedRun& run)
+{
+    FrmOrbanil* main = openMainWindow(run);
+    for (const char* button : {"CmdAbout", "CmdAyuda", "Command1", "Command2"}) {
+        QTest::mouseClick(control<QPushButton>(main, button), Qt::LeftButton);
+    }
+    return {main,
+            run.box(),
+            run.windows->frmAbout(),
+            run.windows->frmAyuda(),
+            run.windows->frmShape(),
+            run.windows->frmSms()};
+}
+
 } // namespace
 
 class WindowSetTest : public QObject
@@ -50,9 +70,13 @@ private slots:
     void dialogCloseBoxOnReturnVisitActsAsCerrar();
     void oneInstanceOfEachSecondaryWindow();
     void everyControlNameIsUniqueInItsWindow();
+    void enterPressesTheFocusedButtonInEveryWindow();
+    void everyFocusableControlHasASpokenNameOfItsOwn();
     void helpTextShownOnceAfterReopening();
     void pickersWriteOnlyTheirOwnField();
     void pickerLeftOpenAfterSalirWritesNowhere();
+    void pickerReopensAfreshAfterCancelOrCloseBox_data();
+    void pickerReopensAfreshAfterCancelOrCloseBox();
     void unloadedWindowsAreDestroyed();
     void windowsAwaitingDeletionGoWithTheSet();
 };
@@ -189,17 +213,7 @@ void WindowSetTest::oneInstanceOfEachSecondaryWindow()
 void WindowSetTest::everyControlNameIsUniqueInItsWindow()
 {
     StartedRun run;
-    FrmOrbanil* main = openMainWindow(run);
-    for (const char* button : {"CmdAbout", "CmdAyuda", "Command1", "Command2"}) {
-        QTest::mouseClick(control<QPushButton>(main, button), Qt::LeftButton);
-    }
-    const QList<QWidget*> windows{main,
-                                  run.box(),
-                                  run.windows->frmAbout(),
-                                  run.windows->frmAyuda(),
-                                  run.windows->frmShape(),
-                                  run.windows->frmSms()};
-    for (const QWidget* window : windows) {
+    for (const QWidget* window : openEveryWindow(run)) {
         QVERIFY(window);
         QStringList names;
         for (const QObject* child : window->findChildren<QObject*>()) {
@@ -211,6 +225,75 @@ void WindowSetTest::everyControlNameIsUniqueInItsWindow()
         }
         QVERIFY2(names.size() >= 2, qPrintable(window->objectName()));
     }
+}
+
+void WindowSetTest::enterPressesTheFocusedButtonInEveryWindow()
+{
+    // Windows of their own, so that no press reaches the window set and closes the others.
+    QTemporaryDir folder;
+    RecordedServices recorded;
+    FrmBox box(recorded.services());
+    FrmOrbanil main(folderOf(folder), recorded.services(), CabinBox{"12,5", "3", "2,9"});
+    FrmAbout about;
+    FrmAyuda ayuda(folderOf(folder));
+    FrmPicker shape(FrmPicker::Kind::Shape);
+    FrmPicker sms(FrmPicker::Kind::Sms);
+    const QList<FixedWindow*> windows{&box, &main, &about, &ayuda, &shape, &sms};
+    for (FixedWindow* window : windows) {
+        window->showWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        int pressed = 0;
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            if (!button->isVisible() || !button->isEnabled()) {
+                continue;
+            }
+            const QString where = window->objectName() + QLatin1Char('.') + button->objectName();
+            QSignalSpy clicked(button, &QPushButton::clicked);
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Return);
+            QVERIFY2(clicked.count() == 1, qPrintable(where));
+            QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+            QVERIFY2(clicked.count() == 2, qPrintable(where));
+            // With a modifier Enter presses nothing.
+            QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier);
+            QVERIFY2(clicked.count() == 2, qPrintable(where));
+            ++pressed;
+        }
+        QVERIFY2(pressed > 0, qPrintable(window->objectName()));
+    }
+}
+
+void WindowSetTest::everyFocusableControlHasASpokenNameOfItsOwn()
+{
+    StartedRun run;
+    const QList<QWidget*> windows = openEveryWindow(run);
+    const auto spokenName = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    for (QWidget* window : windows) {
+        QVERIFY(window);
+        QStringList names;
+        // Hidden ones too: the controls of the panels.
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if ((w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || w->objectName().isEmpty() ||
+                w->objectName().startsWith(QLatin1String("qt_"))) {
+                continue;
+            }
+            const QString name = spokenName(w);
+            const QString where = window->objectName() + QLatin1Char('.') + w->objectName();
+            QVERIFY2(!name.isEmpty(), qPrintable(where));
+            QVERIFY2(!names.contains(name), qPrintable(where + QStringLiteral(": ") + name));
+            names.append(name);
+        }
+    }
+    const QList<QPair<const char*, QString>> named{
+        {"txtCamPosX", "Posición de la cámara X"}, {"txtRotLimZ", "Límite de rotación Z"},
+        {"txtSound", "Archivo de sonido"},         {"txtCode", "Código generado"},
+        {"FraSave", "Guardar en archivo"},         {"FraOpen", "Abrir archivo guardado"}};
+    for (const auto& [control, name] : named) {
+        QCOMPARE(spokenName(orbanil::testing::control<QWidget>(run.main(), control)), name);
+    }
+    QCOMPARE(spokenName(control<QWidget>(run.box(), "txtLong")), QStringLiteral("Largo"));
 }
 
 void WindowSetTest::helpTextShownOnceAfterReopening()
@@ -260,6 +343,49 @@ void WindowSetTest::pickerLeftOpenAfterSalirWritesNowhere()
     QVERIFY(!run.main() && !run.box());
     QCOMPARE(ended.size(), 1);
     QCOMPARE(run.recorded.messages.size(), 1); // only the summary; no dialog loaded again
+}
+
+void WindowSetTest::pickerReopensAfreshAfterCancelOrCloseBox_data()
+{
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::newRow("Cancelar") << false;
+    QTest::newRow("close box") << true;
+}
+
+void WindowSetTest::pickerReopensAfreshAfterCancelOrCloseBox()
+{
+    QFETCH(bool, byCloseBox);
+    StartedRun run;
+    QFile(run.folder.filePath(QStringLiteral("cab.s"))).open(QIODevice::WriteOnly);
+    // A fresh picker starts in the process's current folder.
+    const QString kept = QDir::currentPath();
+    const auto restore = qScopeGuard([&kept] { QDir::setCurrent(kept); });
+    QVERIFY(QDir::setCurrent(run.folder.path()));
+    FrmOrbanil* main = openMainWindow(run);
+    auto* shapeFile = control<QLineEdit>(main, "txtShapeFile");
+    auto* browse = control<QPushButton>(main, "Command1");
+    shapeFile->setText(QStringLiteral("kept.s"));
+
+    QTest::mouseClick(browse, Qt::LeftButton);
+    QPointer<FrmPicker> first = run.windows->frmShape();
+    clickItem(control<QListWidget>(first, "File1"), QStringLiteral("cab.s"));
+    QTRY_VERIFY(control<QPushButton>(first, "CmdOk")->isEnabled());
+    if (byCloseBox) {
+        QVERIFY(!first->close());
+    } else {
+        QTest::mouseClick(control<QPushButton>(first, "CmdCancel"), Qt::LeftButton);
+    }
+    QVERIFY(!run.windows->frmShape());
+    QTRY_VERIFY(!first);
+
+    QTest::mouseClick(browse, Qt::LeftButton);
+    FrmPicker* again = run.windows->frmShape();
+    QVERIFY(again && again->isVisible());
+    QVERIFY(control<QLabel>(again, "lblSelected")->text().isEmpty());
+    QSignalSpy ticks(control<QTimer>(again, "Timer1"), &QTimer::timeout);
+    QTRY_VERIFY(ticks.count() >= 2);
+    QVERIFY(!control<QPushButton>(again, "CmdOk")->isEnabled());
+    QCOMPARE(shapeFile->text(), QStringLiteral("kept.s"));
 }
 
 void WindowSetTest::unloadedWindowsAreDestroyed()
