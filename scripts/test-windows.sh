@@ -49,4 +49,4 @@ mkdir -p "$WINEPREFIX"
 cp -u /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null ||
     echo "test-windows: no Tahoma from Wine (package fonts-wine); windows use a fallback font"
 
-(cd "$root" && ctest --preset windows --test-dir "$build" --parallel "$(nproc)")
+ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"

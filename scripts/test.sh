@@ -19,7 +19,7 @@ preset() {
     local name="$1" dir="$2"
     cmake --preset "$name" -S "$root" -B "$dir" >/dev/null
     cmake --build "$dir" --parallel "$jobs"
-    (cd "$root" && ctest --preset "$name" --test-dir "$dir" --parallel "$jobs")
+    ctest --test-dir "$dir" --output-on-failure --parallel "$jobs"
 }
 
 if [[ ${ORBANIL_QUICK_TEST:-0} != 1 ]]; then
@@ -27,7 +27,10 @@ if [[ ${ORBANIL_QUICK_TEST:-0} != 1 ]]; then
     "$root/scripts/check-format.sh"
 
     step "Sanitizers: clang with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
-    preset sanitize "$build-sanitize"
+    # Any report ends the test program with an error, so ctest counts it as a failure.
+    ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1" \
+        UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
+        preset sanitize "$build-sanitize"
 
     step "Fuzzing, ${FUZZ_SECONDS:-30} s a target"
     "$root/scripts/fuzz.sh" "$build-sanitize"

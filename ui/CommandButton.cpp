@@ -13,7 +13,14 @@ QRect CommandButton::captionRect() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (contents.contains(fontMetrics().boundingRect(contents, captionFlags, text()))) {
+        return contents;
+    }
+    // A small button ("...") has room for its caption inside its bevel, though not inside the
+    // margins that some styles (Windows') keep for larger buttons.
+    const int bevel = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    return rect().adjusted(bevel, bevel, -bevel, -bevel);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event)
