@@ -46,26 +46,9 @@ struct Span
     double length() const { return high - low; }
 };
 
-// The numbers the texts hold; empty where a text is not (yet) one.
-struct Numbers
-{
-    std::optional<double> length, height, width;
-    std::optional<double> x, y, z;
-    std::optional<double> yaw, tilt, yawLimit, tiltLimit;
-};
-
 std::optional<double> positive(std::optional<double> value)
 {
     return value && *value > 0 ? value : std::nullopt;
-}
-
-Numbers readNumbers(const ViewParams& view, const CabinBoxTexts& box)
-{
-    return Numbers{positive(readDimension(box.length)), positive(readDimension(box.height)),
-                   positive(readDimension(box.width)),  readPointDecimal(view.txtCamPosX),
-                   readPointDecimal(view.txtCamPosY),   readPointDecimal(view.txtCamPosZ),
-                   readWholeDegrees(view.txtStaDirY),   readWholeDegrees(view.txtStaDirX),
-                   readWholeDegrees(view.txtRotLimY),   readWholeDegrees(view.txtRotLimX)};
 }
 
 // One axis of the box with the head on it: the span shown takes in a head up to a quarter of the
@@ -353,9 +336,9 @@ std::string describeHead(const std::array<std::optional<Axis>, 3>& axes,
 class Sketcher
 {
 public:
-    Sketcher(const ViewParams& view, const CabinBoxTexts& box, const TextMetrics& metrics)
-        : m_numbers(readNumbers(view, box)), m_metrics(metrics),
-          m_sizes(sizesFor(metrics.lineHeight)), m_x(axisOf(m_numbers.width, false, m_numbers.x)),
+    Sketcher(const CameraViewNumbers& numbers, const TextMetrics& metrics)
+        : m_numbers(numbers), m_metrics(metrics), m_sizes(sizesFor(metrics.lineHeight)),
+          m_x(axisOf(m_numbers.width, false, m_numbers.x)),
           m_y(axisOf(m_numbers.height, true, m_numbers.y)),
           m_z(axisOf(m_numbers.length, false, m_numbers.z)),
           m_outside((m_x && m_x->headOutside()) || (m_y && m_y->headOutside()) ||
@@ -491,7 +474,7 @@ private:
         }
     }
 
-    Numbers m_numbers;
+    CameraViewNumbers m_numbers;
     const TextMetrics& m_metrics;
     Sizes m_sizes;
     std::optional<Axis> m_x;
@@ -502,10 +485,20 @@ private:
 
 } // namespace
 
-CameraViewSketch sketchCameraView(const ViewParams& view, const CabinBoxTexts& box, double width,
-                                  double height, const TextMetrics& metrics)
+CameraViewNumbers readCameraViewNumbers(const ViewParams& view, const CabinBoxTexts& box)
 {
-    return Sketcher(view, box, metrics).sketch(width, height);
+    return CameraViewNumbers{
+        positive(readDimension(box.length)), positive(readDimension(box.height)),
+        positive(readDimension(box.width)),  readPointDecimal(view.txtCamPosX),
+        readPointDecimal(view.txtCamPosY),   readPointDecimal(view.txtCamPosZ),
+        readWholeDegrees(view.txtStaDirY),   readWholeDegrees(view.txtStaDirX),
+        readWholeDegrees(view.txtRotLimY),   readWholeDegrees(view.txtRotLimX)};
+}
+
+CameraViewSketch sketchCameraView(const CameraViewNumbers& numbers, double width, double height,
+                                  const TextMetrics& metrics)
+{
+    return Sketcher(numbers, metrics).sketch(width, height);
 }
 
 } // namespace orbanil

@@ -116,9 +116,21 @@ struct CameraViewSketch
     bool operator==(const CameraViewSketch&) const = default;
 };
 
-// What to draw for the texts as they stand, in a drawing of width x height pixels. A text that
-// is not a number leaves out what depends on it; a label that does not fit is left out.
-CameraViewSketch sketchCameraView(const ViewParams& view, const CabinBoxTexts& box, double width,
-                                  double height, const TextMetrics& metrics);
+// The numbers the drawing uses, read from the texts; empty where a text is not (yet) a number,
+// and for a box dimension that is not above zero.
+struct CameraViewNumbers
+{
+    std::optional<double> length, height, width;
+    std::optional<double> x, y, z;
+    std::optional<double> yaw, tilt, yawLimit, tiltLimit; // StartDirection Y, X; RotationLimit Y, X
+    bool operator==(const CameraViewNumbers&) const = default;
+};
+
+CameraViewNumbers readCameraViewNumbers(const ViewParams& view, const CabinBoxTexts& box);
+
+// What to draw in a drawing of width x height pixels. What depends on a missing number is left
+// out, and so is a label that does not fit.
+CameraViewSketch sketchCameraView(const CameraViewNumbers& numbers, double width, double height,
+                                  const TextMetrics& metrics);
 
 } // namespace orbanil

@@ -102,8 +102,12 @@ CameraViewWidget::CameraViewWidget(QWidget* parent) : QWidget(parent)
 
 void CameraViewWidget::setViewInput(const ViewParams& view, const CabinBoxTexts& box)
 {
-    m_view = view;
-    m_box = box;
+    // An idle tick reads the same numbers and stops here, before any measuring or layout.
+    const CameraViewNumbers numbers = readCameraViewNumbers(view, box);
+    if (numbers == m_numbers) {
+        return;
+    }
+    m_numbers = numbers;
     refresh();
 }
 
@@ -114,7 +118,7 @@ void CameraViewWidget::refresh()
                                   return std::ceil(metrics.horizontalAdvance(QString::fromUtf8(
                                       text.data(), static_cast<qsizetype>(text.size()))));
                               }};
-    CameraViewSketch next = sketchCameraView(m_view, m_box, width(), height(), measure);
+    CameraViewSketch next = sketchCameraView(m_numbers, width(), height(), measure);
     if (next == m_sketch) {
         return;
     }

@@ -29,8 +29,7 @@ protected:
 private:
     void refresh();
 
-    ViewParams m_view;
-    CabinBoxTexts m_box;
+    CameraViewNumbers m_numbers;
     CameraViewSketch m_sketch;
 };
 

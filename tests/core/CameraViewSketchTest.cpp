@@ -24,7 +24,7 @@ const CabinBoxTexts workedBox{"12,5", "3", "2,9"};
 CameraViewSketch sketchOf(const ViewParams& view, const CabinBoxTexts& box = workedBox,
                           double width = 281, double height = 137, double line = 13)
 {
-    return sketchCameraView(view, box, width, height, fixedFont(line));
+    return sketchCameraView(readCameraViewNumbers(view, box), width, height, fixedFont(line));
 }
 
 ViewParams headAt(const char* x, const char* y, const char* z)

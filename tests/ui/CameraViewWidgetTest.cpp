@@ -140,13 +140,15 @@ void CameraViewWidgetTest::repaintsOnlyWhenWhatItShowsChanges()
     QCoreApplication::processEvents();
     counter.paints = 0;
 
-    // Ticks of an idle window, and edits of texts the drawing does not use.
-    ViewParams unused = workedExampleParams();
-    unused.txtShapeFile = "otro.s";
-    unused.txtSound = "";
-    unused.txtRotLimZ = "5";
+    // Ticks of an idle window, edits of texts the drawing does not use, and a start direction
+    // a full turn round, which draws the same.
+    ViewParams same = workedExampleParams();
+    same.txtShapeFile = "otro.s";
+    same.txtSound = "";
+    same.txtRotLimZ = "5";
+    same.txtStaDirY = "360";
     for (int tick = 0; tick < 10; ++tick) {
-        form.view->setViewInput(tick % 2 ? unused : workedExampleParams(), workedBox);
+        form.view->setViewInput(tick % 2 ? same : workedExampleParams(), workedBox);
         QCoreApplication::processEvents();
     }
     QCOMPARE(counter.paints, 0);
