@@ -485,14 +485,14 @@ private:
 
 } // namespace
 
-CameraViewNumbers readCameraViewNumbers(const ViewParams& view, const CabinBoxTexts& box)
+CameraViewNumbers readCameraViewNumbers(const ViewParams& view, const CabinBox& box)
 {
     return CameraViewNumbers{
-        positive(readDimension(box.length)), positive(readDimension(box.height)),
-        positive(readDimension(box.width)),  readPointDecimal(view.txtCamPosX),
-        readPointDecimal(view.txtCamPosY),   readPointDecimal(view.txtCamPosZ),
-        readWholeDegrees(view.txtStaDirY),   readWholeDegrees(view.txtStaDirX),
-        readWholeDegrees(view.txtRotLimY),   readWholeDegrees(view.txtRotLimX)};
+        positive(readDimension(box.length)),    positive(readDimension(box.height)),
+        positive(readDimension(box.width)),     readPointDecimal(view.headX),
+        readPointDecimal(view.headY),           readPointDecimal(view.headZ),
+        readWholeDegrees(view.startDirectionY), readWholeDegrees(view.startDirectionX),
+        readWholeDegrees(view.rotationLimitY),  readWholeDegrees(view.rotationLimitX)};
 }
 
 CameraViewSketch sketchCameraView(const CameraViewNumbers& numbers, double width, double height,

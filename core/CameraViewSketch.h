@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CabinBox.h"
 #include "core/ViewParams.h"
 
 #include <array>
@@ -10,14 +11,6 @@
 #include <vector>
 
 namespace orbanil {
-
-// The cabin box as typed in the box dialog, decimal comma.
-struct CabinBoxTexts
-{
-    std::string length; // along Z
-    std::string height; // along Y
-    std::string width;  // along X
-};
 
 // How the painter's font measures text, in pixels.
 struct TextMetrics
@@ -126,7 +119,7 @@ struct CameraViewNumbers
     bool operator==(const CameraViewNumbers&) const = default;
 };
 
-CameraViewNumbers readCameraViewNumbers(const ViewParams& view, const CabinBoxTexts& box);
+CameraViewNumbers readCameraViewNumbers(const ViewParams& view, const CabinBox& box);
 
 // What to draw in a drawing of width x height pixels. What depends on a missing number is left
 // out, and so is a label that does not fit.

@@ -100,7 +100,7 @@ CameraViewWidget::CameraViewWidget(QWidget* parent) : QWidget(parent)
     refresh();
 }
 
-void CameraViewWidget::setViewInput(const ViewParams& view, const CabinBoxTexts& box)
+void CameraViewWidget::setViewInput(const ViewParams& view, const CabinBox& box)
 {
     // An idle tick reads the same numbers and stops here, before any measuring or layout.
     const CameraViewNumbers numbers = readCameraViewNumbers(view, box);

@@ -17,7 +17,7 @@ public:
     explicit CameraViewWidget(QWidget* parent = nullptr);
 
     // The texts as they stand; the drawing is repainted only when what it shows changes.
-    void setViewInput(const ViewParams& view, const CabinBoxTexts& box);
+    void setViewInput(const ViewParams& view, const CabinBox& box);
 
     const CameraViewSketch& sketch() const { return m_sketch; }
 

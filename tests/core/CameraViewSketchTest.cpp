@@ -19,9 +19,9 @@ TextMetrics fixedFont(double line)
                        }};
 }
 
-const CabinBoxTexts workedBox{"12,5", "3", "2,9"};
+const CabinBox workedBox{"12,5", "3", "2,9"};
 
-CameraViewSketch sketchOf(const ViewParams& view, const CabinBoxTexts& box = workedBox,
+CameraViewSketch sketchOf(const ViewParams& view, const CabinBox& box = workedBox,
                           double width = 281, double height = 137, double line = 13)
 {
     return sketchCameraView(readCameraViewNumbers(view, box), width, height, fixedFont(line));
@@ -30,9 +30,9 @@ CameraViewSketch sketchOf(const ViewParams& view, const CabinBoxTexts& box = wor
 ViewParams headAt(const char* x, const char* y, const char* z)
 {
     ViewParams view = testing::workedExampleParams();
-    view.txtCamPosX = x;
-    view.txtCamPosY = y;
-    view.txtCamPosZ = z;
+    view.headX = x;
+    view.headY = y;
+    view.headZ = z;
     return view;
 }
 
@@ -43,7 +43,7 @@ struct Described
     const char* x;
     const char* y;
     const char* z;
-    CabinBoxTexts box;
+    CabinBox box;
     bool outside; // the head's colour, where a view draws it
     const char* text;
 };
@@ -104,7 +104,7 @@ std::string shown(const ViewSketch& view, bool side)
 
 struct LeftOut
 {
-    std::function<void(ViewParams&, CabinBoxTexts&)> change;
+    std::function<void(ViewParams&, CabinBox&)> change;
     const char* above;
     const char* side;
 };
@@ -112,22 +112,22 @@ struct LeftOut
 TEST(CameraViewSketch, TextThatIsNotANumberLeavesOutWhatDependsOnIt)
 {
     const LeftOut cases[] = {
-        {[](ViewParams&, CabinBoxTexts&) {}, "bhaw", "brhaw"},
-        {[](ViewParams& v, CabinBoxTexts&) { v.txtCamPosX = ""; }, "b---", "brhaw"},
-        {[](ViewParams& v, CabinBoxTexts&) { v.txtCamPosY = "-"; }, "bhaw", "br---"},
-        {[](ViewParams& v, CabinBoxTexts&) { v.txtCamPosZ = "1.2.3"; }, "b---", "br---"},
-        {[](ViewParams& v, CabinBoxTexts&) { v.txtStaDirY = ""; }, "bh--", "brh--"},
-        {[](ViewParams& v, CabinBoxTexts&) { v.txtStaDirX = ""; }, "bhaw", "brh--"},
-        {[](ViewParams& v, CabinBoxTexts&) { v.txtRotLimY = ""; }, "bha-", "brhaw"},
-        {[](ViewParams& v, CabinBoxTexts&) { v.txtRotLimY = "0"; }, "bha-", "brhaw"},
-        {[](ViewParams& v, CabinBoxTexts&) { v.txtRotLimX = ""; }, "bhaw", "brha-"},
-        {[](ViewParams&, CabinBoxTexts& b) { b.width = ""; }, "----", "brhaw"},
-        {[](ViewParams&, CabinBoxTexts& b) { b.height = "3.0"; }, "bhaw", "-----"},
-        {[](ViewParams&, CabinBoxTexts& b) { b.length = "-12,5"; }, "----", "-----"},
+        {[](ViewParams&, CabinBox&) {}, "bhaw", "brhaw"},
+        {[](ViewParams& v, CabinBox&) { v.headX = ""; }, "b---", "brhaw"},
+        {[](ViewParams& v, CabinBox&) { v.headY = "-"; }, "bhaw", "br---"},
+        {[](ViewParams& v, CabinBox&) { v.headZ = "1.2.3"; }, "b---", "br---"},
+        {[](ViewParams& v, CabinBox&) { v.startDirectionY = ""; }, "bh--", "brh--"},
+        {[](ViewParams& v, CabinBox&) { v.startDirectionX = ""; }, "bhaw", "brh--"},
+        {[](ViewParams& v, CabinBox&) { v.rotationLimitY = ""; }, "bha-", "brhaw"},
+        {[](ViewParams& v, CabinBox&) { v.rotationLimitY = "0"; }, "bha-", "brhaw"},
+        {[](ViewParams& v, CabinBox&) { v.rotationLimitX = ""; }, "bhaw", "brha-"},
+        {[](ViewParams&, CabinBox& b) { b.width = ""; }, "----", "brhaw"},
+        {[](ViewParams&, CabinBox& b) { b.height = "3.0"; }, "bhaw", "-----"},
+        {[](ViewParams&, CabinBox& b) { b.length = "-12,5"; }, "----", "-----"},
     };
     for (const LeftOut& c : cases) {
         ViewParams view = testing::workedExampleParams();
-        CabinBoxTexts box = workedBox;
+        CabinBox box = workedBox;
         c.change(view, box);
         const CameraViewSketch sketch = sketchOf(view, box);
         EXPECT_EQ(shown(sketch.above, false) + " " + shown(sketch.side, true),
@@ -168,10 +168,10 @@ TEST(CameraViewSketch, ArrowsAndWedgesFollowTheSimulatorsAngles)
     for (const Turn& c : cases) {
         SCOPED_TRACE(std::string(c.tilt) + " " + c.yaw);
         ViewParams view = testing::workedExampleParams();
-        view.txtStaDirX = c.tilt;
-        view.txtStaDirY = c.yaw;
-        view.txtRotLimX = c.tiltLimit;
-        view.txtRotLimY = c.yawLimit;
+        view.startDirectionX = c.tilt;
+        view.startDirectionY = c.yaw;
+        view.rotationLimitX = c.tiltLimit;
+        view.rotationLimitY = c.yawLimit;
         const CameraViewSketch sketch = sketchOf(view);
         ASSERT_TRUE(sketch.above.arrow && sketch.side.arrow);
         EXPECT_NEAR(angleOf(*sketch.above.arrow), c.aboveArrow, 1e-9);
@@ -287,11 +287,11 @@ TEST(CameraViewSketch, FitsAnyAreaWithoutOverlaps)
     const ViewParams heads[] = {testing::workedExampleParams(), headAt("0", "2.3", "-7"),
                                 headAt("2", "-1", "-70"), headAt("", "", ""),
                                 headAt("99999999999", "-99999", "0")};
-    const CabinBoxTexts boxes[] = {workedBox, {"100000", "1", "0,001"}, {"2", "3", "3"}};
+    const CabinBox boxes[] = {workedBox, {"100000", "1", "0,001"}, {"2", "3", "3"}};
     for (const Area& a : areas) {
         for (const ViewParams& head : heads) {
-            for (const CabinBoxTexts& box : boxes) {
-                SCOPED_TRACE(std::to_string(a.width) + " " + head.txtCamPosZ + " " + box.length);
+            for (const CabinBox& box : boxes) {
+                SCOPED_TRACE(std::to_string(a.width) + " " + head.headZ + " " + box.length);
                 expectLaidOut(sketchOf(head, box, a.width, a.height, a.line), a);
             }
         }

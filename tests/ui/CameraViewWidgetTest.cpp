@@ -12,12 +12,12 @@ using namespace orbanil::testing;
 
 namespace {
 
-const CabinBoxTexts workedBox{"12,5", "3", "2,9"};
+const CabinBox workedBox{"12,5", "3", "2,9"};
 
 ViewParams headAtZ(const char* z)
 {
     ViewParams view = workedExampleParams();
-    view.txtCamPosZ = z;
+    view.headZ = z;
     return view;
 }
 
@@ -143,10 +143,10 @@ void CameraViewWidgetTest::repaintsOnlyWhenWhatItShowsChanges()
     // Ticks of an idle window, edits of texts the drawing does not use, and a start direction
     // a full turn round, which draws the same.
     ViewParams same = workedExampleParams();
-    same.txtShapeFile = "otro.s";
-    same.txtSound = "";
-    same.txtRotLimZ = "5";
-    same.txtStaDirY = "360";
+    same.shapeFile = "otro.s";
+    same.soundFile = "";
+    same.rotationLimitZ = "5";
+    same.startDirectionY = "360";
     for (int tick = 0; tick < 10; ++tick) {
         form.view->setViewInput(tick % 2 ? same : workedExampleParams(), workedBox);
         QCoreApplication::processEvents();
