@@ -94,7 +94,6 @@ void paintView(QPainter& painter, const ViewSketch& view, const QPalette& palett
 
 CameraViewWidget::CameraViewWidget(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("picCameraView"));
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(QStringLiteral("Vista de la cámara"));
     refresh();

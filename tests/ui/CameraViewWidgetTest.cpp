@@ -1,6 +1,6 @@
 #include "ui/CameraViewWidget.h"
 
-#include "tests/support/WorkedExample.h"
+#include "tests/support/UiTestSupport.h"
 #include "ui/Twips.h"
 
 #include <QImage>
@@ -20,22 +20,6 @@ ViewParams headAtZ(const char* z)
     view.headZ = z;
     return view;
 }
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            ++paints;
-        }
-        return false;
-    }
-};
 
 // A field, the drawing at the size the main window gives it, and another field.
 struct Form
