@@ -8,7 +8,7 @@
 namespace orbanil {
 
 // The cabin box as the three texts typed in the box dialog, in metres; they are read as
-// numbers only where a half is needed.
+// numbers only where a half is needed, or where the camera view is drawn.
 struct CabinBox
 {
     std::string length; // along Z

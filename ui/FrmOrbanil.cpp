@@ -4,6 +4,7 @@
 #include "core/InsideBlock.h"
 #include "files/CodeFile.h"
 #include "files/FileError.h"
+#include "ui/CameraViewWidget.h"
 #include "ui/CodeBox.h"
 #include "ui/Icons.h"
 #include "ui/PathQString.h"
@@ -166,6 +167,10 @@ QGroupBox* FrmOrbanil::createCodeFrame()
     CmdClear =
         addButton(Frame6, "CmdClear", QStringLiteral("&Borrar Código"), 1800, 3120, 1335, 495);
 
+    // Under the two panels, in the rectangle they share; it takes no focus.
+    picCameraView =
+        addControl(new CameraViewWidget(Frame6), "picCameraView", 360, 3720, 4215, 2055);
+
     connect(CmdGenerate, &QPushButton::clicked, this, &FrmOrbanil::CmdGenerate_Click);
     connect(CmdClip, &QPushButton::clicked, this, &FrmOrbanil::CmdClip_Click);
     connect(CmdSaveFile, &QPushButton::clicked, this, &FrmOrbanil::CmdSaveFile_Click);
@@ -217,9 +222,10 @@ void FrmOrbanil::createOpenPanel(QGroupBox* Frame6)
 
 void FrmOrbanil::showCodePanel(CodePanel panel)
 {
-    // The two panels share one rectangle: showing one hides the other.
+    // The two panels and the drawing share one rectangle: showing one hides the others.
     FraSave->setVisible(panel == CodePanel::Save);
     FraOpen->setVisible(panel == CodePanel::Open);
+    picCameraView->setVisible(panel == CodePanel::None);
 }
 
 void FrmOrbanil::createWindowButtons()
@@ -243,6 +249,8 @@ void FrmOrbanil::Form_Load(const CabinBox& box)
     lbl1->setText(rangeText("Ancho: ", box.width));
     lbl2->setText(rangeText("Alto: ", box.height));
     lbl3->setText(rangeText("Largo: ", box.length));
+    m_loadedBox = box;
+    picCameraView->setViewInput(viewParams(), m_loadedBox);
     for (QLineEdit* field :
          {viewField(&ViewParams::shapeFile), viewField(&ViewParams::soundFile)}) {
         field->setToolTip(field->text());
@@ -280,7 +288,9 @@ ViewParams FrmOrbanil::viewParams() const
 
 void FrmOrbanil::Timer1_Timer()
 {
-    setEnabledIfChanged(CmdGenerate, isReady(viewParams()));
+    const ViewParams typed = viewParams();
+    setEnabledIfChanged(CmdGenerate, isReady(typed));
+    picCameraView->setViewInput(typed, m_loadedBox);
 }
 
 void FrmOrbanil::Timer2_Timer()

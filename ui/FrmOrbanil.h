@@ -16,10 +16,12 @@ class QPushButton;
 
 namespace orbanil {
 
+class CameraViewWidget;
 class CodeBox;
 
-// The main window: the view parameters, the code box with its save and open panels, the
-// cabin box ranges and the buttons that reach the other windows.
+// The main window: the view parameters, the code box with its save and open panels and the
+// camera view drawn where neither panel is shown, the cabin box ranges and the buttons that
+// reach the other windows.
 class FrmOrbanil : public FixedWindow
 {
     Q_OBJECT
@@ -41,7 +43,7 @@ signals:
     void exitRequested();
 
 private:
-    // What the rectangle below the code buttons shows: one panel at most.
+    // What the rectangle below the code buttons shows: one panel at most, else the drawing.
     enum class CodePanel
     {
         None,
@@ -58,7 +60,8 @@ private:
     // The one place that decides what the shared rectangle shows.
     void showCodePanel(CodePanel panel);
 
-    // The load step: the saved-file list, the range lines of the box, the tooltips.
+    // The load step: the saved-file list, the range lines of the box and the drawing's box,
+    // the tooltips.
     void Form_Load(const CabinBox& box);
 
     void Timer1_Timer();
@@ -86,6 +89,8 @@ private:
     std::filesystem::path m_programFolder;
     UiServices m_services;
 
+    CabinBox m_loadedBox; // as the range lines show it: the box texts at the load step
+
     std::array<QLineEdit*, viewFields.size()> m_viewFields{}; // in the order of viewFields
     QPushButton* Command1;
     QPushButton* Command2;
@@ -99,6 +104,7 @@ private:
     QPushButton* CmdSaveFile;
     QPushButton* CmdOpenFile;
     QPushButton* CmdClear;
+    CameraViewWidget* picCameraView;
 
     QGroupBox* FraSave;
     QLineEdit* txtfilename;

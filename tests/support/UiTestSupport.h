@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QEvent>
 #include <QLineEdit>
 #include <QList>
 #include <QListWidget>
@@ -190,6 +191,20 @@ inline void doubleClickItem(QListWidget* list, const QString& text)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
 }
+
+// Counts the paint events a widget receives, once installed as its event filter.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
 
 // Runs `act` on the next message box shown, from inside the event loop that the box waits in.
 inline void onNextMessageBox(std::function<void(QMessageBox*)> act)

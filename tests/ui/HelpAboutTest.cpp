@@ -1,4 +1,5 @@
 #include "core/CabinBox.h"
+#include "core/CameraViewSketch.h"
 #include "files/HelpFile.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/FrmAbout.h"
@@ -308,6 +309,23 @@ void HelpAboutTest::bundledHelpAgreesWithTheProgram()
         ++rangeLines;
     }
     QVERIFY(rangeLines >= 4);
+
+    // The drawing's section names its views and quotes its warning as the program writes them.
+    ViewParams behind = workedExampleParams();
+    behind.headZ = "-7";
+    const TextMetrics anyFont{13, [](std::string_view text) { return 6.0 * text.size(); }};
+    const CameraViewSketch sketch = sketchCameraView(
+        readCameraViewNumbers(behind, CabinBox{"12,5", "3", "2,9"}), 281, 137, anyFont);
+    QStringList said{QString::fromStdString(sketch.description)};
+    for (const ViewSketch* view : {&sketch.above, &sketch.side}) {
+        for (const SketchLabel& label : view->labels) {
+            said << QString::fromStdString(label.text);
+        }
+    }
+    QCOMPARE(said.size(), 7);
+    for (const QString& words : said) {
+        QVERIFY2(text.simplified().contains(words), qPrintable(words));
+    }
 }
 
 QTEST_MAIN(HelpAboutTest)

@@ -1,0 +1,504 @@
+#include "core/CameraViewSketch.h"
+
+#include "core/NumberText.h"
+#include "core/ViewNumbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace orbanil {
+
+bool PixelRect::contains(PixelPoint p) const
+{
+    return p.x >= left && p.x <= right() && p.y >= top && p.y <= bottom();
+}
+
+bool PixelRect::contains(const PixelRect& r) const
+{
+    return r.left >= left && r.right() <= right() && r.top >= top && r.bottom() <= bottom();
+}
+
+bool PixelRect::intersects(const PixelRect& r) const
+{
+    return r.left < right() && left < r.right() && r.top < bottom() && top < r.bottom();
+}
+
+namespace {
+
+const std::string titleAbove = "Desde arriba";
+const std::string titleSide = "De lado";
+const std::string frontWord = "Delante";
+const std::string railWord = "carril (Y = 0)";
+
+std::string gridWord(double step)
+{
+    return "cuadrícula: " + writeNumber(step) + " m";
+}
+
+// A stretch of one axis, in metres.
+struct Span
+{
+    double low = 0;
+    double high = 0;
+
+    double length() const { return high - low; }
+};
+
+std::optional<double> positive(std::optional<double> value)
+{
+    return value && *value > 0 ? value : std::nullopt;
+}
+
+// One axis of the box with the head on it: the span shown takes in a head up to a quarter of the
+// box (at least 1 m) beyond the box; a head further out is drawn at that edge.
+struct Axis
+{
+    Span box;
+    Span shown;
+    std::optional<double> head;
+    double drawnAt = 0;
+    bool offScale = false;
+
+    bool headOutside() const { return head && (*head < box.low || *head > box.high); }
+};
+
+std::optional<Axis> axisOf(std::optional<double> dimension, bool fromZero,
+                           std::optional<double> head)
+{
+    if (!dimension) {
+        return std::nullopt;
+    }
+    const Span box = fromZero ? Span{0, *dimension} : Span{-*dimension / 2, *dimension / 2};
+    Axis axis{box, box, head};
+    if (head) {
+        const double reach = std::max(box.length() / 4, 1.0);
+        axis.drawnAt = std::clamp(*head, box.low - reach, box.high + reach);
+        axis.offScale = axis.drawnAt != *head;
+        axis.shown = Span{std::min(box.low, axis.drawnAt), std::max(box.high, axis.drawnAt)};
+    }
+    return axis;
+}
+
+// Pixel sizes that follow the font, so that a larger font gets a larger drawing.
+struct Sizes
+{
+    double row;     // one line of labels
+    double gap;     // between the two views, and between two labels on a line
+    double pointer; // length of the arrow and radius of the wedge
+    double dot;     // radius of the head
+    double margin;  // inside a plot, so that a head on the box's edge is drawn whole
+};
+
+Sizes sizesFor(double lineHeight)
+{
+    const double dot = std::max(3.0, std::round(lineHeight / 4));
+    return Sizes{std::ceil(lineHeight), std::max(4.0, std::round(lineHeight / 2)),
+                 std::round(1.4 * lineHeight), dot, dot + 1};
+}
+
+// Metres to the pixels of a plot: `across` runs to the right, centred; `upward` runs up the
+// screen, from the bottom of the plot or hanging from its top.
+struct Mapping
+{
+    double scale;
+    double left;   // pixel of across.low
+    double bottom; // pixel of upward.low
+    Span across;
+    Span upward;
+
+    PixelPoint at(double a, double u) const
+    {
+        return PixelPoint{left + (a - across.low) * scale, bottom - (u - upward.low) * scale};
+    }
+    PixelRect rect(Span a, Span u) const
+    {
+        const PixelPoint topLeft = at(a.low, u.high);
+        const PixelPoint bottomRight = at(a.high, u.low);
+        return PixelRect{topLeft.x, topLeft.y, bottomRight.x - topLeft.x,
+                         bottomRight.y - topLeft.y};
+    }
+};
+
+enum class Standing
+{
+    OnBottom,
+    FromTop
+};
+
+std::optional<Mapping> fitInto(const PixelRect& plot, Span across, Span upward, double margin,
+                               Standing standing)
+{
+    const double scale = std::min((plot.width - 2 * margin) / across.length(),
+                                  (plot.height - 2 * margin) / upward.length());
+    if (!(scale > 0) || !std::isfinite(scale)) {
+        return std::nullopt;
+    }
+    const double left = plot.left + (plot.width - across.length() * scale) / 2;
+    const double bottom = standing == Standing::OnBottom
+                              ? plot.bottom() - margin
+                              : plot.top + margin + upward.length() * scale;
+    return Mapping{scale, left, bottom, across, upward};
+}
+
+// The width a view wants: its box at the full plot height, but no less than `least`.
+double wantedWidth(const std::optional<Axis>& across, const std::optional<Axis>& upward,
+                   double plotHeight, double margin, double least)
+{
+    if (!across || !upward || plotHeight <= 2 * margin) {
+        return least;
+    }
+    const double width =
+        across->shown.length() * (plotHeight - 2 * margin) / upward->shown.length() + 2 * margin;
+    return std::isfinite(width) ? std::max(width, least) : least;
+}
+
+// The finest of 1, 2, 5, 10, 20, 50 ... metres whose lines stand at least 5 px apart.
+double gridStep(double pixelsPerMetre)
+{
+    constexpr double factors[] = {2, 2.5, 2};
+    double step = 1;
+    for (int i = 0; step * pixelsPerMetre < 5 && std::isfinite(step); ++i) {
+        step *= factors[i % 3];
+    }
+    return step;
+}
+
+// The grid's values strictly inside a span: the box's own edges are drawn as its outline.
+std::vector<double> gridValues(Span box, double step)
+{
+    std::vector<double> values;
+    for (double k = std::floor(box.low / step) + 1; k * step < box.high && values.size() < 1000;
+         ++k) {
+        values.push_back(k * step);
+    }
+    return values;
+}
+
+std::vector<PixelLine> gridLines(const Mapping& map, Span across, Span upward, double step)
+{
+    std::vector<PixelLine> lines;
+    for (double a : gridValues(across, step)) {
+        lines.push_back(PixelLine{map.at(a, upward.low), map.at(a, upward.high)});
+    }
+    for (double u : gridValues(upward, step)) {
+        lines.push_back(PixelLine{map.at(across.low, u), map.at(across.high, u)});
+    }
+    return lines;
+}
+
+double normalDegrees(double degrees)
+{
+    const double d = std::fmod(degrees, 360.0);
+    return d < 0 ? d + 360 : d;
+}
+
+// The point `length` pixels from `from`, at `degrees` counter-clockwise from the right.
+PixelPoint towards(PixelPoint from, double degrees, double length)
+{
+    const double radians = normalDegrees(degrees) * std::numbers::pi / 180;
+    return PixelPoint{from.x + length * std::cos(radians), from.y - length * std::sin(radians)};
+}
+
+DirectionArrow arrowFrom(PixelPoint from, double degrees, double length)
+{
+    const PixelPoint tip = towards(from, degrees, length);
+    const double barb = std::max(4.0, length / 3);
+    return DirectionArrow{
+        PixelLine{from, tip},
+        {towards(tip, degrees + 180 - 25, barb), towards(tip, degrees + 180 + 25, barb)}};
+}
+
+// No wedge for a limit of 0: the view cannot turn, and the arrow shows all there is.
+std::optional<TurnWedge> wedgeAround(PixelPoint centre, double degrees, double limit, double radius)
+{
+    if (!(limit > 0)) {
+        return std::nullopt;
+    }
+    return TurnWedge{centre, radius, normalDegrees(degrees - limit), std::min(2 * limit, 360.0)};
+}
+
+// One line of labels across a view, filled from left to right; a text that does not fit
+// between the labels already placed and the view's right edge is left out.
+class LabelRow
+{
+public:
+    enum class Align
+    {
+        Left,
+        Centre,
+        Right
+    };
+
+    LabelRow(std::vector<SketchLabel>& labels, const TextMetrics& metrics, const PixelRect& area,
+             double top, const Sizes& sizes)
+        : m_labels(labels), m_metrics(metrics), m_line{area.left, top, area.width, sizes.row},
+          m_gap(sizes.gap), m_free(area.left), m_usable(area.contains(m_line))
+    {}
+
+    void place(const std::string& text, double anchor, Align align)
+    {
+        const double width = m_metrics.width(text);
+        const double wanted = align == Align::Left     ? anchor
+                              : align == Align::Centre ? anchor - width / 2
+                                                       : anchor - width;
+        const double last = m_line.right() - width;
+        if (!m_usable || m_free > last) {
+            return;
+        }
+        const double left = std::clamp(wanted, m_free, last);
+        m_labels.push_back(SketchLabel{text, PixelRect{left, m_line.top, width, m_line.height}});
+        m_free = left + width + m_gap;
+    }
+
+private:
+    std::vector<SketchLabel>& m_labels;
+    const TextMetrics& m_metrics;
+    PixelRect m_line;
+    double m_gap;
+    double m_free;
+    bool m_usable;
+};
+
+// "A", "A y B", "A, B y C".
+std::string joinedWithY(const std::vector<std::string>& parts)
+{
+    std::string joined;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0) {
+            joined += i + 1 == parts.size() ? " y " : ", ";
+        }
+        joined += parts[i];
+    }
+    return joined;
+}
+
+std::string distanceText(double metres)
+{
+    const std::string rounded = writeRounded(metres);
+    return rounded == "0" ? "menos de 0,01 m" : rounded + " m";
+}
+
+struct AxisWords
+{
+    const char* name;
+    const char* beyondHigh;
+    const char* beyondLow;
+};
+
+constexpr AxisWords axisWords[] = {
+    {"X", "a la derecha de la caja", "a la izquierda de la caja"},
+    {"Y", "por encima de la caja", "por debajo del carril"},
+    {"Z", "por delante de la caja", "por detrás de la caja"},
+};
+
+// Says how far outside the box the head is on each axis, which coordinates are not numbers and
+// whether the box is; that the head is inside only when nothing else is to be said.
+std::string describeHead(const std::array<std::optional<Axis>, 3>& axes,
+                         const std::array<std::optional<double>, 3>& head)
+{
+    std::vector<std::string> beyond;
+    std::vector<std::string> notNumbers;
+    bool boxUnusable = false;
+    for (std::size_t i = 0; i < axes.size(); ++i) {
+        if (!head[i]) {
+            notNumbers.emplace_back(axisWords[i].name);
+        }
+        if (!axes[i]) {
+            boxUnusable = true;
+        } else if (axes[i]->headOutside()) {
+            const Span box = axes[i]->box;
+            const bool high = *head[i] > box.high;
+            beyond.push_back(distanceText(high ? *head[i] - box.high : box.low - *head[i]) + " " +
+                             (high ? axisWords[i].beyondHigh : axisWords[i].beyondLow));
+        }
+    }
+
+    std::string text;
+    const auto sentence = [&text](const std::string& s) { text += (text.empty() ? "" : " ") + s; };
+    if (!beyond.empty()) {
+        sentence("La cabeza está " + joinedWithY(beyond) + ".");
+    }
+    if (notNumbers.size() == 1) {
+        sentence("La coordenada " + notNumbers.front() + " de la cabeza aún no es un número.");
+    } else if (!notNumbers.empty()) {
+        sentence("Las coordenadas " + joinedWithY(notNumbers) +
+                 " de la cabeza aún no son números.");
+    }
+    if (boxUnusable) {
+        sentence("Las dimensiones de la caja no son válidas.");
+    }
+    return text.empty() ? "La cabeza está dentro de la caja." : text;
+}
+
+// Lays out the two views for the numbers the texts hold.
+class Sketcher
+{
+public:
+    Sketcher(const CameraViewNumbers& numbers, const TextMetrics& metrics)
+        : m_numbers(numbers), m_metrics(metrics), m_sizes(sizesFor(metrics.lineHeight)),
+          m_x(axisOf(m_numbers.width, false, m_numbers.x)),
+          m_y(axisOf(m_numbers.height, true, m_numbers.y)),
+          m_z(axisOf(m_numbers.length, false, m_numbers.z)),
+          m_outside((m_x && m_x->headOutside()) || (m_y && m_y->headOutside()) ||
+                    (m_z && m_z->headOutside()))
+    {}
+
+    CameraViewSketch sketch(double width, double height) const
+    {
+        CameraViewSketch sketch;
+        ViewSketch& above = sketch.above;
+        ViewSketch& side = sketch.side;
+        const double plotHeight = std::max(0.0, height - 2 * m_sizes.row);
+        const double aboveWidth = aboveShare(width, plotHeight);
+        above.area = PixelRect{0, 0, aboveWidth, height};
+        above.plot = PixelRect{0, std::min(height, 2 * m_sizes.row), aboveWidth, plotHeight};
+        const double sideLeft = std::min(width, aboveWidth + m_sizes.gap);
+        side.area = PixelRect{sideLeft, 0, width - sideLeft, height};
+        side.plot =
+            PixelRect{sideLeft, std::min(height, m_sizes.row), width - sideLeft, plotHeight};
+
+        // The front, where its label is, at the top; the rail at the bottom, over its label.
+        std::optional<Mapping> aboveMap;
+        if (m_x && m_z) {
+            aboveMap =
+                fitInto(above.plot, m_x->shown, m_z->shown, m_sizes.margin, Standing::FromTop);
+        }
+        std::optional<Mapping> sideMap;
+        if (m_z && m_y) {
+            sideMap =
+                fitInto(side.plot, m_z->shown, m_y->shown, m_sizes.margin, Standing::OnBottom);
+        }
+        // One grid step for both views, so that one label serves.
+        constexpr double none = std::numeric_limits<double>::infinity();
+        const double step =
+            gridStep(std::min(aboveMap ? aboveMap->scale : none, sideMap ? sideMap->scale : none));
+
+        sketchAbove(above, aboveMap, step);
+        sketchSide(side, sideMap, step);
+        LabelRow bottom(side.labels, m_metrics, side.area, height - m_sizes.row, m_sizes);
+        if (sideMap) {
+            bottom.place(railWord, side.area.left, LabelRow::Align::Left);
+        }
+        if (aboveMap || sideMap) {
+            bottom.place(gridWord(step), side.area.right(), LabelRow::Align::Right);
+        }
+        sketch.description = describeHead({m_x, m_y, m_z}, {m_numbers.x, m_numbers.y, m_numbers.z});
+        return sketch;
+    }
+
+private:
+    // Each view wants the width its box takes at the full height; the rest, or the lack, is
+    // shared in proportion, keeping the labels' widths where the drawing allows.
+    double aboveShare(double width, double plotHeight) const
+    {
+        const double leastAbove = std::max({m_metrics.width(titleAbove), m_metrics.width(frontWord),
+                                            2 * (m_sizes.pointer + m_sizes.margin)});
+        const double leastSide =
+            std::max(m_metrics.width(titleSide) + m_sizes.gap + m_metrics.width(frontWord),
+                     m_metrics.width(railWord) + m_sizes.gap + m_metrics.width(gridWord(1)));
+        const double wantAbove = wantedWidth(m_x, m_z, plotHeight, m_sizes.margin, leastAbove);
+        const double wantSide = wantedWidth(m_z, m_y, plotHeight, m_sizes.margin, leastSide);
+        const double available = std::max(0.0, width - m_sizes.gap);
+        double share = 0;
+        if (wantAbove + wantSide <= available) {
+            share = wantAbove + (available - wantAbove - wantSide) / 2;
+        } else if (leastAbove + leastSide <= available) {
+            share = std::clamp(available * wantAbove / (wantAbove + wantSide), leastAbove,
+                               available - leastSide);
+        } else {
+            share = available * leastAbove / (leastAbove + leastSide);
+        }
+        return std::floor(share);
+    }
+
+    void sketchAbove(ViewSketch& view, const std::optional<Mapping>& map, double step) const
+    {
+        LabelRow(view.labels, m_metrics, view.area, 0, m_sizes)
+            .place(titleAbove, view.area.left, LabelRow::Align::Left);
+        if (!map) {
+            return;
+        }
+        view.pixelsPerMetre = map->scale;
+        view.box = map->rect(m_x->box, m_z->box);
+        view.grid = gridLines(*map, m_x->box, m_z->box, step);
+        LabelRow(view.labels, m_metrics, view.area, m_sizes.row, m_sizes)
+            .place(frontWord, map->at(0, 0).x, LabelRow::Align::Centre);
+        // The view turns to the right for a positive Y: clockwise, seen from above.
+        std::optional<double> direction;
+        if (m_numbers.yaw) {
+            direction = 90 - *m_numbers.yaw;
+        }
+        drawHead(view, *map, *m_x, *m_z, direction, m_numbers.yawLimit);
+    }
+
+    void sketchSide(ViewSketch& view, const std::optional<Mapping>& map, double step) const
+    {
+        LabelRow top(view.labels, m_metrics, view.area, 0, m_sizes);
+        top.place(titleSide, view.area.left, LabelRow::Align::Left);
+        if (!map) {
+            return;
+        }
+        view.pixelsPerMetre = map->scale;
+        view.box = map->rect(m_z->box, m_y->box);
+        view.grid = gridLines(*map, m_z->box, m_y->box, step);
+        const double railY = map->at(0, 0).y;
+        view.rail = PixelLine{{view.plot.left, railY}, {view.plot.right(), railY}};
+        top.place(frontWord, view.box->right(), LabelRow::Align::Right);
+        // The tilt is shown in the plane the view looks along, folded onto this view: towards
+        // the front, or towards the back when the view starts looking back (sideways counts as
+        // front); down for a positive tilt.
+        std::optional<double> direction;
+        if (m_numbers.yaw && m_numbers.tilt) {
+            const double yaw = normalDegrees(*m_numbers.yaw);
+            direction = yaw > 90 && yaw < 270 ? 180 + *m_numbers.tilt : -*m_numbers.tilt;
+        }
+        drawHead(view, *map, *m_z, *m_y, direction, m_numbers.tiltLimit);
+    }
+
+    // The head, its start direction and its turning range, as far as the texts give them.
+    void drawHead(ViewSketch& view, const Mapping& map, const Axis& across, const Axis& upward,
+                  std::optional<double> direction, std::optional<double> limit) const
+    {
+        if (!across.head || !upward.head) {
+            return;
+        }
+        const PixelPoint centre = map.at(across.drawnAt, upward.drawnAt);
+        view.head = HeadMark{centre, m_sizes.dot, m_outside, across.offScale || upward.offScale};
+        if (direction) {
+            view.arrow = arrowFrom(centre, *direction, m_sizes.pointer);
+            if (limit) {
+                view.wedge = wedgeAround(centre, *direction, *limit, m_sizes.pointer);
+            }
+        }
+    }
+
+    CameraViewNumbers m_numbers;
+    const TextMetrics& m_metrics;
+    Sizes m_sizes;
+    std::optional<Axis> m_x;
+    std::optional<Axis> m_y;
+    std::optional<Axis> m_z;
+    bool m_outside;
+};
+
+} // namespace
+
+CameraViewNumbers readCameraViewNumbers(const ViewParams& view, const CabinBox& box)
+{
+    return CameraViewNumbers{
+        positive(readDimension(box.length)),    positive(readDimension(box.height)),
+        positive(readDimension(box.width)),     readPointDecimal(view.headX),
+        readPointDecimal(view.headY),           readPointDecimal(view.headZ),
+        readWholeDegrees(view.startDirectionY), readWholeDegrees(view.startDirectionX),
+        readWholeDegrees(view.rotationLimitY),  readWholeDegrees(view.rotationLimitX)};
+}
+
+CameraViewSketch sketchCameraView(const CameraViewNumbers& numbers, double width, double height,
+                                  const TextMetrics& metrics)
+{
+    return Sketcher(numbers, metrics).sketch(width, height);
+}
+
+} // namespace orbanil

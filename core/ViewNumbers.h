@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orbanil {
+
+// Reads a head position as typed: optional leading "-", digits, at most one decimal point,
+// at least one digit ("5." and ".5" read; "-", "1.2.3", "5-" and "" do not).
+std::optional<double> readPointDecimal(std::string_view text);
+
+// Reads a rotation limit or start direction: whole degrees, digits only, at least one.
+std::optional<double> readWholeDegrees(std::string_view text);
+
+// Writes an amount for people: rounded to two decimals, decimal comma ("0,35", "1", "12,5").
+std::string writeRounded(double value);
+
+} // namespace orbanil

@@ -1,0 +1,302 @@
+#include "core/CameraViewSketch.h"
+
+#include "core/NumberText.h"
+#include "tests/support/WorkedExample.h"
+
+#include <cmath>
+#include <functional>
+#include <gtest/gtest.h>
+#include <numbers>
+
+namespace orbanil {
+namespace {
+
+// A font of `line` px lines and 6/13 of that per byte; 13 px on 281 x 137 is the design.
+TextMetrics fixedFont(double line)
+{
+    return TextMetrics{line, [line](std::string_view text) {
+                           return static_cast<double>(text.size()) * line * 6 / 13;
+                       }};
+}
+
+const CabinBox workedBox{"12,5", "3", "2,9"};
+
+CameraViewSketch sketchOf(const ViewParams& view, const CabinBox& box = workedBox,
+                          double width = 281, double height = 137, double line = 13)
+{
+    return sketchCameraView(readCameraViewNumbers(view, box), width, height, fixedFont(line));
+}
+
+ViewParams headAt(const char* x, const char* y, const char* z)
+{
+    ViewParams view = testing::workedExampleParams();
+    view.headX = x;
+    view.headY = y;
+    view.headZ = z;
+    return view;
+}
+
+const char* const inside = "La cabeza está dentro de la caja.";
+
+struct Described
+{
+    const char* x;
+    const char* y;
+    const char* z;
+    CabinBox box;
+    bool outside; // the head's colour, where a view draws it
+    const char* text;
+};
+
+const Described describedCases[] = {
+    {"0", "2.3", "-5.25", workedBox, false, inside},
+    {"1.45", "0", "6.25", workedBox, false, inside}, // on the faces of the box
+    {"-1.45", "3", "-6.25", workedBox, false, inside},
+    {"0", "2.3", "6.6", workedBox, true, "La cabeza está 0,35 m por delante de la caja."},
+    {"0", "2.3", "-7", workedBox, true, "La cabeza está 0,75 m por detrás de la caja."},
+    {"1.5", "1", "0", workedBox, true, "La cabeza está 0,05 m a la derecha de la caja."},
+    {"-2", "1", "0", workedBox, true, "La cabeza está 0,55 m a la izquierda de la caja."},
+    {"0", "3.4", "0", workedBox, true, "La cabeza está 0,4 m por encima de la caja."},
+    {"0", "-0.5", "0", workedBox, true, "La cabeza está 0,5 m por debajo del carril."},
+    {"1.451", "1", "0", workedBox, true, "La cabeza está menos de 0,01 m a la derecha de la caja."},
+    {"2", "-1", "-7", workedBox, true,
+     "La cabeza está 0,55 m a la derecha de la caja, 1 m por debajo del carril y 0,75 m por "
+     "detrás de la caja."},
+    {"", "1", "0", workedBox, false, "La coordenada X de la cabeza aún no es un número."},
+    {"-", "1", "1.2.3", workedBox, false, "Las coordenadas X y Z de la cabeza aún no son números."},
+    {"", "5-", ".", workedBox, false, "Las coordenadas X, Y y Z de la cabeza aún no son números."},
+    {"", "1", "-7", workedBox, true,
+     "La cabeza está 0,75 m por detrás de la caja. La coordenada X de la cabeza aún no es un "
+     "número."},
+    {"0", "1", "-7", {"", "3", "2,9"}, false, "Las dimensiones de la caja no son válidas."},
+    {"2", "1", "0", {"12,5", "3", "0"}, false, "Las dimensiones de la caja no son válidas."},
+    {"2",
+     "1",
+     "0",
+     {"12,5", "-3", "2,9"},
+     true,
+     "La cabeza está 0,55 m a la derecha de la caja. Las dimensiones de la caja no son válidas."},
+};
+
+TEST(CameraViewSketch, DescriptionAndWarningColour)
+{
+    for (const Described& c : describedCases) {
+        SCOPED_TRACE(std::string(c.x) + " " + c.y + " " + c.z);
+        const CameraViewSketch sketch = sketchOf(headAt(c.x, c.y, c.z), c.box);
+        EXPECT_EQ(sketch.description, c.text);
+        for (const ViewSketch* view : {&sketch.above, &sketch.side}) {
+            if (view->head) {
+                EXPECT_EQ(view->head->outside, c.outside);
+            }
+        }
+    }
+}
+
+// What a view shows: b box, r rail, h head, a arrow, w wedge; "-" where left out.
+std::string shown(const ViewSketch& view, bool side)
+{
+    std::string s{view.box ? 'b' : '-'};
+    if (side) {
+        s += view.rail ? 'r' : '-';
+    }
+    return s + (view.head ? 'h' : '-') + (view.arrow ? 'a' : '-') + (view.wedge ? 'w' : '-');
+}
+
+struct LeftOut
+{
+    std::function<void(ViewParams&, CabinBox&)> change;
+    const char* above;
+    const char* side;
+};
+
+TEST(CameraViewSketch, TextThatIsNotANumberLeavesOutWhatDependsOnIt)
+{
+    const LeftOut cases[] = {
+        {[](ViewParams&, CabinBox&) {}, "bhaw", "brhaw"},
+        {[](ViewParams& v, CabinBox&) { v.headX = ""; }, "b---", "brhaw"},
+        {[](ViewParams& v, CabinBox&) { v.headY = "-"; }, "bhaw", "br---"},
+        {[](ViewParams& v, CabinBox&) { v.headZ = "1.2.3"; }, "b---", "br---"},
+        {[](ViewParams& v, CabinBox&) { v.startDirectionY = ""; }, "bh--", "brh--"},
+        {[](ViewParams& v, CabinBox&) { v.startDirectionX = ""; }, "bhaw", "brh--"},
+        {[](ViewParams& v, CabinBox&) { v.rotationLimitY = ""; }, "bha-", "brhaw"},
+        {[](ViewParams& v, CabinBox&) { v.rotationLimitY = "0"; }, "bha-", "brhaw"},
+        {[](ViewParams& v, CabinBox&) { v.rotationLimitX = ""; }, "bhaw", "brha-"},
+        {[](ViewParams&, CabinBox& b) { b.width = ""; }, "----", "brhaw"},
+        {[](ViewParams&, CabinBox& b) { b.height = "3.0"; }, "bhaw", "-----"},
+        {[](ViewParams&, CabinBox& b) { b.length = "-12,5"; }, "----", "-----"},
+    };
+    for (const LeftOut& c : cases) {
+        ViewParams view = testing::workedExampleParams();
+        CabinBox box = workedBox;
+        c.change(view, box);
+        const CameraViewSketch sketch = sketchOf(view, box);
+        EXPECT_EQ(shown(sketch.above, false) + " " + shown(sketch.side, true),
+                  std::string(c.above) + " " + c.side);
+    }
+}
+
+// Screen angle of an arrow: degrees counter-clockwise from pointing right.
+double angleOf(const DirectionArrow& arrow)
+{
+    const double degrees =
+        std::atan2(arrow.shaft.from.y - arrow.shaft.to.y, arrow.shaft.to.x - arrow.shaft.from.x) *
+        180 / std::numbers::pi;
+    return std::fmod(degrees + 360, 360);
+}
+
+struct Turn
+{
+    const char* tilt;
+    const char* yaw;
+    const char* tiltLimit;
+    const char* yawLimit;
+    double aboveArrow, aboveStart, aboveSpan; // span 0: no wedge
+    double sideArrow, sideStart, sideSpan;
+};
+
+TEST(CameraViewSketch, ArrowsAndWedgesFollowTheSimulatorsAngles)
+{
+    const Turn cases[] = {
+        {"10", "0", "20", "60", 90, 30, 120, 350, 330, 40},       // ahead, tilted down
+        {"0", "90", "0", "45", 0, 315, 90, 0, 0, 0},              // to the right, seen from above
+        {"0", "180", "10", "10", 270, 260, 20, 180, 170, 20},     // back: the side view turns round
+        {"350", "0", "0", "0", 90, 0, 0, 10, 0, 0},               // 350 down is 10 up
+        {"30", "135", "200", "400", 315, 275, 360, 210, 10, 360}, // limits past 180: full turns
+        {"5", "270", "0", "0", 180, 0, 0, 355, 0, 0},             // sideways counts as ahead
+        {"5", "91", "0", "0", 359, 0, 0, 185, 0, 0},
+    };
+    for (const Turn& c : cases) {
+        SCOPED_TRACE(std::string(c.tilt) + " " + c.yaw);
+        ViewParams view = testing::workedExampleParams();
+        view.startDirectionX = c.tilt;
+        view.startDirectionY = c.yaw;
+        view.rotationLimitX = c.tiltLimit;
+        view.rotationLimitY = c.yawLimit;
+        const CameraViewSketch sketch = sketchOf(view);
+        ASSERT_TRUE(sketch.above.arrow && sketch.side.arrow);
+        EXPECT_NEAR(angleOf(*sketch.above.arrow), c.aboveArrow, 1e-9);
+        EXPECT_NEAR(angleOf(*sketch.side.arrow), c.sideArrow, 1e-9);
+        for (const auto& [wedge, start, span] :
+             {std::tuple{sketch.above.wedge, c.aboveStart, c.aboveSpan},
+              std::tuple{sketch.side.wedge, c.sideStart, c.sideSpan}}) {
+            ASSERT_EQ(wedge.has_value(), span > 0);
+            if (wedge) {
+                EXPECT_NEAR(wedge->startDegrees, start, 1e-9);
+                EXPECT_EQ(wedge->spanDegrees, span);
+            }
+        }
+    }
+}
+
+TEST(CameraViewSketch, WorkedExampleIsToScaleWithTheRailAtZero)
+{
+    const CameraViewSketch sketch = sketchOf(testing::workedExampleParams());
+    const PixelRect top = *sketch.above.box;
+    const double s = sketch.above.pixelsPerMetre;
+    EXPECT_NEAR(top.width, 2.9 * s, 1e-9);
+    EXPECT_NEAR(top.height, 12.5 * s, 1e-9);
+    // Front up: Z -5,25 is 11,5 m below the front face, on the centre line.
+    EXPECT_NEAR(sketch.above.head->centre.x, top.left + 1.45 * s, 1e-9);
+    EXPECT_NEAR(sketch.above.head->centre.y, top.top + 11.5 * s, 1e-9);
+
+    const PixelRect side = *sketch.side.box;
+    const double t = sketch.side.pixelsPerMetre;
+    EXPECT_NEAR(side.width, 12.5 * t, 1e-9);
+    EXPECT_NEAR(side.height, 3 * t, 1e-9);
+    EXPECT_EQ(sketch.side.rail->from.y, side.bottom());
+    EXPECT_NEAR(sketch.side.head->centre.x, side.left + 1 * t, 1e-9);
+    EXPECT_NEAR(sketch.side.head->centre.y, side.bottom() - 2.3 * t, 1e-9);
+    // The 1 m grid inside the box: X -1, 0, 1 and Z -6 to 6 above; Z -6 to 6 and Y 1, 2 beside.
+    EXPECT_EQ(sketch.above.grid.size(), 16u);
+    EXPECT_EQ(sketch.side.grid.size(), 15u);
+}
+
+TEST(CameraViewSketch, HeadOutsideIsDrawnWhereItIsUntilFarOut)
+{
+    const CameraViewSketch near = sketchOf(headAt("0", "2.3", "-7"));
+    EXPECT_GT(near.above.head->centre.y, near.above.box->bottom());
+    EXPECT_LT(near.side.head->centre.x, near.side.box->left);
+    EXPECT_FALSE(near.above.head->offScale || near.side.head->offScale);
+
+    const CameraViewSketch far = sketchOf(headAt("0", "2.3", "-70"));
+    EXPECT_TRUE(far.above.head->offScale && far.side.head->offScale);
+    EXPECT_EQ(far.description, "La cabeza está 63,75 m por detrás de la caja.");
+}
+
+// The step the grid's label gives, in metres.
+std::optional<double> gridStepShown(const CameraViewSketch& sketch)
+{
+    const std::string& text = sketch.side.labels.back().text; // "cuadrícula: 1 m"
+    return readDimension(text.substr(text.find(' ') + 1, text.size() - text.find(' ') - 3));
+}
+
+TEST(CameraViewSketch, GridLinesStandFivePixelsApartAtLeast)
+{
+    for (const char* length : {"60", "400"}) {
+        const CameraViewSketch sketch =
+            sketchOf(testing::workedExampleParams(), {length, "3", "2,9"});
+        const std::optional<double> step = gridStepShown(sketch);
+        ASSERT_TRUE(step) << length;
+        EXPECT_GE(*step * std::min(sketch.above.pixelsPerMetre, sketch.side.pixelsPerMetre), 5);
+    }
+}
+
+struct Area
+{
+    double width, height, line;
+};
+
+// Nothing outside its view, no two texts over each other, none over a drawing.
+void expectLaidOut(const CameraViewSketch& sketch, const Area& a)
+{
+    const PixelRect whole{0, 0, a.width, a.height};
+    EXPECT_FALSE(sketch.above.area.intersects(sketch.side.area));
+    std::vector<PixelRect> texts;
+    for (const ViewSketch* view : {&sketch.above, &sketch.side}) {
+        EXPECT_TRUE(whole.contains(view->area));
+        EXPECT_TRUE(view->area.contains(view->plot));
+        for (const SketchLabel& label : view->labels) {
+            EXPECT_TRUE(view->area.contains(label.rect)) << label.text;
+            texts.push_back(label.rect);
+        }
+        if (view->box) {
+            EXPECT_TRUE(view->plot.contains(*view->box));
+        }
+        for (const PixelLine& line : view->grid) {
+            EXPECT_TRUE(view->box->contains(line.from) && view->box->contains(line.to));
+        }
+        if (view->head) {
+            const double r = view->head->radius;
+            const PixelPoint c = view->head->centre;
+            EXPECT_TRUE(view->plot.contains(PixelRect{c.x - r, c.y - r, 2 * r, 2 * r}));
+        }
+    }
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_FALSE(texts[i].intersects(sketch.above.plot) ||
+                     texts[i].intersects(sketch.side.plot));
+        for (std::size_t j = i + 1; j < texts.size(); ++j) {
+            EXPECT_FALSE(texts[i].intersects(texts[j]));
+        }
+    }
+}
+
+TEST(CameraViewSketch, FitsAnyAreaWithoutOverlaps)
+{
+    const Area areas[] = {{281, 137, 13}, {562, 274, 26}, {390, 190, 14}, {150, 137, 13},
+                          {281, 40, 13},  {40, 20, 13},   {0, 0, 13}};
+    const ViewParams heads[] = {testing::workedExampleParams(), headAt("0", "2.3", "-7"),
+                                headAt("2", "-1", "-70"), headAt("", "", ""),
+                                headAt("99999999999", "-99999", "0")};
+    const CabinBox boxes[] = {workedBox, {"100000", "1", "0,001"}, {"2", "3", "3"}};
+    for (const Area& a : areas) {
+        for (const ViewParams& head : heads) {
+            for (const CabinBox& box : boxes) {
+                SCOPED_TRACE(std::to_string(a.width) + " " + head.headZ + " " + box.length);
+                expectLaidOut(sketchOf(head, box, a.width, a.height, a.line), a);
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace orbanil

@@ -1,0 +1,201 @@
+#include "tests/support/UiTestSupport.h"
+#include "ui/CameraViewWidget.h"
+#include "ui/CodeBox.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGroupBox>
+#include <QSignalSpy>
+
+using namespace orbanil;
+using namespace orbanil::testing;
+
+namespace {
+
+CameraViewWidget* drawingOf(const FrmOrbanil* main)
+{
+    return control<CameraViewWidget>(main, "picCameraView");
+}
+
+const QString inside = QStringLiteral("La cabeza está dentro de la caja.");
+const QString behind = QStringLiteral("La cabeza está 0,75 m por detrás de la caja.");
+
+} // namespace
+
+class MainCameraViewTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tellsWhereTheHeadIsAsItIsTyped();
+    void showsWhereNeitherPanelIs();
+    void tabNeverLandsOnTheDrawing();
+    void warningsNeverBlockGenerateCopyOrSave();
+    void idleTicksDoNotRepaint();
+};
+
+void MainCameraViewTest::tellsWhereTheHeadIsAsItIsTyped()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    CameraViewWidget* drawing = drawingOf(main);
+    QCOMPARE(drawing->accessibleName(), QStringLiteral("Vista de la cámara"));
+    // From the load on: the box is known, the head not yet.
+    QCOMPARE(drawing->accessibleDescription(),
+             QStringLiteral("Las coordenadas X, Y y Z de la cabeza aún no son números."));
+    typeWorkedExample(main);
+
+    const QString aboveAndBehind = QStringLiteral(
+        "La cabeza está 0,4 m por encima de la caja y 0,75 m por detrás de la caja.");
+    const QList<std::tuple<const char*, const char*, QString>> steps{
+        {"txtCamPosZ", "-5.25", inside},
+        {"txtCamPosZ", "-7", behind},
+        {"txtCamPosY", "-",
+         behind + QStringLiteral(" La coordenada Y de la cabeza aún no es un número.")},
+        {"txtCamPosY", "3.4", aboveAndBehind},
+        {"txtCamPosX", "-1.5",
+         QStringLiteral("La cabeza está 0,05 m a la izquierda de la caja, 0,4 m por encima de la "
+                        "caja y 0,75 m por detrás de la caja.")},
+        {"txtCamPosX", "0", aboveAndBehind},
+        {"txtCamPosY", "2.3", behind},
+        {"txtCamPosZ", "6.25", inside},
+    };
+    for (const auto& [field, text, said] : steps) {
+        typeInto(control<QLineEdit>(main, field), QString::fromLatin1(text));
+        QTRY_COMPARE(drawing->accessibleDescription(), said);
+        QCOMPARE(drawing->toolTip(), said);
+    }
+
+    // The box stays the one the range lines give, as they do, whatever the dialog holds later.
+    QTest::mouseClick(control<QPushButton>(main, "CmdDimensions"), Qt::LeftButton);
+    passDialog(run.box(), QStringLiteral("20"), QStringLiteral("3"), QStringLiteral("2,9"));
+    QVERIFY(main->isVisible());
+    typeInto(control<QLineEdit>(main, "txtCamPosZ"), QStringLiteral("-7"));
+    QTRY_COMPARE(drawing->accessibleDescription(), behind);
+}
+
+void MainCameraViewTest::showsWhereNeitherPanelIs()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    CameraViewWidget* drawing = drawingOf(main);
+    auto* savePanel = control<QGroupBox>(main, "FraSave");
+    auto* openPanel = control<QGroupBox>(main, "FraOpen");
+    QCOMPARE(drawing->parentWidget(), control<QGroupBox>(main, "Frame6"));
+    QCOMPARE(drawing->geometry(), savePanel->geometry());
+    QCOMPARE(drawing->geometry(), openPanel->geometry());
+    const auto shown = [&] {
+        QStringList names;
+        for (const QWidget* w :
+             std::initializer_list<const QWidget*>{savePanel, openPanel, drawing}) {
+            if (w->isVisible()) {
+                names << w->objectName();
+            }
+        }
+        return names.join(QLatin1Char('+'));
+    };
+    QCOMPARE(shown(), QStringLiteral("picCameraView"));
+
+    control<CodeBox>(main, "txtCode")->replaceCodeText(QStringLiteral("x"));
+    QTRY_VERIFY(control<QPushButton>(main, "CmdSaveFile")->isEnabled());
+    const QList<QPair<const char*, QString>> clicks{
+        {"CmdSaveFile", "FraSave"}, {"CmdCancel", "picCameraView"}, {"CmdOpenFile", "FraOpen"},
+        {"CmdSaveFile", "FraSave"}, {"CmdOpenFile", "FraOpen"},     {"CmdCancel2", "picCameraView"},
+        {"CmdSaveFile", "FraSave"}, {"CmdSave", "picCameraView"}, // saved as ".obn"
+        {"CmdOpenFile", "FraOpen"},
+    };
+    for (const auto& [button, panel] : clicks) {
+        QTest::mouseClick(control<QPushButton>(main, button), Qt::LeftButton);
+        QVERIFY2(shown() == panel, button);
+    }
+    // Opening the file it saved hides the panel and shows the drawing again.
+    clickItem(control<QListWidget>(main, "File1"), QStringLiteral(".obn"));
+    auto* open = control<QPushButton>(main, "CmdOpen");
+    QTRY_VERIFY(open->isEnabled());
+    QTest::mouseClick(open, Qt::LeftButton);
+    QCOMPARE(shown(), QStringLiteral("picCameraView"));
+}
+
+void MainCameraViewTest::tabNeverLandsOnTheDrawing()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    CameraViewWidget* drawing = drawingOf(main);
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    // Every button enabled, so that the walk passes each control of the window.
+    typeWorkedExample(main);
+    auto* generate = control<QPushButton>(main, "CmdGenerate");
+    QTRY_VERIFY(generate->isEnabled());
+    QTest::mouseClick(generate, Qt::LeftButton);
+    QTRY_VERIFY(control<QPushButton>(main, "CmdSaveFile")->isEnabled());
+
+    auto* first = control<QLineEdit>(main, "txtShapeFile");
+    first->setFocus();
+    QTest::mouseClick(drawing, Qt::LeftButton);
+    QCOMPARE(main->focusWidget(), first);
+    const QStringList chain = focusChain(first);
+    QStringList visited;
+    for (int i = 0; i <= chain.size(); ++i) {
+        QWidget* focused = main->focusWidget();
+        QVERIFY(focused && focused != drawing);
+        visited << focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(visited, chain + QStringList{"txtShapeFile"});
+    QCOMPARE(chain.size(), 23);
+}
+
+void MainCameraViewTest::warningsNeverBlockGenerateCopyOrSave()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    auto* generate = control<QPushButton>(main, "CmdGenerate");
+    auto* clip = control<QPushButton>(main, "CmdClip");
+    auto* code = control<CodeBox>(main, "txtCode");
+    typeWorkedExample(main);
+    typeInto(control<QLineEdit>(main, "txtCamPosZ"), QStringLiteral("-7"));
+    QTRY_COMPARE(drawingOf(main)->accessibleDescription(), behind);
+    QTRY_VERIFY(generate->isEnabled());
+
+    QTest::mouseClick(generate, Qt::LeftButton);
+    QString block = workedExampleCode;
+    block.replace(QStringLiteral("-5.25"), QStringLiteral("-7"));
+    QCOMPARE(code->codeText(), block);
+    QTRY_VERIFY(clip->isEnabled());
+    QTest::mouseClick(clip, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), block);
+    QTest::mouseClick(control<QPushButton>(main, "CmdSaveFile"), Qt::LeftButton);
+    QTest::keyClicks(control<QLineEdit>(main, "txtfilename"), QStringLiteral("fuera"));
+    QTest::mouseClick(control<QPushButton>(main, "CmdSave"), Qt::LeftButton);
+    QFile saved(run.folder.filePath(QStringLiteral("fuera.obn")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), block.toLatin1() + "\r\n");
+    QVERIFY(code->isEmpty());
+    QCOMPARE(run.recorded.messages.size(), 1); // the box summary alone
+}
+
+void MainCameraViewTest::idleTicksDoNotRepaint()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    CameraViewWidget* drawing = drawingOf(main);
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    typeWorkedExample(main);
+    QTRY_COMPARE(drawing->accessibleDescription(), inside);
+    PaintCounter counter;
+    drawing->installEventFilter(&counter);
+    QCoreApplication::processEvents();
+    counter.paints = 0;
+
+    // Ticks over unchanged texts, and over edits of texts the drawing does not use.
+    QSignalSpy ticks(control<QTimer>(main, "Timer1"), &QTimer::timeout);
+    typeInto(control<QLineEdit>(main, "txtSound"), QStringLiteral("otro.sms"));
+    typeInto(control<QLineEdit>(main, "txtRotLimZ"), QStringLiteral("5"));
+    QTRY_VERIFY(ticks.count() >= 5);
+    QCOMPARE(counter.paints, 0);
+
+    typeInto(control<QLineEdit>(main, "txtCamPosZ"), QStringLiteral("-6"));
+    QTRY_VERIFY(counter.paints > 0);
+}
+
+QTEST_MAIN(MainCameraViewTest)
+#include "MainCameraViewTest.moc"

@@ -1,0 +1,154 @@
+#include "ui/CameraViewWidget.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+#include <utility>
+
+namespace orbanil {
+
+namespace {
+
+const QColor headColour(0x1f, 0x5f, 0xbf);
+const QColor warningColour(0xd0, 0x10, 0x10);
+const QColor gridColour(0xd8, 0xd8, 0xd8);
+const QColor railColour(0x60, 0x60, 0x60);
+
+QPointF pointOf(PixelPoint p)
+{
+    return QPointF(p.x, p.y);
+}
+
+QRectF rectOf(const PixelRect& r)
+{
+    return QRectF(r.left, r.top, r.width, r.height);
+}
+
+QLineF lineOf(const PixelLine& l)
+{
+    return QLineF(pointOf(l.from), pointOf(l.to));
+}
+
+void paintHead(QPainter& painter, const ViewSketch& view)
+{
+    const QColor colour = view.head->outside ? warningColour : headColour;
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (view.wedge) {
+        const TurnWedge& w = *view.wedge;
+        QColor fill = colour;
+        fill.setAlpha(60);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fill);
+        const QRectF square(w.centre.x - w.radius, w.centre.y - w.radius, 2 * w.radius,
+                            2 * w.radius);
+        // Qt counts angles in sixteenths of a degree, counter-clockwise from three o'clock.
+        painter.drawPie(square, static_cast<int>(std::lround(w.startDegrees * 16)),
+                        static_cast<int>(std::lround(w.spanDegrees * 16)));
+    }
+    painter.setPen(QPen(colour, 1.5, Qt::SolidLine, Qt::RoundCap));
+    if (view.arrow) {
+        const DirectionArrow& a = *view.arrow;
+        painter.drawLine(lineOf(a.shaft));
+        for (PixelPoint barb : a.barbs) {
+            painter.drawLine(pointOf(a.shaft.to), pointOf(barb));
+        }
+    }
+    // A head too far out to be drawn where it is stands hollow at the edge.
+    painter.setBrush(view.head->offScale ? QBrush(Qt::NoBrush) : QBrush(colour));
+    const double r = view.head->radius;
+    painter.drawEllipse(pointOf(view.head->centre), r, r);
+}
+
+void paintView(QPainter& painter, const ViewSketch& view, const QPalette& palette)
+{
+    painter.setPen(palette.color(QPalette::WindowText));
+    for (const SketchLabel& label : view.labels) {
+        painter.drawText(rectOf(label.rect), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         QString::fromStdString(label.text));
+    }
+    if (!view.box) {
+        return;
+    }
+    painter.save();
+    painter.setClipRect(rectOf(view.plot));
+    painter.fillRect(rectOf(view.plot), palette.color(QPalette::Base));
+    painter.setPen(gridColour);
+    for (const PixelLine& line : view.grid) {
+        painter.drawLine(lineOf(line));
+    }
+    if (view.rail) {
+        painter.setPen(QPen(railColour, 2));
+        painter.drawLine(lineOf(*view.rail));
+    }
+    painter.setPen(palette.color(QPalette::WindowText));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rectOf(*view.box));
+    if (view.head) {
+        paintHead(painter, view);
+    }
+    painter.restore();
+}
+
+} // namespace
+
+CameraViewWidget::CameraViewWidget(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(QStringLiteral("Vista de la cámara"));
+    refresh();
+}
+
+void CameraViewWidget::setViewInput(const ViewParams& view, const CabinBox& box)
+{
+    // An idle tick reads the same numbers and stops here, before any measuring or layout.
+    const CameraViewNumbers numbers = readCameraViewNumbers(view, box);
+    if (numbers == m_numbers) {
+        return;
+    }
+    m_numbers = numbers;
+    refresh();
+}
+
+void CameraViewWidget::refresh()
+{
+    const QFontMetricsF metrics(font());
+    const TextMetrics measure{metrics.height(), [&metrics](std::string_view text) {
+                                  return std::ceil(metrics.horizontalAdvance(QString::fromUtf8(
+                                      text.data(), static_cast<qsizetype>(text.size()))));
+                              }};
+    CameraViewSketch next = sketchCameraView(m_numbers, width(), height(), measure);
+    if (next == m_sketch) {
+        return;
+    }
+    if (next.description != m_sketch.description) {
+        const QString description = QString::fromStdString(next.description);
+        setToolTip(description);
+        setAccessibleDescription(description);
+    }
+    m_sketch = std::move(next);
+    update();
+}
+
+void CameraViewWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintView(painter, m_sketch.above, palette());
+    paintView(painter, m_sketch.side, palette());
+}
+
+void CameraViewWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    refresh();
+}
+
+void CameraViewWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        refresh();
+    }
+}
+
+} // namespace orbanil
