@@ -222,6 +222,13 @@ void FrmOrbanil::createOpenPanel(QGroupBox* Frame6)
 
 void FrmOrbanil::showCodePanel(CodePanel panel)
 {
+    // A panel that closes with the focus inside hands it to the code box: left to itself the
+    // focus would move on to "Salir", where one more Enter would end the program.
+    const QWidget* focused = focusWidget();
+    if ((panel != CodePanel::Save && FraSave->isAncestorOf(focused)) ||
+        (panel != CodePanel::Open && FraOpen->isAncestorOf(focused))) {
+        txtCode->setFocus();
+    }
     // The two panels and the drawing share one rectangle: showing one hides the others.
     FraSave->setVisible(panel == CodePanel::Save);
     FraOpen->setVisible(panel == CodePanel::Open);

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QSignalSpy>
 
 using namespace orbanil;
 using namespace orbanil::testing;
@@ -100,6 +101,8 @@ private slots:
     void generateDiscardsAnOpenedFile();
     void codeEmptiedWhileSavingSavesALineEnd();
     void zeroByteFileOpensToAnEmptyCodeBox();
+    void closingPanelLeavesTheFocusInTheCodeBox_data();
+    void closingPanelLeavesTheFocusInTheCodeBox();
 };
 
 void SavedFilesTest::saveListAndOpenTheWorkedExample()
@@ -419,6 +422,53 @@ void SavedFilesTest::zeroByteFileOpensToAnEmptyCodeBox()
     QVERIFY(control<CodeBox>(main, "txtCode")->isEmpty());
     QVERIFY(!control<QGroupBox>(main, "FraOpen")->isVisible());
     QCOMPARE(run.recorded.messages.size(), 1); // the summary only
+}
+
+void SavedFilesTest::closingPanelLeavesTheFocusInTheCodeBox_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("closer");
+    QTest::newRow("saved") << "CmdSaveFile"
+                           << "CmdSave";
+    QTest::newRow("save cancelled") << "CmdSaveFile"
+                                    << "CmdCancel";
+    QTest::newRow("opened") << "CmdOpenFile"
+                            << "CmdOpen";
+    QTest::newRow("open cancelled") << "CmdOpenFile"
+                                    << "CmdCancel2";
+}
+
+void SavedFilesTest::closingPanelLeavesTheFocusInTheCodeBox()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, closer);
+    StartedRun run;
+    writeBytes(run.folder.filePath(QStringLiteral("a.obn")), "uno\r\n");
+    FrmOrbanil* main = openMainWindow(run);
+    QSignalSpy exits(main, &FrmOrbanil::exitRequested);
+    auto* code = control<CodeBox>(main, "txtCode");
+    auto* openButton = control<QPushButton>(main, qPrintable(opener));
+    auto* closeButton = control<QPushButton>(main, qPrintable(closer));
+    if (opener == QStringLiteral("CmdSaveFile")) {
+        QTest::keyClick(code, Qt::Key_X);
+    }
+    QTRY_VERIFY(openButton->isEnabled());
+    QTest::keyClick(openButton, Qt::Key_Space);
+    if (opener == QStringLiteral("CmdSaveFile")) {
+        QTest::keyClicks(control<QLineEdit>(main, "txtfilename"), QStringLiteral("vagon"));
+    } else {
+        clickListed(main, QStringLiteral("a.obn"));
+    }
+    QTRY_VERIFY(closeButton->isEnabled());
+    closeButton->setFocus();
+
+    // Enter closes the panel; a second Enter, as a quick user gives it, ends nothing.
+    QTest::keyClick(closeButton, Qt::Key_Return);
+    QVERIFY(!closeButton->isVisible());
+    QCOMPARE(main->focusWidget(), code);
+    QTest::keyClick(main->focusWidget(), Qt::Key_Return);
+    QCOMPARE(exits.count(), 0);
+    QVERIFY(main->isVisible());
 }
 
 QTEST_MAIN(SavedFilesTest)
