@@ -1,16 +1,18 @@
 #include "core/InsideBlock.h"
 
+#include <utility>
+
 namespace orbanil {
 
 std::optional<std::string> insideBlockProblem(const ViewParams& typed)
 {
-    if (typed.shapeFile.find('"') != std::string::npos) {
-        return "El nombre del archivo Shape no puede contener comillas (\"). Quítelas para "
-               "generar el código.";
-    }
-    if (typed.soundFile.find('"') != std::string::npos) {
-        return "El nombre del archivo de sonido no puede contener comillas (\"). Quítelas para "
-               "generar el código.";
+    const std::pair<const std::string&, const char*> names[] = {
+        {typed.shapeFile, "del archivo Shape"}, {typed.soundFile, "del archivo de sonido"}};
+    for (const auto& [name, which] : names) {
+        if (name.find('"') != std::string::npos) {
+            return "El nombre " + std::string(which) +
+                   " no puede contener comillas (\"). Quítelas para generar el código.";
+        }
     }
     return std::nullopt;
 }
