@@ -1,17 +1,72 @@
 #include "core/InsideBlock.h"
 
+#include "core/SimulatorReader.h"
+#include "core/ViewNumbers.h"
+
 #include <utility>
 
 namespace orbanil {
 
-std::optional<std::string> insideBlockProblem(const ViewParams& typed)
+namespace {
+
+// What stands between the quotes: the simulator reads a backslash there as an escape, so
+// "\\" is one backslash.
+std::string textBetweenQuotes(std::string_view name)
 {
-    const std::pair<const std::string&, const char*> names[] = {
-        {typed.shapeFile, "del archivo Shape"}, {typed.soundFile, "del archivo de sonido"}};
-    for (const auto& [name, which] : names) {
-        if (name.find('"') != std::string::npos) {
-            return "El nombre " + std::string(which) +
-                   " no puede contener comillas (\"). Quítelas para generar el código.";
+    std::string text;
+    for (const char c : name) {
+        if (c == '\\') {
+            text += '\\';
+        }
+        text += c;
+    }
+    return text;
+}
+
+std::string spoken(const ViewField& field)
+{
+    return field.spokenName;
+}
+
+std::optional<std::string> numberProblem(const ViewField& field, const std::string& text)
+{
+    if (field.keys == FilterKind::SignedDecimal && !readPointDecimal(text)) {
+        return spoken(field) + ": «" + text +
+               "» no es un número que el simulador lea tal como está escrito. Use cifras, como "
+               "mucho un punto decimal y el signo menos solo delante, por ejemplo -1.25.";
+    }
+    if (field.keys == FilterKind::DigitsOnly && !readWholeDegrees(text)) {
+        return spoken(field) + ": «" + text + "» no es un número. Use solo cifras, por ejemplo 20.";
+    }
+    if (readNumber(text, NumberUnits::None).warning == NumberWarning::TooLarge) {
+        return spoken(field) + ": «" + text +
+               "» es demasiado grande: el simulador solo lee números de hasta 38 cifras antes "
+               "del punto. Corríjalo para generar el código.";
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<BlockProblem> insideBlockProblem(const ViewParams& typed)
+{
+    const std::pair<std::string ViewParams::*, const char*> names[] = {
+        {&ViewParams::shapeFile, "del archivo Shape"},
+        {&ViewParams::soundFile, "del archivo de sonido"}};
+    for (const ViewField& field : viewFields) {
+        const std::string& text = typed.*field.member;
+        if (field.keys != FilterKind::FreeText) {
+            if (std::optional<std::string> message = numberProblem(field, text)) {
+                return BlockProblem{field.member, std::move(*message)};
+            }
+            continue;
+        }
+        if (text.find('"') != std::string::npos) {
+            const char* which = field.member == names[0].first ? names[0].second : names[1].second;
+            return BlockProblem{field.member,
+                                "El nombre " + std::string(which) +
+                                    " no puede contener comillas (\"). Quítelas para generar el "
+                                    "código."};
         }
     }
     return std::nullopt;
@@ -19,16 +74,24 @@ std::optional<std::string> insideBlockProblem(const ViewParams& typed)
 
 std::string shapeFileToken(std::string_view name)
 {
-    if (name.find_first_of(" \t()\"") == std::string_view::npos) {
+    // An empty name stays an empty slot, as every other empty value does.
+    if (name.empty()) {
+        return {};
+    }
+    const std::vector<TextItem> bare = readItems(name);
+    const bool readsBare = bare.size() == 1 && !bare.front().quoted && bare.front().text == name &&
+                           !bare.front().opensBlock() && !bare.front().closesBlock();
+    if (readsBare && name.find('\\') == std::string_view::npos) {
         return std::string(name);
     }
-    return "\"" + std::string(name) + "\"";
+    return "\"" + textBetweenQuotes(name) + "\"";
 }
 
 ViewParams blockValues(const ViewParams& typed)
 {
     ViewParams values = typed;
     values.shapeFile = shapeFileToken(typed.shapeFile);
+    values.soundFile = textBetweenQuotes(typed.soundFile); // the block puts the quotes
     return values;
 }
 

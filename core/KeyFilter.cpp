@@ -46,6 +46,35 @@ bool isAdmittedText(FilterKind kind, std::u16string_view text)
     });
 }
 
+bool isAdmittedUtf8(FilterKind kind, std::string_view text)
+{
+    std::u16string utf16;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        if ((lead >= 0x80 && lead < 0xC2) || lead > 0xF4 || i + length > text.size()) {
+            return false;
+        }
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+            code = (code << 6) | (next & 0x3F);
+        }
+        i += length;
+        if (code >= 0x10000) {
+            code -= 0x10000;
+            utf16 += static_cast<char16_t>(0xD800 + (code >> 10));
+            utf16 += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
+        } else {
+            utf16 += static_cast<char16_t>(code);
+        }
+    }
+    return isAdmittedText(kind, utf16);
+}
+
 std::size_t lineEndBefore(std::u16string_view text, std::size_t caret)
 {
     if (caret == 0 || caret > text.size()) {

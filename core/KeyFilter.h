@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace orbanil {
@@ -28,6 +29,9 @@ KeyOutcome filterKey(FilterKind kind, std::int16_t code);
 // character one its keystroke rule accepts, and no control character (C0, DEL or C1) in any
 // kind, since a backspace or an Enter is an edit and not text.
 bool isAdmittedText(FilterKind kind, std::u16string_view text);
+
+// The same for a UTF-8 text; text that is not valid UTF-8 is not admitted.
+bool isAdmittedUtf8(FilterKind kind, std::string_view text);
 
 // The length of the line end (CR LF, LF or CR) that ends at `caret`, 0 when none does: after a
 // paste the caret stands behind the pasted text, so this is the pasted text's own line end.

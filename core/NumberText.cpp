@@ -1,5 +1,6 @@
 #include "core/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -43,6 +44,36 @@ std::optional<double> readDimension(std::string_view text)
     return value;
 }
 
+namespace {
+
+// Lays out the digits of a number written in scientific form (d.ddde±x) without an exponent:
+// plain digits at every magnitude, so that whatever is written reads back.
+std::string plainFromScientific(std::string_view sci, bool negative, char point)
+{
+    const std::size_t e = sci.find('e');
+    std::string digits =
+        std::string(1, sci[0]) +
+        std::string(sci.substr(std::min<std::size_t>(2, e), e - std::min<std::size_t>(2, e)));
+    digits.erase(digits.find_last_not_of('0') + 1);
+    const char* exponentText = sci.data() + e + (sci[e + 1] == '+' ? 2 : 1);
+    int exponent = 0;
+    std::from_chars(exponentText, sci.data() + sci.size(), exponent);
+
+    std::string out = negative ? "-" : "";
+    if (exponent < 0) {
+        out += "0" + std::string(1, point) +
+               std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        return out;
+    }
+    const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= wholeDigits) {
+        return out + digits + std::string(wholeDigits - digits.size(), '0');
+    }
+    return out + digits.substr(0, wholeDigits) + point + digits.substr(wholeDigits);
+}
+
+} // namespace
+
 std::string writeNumber(double value)
 {
     if (value == 0) {
@@ -51,30 +82,25 @@ std::string writeNumber(double value)
     if (!std::isfinite(value)) {
         return std::isnan(value) ? "NaN" : (value < 0 ? "-∞" : "∞");
     }
-
     // Fifteen significant digits, rounded once: d.dddddddddddddde±x
     char sci[32];
     const auto result =
         std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14);
-    const std::string_view text(sci, static_cast<std::size_t>(result.ptr - sci));
-    const std::size_t e = text.find('e');
-    std::string digits = std::string(1, text[0]) + std::string(text.substr(2, e - 2));
-    digits.erase(digits.find_last_not_of('0') + 1);
-    const char* exponentText = text.data() + e + (text[e + 1] == '+' ? 2 : 1);
-    int exponent = 0;
-    std::from_chars(exponentText, text.data() + text.size(), exponent);
+    return plainFromScientific(std::string_view(sci, static_cast<std::size_t>(result.ptr - sci)),
+                               value < 0, ',');
+}
 
-    // Plain digits at every magnitude, so that whatever is written reads back as a dimension.
-    std::string out = value < 0 ? "-" : "";
-    if (exponent < 0) {
-        out += "0," + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-        return out;
+std::string writeSingle(float value)
+{
+    if (value == 0 || !std::isfinite(value)) {
+        return "0"; // minus zero too; the simulator has no other
     }
-    const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= wholeDigits) {
-        return out + digits + std::string(wholeDigits - digits.size(), '0');
-    }
-    return out + digits.substr(0, wholeDigits) + "," + digits.substr(wholeDigits);
+    // The fewest digits that read back as the same value.
+    char sci[32];
+    const auto result =
+        std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific);
+    return plainFromScientific(std::string_view(sci, static_cast<std::size_t>(result.ptr - sci)),
+                               value < 0, '.');
 }
 
 } // namespace orbanil

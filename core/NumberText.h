@@ -17,4 +17,8 @@ std::optional<double> readDimension(std::string_view text);
 // round at 15 digits past the largest double (1.7976931348623157e308 and near).
 std::string writeNumber(double value);
 
+// Writes a single-precision value as the simulator's files spell numbers: a decimal point, the
+// fewest digits that read back as the same value, never an exponent ("2.46888", "270", "0").
+std::string writeSingle(float value);
+
 } // namespace orbanil

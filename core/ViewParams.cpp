@@ -4,6 +4,11 @@
 
 namespace orbanil {
 
+const ViewField& viewFieldOf(std::string ViewParams::*member)
+{
+    return *std::ranges::find(viewFields, member, &ViewField::member);
+}
+
 bool isReady(const ViewParams& params)
 {
     return std::ranges::none_of(

@@ -48,6 +48,9 @@ inline constexpr std::array<ViewField, 11> viewFields{{
     {"txtSound", &ViewParams::soundFile, FilterKind::FreeText, "Archivo de sonido"},
 }};
 
+// The field that holds a member.
+const ViewField& viewFieldOf(std::string ViewParams::*member);
+
 // True when every one of the eleven texts is non-empty (a lone blank counts as filled).
 bool isReady(const ViewParams& params);
 

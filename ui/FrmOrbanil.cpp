@@ -276,12 +276,7 @@ void FrmOrbanil::setSoundFile(const QString& name)
 
 QLineEdit* FrmOrbanil::viewField(std::string ViewParams::*member) const
 {
-    for (std::size_t i = 0; i < viewFields.size(); ++i) {
-        if (viewFields[i].member == member) {
-            return m_viewFields[i];
-        }
-    }
-    return nullptr;
+    return m_viewFields[static_cast<std::size_t>(&viewFieldOf(member) - viewFields.data())];
 }
 
 ViewParams FrmOrbanil::viewParams() const
@@ -311,8 +306,11 @@ void FrmOrbanil::Timer2_Timer()
 void FrmOrbanil::CmdGenerate_Click()
 {
     const ViewParams typed = viewParams();
-    if (const std::optional<std::string> problem = insideBlockProblem(typed)) {
-        warn(QStringLiteral("Generar Código"), QString::fromStdString(*problem));
+    if (const std::optional<BlockProblem> problem = insideBlockProblem(typed)) {
+        warn(QStringLiteral("Generar Código"), QString::fromStdString(problem->message));
+        QLineEdit* field = viewField(problem->field);
+        field->setFocus();
+        field->selectAll();
         return;
     }
     txtCode->replaceCodeText(QString::fromStdString(generateInside(blockValues(typed))));

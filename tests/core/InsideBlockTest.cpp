@@ -41,12 +41,20 @@ TEST(InsideBlock, ShapeNameTheSimulatorWouldSplitIsQuoted)
         std::string_view token;
     };
     const Case cases[] = {
-        {"interior.s", "interior.s"}, {"", ""},
-        {"a,b;c.s", "a,b;c.s"},       {"ñandú.s", "ñandú.s"},
-        {"my cab.s", "\"my cab.s\""}, {" ", "\" \""},
-        {"a\tb.s", "\"a\tb.s\""},     {"cab(1).s", "\"cab(1).s\""},
-        {"cab).s", "\"cab).s\""},     {"(cab.s", "\"(cab.s\""},
+        {"interior.s", "interior.s"},
+        {"", ""},
+        {"a,b;c.s", "a,b;c.s"},
+        {"ñandú.s", "ñandú.s"},
+        {"my cab.s", "\"my cab.s\""},
+        {" ", "\" \""},
+        {"a\tb.s", "\"a\tb.s\""},
+        {"cab(1).s", "\"cab(1).s\""},
+        {"cab).s", "\"cab).s\""},
+        {"(cab.s", "\"(cab.s\""},
         {"a\"b.s", "\"a\"b.s\""}, // written, but insideBlockProblem refuses it first
+        {R"(..\Interiores\coche.s)", R"("..\\Interiores\\coche.s")"},
+        {R"(\x.s)", R"("\\x.s")"},
+        {R"(mi cabina\)", R"("mi cabina\\")"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -57,6 +65,14 @@ TEST(InsideBlock, ShapeNameTheSimulatorWouldSplitIsQuoted)
                       .find("     PassengerCabinFile ( " + std::string(c.token) + " )\r\n"),
                   std::string::npos);
     }
+}
+
+TEST(InsideBlock, SoundNameDoublesItsBackslashes)
+{
+    ViewParams p = workedExample;
+    p.soundFile = R"(carpeta\)";
+    EXPECT_NE(generateInside(blockValues(p)).find(R"(     Sound ( "carpeta\\" ))"),
+              std::string::npos);
 }
 
 TEST(InsideBlock, DoubleQuoteInAFileNameIsAProblemNamingTheField)
@@ -83,12 +99,46 @@ TEST(InsideBlock, DoubleQuoteInAFileNameIsAProblemNamingTheField)
         ViewParams p = workedExample;
         p.shapeFile = c.shape;
         p.soundFile = c.sound;
-        const std::optional<std::string> problem = insideBlockProblem(p);
+        const std::optional<BlockProblem> problem = insideBlockProblem(p);
         if (c.said.empty()) {
             EXPECT_FALSE(problem);
             continue;
         }
-        EXPECT_EQ(problem, std::optional<std::string>(c.said));
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(problem->message, c.said);
+    }
+}
+
+// A number the simulator would read otherwise than typed is refused, naming its field.
+TEST(InsideBlock, NumbersTheSimulatorWouldMisreadAreProblems)
+{
+    const std::string tooLarge(39, '9');
+    const std::pair<std::string ViewParams::*, std::string> refused[] = {
+        {&ViewParams::headX, "-"},
+        {&ViewParams::headY, "."},
+        {&ViewParams::headZ, "2..3"},
+        {&ViewParams::headX, "1-2"},
+        {&ViewParams::headY, "5-"},
+        {&ViewParams::headZ, tooLarge},
+        {&ViewParams::rotationLimitY, tooLarge},
+        {&ViewParams::startDirectionZ, tooLarge},
+    };
+    for (const auto& [member, text] : refused) {
+        SCOPED_TRACE(text);
+        ViewParams p = workedExample;
+        p.*member = text;
+        const std::optional<BlockProblem> problem = insideBlockProblem(p);
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(problem->field, member);
+        EXPECT_TRUE(problem->message.starts_with(viewFieldOf(member).spokenName));
+        EXPECT_NE(problem->message.find(text.size() > 30 ? "demasiado grande" : "no es un número"),
+                  std::string::npos);
+    }
+    for (const char* accepted :
+         {"5.", ".5", "-0", "007", "99999999999999999999999999999999999999"}) {
+        ViewParams p = workedExample;
+        p.headX = accepted;
+        EXPECT_FALSE(insideBlockProblem(p)) << accepted;
     }
 }
 

@@ -196,37 +196,80 @@ void FrmOrbanilTest::fileNamesAreWrittenAsTheSimulatorReadsThem_data()
 {
     QTest::addColumn<QString>("shape");
     QTest::addColumn<QString>("sound");
+    QTest::addColumn<QString>("headX");
     QTest::addColumn<QString>("shapeLine"); // empty when Generate refuses
-    QTest::addColumn<QString>("warnedField");
+    QTest::addColumn<QString>("soundLine");
+    QTest::addColumn<QString>("warnedField"); // what the refusal names, and the field it focuses
+    QTest::addColumn<QString>("focused");
 
     QTest::newRow("plain names as typed") << "cab_1.s"
                                           << "a b.sms"
+                                          << "0"
                                           << "     PassengerCabinFile ( cab_1.s )"
+                                          << "     Sound ( \"a b.sms\" )"
+                                          << ""
                                           << "";
     QTest::newRow("blank in the shape name") << "mi cab.s"
                                              << "x.sms"
+                                             << "0"
                                              << "     PassengerCabinFile ( \"mi cab.s\" )"
+                                             << "     Sound ( \"x.sms\" )"
+                                             << ""
                                              << "";
     QTest::newRow("parenthesis in the shape name") << "cab(2).s"
                                                    << "x.sms"
+                                                   << "0"
                                                    << "     PassengerCabinFile ( \"cab(2).s\" )"
+                                                   << "     Sound ( \"x.sms\" )"
+                                                   << ""
                                                    << "";
+    QTest::newRow("backslashes doubled between quotes")
+        << R"(..\Interiores\coche.s)"
+        << R"(carpeta\)"
+        << "0"
+        << R"(     PassengerCabinFile ( "..\\Interiores\\coche.s" ))"
+        << R"(     Sound ( "carpeta\\" ))"
+        << ""
+        << "";
     QTest::newRow("quote in the shape name") << "a\"b.s"
                                              << "x.sms"
+                                             << "0"
                                              << ""
-                                             << "Shape";
+                                             << ""
+                                             << "Shape"
+                                             << "txtShapeFile";
     QTest::newRow("quote in the sound name") << "a.s"
                                              << "a\"b.sms"
+                                             << "0"
                                              << ""
-                                             << "sonido";
+                                             << ""
+                                             << "sonido"
+                                             << "txtSound";
+    QTest::newRow("head value the simulator reads as 0")
+        << "a.s"
+        << "x.sms"
+        << "5-"
+        << ""
+        << ""
+        << "Posición de la cámara X: «5-» no es un número"
+        << "txtCamPosX";
+    QTest::newRow("head value beyond single precision")
+        << "a.s"
+        << "x.sms" << QString(39, QLatin1Char('9')) << ""
+        << ""
+        << "es demasiado grande"
+        << "txtCamPosX";
 }
 
 void FrmOrbanilTest::fileNamesAreWrittenAsTheSimulatorReadsThem()
 {
     QFETCH(QString, shape);
     QFETCH(QString, sound);
+    QFETCH(QString, headX);
     QFETCH(QString, shapeLine);
+    QFETCH(QString, soundLine);
     QFETCH(QString, warnedField);
+    QFETCH(QString, focused);
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
     auto* generate = control<QPushButton>(main, "CmdGenerate");
@@ -234,14 +277,16 @@ void FrmOrbanilTest::fileNamesAreWrittenAsTheSimulatorReadsThem()
     typeWorkedExample(main);
     typeInto(control<QLineEdit>(main, "txtShapeFile"), shape);
     typeInto(control<QLineEdit>(main, "txtSound"), sound);
+    typeInto(control<QLineEdit>(main, "txtCamPosX"), headX);
     QTest::keyClicks(code, QStringLiteral("mine"));
     QTRY_VERIFY(generate->isEnabled());
     QTest::mouseClick(generate, Qt::LeftButton);
 
     if (warnedField.isEmpty()) {
         QCOMPARE(run.recorded.messages.size(), 1); // the summary only
-        QCOMPARE(code->codeText().split(QStringLiteral("\r\n")).at(1), shapeLine);
-        QVERIFY(code->codeText().contains(QStringLiteral("     Sound ( \"%1\" )").arg(sound)));
+        const QStringList lines = code->codeText().split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.at(1), shapeLine);
+        QCOMPARE(lines.at(5), soundLine);
         return;
     }
     QCOMPARE(run.recorded.messages.size(), 2);
@@ -250,6 +295,7 @@ void FrmOrbanilTest::fileNamesAreWrittenAsTheSimulatorReadsThem()
     QCOMPARE(warning.icon, QMessageBox::Warning);
     QVERIFY2(warning.text.contains(warnedField), qPrintable(warning.text));
     QCOMPARE(code->codeText(), QStringLiteral("mine"));
+    QCOMPARE(main->focusWidget(), control<QLineEdit>(main, qPrintable(focused)));
 }
 
 void FrmOrbanilTest::numericFieldFilters_data()
