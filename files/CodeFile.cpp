@@ -14,10 +14,10 @@ namespace orbanil {
 
 namespace {
 
-// The first of three bytes from p on, or end.
-const char* findAny(const char* p, const char* end, char a, char b, char c)
+// The first of the bytes from p on, or end.
+const char* findAny(const char* p, const char* end, std::string_view bytes)
 {
-    while (p != end && *p != a && *p != b && *p != c) {
+    while (p != end && bytes.find(*p) == std::string_view::npos) {
         ++p;
     }
     return p;
@@ -110,7 +110,7 @@ std::string readCodeFile(const std::filesystem::path& path)
 std::string codeTextFromBytes(std::string_view bytes)
 {
     std::string text;
-    text.reserve(2 * bytes.size() + 2); // a file of commas alone doubles; nothing grows more
+    text.reserve(2 * bytes.size() + 2); // a file of lone CRs doubles; nothing grows more
     const char* p = bytes.data();
     const char* const end = p + bytes.size();
     // The end of the file is tested before each field.
@@ -119,14 +119,15 @@ std::string codeTextFromBytes(std::string_view bytes)
             ++p;
         }
         if (p != end && *p == '"') {
-            const char* close = findAny(p + 1, end, '"', '\r', '\n');
+            const char* close = findAny(p + 1, end, "\"\r\n");
             if (close != end && *close == '"') {
                 text.append(p + 1, close);
                 p = close + 1;
             }
             // An unclosed quote is an ordinary character of an unquoted field.
         }
-        const char* stop = findAny(p, end, ',', '\r', '\n');
+        // A comma is part of the field: the simulator reads "a, b" as one line.
+        const char* stop = findAny(p, end, "\r\n");
         if (end - stop >= 2 && stop[0] == '\r' && stop[1] == '\n') {
             text.append(p, stop + 2); // the field with its own CR LF
             p = stop + 2;

@@ -24,7 +24,7 @@ void saveCodeFile(const std::filesystem::path& path, std::string_view codeText);
 std::string readCodeFile(const std::filesystem::path& path);
 
 // The reading rule over the bytes of a saved file (Windows-1252), giving UTF-8 text. Fields
-// are separated by commas and line ends (CR LF, CR or LF); blanks and tabs before a field are
+// are separated by line ends (CR LF, CR or LF); blanks and tabs before a field are
 // skipped; a field opening with a double quote that closes on the same line loses both quotes,
 // and what follows the closing quote up to the separator stays in the field.
 std::string codeTextFromBytes(std::string_view windows1252Bytes);

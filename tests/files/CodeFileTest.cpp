@@ -1,6 +1,7 @@
 #include "files/CodeFile.h"
 
 #include "core/InsideBlock.h"
+#include "core/SimulatorReader.h"
 #include "files/FileError.h"
 #include "files/PathText.h"
 #include "tests/support/TempFolder.h"
@@ -22,8 +23,8 @@ const Reading documentedReadings[] = {
     {"", ""},
     {"\r\n", "\r\n"}, // an emptied code box
     {"     PassengerCabinFile ( a.s )\r\n", "PassengerCabinFile ( a.s )\r\n"}, // leading blanks
-    {"uno, dos\r\n", "uno\r\ndos\r\n"},                     // a comma splits the line
-    {"a,b,,c\r\n", "a\r\nb\r\n\r\nc\r\n"},                  //
+    {"uno, dos\r\n", "uno, dos\r\n"},                       // a comma stays in its line
+    {"a,b,,c\r\n", "a,b,,c\r\n"},                           //
     {"  \"interior.sms\"\r\n", "interior.sms\r\n"},         // a leading quote pair goes
     {"Sound ( \"x.sms\" )\r\n", "Sound ( \"x.sms\" )\r\n"}, // inner quotes stay
     {")", ")\r\n"},                                         // a line end is added
@@ -36,21 +37,20 @@ const Reading documentedReadings[] = {
 
 // The finer points, decided as a user would expect them.
 const Reading decidedReadings[] = {
-    {"\t\tx\r\n \t y\r\n", "x\r\ny\r\n"},  // tabs before a field are indentation
-    {"a\rb", "a\r\nb\r\n"},                // a lone CR ends a line
-    {"a\nb\n", "a\r\nb\r\n"},              // so does a lone LF
-    {"a\n\rb", "a\r\n\r\nb\r\n"},          // LF then CR: two line ends
-    {"\"abc\r\n", "\"abc\r\n"},            // an unclosed quote is kept
-    {"\"a,b\r\n", "\"a\r\nb\r\n"},         // ... and the field is unquoted
-    {"\"a\r\nb\"\r\n", "\"a\r\nb\"\r\n"},  // a quote never closes on a later line
-    {"\"a,b\" x,y\r\n", "a,b x\r\ny\r\n"}, // text after the closing quote is kept
-    {"\"\"\"\r\n", "\"\r\n"},              //
-    {"\"\"\r\n", "\r\n"},                  // an empty quoted field
-    {"a, \"b,c\"\r\n", "a\r\nb,c\r\n"},    // a quoted field after a comma
-    {"a  ,b \r\n", "a  \r\nb \r\n"},       // blanks after a field are kept
-    {"a,", "a\r\n"},                       // the end is tested before a field
-    {",,", "\r\n\r\n"},                    //
-    {"a\r\n  ", "a\r\n\r\n"},              // blanks at the end: one empty field
+    {"\t\tx\r\n \t y\r\n", "x\r\ny\r\n"}, // tabs before a field are indentation
+    {"a\rb", "a\r\nb\r\n"},               // a lone CR ends a line
+    {"a\nb\n", "a\r\nb\r\n"},             // so does a lone LF
+    {"a\n\rb", "a\r\n\r\nb\r\n"},         // LF then CR: two line ends
+    {"\"abc\r\n", "\"abc\r\n"},           // an unclosed quote is kept
+    {"\"a,b\r\n", "\"a,b\r\n"},           // ... and the field is unquoted
+    {"\"a\r\nb\"\r\n", "\"a\r\nb\"\r\n"}, // a quote never closes on a later line
+    {"\"a,b\" x,y\r\n", "a,b x,y\r\n"},   // text after the closing quote is kept
+    {"\"\"\"\r\n", "\"\r\n"},             //
+    {"\"\"\r\n", "\r\n"},                 // an empty quoted field
+    {"a, \"b,c\"\r\n", "a, \"b,c\"\r\n"}, // a quote inside a field stays
+    {"a  ,b \r\n", "a  ,b \r\n"},         // blanks after a field are kept
+    {"a,", "a,\r\n"},                     // the end is tested before a field
+    {"a\r\n  ", "a\r\n\r\n"},             // blanks at the end: one empty field
     {std::string("a\0b\r\n", 5), std::string("a\0b\r\n", 5)},
 };
 
@@ -83,6 +83,22 @@ TEST(CodeFile, WorkedExampleSavesAs194BytesAndOpensAs169Characters)
     EXPECT_EQ(opened.size(), 169u);
 }
 
+// Opening keeps what the simulator needs: names with commas, blanks and backslashes read back
+// as typed from the opened text.
+TEST(CodeFile, OpenedBlockReadsBackAsTyped)
+{
+    TempFolder folder;
+    ViewParams typed = testing::workedExampleParams();
+    typed.shapeFile = "Coche, interior.s";
+    typed.soundFile = R"(Sonidos\vagón, 2.sms)";
+    const auto path = savedFilePath(folder.path(), "comas");
+    saveCodeFile(path, generateInside(blockValues(typed)));
+    const std::optional<InsideReading> read = readFirstInside(readCodeFile(path));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->shapeFile, typed.shapeFile);
+    EXPECT_EQ(read->soundFile, typed.soundFile);
+}
+
 TEST(CodeFile, SavesWindows1252WithoutMarkAndReplacesAnExistingFile)
 {
     TempFolder folder;
@@ -103,7 +119,7 @@ TEST(CodeFile, LargeFileReadsWhole)
     std::string expected;
     for (int i = 0; i < 100000; ++i) {
         bytes += "     linea " + std::to_string(i) + ", \"valor\" \xF1\r\n";
-        expected += "linea " + std::to_string(i) + "\r\nvalor ñ\r\n";
+        expected += "linea " + std::to_string(i) + ", \"valor\" ñ\r\n";
     }
     writeBytes(folder / "big.obn", bytes);
     EXPECT_EQ(readCodeFile(folder / "big.obn"), expected);

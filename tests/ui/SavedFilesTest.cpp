@@ -186,7 +186,7 @@ void SavedFilesTest::questionBeforeReplacingCode()
         QCOMPARE(code->codeText(), QStringLiteral("mine"));
         QVERIFY(openPanel->isVisible());
     } else {
-        QCOMPARE(code->codeText(), QStringLiteral("uno\r\ndos\r\n"));
+        QCOMPARE(code->codeText(), QStringLiteral("uno, dos\r\n"));
         QVERIFY(!openPanel->isVisible());
         // The replaced code comes back with Ctrl+Z.
         QTest::keyClick(code, Qt::Key_Z, Qt::ControlModifier);
@@ -391,7 +391,7 @@ void SavedFilesTest::generateDiscardsAnOpenedFile()
     FrmOrbanil* main = openMainWindow(run);
     auto* code = control<CodeBox>(main, "txtCode");
     openListed(main, QStringLiteral("a.obn"));
-    QCOMPARE(code->codeText(), QStringLiteral("uno\r\ndos\r\n"));
+    QCOMPARE(code->codeText(), QStringLiteral("uno, dos\r\n"));
 
     generateExample(main);
     QCOMPARE(code->codeText(), workedExampleCode);
