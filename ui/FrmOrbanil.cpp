@@ -2,6 +2,8 @@
 
 #include "core/CabinBox.h"
 #include "core/InsideBlock.h"
+#include "core/InsideReadBack.h"
+#include "core/SimulatorReader.h"
 #include "files/CodeFile.h"
 #include "files/FileError.h"
 #include "ui/CameraViewWidget.h"
@@ -80,9 +82,10 @@ FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
     createWindowButtons();
 
     std::vector<QWidget*> order(m_viewFields.begin(), m_viewFields.end());
-    order.insert(order.end(), {txtCode, CmdGenerate, CmdClip, CmdSaveFile, txtfilename, CmdSave,
-                               CmdCancel, CmdExit, CmdOpenFile, File1, CmdOpen, CmdCancel2,
-                               CmdDimensions, CmdAbout, Command1, Command2, CmdClear, CmdAyuda});
+    order.insert(order.end(),
+                 {txtCode, CmdGenerate, CmdClip, CmdSaveFile, txtfilename, CmdSave, CmdCancel,
+                  CmdExit, CmdOpenFile, File1, CmdOpen, CmdCancel2, CmdDimensions, CmdAbout,
+                  Command1, Command2, CmdClear, CmdRead, CmdAyuda});
     setFocusOrder(order);
 
     Form_Load(box);
@@ -166,6 +169,9 @@ QGroupBox* FrmOrbanil::createCodeFrame()
     CmdOpenFile->setToolTip(QStringLiteral("Abrir archivo existente."));
     CmdClear =
         addButton(Frame6, "CmdClear", QStringLiteral("&Borrar Código"), 1800, 3120, 1335, 495);
+    CmdRead = addButton(Frame6, "CmdRead", QStringLiteral("&Leer Valores"), 3240, 3120, 1335, 495);
+    CmdRead->setToolTip(QStringLiteral("Leer los valores del bloque Inside del código."));
+    CmdRead->setAccessibleName(QStringLiteral("Leer los valores del bloque Inside"));
 
     // Under the two panels, in the rectangle they share; it takes no focus.
     picCameraView =
@@ -176,6 +182,7 @@ QGroupBox* FrmOrbanil::createCodeFrame()
     connect(CmdSaveFile, &QPushButton::clicked, this, &FrmOrbanil::CmdSaveFile_Click);
     connect(CmdOpenFile, &QPushButton::clicked, this, &FrmOrbanil::CmdOpenFile_Click);
     connect(CmdClear, &QPushButton::clicked, this, &FrmOrbanil::CmdClear_Click);
+    connect(CmdRead, &QPushButton::clicked, this, &FrmOrbanil::CmdRead_Click);
     return Frame6;
 }
 
@@ -326,6 +333,32 @@ void FrmOrbanil::CmdClip_Click()
 void FrmOrbanil::CmdClear_Click()
 {
     txtCode->replaceCodeText(QString());
+}
+
+void FrmOrbanil::CmdRead_Click()
+{
+    const QString title = QStringLiteral("Leer Valores");
+    const std::optional<InsideReading> reading = readFirstInside(txtCode->codeText().toStdString());
+    if (!reading) {
+        warn(title, QStringLiteral("El código no tiene ningún bloque «Inside ( … )». Pegue en el "
+                                   "cuadro de código el bloque, o el archivo .wag o .eng entero, "
+                                   "y pulse otra vez «Leer Valores»."));
+        return;
+    }
+    const InsideReadBack readBack = readBackInside(*reading, viewParams());
+    for (std::size_t i = 0; i < viewFields.size(); ++i) {
+        const QString text = QString::fromStdString(readBack.fields.*viewFields[i].member);
+        if (m_viewFields[i]->text() != text) {
+            // As one edit that Ctrl+Z in the field undoes, like typing.
+            m_viewFields[i]->selectAll();
+            m_viewFields[i]->insert(text);
+        }
+    }
+    if (const std::string message = readBackMessage(readBack); !message.empty()) {
+        m_services.message(this,
+                           Message{title, QString::fromStdString(message), QMessageBox::Information,
+                                   QMessageBox::Ok, QMessageBox::Ok});
+    }
 }
 
 void FrmOrbanil::CmdSaveFile_Click()

@@ -69,6 +69,7 @@ private:
     void CmdGenerate_Click();
     void CmdClip_Click();
     void CmdClear_Click();
+    void CmdRead_Click();
     void CmdSaveFile_Click();
     void CmdCancel_Click();
     void CmdSave_Click();
@@ -104,6 +105,7 @@ private:
     QPushButton* CmdSaveFile;
     QPushButton* CmdOpenFile;
     QPushButton* CmdClear;
+    QPushButton* CmdRead;
     CameraViewWidget* picCameraView;
 
     QGroupBox* FraSave;

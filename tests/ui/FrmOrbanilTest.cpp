@@ -141,7 +141,7 @@ void FrmOrbanilTest::focusOrderWithEachPanel()
                      "txtRotLimY",   "txtRotLimZ",  "txtStaDirX",    "txtStaDirY", "txtStaDirZ",
                      "txtSound",     "txtCode",     "CmdGenerate",   "CmdClip",    "CmdSaveFile",
                      "CmdExit",      "CmdOpenFile", "CmdDimensions", "CmdAbout",   "Command1",
-                     "Command2",     "CmdClear",    "CmdAyuda"}));
+                     "Command2",     "CmdClear",    "CmdRead",       "CmdAyuda"}));
     auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
     control<CodeBox>(main, "txtCode")->replaceCodeText(QStringLiteral("x"));
     QTRY_VERIFY(saveFile->isEnabled());

@@ -141,7 +141,7 @@ void MainCameraViewTest::tabNeverLandsOnTheDrawing()
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     QCOMPARE(visited, chain + QStringList{"txtShapeFile"});
-    QCOMPARE(chain.size(), 23);
+    QCOMPARE(chain.size(), 24);
 }
 
 void MainCameraViewTest::warningsNeverBlockGenerateCopyOrSave()

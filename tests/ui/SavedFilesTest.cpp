@@ -103,6 +103,7 @@ private slots:
     void zeroByteFileOpensToAnEmptyCodeBox();
     void closingPanelLeavesTheFocusInTheCodeBox_data();
     void closingPanelLeavesTheFocusInTheCodeBox();
+    void namesWithCommasComeBackThroughLeerValores();
 };
 
 void SavedFilesTest::saveListAndOpenTheWorkedExample()
@@ -469,6 +470,30 @@ void SavedFilesTest::closingPanelLeavesTheFocusInTheCodeBox()
     QTest::keyClick(main->focusWidget(), Qt::Key_Return);
     QCOMPARE(exits.count(), 0);
     QVERIFY(main->isVisible());
+}
+
+// A block saved and opened again reads back as typed: commas no longer split its lines.
+void SavedFilesTest::namesWithCommasComeBackThroughLeerValores()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    typeWorkedExample(main);
+    auto* shape = control<QLineEdit>(main, "txtShapeFile");
+    auto* sound = control<QLineEdit>(main, "txtSound");
+    typeInto(shape, QStringLiteral("Coche, interior.s"));
+    typeInto(sound, QStringLiteral("Sonidos\\vagon, 2.sms"));
+    auto* generate = control<QPushButton>(main, "CmdGenerate");
+    QTRY_VERIFY(generate->isEnabled());
+    QTest::mouseClick(generate, Qt::LeftButton);
+    saveAs(main, QStringLiteral("comas"));
+    openListed(main, QStringLiteral("comas.obn"));
+    typeInto(shape, QStringLiteral("x"));
+    typeInto(sound, QStringLiteral("y"));
+
+    QTest::mouseClick(control<QPushButton>(main, "CmdRead"), Qt::LeftButton);
+    QCOMPARE(shape->text(), QStringLiteral("Coche, interior.s"));
+    QCOMPARE(sound->text(), QStringLiteral("Sonidos\\vagon, 2.sms"));
+    QCOMPARE(run.recorded.messages.size(), 1); // the summary: nothing converted
 }
 
 QTEST_MAIN(SavedFilesTest)
