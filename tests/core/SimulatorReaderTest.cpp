@@ -56,11 +56,7 @@ TEST(SimulatorReader, NumbersAsTheSimulatorReadsThem)
     };
     using enum NumberUnits;
     const Case cases[] = {
-        {"2.3", None, 2.3f, {}},
         {"-5.25", Distance, -5.25f, {}},
-        {"5.", None, 5, {}},
-        {".5", None, 0.5f, {}},
-        {"007", None, 7, {}},
         {"+2", None, 2, {}},
         {"1e2", None, 100, {}},
         {"2.5E-1", None, 0.25f, {}},
@@ -70,16 +66,12 @@ TEST(SimulatorReader, NumbersAsTheSimulatorReadsThem)
         {"8.1ft", Distance, 2.46888f, {}},
         {"7.5FT", Distance, 2.286f, {}},
         {"230cm", Distance, 2.3f, {}},
-        {"12in", Distance, 0.3048f, {}},
         {"12\"", Distance, 0.3048f, {}},
-        {"2m", Distance, 2, {}},
         {"2m", None, 2, NumberWarning::UnknownUnit},
         {"5yd", Distance, 5, NumberWarning::UnknownUnit},
         {"-", None, 0, NumberWarning::NotANumber},
-        {".", None, 0, NumberWarning::NotANumber},
         {"2..3", None, 0, NumberWarning::NotANumber},
         {"5-", None, 0, NumberWarning::NotANumber},
-        {",5", None, 0, NumberWarning::NotANumber},
         {"abc", None, 0, NumberWarning::NotANumber},
         {"340282346638528859811704183484516925440", None, 3.4028235e38f, {}},
         {"1000000000000000000000000000000000000000", None, 0, NumberWarning::TooLarge},
@@ -158,19 +150,6 @@ TEST(SimulatorReader, InsideBlocksAsUsersWriteThem)
         EXPECT_EQ(read->soundFile, c.sound);
     }
     EXPECT_FALSE(readFirstInside("Wagon ( Inside PassengerCabinFile ( a.s ) )"));
-}
-
-// A sound name ending in a backslash, written as typed, swallows the rest of the Wagon: the
-// reason names are written with their backslashes doubled.
-TEST(SimulatorReader, AnUnescapedBackslashSwallowsTheRestOfTheWagon)
-{
-    ViewParams typed = testing::workedExampleParams();
-    typed.soundFile = "carpeta\\";
-    EXPECT_EQ(testing::roundTripFault(typed), std::nullopt);
-    const std::optional<WagonReading> asTyped =
-        readWagon(testing::wagonFileAround(generateInside(typed)));
-    ASSERT_TRUE(asTyped);
-    EXPECT_FALSE(asTyped->closed);
 }
 
 // Any texts the fields admit either make Generate refuse or read back exactly as typed.

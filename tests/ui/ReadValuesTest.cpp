@@ -71,11 +71,20 @@ void ReadValuesTest::blocksAsUsersHaveThem_data()
         << "Estos valores se han escrito como los lee el simulador:\r\n"
            "PassengerCabinHeadPos Y: \"7.5ft\" → 2.286\r\n"
            "PassengerCabinHeadPos Z: \"1,5\" se lee como 15";
-    QTest::newRow("entries the block lacks keep their fields")
-        << "Inside ( PassengerCabinHeadPos ( 1 2 3 ) )"
-        << "interior.s|1|2|3|20|60|0|10|0|0|interior.sms"
-        << "El bloque no tiene PassengerCabinFile, RotationLimit, StartDirection, Sound: sus "
-           "casillas se quedan como estaban.";
+    QTest::newRow("values the fields cannot hold, and entries the block lacks")
+        << "Inside ( PassengerCabinHeadPos ( abc 1e39 ) RotationLimit ( +20 12.5 -450 ) "
+           "Sound ( \"a\\tb.sms\" ) )"
+        << "interior.s|0|0|0|20|13|270|10|0|0|interior.sms"
+        << "Estos valores se han escrito como los lee el simulador:\r\n"
+           "PassengerCabinHeadPos X: \"abc\" no es un número; se lee como 0\r\n"
+           "PassengerCabinHeadPos Y: \"1e39\" es demasiado grande; se lee como 0\r\n"
+           "PassengerCabinHeadPos Z: falta; se lee como 0\r\n"
+           "RotationLimit X: \"+20\" → 20\r\nRotationLimit Y: \"12.5\" → 13\r\n"
+           "RotationLimit Z: \"-450\" → 270\r\n\r\n"
+           "Sound: el nombre lleva un salto de línea o un tabulador (\\n, \\t), que la casilla "
+           "no admite; la casilla se queda como estaba.\r\n\r\n"
+           "El bloque no tiene PassengerCabinFile, StartDirection: sus casillas se quedan como "
+           "estaban.";
     QTest::newRow("no Inside block at all")
         << "Wagon ( Mass ( 30t ) )"
         << "interior.s|0|2.3|-5.25|20|60|0|10|0|0|interior.sms"
