@@ -4,11 +4,13 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 namespace orbanil {
 
-FrmAbout::FrmAbout()
-    : FixedWindow(QStringLiteral("Orbanil - Acerca de.."), 4680, 1755, aboutIcon()),
+FrmAbout::FrmAbout(UiServices services)
+    : FixedWindow(QStringLiteral("Orbanil - Acerca de.."), 4680, 1755, aboutIcon(),
+                  std::move(services)),
       Picture1(addLabel(this, "Picture1", QString(), 120, 120, 540, 540)),
       Label1(addLabel(this, "Label1",
                       QStringLiteral("Orbanil Code para Microsoft© Train Simulator Ver 1.x "), 840,
@@ -25,6 +27,7 @@ FrmAbout::FrmAbout()
     Picture1->setPixmap(picture);
     Picture1->resize(picture.deviceIndependentSize().toSize());
     Label1->setWordWrap(true);
+    closeOnEscape();
     connect(CmdOk, &QPushButton::clicked, this, &FrmAbout::CmdOk_Click);
 }
 

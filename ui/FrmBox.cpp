@@ -16,8 +16,7 @@ namespace orbanil {
 
 FrmBox::FrmBox(UiServices services)
     : FixedWindow(QStringLiteral("Orbanil - Dimensiones"), 4680, 4035, programIcon(),
-                  services.beep),
-      m_services(std::move(services))
+                  std::move(services))
 {
     setObjectName(QStringLiteral("FrmBox"));
 
@@ -79,7 +78,7 @@ void FrmBox::CmdNext_Click()
         warnUnreadable(box);
         return;
     }
-    m_services.message(this,
+    services().message(this,
                        Message{QStringLiteral("Dimensiones"), QString::fromStdString(*summary),
                                QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok});
     emit nextAccepted();
@@ -98,7 +97,7 @@ void FrmBox::warnUnreadable(const CabinBox& box)
                                                     .arg(subject, QString::fromStdString(typed));
         const QString text =
             problem + QStringLiteral(" Escriba un número con coma decimal, por ejemplo 2,9.");
-        m_services.message(this, Message{QStringLiteral("Dimensiones"), text, QMessageBox::Warning,
+        services().message(this, Message{QStringLiteral("Dimensiones"), text, QMessageBox::Warning,
                                          QMessageBox::Ok, QMessageBox::Ok});
         m_fields[i]->setFocus();
         m_fields[i]->selectAll();

@@ -34,7 +34,6 @@ private:
     // Tells the user which dimension does not read as a number and puts the focus there.
     void warnUnreadable(const CabinBox& box);
 
-    UiServices m_services;
     std::array<QLineEdit*, boxFields.size()> m_fields{}; // in the order of boxFields
     QPushButton* CmdNext;
 };

@@ -68,7 +68,7 @@ QString rangeText(const char* axisWord, const std::string& dimension)
 
 FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
                        const CabinBox& box)
-    : FixedWindow(QStringLiteral("Wagon Orbanil"), 9195, 7920, programIcon(), services.beep),
+    : FixedWindow(QStringLiteral("Wagon Orbanil"), 9195, 7920, programIcon(), services),
       m_programFolder(std::move(programFolder)), m_services(std::move(services))
 {
     setObjectName(QStringLiteral("FrmOrbanil"));

@@ -39,13 +39,15 @@ PickerLook lookOf(FrmPicker::Kind kind)
 
 } // namespace
 
-FrmPicker::FrmPicker(Kind kind, std::vector<std::filesystem::path> volumes)
+FrmPicker::FrmPicker(Kind kind, UiServices services, std::vector<std::filesystem::path> volumes)
     : FixedWindow(QString::fromUtf8(lookOf(kind).caption), 7530, lookOf(kind).clientHeight,
-                  programIcon()),
+                  programIcon(), std::move(services)),
       m_pattern(lookOf(kind).pattern), m_volumes(std::move(volumes))
 {
     setObjectName(QString::fromLatin1(lookOf(kind).objectName));
     layOut(kind);
+    // Escape leaves as "&Cancelar" does.
+    closeOnEscape();
 
     // A fresh picker starts where the process stands; the picker never changes that folder.
     std::filesystem::path start = currentFolder();

@@ -30,7 +30,8 @@ public:
     };
 
     // volumes are the roots offered in the drive list; tests pass their own.
-    explicit FrmPicker(Kind kind, std::vector<std::filesystem::path> volumes = volumeRoots());
+    explicit FrmPicker(Kind kind, UiServices services = defaultUiServices(),
+                       std::vector<std::filesystem::path> volumes = volumeRoots());
 
 signals:
     // "&Aceptar" was pressed with this name selected; the window then asks to close.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QScreen>
 
 namespace orbanil {
 
@@ -53,9 +54,19 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message)
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+Message warning(const QString& title, const QString& text)
+{
+    return Message{title, text, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok};
+}
+
+QRect availableScreenArea(const QWidget& window)
+{
+    return window.screen()->availableGeometry();
+}
+
 UiServices defaultUiServices()
 {
-    return UiServices{[] { QApplication::beep(); }, &showMessage};
+    return UiServices{[] { QApplication::beep(); }, &showMessage, &availableScreenArea};
 }
 
 } // namespace orbanil

@@ -86,7 +86,7 @@ FrmOrbanil& WindowSet::loadMain()
 FrmAbout& WindowSet::loadAbout()
 {
     if (!m_about) {
-        m_about = new FrmAbout();
+        m_about = new FrmAbout(m_services);
         connect(m_about, &FixedWindow::closeBoxPressed, this, [this] { unload(m_about); });
     }
     return *m_about;
@@ -95,7 +95,7 @@ FrmAbout& WindowSet::loadAbout()
 FrmAyuda& WindowSet::loadAyuda()
 {
     if (!m_ayuda) {
-        m_ayuda = new FrmAyuda(m_programFolder);
+        m_ayuda = new FrmAyuda(m_programFolder, m_services);
         connect(m_ayuda, &FixedWindow::closeBoxPressed, this, [this] { unload(m_ayuda); });
     }
     return *m_ayuda;
@@ -104,7 +104,7 @@ FrmAyuda& WindowSet::loadAyuda()
 FrmPicker& WindowSet::loadPicker(FrmPicker*& slot, FrmPicker::Kind kind)
 {
     if (!slot) {
-        slot = new FrmPicker(kind);
+        slot = new FrmPicker(kind, m_services);
         FrmPicker** where = &slot;
         connect(slot, &FrmPicker::nameChosen, this,
                 [this, kind](const QString& name) { pickerNameChosen(kind, name); });

@@ -59,6 +59,7 @@ private slots:
 private:
     std::unique_ptr<FrmPicker> openPicker(FrmPicker::Kind kind);
 
+    RecordedServices m_recorded;
     std::unique_ptr<QTemporaryDir> m_temp;
     QString m_oldCurrent;
     fs::path m_root;
@@ -66,6 +67,7 @@ private:
 
 void PickerTest::init()
 {
+    m_recorded = RecordedServices();
     m_temp = std::make_unique<QTemporaryDir>();
     QVERIFY(m_temp->isValid());
     m_oldCurrent = QDir::currentPath();
@@ -89,7 +91,7 @@ void PickerTest::cleanup()
 
 std::unique_ptr<FrmPicker> PickerTest::openPicker(FrmPicker::Kind kind)
 {
-    auto picker = std::make_unique<FrmPicker>(kind);
+    auto picker = std::make_unique<FrmPicker>(kind, m_recorded.services());
     picker->showWindow();
     return picker;
 }
@@ -324,7 +326,7 @@ void PickerTest::driveListStartsOnTheVolumeHoldingTheCurrentFolder()
 {
     const std::vector<fs::path> volumes{m_root, m_root / "sub", m_root / "gone"};
     QVERIFY(QDir::setCurrent(orbanil::pathToQString(m_root / "sub")));
-    FrmPicker picker(FrmPicker::Kind::Shape, volumes);
+    FrmPicker picker(FrmPicker::Kind::Shape, m_recorded.services(), volumes);
     auto* drives = control<QComboBox>(&picker, "Drive1");
     auto* folders = control<DirList>(&picker, "Dir1");
     auto* files = control<QListWidget>(&picker, "File1");
@@ -341,7 +343,7 @@ void PickerTest::unreadableDriveIsIgnoredWhileTheDriveListKeepsTheChoice()
           "drive's own current folder instead");
 #endif
     const std::vector<fs::path> volumes{m_root, m_root / "sub", m_root / "gone"};
-    FrmPicker picker(FrmPicker::Kind::Shape, volumes);
+    FrmPicker picker(FrmPicker::Kind::Shape, m_recorded.services(), volumes);
     auto* drives = control<QComboBox>(&picker, "Drive1");
     auto* folders = control<DirList>(&picker, "Dir1");
     auto* files = control<QListWidget>(&picker, "File1");

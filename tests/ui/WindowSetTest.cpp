@@ -56,6 +56,39 @@ QList<QWidget*> openEveryWindow(StartedRun& run)
             run.windows->frmSms()};
 }
 
+// Whether the whole control shows: no container, the window's scrolled page included, cuts it.
+bool showsWhole(const QWidget* control)
+{
+    const QWidget* window = control->window();
+    const QRect whole(control->mapTo(window, QPoint()), control->size());
+    for (const QWidget* w = control->parentWidget(); w; w = w->parentWidget()) {
+        if (!QRect(w->mapTo(window, QPoint()), w->size()).contains(whole)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The window lies within the screen's free area, and Tab brings every control it reaches whole
+// into view.
+void verifyFitsAndShowsTheFocus(QWidget* window, const QRect& screen)
+{
+    QVERIFY2(screen.contains(window->frameGeometry()), qPrintable(window->objectName()));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWidget* const first = QApplication::focusWidget();
+    QVERIFY(first && window->isAncestorOf(first));
+    QWidget* focused = first;
+    int steps = 0;
+    do {
+        const QString where = window->objectName() + QLatin1Char('.') + focused->objectName();
+        QVERIFY2(showsWhole(focused), qPrintable(where));
+        QTest::keyClick(focused, Qt::Key_Tab);
+        focused = QApplication::focusWidget();
+    } while (focused != first && ++steps < 100);
+    QVERIFY(steps < 100);
+}
+
 } // namespace
 
 class WindowSetTest : public QObject
@@ -68,7 +101,11 @@ private slots:
     void salirWithHelpOpenEndsWhenHelpCloses();
     void mainCloseBoxActsAsSalir();
     void dialogCloseBoxOnReturnVisitActsAsCerrar();
+    void escapeClosesTheSecondaryWindowsFromAnyControl_data();
+    void escapeClosesTheSecondaryWindowsFromAnyControl();
     void oneInstanceOfEachSecondaryWindow();
+    void everyWindowFitsASmallScreenAndScrollsToTheFocus_data();
+    void everyWindowFitsASmallScreenAndScrollsToTheFocus();
     void everyControlNameIsUniqueInItsWindow();
     void enterPressesTheFocusedButtonInEveryWindow();
     void everyFocusableControlHasASpokenNameOfItsOwn();
@@ -181,6 +218,53 @@ void WindowSetTest::dialogCloseBoxOnReturnVisitActsAsCerrar()
     QCOMPARE(ended.size(), 1);
 }
 
+void WindowSetTest::escapeClosesTheSecondaryWindowsFromAnyControl_data()
+{
+    QTest::addColumn<QString>("button"); // the main window's button that shows it
+    QTest::newRow("About") << "CmdAbout";
+    QTest::newRow("help") << "CmdAyuda";
+    QTest::newRow("shape picker") << "Command1";
+    QTest::newRow("sound picker") << "Command2";
+}
+
+void WindowSetTest::escapeClosesTheSecondaryWindowsFromAnyControl()
+{
+    QFETCH(QString, button);
+    StartedRun run;
+    writeHelpFile(run.folder, "Ayuda\r\n");
+    FrmOrbanil* main = openMainWindow(run);
+    auto* shapeFile = control<QLineEdit>(main, "txtShapeFile");
+    shapeFile->setText(QStringLiteral("kept.s"));
+    const auto loaded = [&run]() -> QWidget* {
+        for (QWidget* window : {static_cast<QWidget*>(run.windows->frmAbout()),
+                                static_cast<QWidget*>(run.windows->frmAyuda()),
+                                static_cast<QWidget*>(run.windows->frmShape()),
+                                static_cast<QWidget*>(run.windows->frmSms())}) {
+            if (window) {
+                return window;
+            }
+        }
+        return nullptr;
+    };
+    auto* show = control<QPushButton>(main, qPrintable(button));
+    QTest::mouseClick(show, Qt::LeftButton);
+    QVERIFY(loaded());
+    const QStringList controls = focusChain(loaded());
+    QVERIFY(!controls.isEmpty());
+    for (const QString& name : controls) {
+        if (!loaded()) {
+            QTest::mouseClick(show, Qt::LeftButton);
+        }
+        auto* focused = control<QWidget>(loaded(), qPrintable(name));
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key_Escape);
+        // Unloaded, as by the close box.
+        QVERIFY2(!loaded(), qPrintable(name));
+    }
+    QCOMPARE(shapeFile->text(), QStringLiteral("kept.s"));
+    QVERIFY(main->isVisible());
+}
+
 void WindowSetTest::oneInstanceOfEachSecondaryWindow()
 {
     StartedRun run;
@@ -208,6 +292,29 @@ void WindowSetTest::oneInstanceOfEachSecondaryWindow()
     QCOMPARE(about, 1);
     // The main window stays usable beside them.
     QVERIFY(main->isVisible() && main->isEnabled());
+}
+
+void WindowSetTest::everyWindowFitsASmallScreenAndScrollsToTheFocus_data()
+{
+    QTest::addColumn<QRect>("screen");
+    // 1920 x 1080 at 150 % less a task bar below, and 1920 x 1200 at 200 % with a bar above.
+    QTest::newRow("1280 x 680") << QRect(0, 0, 1280, 680);
+    QTest::newRow("2x 1920 x 1200") << QRect(0, 24, 960, 576);
+}
+
+void WindowSetTest::everyWindowFitsASmallScreenAndScrollsToTheFocus()
+{
+    QFETCH(QRect, screen);
+    StartedRun run(screen);
+    writeHelpFile(run.folder, "Ayuda\r\n");
+    QList<QWidget*> windows = openEveryWindow(run);
+    windows.removeOne(run.box()); // hidden behind the main window until the end
+    for (QWidget* window : std::as_const(windows)) {
+        QVERIFY(window);
+        verifyFitsAndShowsTheFocus(window, screen);
+    }
+    QTest::mouseClick(control<QPushButton>(run.main(), "CmdDimensions"), Qt::LeftButton);
+    verifyFitsAndShowsTheFocus(run.box(), screen);
 }
 
 void WindowSetTest::everyControlNameIsUniqueInItsWindow()
