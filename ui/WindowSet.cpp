@@ -115,7 +115,10 @@ FrmPicker& WindowSet::loadPicker(FrmPicker*& slot, FrmPicker::Kind kind)
 
 void WindowSet::boxNext()
 {
-    loadMain().showWindow();
+    // On a return visit the main window keeps its work and takes the box as it is now.
+    FrmOrbanil& main = loadMain();
+    main.setBox(loadBox().dimensions());
+    main.showWindow();
     if (m_box) {
         m_box->hide();
     }
@@ -123,6 +126,17 @@ void WindowSet::boxNext()
 
 void WindowSet::boxClose()
 {
+    if (m_main && m_main->holdsWork()) {
+        const QMessageBox::StandardButton answer = m_services.message(
+            m_box, Message{QStringLiteral("Salir"),
+                           QStringLiteral("¿Salir de Orbanil? Se perderán los valores y el código "
+                                          "que no haya guardado."),
+                           QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                           QMessageBox::No, QMessageBox::No});
+        if (answer != QMessageBox::Yes) {
+            return;
+        }
+    }
     unload(m_box);
     unload(m_main);
 }

@@ -100,7 +100,8 @@ private slots:
     void dimensionsAndBackKeepsTheMainWindow();
     void salirWithHelpOpenEndsWhenHelpCloses();
     void mainCloseBoxActsAsSalir();
-    void dialogCloseBoxOnReturnVisitActsAsCerrar();
+    void cerrarOnAReturnVisitAsksBeforeWorkIsLost_data();
+    void cerrarOnAReturnVisitAsksBeforeWorkIsLost();
     void escapeClosesTheSecondaryWindowsFromAnyControl_data();
     void escapeClosesTheSecondaryWindowsFromAnyControl();
     void oneInstanceOfEachSecondaryWindow();
@@ -160,19 +161,21 @@ void WindowSetTest::dimensionsAndBackKeepsTheMainWindow()
     QCOMPARE(control<QLineEdit>(box, "txtHeight")->text(), QStringLiteral("3"));
     QCOMPARE(width->text(), QStringLiteral("2,9"));
 
-    typeInto(width, QStringLiteral("3,1"));
+    typeInto(width, QStringLiteral("4,4"));
     QTRY_VERIFY(next->isEnabled());
     QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(run.recorded.messages.size(), 2);
-    QVERIFY(
-        run.recorded.messages.last().text.endsWith(QStringLiteral("Ancho: 3,1m ( 1,55 -1,55 )")));
+    QVERIFY(run.recorded.messages.last().text.endsWith(QStringLiteral("Ancho: 4,4m ( 2,2 -2,2 )")));
     QCOMPARE(run.main(), main);
     QVERIFY(main->isVisible());
     QVERIFY(!box->isVisible());
     QCOMPARE(control<QLineEdit>(main, "txtCamPosZ")->text(), QStringLiteral("-5.25"));
     QCOMPARE(control<CodeBox>(main, "txtCode")->codeText(), workedExampleCode);
+    // The range lines follow the new box.
     QCOMPARE(control<QLabel>(main, "lbl1")->text(),
-             QStringLiteral("Ancho: 2,9 m Limites: -1,45 m / 1,45 m"));
+             QStringLiteral("Ancho: 4,4 m Limites: -2,2 m / 2,2 m"));
+    QCOMPARE(control<QLabel>(main, "lbl3")->text(),
+             QStringLiteral("Largo: 12,5 m Limites: -6,25 m / 6,25 m"));
 }
 
 void WindowSetTest::salirWithHelpOpenEndsWhenHelpCloses()
@@ -206,16 +209,60 @@ void WindowSetTest::mainCloseBoxActsAsSalir()
     QCOMPARE(ended.size(), 1);
 }
 
-void WindowSetTest::dialogCloseBoxOnReturnVisitActsAsCerrar()
+void WindowSetTest::cerrarOnAReturnVisitAsksBeforeWorkIsLost_data()
 {
+    QTest::addColumn<QString>("work"); // what the main window holds
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("nothing, close box") << "" << true << QMessageBox::NoButton << true;
+    QTest::newRow("a field, Cerrar, No") << "field" << false << QMessageBox::No << false;
+    QTest::newRow("code, close box, Escape") << "code" << true << QMessageBox::Escape << false;
+    QTest::newRow("code, Cerrar, Yes") << "code" << false << QMessageBox::Yes << true;
+}
+
+void WindowSetTest::cerrarOnAReturnVisitAsksBeforeWorkIsLost()
+{
+    QFETCH(QString, work);
+    QFETCH(bool, byCloseBox);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, ends);
     StartedRun run;
     QSignalSpy ended(run.windows.get(), &WindowSet::allUnloaded);
     FrmOrbanil* main = openMainWindow(run);
+    auto* sound = control<QLineEdit>(main, "txtSound");
+    auto* code = control<CodeBox>(main, "txtCode");
+    if (work == QLatin1String("field")) {
+        typeInto(sound, QStringLiteral("a.sms"));
+    } else if (work == QLatin1String("code")) {
+        QTest::keyClicks(code, QStringLiteral("x"));
+    }
     QTest::mouseClick(control<QPushButton>(main, "CmdDimensions"), Qt::LeftButton);
-    // Without this the hidden main window would stay loaded with nothing on screen.
-    QVERIFY(!run.box()->close());
-    QVERIFY(!run.main() && !run.box());
-    QCOMPARE(ended.size(), 1);
+    run.recorded.answers = {answer};
+    // Alt+F4 reaches the window as its close box does.
+    if (byCloseBox) {
+        QVERIFY(!run.box()->close());
+    } else {
+        QTest::mouseClick(control<QPushButton>(run.box(), "CmdCancel"), Qt::LeftButton);
+    }
+
+    QCOMPARE(run.recorded.messages.size(), work.isEmpty() ? 1 : 2);
+    if (!work.isEmpty()) {
+        const Message& question = run.recorded.messages.last();
+        QCOMPARE(question.text, QStringLiteral("¿Salir de Orbanil? Se perderán los valores y el "
+                                               "código que no haya guardado."));
+        QCOMPARE(question.icon, QMessageBox::Question);
+        QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(question.defaultButton, QMessageBox::No);
+        QCOMPARE(question.escapeButton, QMessageBox::No);
+    }
+    // Without an end the hidden main window would stay loaded with nothing on screen.
+    QCOMPARE(ended.size(), ends ? 1 : 0);
+    if (!ends) {
+        QVERIFY(run.box()->isVisible());
+        QCOMPARE(run.main(), main);
+        QCOMPARE(sound->text() + code->codeText(), work == "field" ? "a.sms" : "x");
+    }
 }
 
 void WindowSetTest::escapeClosesTheSecondaryWindowsFromAnyControl_data()
