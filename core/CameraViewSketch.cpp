@@ -46,11 +46,6 @@ struct Span
     double length() const { return high - low; }
 };
 
-std::optional<double> positive(std::optional<double> value)
-{
-    return value && *value > 0 ? value : std::nullopt;
-}
-
 // One axis of the box with the head on it: the span shown takes in a head up to a quarter of the
 // box (at least 1 m) beyond the box; a head further out is drawn at that edge.
 struct Axis
@@ -487,12 +482,16 @@ private:
 
 CameraViewNumbers readCameraViewNumbers(const ViewParams& view, const CabinBox& box)
 {
-    return CameraViewNumbers{
-        positive(readDimension(box.length)),    positive(readDimension(box.height)),
-        positive(readDimension(box.width)),     readPointDecimal(view.headX),
-        readPointDecimal(view.headY),           readPointDecimal(view.headZ),
-        readWholeDegrees(view.startDirectionY), readWholeDegrees(view.startDirectionX),
-        readWholeDegrees(view.rotationLimitY),  readWholeDegrees(view.rotationLimitX)};
+    return CameraViewNumbers{readBoxDimension(box.length),
+                             readBoxDimension(box.height),
+                             readBoxDimension(box.width),
+                             readPointDecimal(view.headX),
+                             readPointDecimal(view.headY),
+                             readPointDecimal(view.headZ),
+                             readWholeDegrees(view.startDirectionY),
+                             readWholeDegrees(view.startDirectionX),
+                             readWholeDegrees(view.rotationLimitY),
+                             readWholeDegrees(view.rotationLimitX)};
 }
 
 CameraViewSketch sketchCameraView(const CameraViewNumbers& numbers, double width, double height,

@@ -110,7 +110,7 @@ struct CameraViewSketch
 };
 
 // The numbers the drawing uses, read from the texts; empty where a text is not (yet) a number,
-// and for a box dimension that is not above zero.
+// and for a box dimension that readBoxDimension does not take.
 struct CameraViewNumbers
 {
     std::optional<double> length, height, width;
