@@ -17,7 +17,7 @@ private slots:
     void nextFollowsTheFieldsWhileShownAndHidden();
     void dimensionFilter_data();
     void dimensionFilter();
-    void clipboardShortcutIsRefused();
+    void unmatchedAltIsRefusedAndMovingKeysAreSilent();
     void tabRightAfterTheLastKeystrokeReachesNext();
     void inputMethodTextIsFilteredCharacterByCharacter();
     void summaryOfTheExampleAndRangeLines();
@@ -127,20 +127,15 @@ void FrmBoxTest::dimensionFilter()
     }
 }
 
-void FrmBoxTest::clipboardShortcutIsRefused()
+void FrmBoxTest::unmatchedAltIsRefusedAndMovingKeysAreSilent()
 {
     StartedRun run;
     QLineEdit* field = control<QLineEdit>(run.box(), "txtLong");
-    QGuiApplication::clipboard()->setText(QStringLiteral("7"));
     field->setText(QStringLiteral("1"));
-    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(field->text(), QStringLiteral("1"));
-    QCOMPARE(run.recorded.beeps, 1);
-
     // An Alt combination that no access key takes would type its letter: refused like the letter.
     QTest::keyClick(field, Qt::Key_A, Qt::AltModifier);
     QCOMPARE(field->text(), QStringLiteral("1"));
-    QCOMPARE(run.recorded.beeps, 2);
+    QCOMPARE(run.recorded.beeps, 1);
 
     // Keys that type nothing move the caret as usual and make no sound.
     QTest::keyClick(field, Qt::Key_Home);
@@ -149,7 +144,7 @@ void FrmBoxTest::clipboardShortcutIsRefused()
     QTest::keyClick(field, Qt::Key_Left);
     QTest::keyClick(field, Qt::Key_Delete);
     QCOMPARE(field->text(), QStringLiteral("2"));
-    QCOMPARE(run.recorded.beeps, 2);
+    QCOMPARE(run.recorded.beeps, 1);
 }
 
 void FrmBoxTest::tabRightAfterTheLastKeystrokeReachesNext()
