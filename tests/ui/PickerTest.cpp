@@ -46,12 +46,14 @@ private slots:
     void focusStartsAndMovesInEachPickersOrder();
     void clickedNameIsHandedBackBareAndTheWindowAsksToClose();
     void labelsShowTextAsWrittenNotAsMarkup();
+    void nameWithAControlCharacterIsRefusedWithAMessage();
+    void deepFolderShowsItselfAndItsFirstSubfolders();
     void nameClickedBeforeOpeningAnotherFolderIsStillHandedBack();
     void doubleClickOnAFileSelectsItAndKeepsTheWindowOpen();
     void arrowKeysInTheFileListSelectButTabbingInDoesNot();
     void cancelHandsBackNothing();
     void aceptarStaysDisabledUntilANameIsClicked();
-    void folderRemovedBeforeItIsOpenedLeavesTheListsAsTheyWere();
+    void folderRemovedBeforeItIsOpenedIsToldAndTheListsStay();
     void driveListStartsOnTheVolumeHoldingTheCurrentFolder();
     void unreadableDriveIsIgnoredWhileTheDriveListKeepsTheChoice();
     void realDriveListStartsWithTheRootAndHoldsTheCurrentFolder();
@@ -194,6 +196,59 @@ void PickerTest::clickedNameIsHandedBackBareAndTheWindowAsksToClose()
     QCOMPARE(closing.count(), 1);
 }
 
+void PickerTest::nameWithAControlCharacterIsRefusedWithAMessage()
+{
+#ifdef _WIN32
+    QSKIP("Windows file names cannot hold control characters");
+#endif
+    touch(m_root / "mi\ncabina.s");
+    const auto picker = openPicker(FrmPicker::Kind::Shape);
+    auto* ok = control<QPushButton>(picker.get(), "CmdOk");
+    QSignalSpy chosen(picker.get(), &FrmPicker::nameChosen);
+    QSignalSpy closing(picker.get(), &FrmPicker::closeBoxPressed);
+    clickItem(control<QListWidget>(picker.get(), "File1"), "mi\ncabina.s");
+    QTRY_VERIFY(ok->isEnabled());
+    QTest::mouseClick(ok, Qt::LeftButton);
+
+    // A line break would split the block's PassengerCabinFile line in two.
+    QCOMPARE(chosen.count(), 0);
+    QCOMPARE(closing.count(), 0);
+    QCOMPARE(m_recorded.messages.size(), 1);
+    QCOMPARE(m_recorded.messages.first().title, QStringLiteral("Seleccionar Archivo Shape"));
+    QCOMPARE(m_recorded.messages.first().icon, QMessageBox::Warning);
+    QVERIFY(m_recorded.messages.first().text.startsWith(
+        QStringLiteral("El nombre del archivo elegido contiene un carácter de control")));
+
+    // Another name goes through as ever.
+    clickItem(control<QListWidget>(picker.get(), "File1"), "b.s");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.at(0).at(0).toString(), QString("b.s"));
+}
+
+void PickerTest::deepFolderShowsItselfAndItsFirstSubfolders()
+{
+    fs::path deep = m_root;
+    for (int level = 1; level <= 15; ++level) {
+        deep /= "nivel" + std::to_string(level);
+    }
+    for (const char* sub : {"a", "b", "c", "d", "e"}) {
+        fs::create_directories(deep / sub);
+    }
+    QVERIFY(QDir::setCurrent(orbanil::pathToQString(deep)));
+    const auto picker = openPicker(FrmPicker::Kind::Shape);
+    QVERIFY(QTest::qWaitForWindowExposed(picker.get()));
+    auto* folders = control<DirList>(picker.get(), "Dir1");
+    QCOMPARE(folders->folder(), deep);
+    const int open = folders->currentRow();
+    QCOMPARE(folders->entryFolder(open), deep);
+    // The open folder and the three subfolders after it, each whole in the list's view.
+    for (int row = open; row <= open + 3; ++row) {
+        QVERIFY2(folders->viewport()->rect().contains(folders->visualItemRect(folders->item(row))),
+                 qPrintable(folders->item(row)->text()));
+    }
+}
+
 void PickerTest::labelsShowTextAsWrittenNotAsMarkup()
 {
 #ifdef _WIN32
@@ -301,7 +356,7 @@ void PickerTest::aceptarStaysDisabledUntilANameIsClicked()
     QTRY_VERIFY(ok->isEnabled());
 }
 
-void PickerTest::folderRemovedBeforeItIsOpenedLeavesTheListsAsTheyWere()
+void PickerTest::folderRemovedBeforeItIsOpenedIsToldAndTheListsStay()
 {
     const auto picker = openPicker(FrmPicker::Kind::Shape);
     auto* files = control<QListWidget>(picker.get(), "File1");
@@ -320,6 +375,10 @@ void PickerTest::folderRemovedBeforeItIsOpenedLeavesTheListsAsTheyWere()
     QCOMPARE(listTexts(files), filesBefore);
     QCOMPARE(control<QLabel>(picker.get(), "lblSelected")->text(), QString("b.s"));
     QVERIFY(picker->isVisible());
+    QCOMPARE(m_recorded.messages.size(), 1);
+    QCOMPARE(m_recorded.messages.first().text,
+             QStringLiteral("No se pudo leer la carpeta «%1»: no existe el archivo o la carpeta.")
+                 .arg(orbanil::pathToQString(m_root / "gone")));
 }
 
 void PickerTest::driveListStartsOnTheVolumeHoldingTheCurrentFolder()
