@@ -6,7 +6,11 @@
 
 namespace orbanil {
 
-std::optional<double> readDimension(std::string_view text)
+namespace {
+
+// The text with its decimal comma made a point, for from_chars; nothing when it is not of the
+// grammar of a dimension.
+std::optional<std::string> pointForm(std::string_view text)
 {
     std::string_view body = text;
     if (!body.empty() && body.front() == '-') {
@@ -26,7 +30,6 @@ std::optional<double> readDimension(std::string_view text)
     if (digits == 0 || commas > 1) {
         return std::nullopt;
     }
-
     // from_chars ignores the process locale and wants the full stop.
     std::string copy(text);
     for (char& c : copy) {
@@ -34,13 +37,36 @@ std::optional<double> readDimension(std::string_view text)
             c = '.';
         }
     }
+    return copy;
+}
+
+} // namespace
+
+std::optional<double> readDimension(std::string_view text)
+{
+    const std::optional<std::string> point = pointForm(text);
+    if (!point) {
+        return std::nullopt;
+    }
     double value = 0;
-    const char* end = copy.data() + copy.size();
-    const auto [ptr, ec] = std::from_chars(copy.data(), end, value, std::chars_format::fixed);
+    const char* end = point->data() + point->size();
+    const auto [ptr, ec] = std::from_chars(point->data(), end, value, std::chars_format::fixed);
     if (ec != std::errc() || ptr != end) {
         return std::nullopt;
     }
     return value;
+}
+
+bool exceedsMagnitude(std::string_view text, double limit)
+{
+    if (const std::optional<double> value = readDimension(text)) {
+        return std::fabs(*value) > limit;
+    }
+    // Out of a double's range: beyond its largest when a digit other than 0 comes before the
+    // comma, else below its smallest.
+    const std::optional<std::string> point = pointForm(text);
+    return point &&
+           point->substr(0, point->find('.')).find_first_of("123456789") != std::string::npos;
 }
 
 std::string writeNumber(double value)

@@ -7,15 +7,32 @@
 
 namespace orbanil {
 
-std::optional<double> readPointDecimal(std::string_view text)
+namespace {
+
+// The same grammar as a box dimension, with the point in place of the comma: the text as a
+// dimension would hold it, or nothing when it holds a comma of its own.
+std::optional<std::string> asDimension(std::string_view text)
 {
-    // The same grammar as a box dimension, with the point in place of the comma.
     if (text.find(',') != std::string_view::npos) {
         return std::nullopt;
     }
     std::string withComma(text);
     std::replace(withComma.begin(), withComma.end(), '.', ',');
-    return readDimension(withComma);
+    return withComma;
+}
+
+} // namespace
+
+std::optional<double> readPointDecimal(std::string_view text)
+{
+    const std::optional<std::string> dimension = asDimension(text);
+    return dimension ? readDimension(*dimension) : std::nullopt;
+}
+
+bool isTooLargeForSimulator(std::string_view text)
+{
+    const std::optional<std::string> dimension = asDimension(text);
+    return dimension && exceedsMagnitude(*dimension, simulatorLargest);
 }
 
 std::optional<double> readWholeDegrees(std::string_view text)

@@ -10,6 +10,13 @@ namespace orbanil {
 // at least one digit ("5." and ".5" read; "-", "1.2.3", "5-" and "" do not).
 std::optional<double> readPointDecimal(std::string_view text);
 
+// The largest magnitude the simulator reads: it keeps its numbers in single precision.
+inline constexpr double simulatorLargest = 3.4028235e38;
+
+// Whether a head position as typed is a number, of readPointDecimal's grammar, too large for
+// the simulator, however far beyond the range of a double.
+bool isTooLargeForSimulator(std::string_view text);
+
 // Reads a rotation limit or start direction: whole degrees, digits only, at least one.
 std::optional<double> readWholeDegrees(std::string_view text);
 
