@@ -5,10 +5,14 @@
 #include "tests/support/FaultInjection.h"
 #include "tests/support/TempFolder.h"
 
+#include <cctype>
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
+#include <ostream>
 #include <set>
+#include <tuple>
 
 namespace orbanil {
 namespace {
@@ -26,6 +30,17 @@ std::set<std::string> namesIn(const fs::path& folder)
         names.insert(pathText(it->path().filename()));
     }
     return names;
+}
+
+// A case's name as GoogleTest takes it: letters and digits, "_" for the rest.
+std::string caseName(std::string name)
+{
+    for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) {
+            c = '_';
+        }
+    }
+    return name;
 }
 
 std::string repeated(std::string_view piece, int times)
@@ -114,33 +129,42 @@ const SaveFault saveFaults[] = {
      }},
 };
 
-// Each failure says what and why, and leaves the old file and the folder as they were.
-TEST(SaveFault, FailedSaveSaysWhyAndChangesNothing)
+// How GoogleTest names a case in its reports.
+void PrintTo(const SaveFault& fault, std::ostream* out)
 {
-    for (const SaveFault& fault : saveFaults) {
-        SCOPED_TRACE(fault.name);
-        SaveScene scene;
-        const std::string impossible = fault.arrange(scene);
-        if (!impossible.empty()) {
-            std::cout << "Case not run here: " << fault.name << ": " << impossible << '\n';
-            continue;
-        }
-        const std::set<std::string> before = namesIn(scene.program);
-        try {
-            saveCodeFile(scene.target, scene.text);
-            ADD_FAILURE() << "saved";
-        } catch (const FileError& e) {
-            const std::string message = e.what();
-            EXPECT_EQ(message,
-                      "No se pudo guardar «" + pathText(scene.target) + "»: " + fault.reason + ".");
-        }
-        scene.limit.reset();
-        EXPECT_EQ(namesIn(scene.program), before); // no temporary left behind
-        if (scene.oldFileExpected) {
-            EXPECT_EQ(readBytes(scene.program / "x.obn"), "old\r\n");
-        }
+    *out << fault.name;
+}
+
+class SaveFaultTest : public ::testing::TestWithParam<SaveFault>
+{};
+
+// Each failure says what and why, and leaves the old file and the folder as they were.
+TEST_P(SaveFaultTest, FailedSaveSaysWhyAndChangesNothing)
+{
+    const SaveFault& fault = GetParam();
+    SaveScene scene;
+    const std::string impossible = fault.arrange(scene);
+    if (!impossible.empty()) {
+        GTEST_SKIP() << impossible;
+    }
+    const std::set<std::string> before = namesIn(scene.program);
+    try {
+        saveCodeFile(scene.target, scene.text);
+        ADD_FAILURE() << "saved";
+    } catch (const FileError& e) {
+        const std::string message = e.what();
+        EXPECT_EQ(message,
+                  "No se pudo guardar «" + pathText(scene.target) + "»: " + fault.reason + ".");
+    }
+    scene.limit.reset();
+    EXPECT_EQ(namesIn(scene.program), before); // no temporary left behind
+    if (scene.oldFileExpected) {
+        EXPECT_EQ(readBytes(scene.program / "x.obn"), "old\r\n");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(SaveFault, SaveFaultTest, ::testing::ValuesIn(saveFaults),
+                         [](const auto& info) { return caseName(info.param.name); });
 
 // The length limit is the file system's, in bytes: one byte less saves.
 TEST(SaveFault, NameOf255BytesSaves)
@@ -181,91 +205,118 @@ TEST(SaveFault, FolderThatCannotBeWrittenKeepsTheOldFile)
 }
 #endif
 
+// A program folder with the file about to be read, which may not be there.
+struct ReadScene
+{
+    TempFolder base;
+    fs::path program = base / "programa";
+    fs::path file;
+    std::optional<faults::PermissionsBindRoot> bound;
+
+    explicit ReadScene(const char* fileName) : file(program / fileName)
+    {
+        fs::create_directory(program);
+    }
+};
+
 struct ReadFault
 {
     const char* name;
     const char* reason;
-    // Makes reading file (in program) fail; returns why that cannot be done here, or nothing.
-    std::string (*arrange)(const fs::path& program, const fs::path& file);
+    // Makes reading scene.file fail; returns why that cannot be done here, or nothing.
+    std::string (*arrange)(ReadScene& scene);
 };
 
 const ReadFault readFaults[] = {
-    {"removed", "no existe el archivo o la carpeta",
-     [](const fs::path&, const fs::path&) { return std::string(); }},
+    {"removed", "no existe el archivo o la carpeta", [](ReadScene&) { return std::string(); }},
     {"a folder", "es una carpeta, no un archivo",
-     [](const fs::path&, const fs::path& file) {
-         fs::create_directory(file);
+     [](ReadScene& s) {
+         fs::create_directory(s.file);
          return std::string();
      }},
     {"a link to nothing", "no existe el archivo o la carpeta",
-     [](const fs::path&, const fs::path& file) {
-         fs::create_symlink("falta.txt", file);
+     [](ReadScene& s) {
+         fs::create_symlink("falta.txt", s.file);
          return std::string();
      }},
     {"a link to itself", "hay un bucle de enlaces simbólicos",
-     [](const fs::path&, const fs::path& file) {
-         fs::create_symlink(file.filename(), file);
+     [](ReadScene& s) {
+         fs::create_symlink(s.file.filename(), s.file);
          return std::string();
      }},
-#ifndef _WIN32
     // Read as it is, /dev/zero never ends and eats all memory.
     {"a link to a device", "no es un archivo normal",
-     [](const fs::path&, const fs::path& file) {
-         fs::create_symlink("/dev/zero", file);
+     [](ReadScene& s) {
+         fs::create_symlink("/dev/zero", s.file);
          return std::string();
      }},
     {"without read permission", "no tiene permiso",
-     [](const fs::path&, const fs::path& file) {
-         writeBytes(file, "Inside (\r\n");
-         fs::permissions(file, fs::perms::none);
-         return faults::runningAsRoot() ? std::string("root reads without permission")
-                                        : std::string();
+     [](ReadScene& s) {
+         writeBytes(s.file, "Inside (\r\n");
+         fs::permissions(s.file, fs::perms::none);
+         s.bound.emplace();
+         return s.bound->whyNot();
      }},
-#endif
     {"program folder removed", "no existe el archivo o la carpeta",
-     [](const fs::path& program, const fs::path&) {
-         fs::remove_all(program);
+     [](ReadScene& s) {
+         fs::remove_all(s.program);
          return std::string();
      }},
     {"program folder replaced by a file", "una parte de la ruta no es una carpeta",
-     [](const fs::path& program, const fs::path&) {
-         fs::remove_all(program);
-         writeBytes(program, "");
+     [](ReadScene& s) {
+         fs::remove_all(s.program);
+         writeBytes(s.program, "");
          return std::string();
      }},
 };
 
-// Saved code files and the help file are read alike; both name the file and the reason.
-TEST(ReadFault, FailedReadSaysWhy)
+// Saved code files and the help file are read alike.
+struct Reader
 {
-    struct Reader
-    {
-        const char* fileName;
-        std::string (*read)(const fs::path&);
-    };
-    const Reader readers[] = {{"x.obn", readCodeFile}, {"Ayuda.txt", readHelpFile}};
-    for (const Reader& reader : readers) {
-        for (const ReadFault& fault : readFaults) {
-            SCOPED_TRACE(std::string(reader.fileName) + ", " + fault.name);
-            TempFolder base;
-            const fs::path program = base / "programa";
-            fs::create_directory(program);
-            const fs::path file = program / reader.fileName;
-            const std::string impossible = fault.arrange(program, file);
-            if (!impossible.empty()) {
-                std::cout << "Case not run here: " << fault.name << ": " << impossible << '\n';
-                continue;
-            }
-            try {
-                reader.read(file);
-                ADD_FAILURE() << "read";
-            } catch (const FileError& e) {
-                EXPECT_EQ(std::string(e.what()),
-                          "No se pudo leer «" + pathText(file) + "»: " + fault.reason + ".");
-            }
-        }
+    const char* fileName;
+    std::string (*read)(const fs::path&);
+};
+
+const Reader readers[] = {{"x.obn", readCodeFile}, {"Ayuda.txt", readHelpFile}};
+
+void PrintTo(const Reader& reader, std::ostream* out)
+{
+    *out << reader.fileName;
+}
+
+void PrintTo(const ReadFault& fault, std::ostream* out)
+{
+    *out << fault.name;
+}
+
+class ReadFaultTest : public ::testing::TestWithParam<std::tuple<Reader, ReadFault>>
+{};
+
+// Both name the file and the reason.
+TEST_P(ReadFaultTest, FailedReadSaysWhy)
+{
+    const auto& [reader, fault] = GetParam();
+    ReadScene scene(reader.fileName);
+    const std::string impossible = fault.arrange(scene);
+    if (!impossible.empty()) {
+        GTEST_SKIP() << impossible;
+    }
+    try {
+        reader.read(scene.file);
+        ADD_FAILURE() << "read";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "No se pudo leer «" + pathText(scene.file) + "»: " + fault.reason + ".");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(ReadFault, ReadFaultTest,
+                         ::testing::Combine(::testing::ValuesIn(readers),
+                                            ::testing::ValuesIn(readFaults)),
+                         [](const auto& info) {
+                             return caseName(std::string(std::get<0>(info.param).fileName) + " " +
+                                             std::get<1>(info.param).name);
+                         });
 
 // Whatever the system answers to a save or an open, the user reads a Spanish reason.
 TEST(FileError, EveryFailureOfASaveOrAnOpenHasASpanishReason)
