@@ -1,6 +1,7 @@
 #include "ui/FrmAbout.h"
 
 #include "ui/Icons.h"
+#include "ui/Version.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,8 +18,9 @@ FrmAbout::FrmAbout(UiServices services)
                       120, 3615, 495)),
       Label2(
           addLabel(this, "Label2", QStringLiteral("Autor : Equipo Orbanil"), 840, 720, 3375, 255)),
-      Label3(
-          addLabel(this, "Label3", QStringLiteral("Versión : 1.0  Español."), 840, 960, 2415, 255)),
+      Label3(addLabel(this, "Label3",
+                      QStringLiteral("Versión : %1  Español.").arg(QLatin1String(programVersion)),
+                      840, 960, 2415, 255)),
       CmdOk(addButton(this, "CmdOk", QStringLiteral("&Aceptar"), 3480, 1200, 975, 375))
 {
     setObjectName(QStringLiteral("FrmAbout"));
