@@ -82,30 +82,5 @@ TEST(RangeLine, TextThatIsNoDimensionGivesNothing)
     }
 }
 
-struct Problem
-{
-    const char* typed;
-    const char* sentence; // after the field's subject, "El ancho"
-};
-
-TEST(DimensionProblem, NamesTheFieldAndSaysWhatIsWrong)
-{
-    const Problem problems[] = {
-        {"", " está en blanco. Escriba un número con coma decimal, por ejemplo 2,9."},
-        {"1,2,3", " «1,2,3» no es un número válido. Escriba un número con coma decimal, por "
-                  "ejemplo 2,9."},
-        {"0",
-         " «0» no es mayor que cero. Escriba la medida de la caja en metros, por ejemplo 2,9."},
-        {"-12,5", " «-12,5» no es mayor que cero. Escriba la medida de la caja en metros, por "
-                  "ejemplo 2,9."},
-    };
-    const BoxField& width = boxFields[2];
-    for (const Problem& p : problems) {
-        EXPECT_EQ(dimensionProblem(width, p.typed), "El ancho" + std::string(p.sentence));
-    }
-    EXPECT_EQ(dimensionProblem(width, "0,01"), std::nullopt);
-    EXPECT_EQ(readBoxDimension("02,50"), 2.5);
-}
-
 } // namespace
 } // namespace orbanil

@@ -179,18 +179,17 @@ public:
         if (!runningAsRoot()) {
             return;
         }
-        if (::syscall(SYS_capget, &m_header, m_kept) != 0) {
-            refused("capget");
-            return;
-        }
         __user_cap_data_struct bound[_LINUX_CAPABILITY_U32S_3];
-        std::copy(std::begin(m_kept), std::end(m_kept), std::begin(bound));
-        bound[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
-        if (::syscall(SYS_capset, &m_header, bound) != 0) {
-            refused("capset");
-            return;
+        if (::syscall(SYS_capget, &m_header, m_kept) == 0) {
+            std::copy(std::begin(m_kept), std::end(m_kept), std::begin(bound));
+            bound[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
+            m_dropped = ::syscall(SYS_capset, &m_header, bound) == 0;
         }
-        m_dropped = true;
+        if (!m_dropped) {
+            m_whyNot = "capset refused (" +
+                       std::error_code(errno, std::generic_category()).message() +
+                       "): root reads past the permission bits";
+        }
 #endif
     }
     ~PermissionsBindRoot()
@@ -209,13 +208,6 @@ public:
 
 private:
 #ifdef __linux__
-    void refused(const char* call)
-    {
-        m_whyNot = std::string(call) + " refused (" +
-                   std::error_code(errno, std::generic_category()).message() +
-                   "): root would read past the permission bits";
-    }
-
     __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct m_kept[_LINUX_CAPABILITY_U32S_3]{};
     bool m_dropped = false;
