@@ -6,7 +6,6 @@
 
 #include <QIcon>
 #include <QWidget>
-#include <functional>
 #include <vector>
 
 class QComboBox;
