@@ -34,7 +34,8 @@ inline UiServices quietServices()
                                        message.text.toLocal8Bit().constData());
                           std::exit(2);
                           return QMessageBox::Ok;
-                      }};
+                      },
+                      &availableScreenArea};
 }
 
 // The control of `window` named `name`; a missing one ends the run.

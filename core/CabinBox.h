@@ -8,7 +8,7 @@
 namespace orbanil {
 
 // The cabin box as the three texts typed in the box dialog, in metres; they are read as
-// numbers only where a half is needed, or where the camera view is drawn.
+// numbers (readBoxDimension) only where a half is needed, or where the camera view is drawn.
 struct CabinBox
 {
     std::string length; // along Z
@@ -36,11 +36,20 @@ inline constexpr std::array<BoxField, 3> boxFields{{
 // True when all three texts are non-empty, whether or not they read as numbers.
 bool isReady(const CabinBox& box);
 
-// The message shown when leaving the box dialog; empty when a text does not read as a number.
+// A dimension of the box: a number (readDimension) above zero, since a box of no size or of a
+// negative one has no inside; nothing for any other text.
+std::optional<double> readBoxDimension(std::string_view text);
+
+// Why `typed` cannot be the dimension of `field`, in a sentence that names the field and says
+// what to write instead; nothing when it is a dimension.
+std::optional<std::string> dimensionProblem(const BoxField& field, std::string_view typed);
+
+// The message shown when leaving the box dialog; empty when a text is not a dimension.
 std::optional<std::string> boxSummary(std::string_view length, std::string_view height,
                                       std::string_view width);
 
-// One range line of the main window, e.g. "Ancho: 2,5 m Limites: -1,25 m / 1,25 m".
+// One range line of the main window, e.g. "Ancho: 2,5 m Limites: -1,25 m / 1,25 m"; empty when
+// the text is not a dimension.
 std::optional<std::string> rangeLine(std::string_view axisWord, std::string_view dimension);
 
 } // namespace orbanil

@@ -46,11 +46,6 @@ struct Span
     double length() const { return high - low; }
 };
 
-std::optional<double> positive(std::optional<double> value)
-{
-    return value && *value > 0 ? value : std::nullopt;
-}
-
 // One axis of the box with the head on it: the span shown takes in a head up to a quarter of the
 // box (at least 1 m) beyond the box; a head further out is drawn at that edge.
 struct Axis
@@ -274,9 +269,15 @@ std::string joinedWithY(const std::vector<std::string>& parts)
     return joined;
 }
 
+// A distance for a tooltip: a value longer than fifteen characters, the significant digits of
+// a written number, is cut short with "…" so that the tooltip stays on the screen.
 std::string distanceText(double metres)
 {
-    const std::string rounded = writeRounded(metres);
+    constexpr std::size_t longest = 15;
+    std::string rounded = writeRounded(metres);
+    if (rounded.size() > longest) {
+        rounded = rounded.substr(0, longest) + "…";
+    }
     return rounded == "0" ? "menos de 0,01 m" : rounded + " m";
 }
 
@@ -293,16 +294,21 @@ constexpr AxisWords axisWords[] = {
     {"Z", "por delante de la caja", "por detrás de la caja"},
 };
 
-// Says how far outside the box the head is on each axis, which coordinates are not numbers and
-// whether the box is; that the head is inside only when nothing else is to be said.
+// Says how far outside the box the head is on each axis, which coordinates are not numbers or
+// too large ones and whether the box is usable; that the head is inside only when nothing else
+// is to be said.
 std::string describeHead(const std::array<std::optional<Axis>, 3>& axes,
-                         const std::array<std::optional<double>, 3>& head)
+                         const std::array<std::optional<double>, 3>& head,
+                         const std::array<bool, 3>& tooLarge)
 {
     std::vector<std::string> beyond;
     std::vector<std::string> notNumbers;
+    std::vector<std::string> tooLargeOnes;
     bool boxUnusable = false;
     for (std::size_t i = 0; i < axes.size(); ++i) {
-        if (!head[i]) {
+        if (tooLarge[i]) {
+            tooLargeOnes.emplace_back(axisWords[i].name);
+        } else if (!head[i]) {
             notNumbers.emplace_back(axisWords[i].name);
         }
         if (!axes[i]) {
@@ -320,12 +326,16 @@ std::string describeHead(const std::array<std::optional<Axis>, 3>& axes,
     if (!beyond.empty()) {
         sentence("La cabeza está " + joinedWithY(beyond) + ".");
     }
-    if (notNumbers.size() == 1) {
-        sentence("La coordenada " + notNumbers.front() + " de la cabeza aún no es un número.");
-    } else if (!notNumbers.empty()) {
-        sentence("Las coordenadas " + joinedWithY(notNumbers) +
-                 " de la cabeza aún no son números.");
-    }
+    const auto coordinates = [&sentence](const std::vector<std::string>& names, const char* isWhat,
+                                         const char* areWhat) {
+        if (names.size() == 1) {
+            sentence("La coordenada " + names.front() + " de la cabeza " + isWhat + ".");
+        } else if (!names.empty()) {
+            sentence("Las coordenadas " + joinedWithY(names) + " de la cabeza " + areWhat + ".");
+        }
+    };
+    coordinates(tooLargeOnes, "es demasiado grande", "son demasiado grandes");
+    coordinates(notNumbers, "aún no es un número", "aún no son números");
     if (boxUnusable) {
         sentence("Las dimensiones de la caja no son válidas.");
     }
@@ -384,7 +394,8 @@ public:
         if (aboveMap || sideMap) {
             bottom.place(gridWord(step), side.area.right(), LabelRow::Align::Right);
         }
-        sketch.description = describeHead({m_x, m_y, m_z}, {m_numbers.x, m_numbers.y, m_numbers.z});
+        sketch.description = describeHead({m_x, m_y, m_z}, {m_numbers.x, m_numbers.y, m_numbers.z},
+                                          m_numbers.headTooLarge);
         return sketch;
     }
 
@@ -487,12 +498,26 @@ private:
 
 CameraViewNumbers readCameraViewNumbers(const ViewParams& view, const CabinBox& box)
 {
-    return CameraViewNumbers{
-        positive(readDimension(box.length)),    positive(readDimension(box.height)),
-        positive(readDimension(box.width)),     readPointDecimal(view.headX),
-        readPointDecimal(view.headY),           readPointDecimal(view.headZ),
-        readWholeDegrees(view.startDirectionY), readWholeDegrees(view.startDirectionX),
-        readWholeDegrees(view.rotationLimitY),  readWholeDegrees(view.rotationLimitX)};
+    CameraViewNumbers numbers{readBoxDimension(box.length),
+                              readBoxDimension(box.height),
+                              readBoxDimension(box.width),
+                              readPointDecimal(view.headX),
+                              readPointDecimal(view.headY),
+                              readPointDecimal(view.headZ),
+                              readWholeDegrees(view.startDirectionY),
+                              readWholeDegrees(view.startDirectionX),
+                              readWholeDegrees(view.rotationLimitY),
+                              readWholeDegrees(view.rotationLimitX)};
+    // A coordinate the simulator cannot hold is not drawn, and said to be too large.
+    const std::array<const std::string*, 3> typed{&view.headX, &view.headY, &view.headZ};
+    const std::array<std::optional<double>*, 3> read{&numbers.x, &numbers.y, &numbers.z};
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (isTooLargeForSimulator(*typed[i])) {
+            numbers.headTooLarge[i] = true;
+            read[i]->reset();
+        }
+    }
+    return numbers;
 }
 
 CameraViewSketch sketchCameraView(const CameraViewNumbers& numbers, double width, double height,

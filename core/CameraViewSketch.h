@@ -110,12 +110,14 @@ struct CameraViewSketch
 };
 
 // The numbers the drawing uses, read from the texts; empty where a text is not (yet) a number,
-// and for a box dimension that is not above zero.
+// for a box dimension that readBoxDimension does not take, and for a head coordinate too large
+// for the simulator.
 struct CameraViewNumbers
 {
     std::optional<double> length, height, width;
     std::optional<double> x, y, z;
     std::optional<double> yaw, tilt, yawLimit, tiltLimit; // StartDirection Y, X; RotationLimit Y, X
+    std::array<bool, 3> headTooLarge{};                   // X, Y, Z
     bool operator==(const CameraViewNumbers&) const = default;
 };
 

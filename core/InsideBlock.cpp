@@ -30,15 +30,15 @@ std::string spoken(const ViewField& field)
 
 std::optional<std::string> numberProblem(const ViewField& field, const std::string& text)
 {
-    if (field.keys == FilterKind::SignedDecimal && !readPointDecimal(text)) {
+    if (field.keys == FilterKind::SignedDecimal && !isPointDecimalText(text)) {
         return spoken(field) + ": «" + text +
                "» no es un número que el simulador lea tal como está escrito. Use cifras, como "
                "mucho un punto decimal y el signo menos solo delante, por ejemplo -1.25.";
     }
-    if (field.keys == FilterKind::DigitsOnly && !readWholeDegrees(text)) {
+    if (field.keys == FilterKind::DigitsOnly && !isWholeDegreesText(text)) {
         return spoken(field) + ": «" + text + "» no es un número. Use solo cifras, por ejemplo 20.";
     }
-    if (readNumber(text, NumberUnits::None).warning == NumberWarning::TooLarge) {
+    if (isTooLargeForSimulator(text)) {
         return spoken(field) + ": «" + text +
                "» es demasiado grande: el simulador solo lee números de hasta 38 cifras antes "
                "del punto. Corríjalo para generar el código.";

@@ -7,7 +7,11 @@
 
 namespace orbanil {
 
-std::optional<double> readDimension(std::string_view text)
+namespace {
+
+// The text with its decimal comma made a point, for from_chars; nothing when it is not of the
+// grammar of a dimension.
+std::optional<std::string> pointForm(std::string_view text)
 {
     std::string_view body = text;
     if (!body.empty() && body.front() == '-') {
@@ -27,7 +31,6 @@ std::optional<double> readDimension(std::string_view text)
     if (digits == 0 || commas > 1) {
         return std::nullopt;
     }
-
     // from_chars ignores the process locale and wants the full stop.
     std::string copy(text);
     for (char& c : copy) {
@@ -35,9 +38,25 @@ std::optional<double> readDimension(std::string_view text)
             c = '.';
         }
     }
+    return copy;
+}
+
+} // namespace
+
+bool isDimensionText(std::string_view text)
+{
+    return pointForm(text).has_value();
+}
+
+std::optional<double> readDimension(std::string_view text)
+{
+    const std::optional<std::string> point = pointForm(text);
+    if (!point) {
+        return std::nullopt;
+    }
     double value = 0;
-    const char* end = copy.data() + copy.size();
-    const auto [ptr, ec] = std::from_chars(copy.data(), end, value, std::chars_format::fixed);
+    const char* end = point->data() + point->size();
+    const auto [ptr, ec] = std::from_chars(point->data(), end, value, std::chars_format::fixed);
     if (ec != std::errc() || ptr != end) {
         return std::nullopt;
     }

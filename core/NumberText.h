@@ -11,6 +11,9 @@ namespace orbanil {
 // Never depends on the process locale.
 std::optional<double> readDimension(std::string_view text);
 
+// Whether a text is of readDimension's grammar, whatever its magnitude.
+bool isDimensionText(std::string_view text);
+
 // Writes a number with a decimal comma: at most 15 significant digits, no trailing
 // zeros, "0," below one, "-" for negatives, minus zero as "0", never an exponent
 // (1e20 is "100000000000000000000"), so a result reads back, but for magnitudes that

@@ -1,31 +1,56 @@
 #include "core/ViewNumbers.h"
 
 #include "core/NumberText.h"
+#include "core/SimulatorReader.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace orbanil {
 
-std::optional<double> readPointDecimal(std::string_view text)
+namespace {
+
+// The same grammar as a box dimension, with the point in place of the comma: the text as a
+// dimension would hold it, or nothing when it holds a comma of its own.
+std::optional<std::string> asDimension(std::string_view text)
 {
-    // The same grammar as a box dimension, with the point in place of the comma.
     if (text.find(',') != std::string_view::npos) {
         return std::nullopt;
     }
     std::string withComma(text);
     std::replace(withComma.begin(), withComma.end(), '.', ',');
-    return readDimension(withComma);
+    return withComma;
+}
+
+} // namespace
+
+std::optional<double> readPointDecimal(std::string_view text)
+{
+    const std::optional<std::string> dimension = asDimension(text);
+    return dimension ? readDimension(*dimension) : std::nullopt;
+}
+
+bool isPointDecimalText(std::string_view text)
+{
+    const std::optional<std::string> dimension = asDimension(text);
+    return dimension && isDimensionText(*dimension);
+}
+
+bool isWholeDegreesText(std::string_view text)
+{
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool isTooLargeForSimulator(std::string_view text)
+{
+    return isPointDecimalText(text) &&
+           readNumber(text, NumberUnits::None).warning == NumberWarning::TooLarge;
 }
 
 std::optional<double> readWholeDegrees(std::string_view text)
 {
-    const bool digitsOnly =
-        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!digitsOnly) {
-        return std::nullopt;
-    }
-    return readDimension(text);
+    return isWholeDegreesText(text) ? readDimension(text) : std::nullopt;
 }
 
 std::string writeRounded(double value)

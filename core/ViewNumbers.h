@@ -10,6 +10,15 @@ namespace orbanil {
 // at least one digit ("5." and ".5" read; "-", "1.2.3", "5-" and "" do not).
 std::optional<double> readPointDecimal(std::string_view text);
 
+// Whether a text is of the grammar of readPointDecimal, or of readWholeDegrees, whatever its
+// magnitude.
+bool isPointDecimalText(std::string_view text);
+bool isWholeDegreesText(std::string_view text);
+
+// Whether a number as typed, of readPointDecimal's grammar, is too large for the simulator,
+// which keeps its numbers in single precision, however far beyond the range of a double.
+bool isTooLargeForSimulator(std::string_view text);
+
 // Reads a rotation limit or start direction: whole degrees, digits only, at least one.
 std::optional<double> readWholeDegrees(std::string_view text);
 

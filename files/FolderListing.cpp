@@ -9,20 +9,6 @@ namespace fs = std::filesystem;
 
 namespace orbanil {
 
-namespace {
-
-std::optional<std::vector<fs::path>> listOrNothing(const fs::path& folder, EntryKind kind,
-                                                   std::string_view pattern)
-{
-    try {
-        return listFolder(folder, kind, pattern);
-    } catch (const FileError&) {
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
 std::vector<fs::path> listFolder(const fs::path& folder, EntryKind kind, std::string_view pattern)
 {
     const auto wanted = [&](const fs::directory_entry& entry) {
@@ -45,15 +31,14 @@ std::vector<fs::path> listFolder(const fs::path& folder, EntryKind kind, std::st
     return names;
 }
 
-std::optional<std::vector<fs::path>> listSubfolders(const fs::path& folder)
-{
-    return listOrNothing(folder, EntryKind::Folder, "*");
-}
-
 std::optional<std::vector<fs::path>> listMatchingFiles(const fs::path& folder,
                                                        std::string_view pattern)
 {
-    return listOrNothing(folder, EntryKind::File, pattern);
+    try {
+        return listFolder(folder, EntryKind::File, pattern);
+    } catch (const FileError&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace orbanil

@@ -19,10 +19,8 @@ enum class EntryKind
 std::vector<std::filesystem::path> listFolder(const std::filesystem::path& folder, EntryKind kind,
                                               std::string_view pattern = "*");
 
-// The pickers' lists: listFolder's, or nothing when the folder cannot be read, since a picker
-// then keeps the lists it shows and says nothing.
-std::optional<std::vector<std::filesystem::path>>
-listSubfolders(const std::filesystem::path& folder);
+// A picker's file list: listFolder's, or nothing when the folder cannot be read, since the
+// picker then offers no files rather than another folder's.
 std::optional<std::vector<std::filesystem::path>>
 listMatchingFiles(const std::filesystem::path& folder, std::string_view pattern);
 

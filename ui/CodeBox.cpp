@@ -1,5 +1,7 @@
 #include "ui/CodeBox.h"
 
+#include "ui/KeystrokeFilter.h"
+
 #include <QKeyEvent>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -48,10 +50,7 @@ void CodeBox::replaceCodeText(const QString& text)
 
 void CodeBox::keyPressEvent(QKeyEvent* event)
 {
-    // Qt's redo key is Ctrl+Y on Windows and Ctrl+Shift+Z elsewhere; users expect both.
-    const QKeyCombination pressed = event->keyCombination();
-    if (pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
-        pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)) {
+    if (isRedoKey(*event)) {
         redo();
         return;
     }

@@ -5,12 +5,14 @@
 
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace orbanil {
 
 namespace {
 
 constexpr int depthRole = Qt::UserRole + 1;
+constexpr int subfoldersKeptInView = 3;
 
 // Draws each entry shifted right by its depth in the path, icon and all.
 class IndentDelegate : public QStyledItemDelegate
@@ -90,6 +92,9 @@ void DirList::showFolder(const std::filesystem::path& folder,
     }
     if (open) {
         setCurrentItem(open);
+        // Down to the first subfolders, then up to the open folder: in a deep tree the path's
+        // upper levels go out of view rather than what can be opened next.
+        scrollToItem(item(std::min(count() - 1, row(open) + subfoldersKeptInView)));
         scrollToItem(open);
     }
 }

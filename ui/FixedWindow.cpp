@@ -9,42 +9,75 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace orbanil {
 
 FixedWindow::FixedWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
-                         const QIcon& icon, std::function<void()> beep)
+                         const QIcon& icon, UiServices services)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      m_twips(font()), m_beep(std::move(beep))
+      m_twips(font()), m_services(std::move(services)), m_scroller(new QScrollArea(this)),
+      m_page(new QWidget)
 {
     setWindowTitle(caption);
     setWindowIcon(icon);
-    setFixedSize(m_twips.px(clientWidthTwips), m_twips.px(clientHeightTwips));
+    m_page->setFixedSize(m_twips.px(clientWidthTwips), m_twips.px(clientHeightTwips));
+    m_scroller->setWidget(m_page);
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    // Tab walks the controls only, and the scroller brings each one it reaches into view.
+    m_scroller->setFocusPolicy(Qt::NoFocus);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroller);
+    setFixedSize(m_page->size());
 }
 
 void FixedWindow::showWindow()
 {
     if (!m_placed) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        fitToScreen();
         m_placed = true;
     }
     show();
     raise();
     activateWindow();
+}
+
+void FixedWindow::fitToScreen()
+{
+    const QRect area =
+        m_services.screenArea ? m_services.screenArea(*this) : availableScreenArea(*this);
+    // The window system tells the title bar and borders only once it has framed the window:
+    // until then the style's own title bar and frame, which are no smaller, stand for them.
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const QSize frame(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+    const QSize room = (area.size() - frame).expandedTo(QSize(1, 1));
+    const QSize design = m_page->size();
+    // A scroll bar needed one way takes room the other way.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroller);
+    const bool narrow = design.width() > room.width() ||
+                        (design.height() > room.height() && design.width() + bar > room.width());
+    const bool low = design.height() + (narrow ? bar : 0) > room.height();
+    const QSize client(std::min(design.width() + (low ? bar : 0), room.width()),
+                       std::min(design.height() + (narrow ? bar : 0), room.height()));
+    setFixedSize(client);
+
+    QRect placed(QPoint(), client + frame);
+    placed.moveCenter(area.center());
+    // However large the window, its title bar stays on the screen, where it can be dragged.
+    move(std::max(placed.left(), area.left()), std::max(placed.top(), area.top()));
 }
 
 void FixedWindow::closeEvent(QCloseEvent* event)
@@ -54,10 +87,23 @@ void FixedWindow::closeEvent(QCloseEvent* event)
     emit closeBoxPressed();
 }
 
+void FixedWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (m_escapeCloses && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void FixedWindow::place(QWidget* control, const char* name, int left, int top, int width,
                         int height)
 {
     control->setObjectName(QLatin1String(name));
+    // Controls placed on the window itself stand on its page, which scrolls on a small screen.
+    if (control->parentWidget() == this) {
+        control->setParent(m_page);
+    }
     m_twips.place(control, left, top, width, height);
 }
 
@@ -138,13 +184,13 @@ QTimer* FixedWindow::addTimer(QObject* container, const char* name)
 
 void FixedWindow::filterKeystrokes(QWidget* field, FilterKind kind)
 {
-    new KeystrokeFilter(kind, m_beep, field);
+    new KeystrokeFilter(kind, m_services.beep, field);
 }
 
 void FixedWindow::beep() const
 {
-    if (m_beep) {
-        m_beep();
+    if (m_services.beep) {
+        m_services.beep();
     }
 }
 

@@ -2,10 +2,10 @@
 
 #include "core/KeyFilter.h"
 #include "ui/Twips.h"
+#include "ui/UiServices.h"
 
 #include <QIcon>
 #include <QWidget>
-#include <functional>
 #include <vector>
 
 class QComboBox;
@@ -15,6 +15,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class QStyle;
 class QTimer;
 
@@ -22,16 +23,17 @@ namespace orbanil {
 
 // A top-level window of fixed size with a caption and a close box, no minimize or maximize
 // button, centred on the screen the first time it is shown. Its controls are built by the
-// add functions below, each named and placed at a design rectangle in twips.
+// add functions below, each named and placed at a design rectangle in twips. On a screen too
+// small for it the window takes the room there is and its controls scroll, following Tab.
 class FixedWindow : public QWidget
 {
     Q_OBJECT
 public:
-    // `beep` sounds for a keystroke that a field of the window refuses.
+    // The services' beep sounds for a keystroke that a field of the window refuses.
     FixedWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
-                const QIcon& icon, std::function<void()> beep = {});
+                const QIcon& icon, UiServices services);
 
-    // Shows, raises and activates the window; centres it on its first showing only.
+    // Shows, raises and activates the window; sizes and centres it on its first showing only.
     void showWindow();
 
 signals:
@@ -40,6 +42,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+    const UiServices& services() const { return m_services; }
+    // Escape, when no control takes it, closes the window as its close box does.
+    void closeOnEscape() { m_escapeCloses = true; }
 
     QGroupBox* addFrame(QWidget* container, const char* name, const QString& caption, int left,
                         int top, int width, int height);
@@ -88,10 +95,15 @@ protected:
 private:
     void beep() const;
     void place(QWidget* control, const char* name, int left, int top, int width, int height);
+    // Takes the design size where the screen has room for it, else the room there is.
+    void fitToScreen();
 
     Twips m_twips;
-    std::function<void()> m_beep;
+    UiServices m_services;
+    QScrollArea* m_scroller;
+    QWidget* m_page; // holds the controls at the design size
     bool m_placed = false;
+    bool m_escapeCloses = false;
     QStyle* m_frameStyle = nullptr; // shared by the window's frames, made with the first frame
 };
 

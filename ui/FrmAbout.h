@@ -12,7 +12,7 @@ class FrmAbout : public FixedWindow
 {
     Q_OBJECT
 public:
-    FrmAbout();
+    explicit FrmAbout(UiServices services = defaultUiServices());
 
 private:
     void CmdOk_Click();

@@ -6,6 +6,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <utility>
 
 namespace orbanil {
 
@@ -28,8 +29,8 @@ QString helpFileFailure(const FileError& error)
 
 } // namespace
 
-FrmAyuda::FrmAyuda(const std::filesystem::path& programFolder)
-    : FixedWindow(QStringLiteral("Orbanil - Ayuda"), 6375, 4680, ayudaIcon()),
+FrmAyuda::FrmAyuda(const std::filesystem::path& programFolder, UiServices services)
+    : FixedWindow(QStringLiteral("Orbanil - Ayuda"), 6375, 4680, ayudaIcon(), std::move(services)),
       // Created first, so it is first in the tab order and takes the focus.
       Ayuda(addTextBox(this, "Ayuda", 120, 120, 6135, 3855)),
       CmdAceptar(addButton(this, "CmdAceptar", QStringLiteral("&Cerrar"), 5160, 4080, 1095, 495))
@@ -39,6 +40,7 @@ FrmAyuda::FrmAyuda(const std::filesystem::path& programFolder)
     Ayuda->setReadOnly(true);
     Ayuda->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Ayuda->setTabChangesFocus(true);
+    closeOnEscape();
 
     connect(CmdAceptar, &QPushButton::clicked, this, &FrmAyuda::CmdAceptar_Click);
 

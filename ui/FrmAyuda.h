@@ -14,7 +14,8 @@ class FrmAyuda : public FixedWindow
 {
     Q_OBJECT
 public:
-    explicit FrmAyuda(const std::filesystem::path& programFolder);
+    explicit FrmAyuda(const std::filesystem::path& programFolder,
+                      UiServices services = defaultUiServices());
 
 private:
     void Form_Load(const std::filesystem::path& programFolder);

@@ -1,6 +1,5 @@
 #include "ui/FrmBox.h"
 
-#include "core/NumberText.h"
 #include "ui/Icons.h"
 
 #include <QGroupBox>
@@ -16,8 +15,7 @@ namespace orbanil {
 
 FrmBox::FrmBox(UiServices services)
     : FixedWindow(QStringLiteral("Orbanil - Dimensiones"), 4680, 4035, programIcon(),
-                  services.beep),
-      m_services(std::move(services))
+                  std::move(services))
 {
     setObjectName(QStringLiteral("FrmBox"));
 
@@ -53,6 +51,10 @@ FrmBox::FrmBox(UiServices services)
     setFocusOrder({m_fields[0], m_fields[1], m_fields[2], CmdNext, CmdCancel});
 
     connect(Timer1, &QTimer::timeout, this, &FrmBox::Timer1_Timer);
+    // At once as well, so that a Tab pressed right after the last keystroke reaches the button.
+    for (QLineEdit* field : m_fields) {
+        connect(field, &QLineEdit::textChanged, this, &FrmBox::Timer1_Timer);
+    }
     connect(CmdNext, &QPushButton::clicked, this, &FrmBox::CmdNext_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmBox::closeRequested);
 }
@@ -76,30 +78,25 @@ void FrmBox::CmdNext_Click()
     const CabinBox box = dimensions();
     const std::optional<std::string> summary = boxSummary(box.length, box.height, box.width);
     if (!summary) {
-        warnUnreadable(box);
+        warnOfDimension(box);
         return;
     }
-    m_services.message(this,
+    services().message(this,
                        Message{QStringLiteral("Dimensiones"), QString::fromStdString(*summary),
                                QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok});
     emit nextAccepted();
 }
 
-void FrmBox::warnUnreadable(const CabinBox& box)
+void FrmBox::warnOfDimension(const CabinBox& box)
 {
     for (std::size_t i = 0; i < boxFields.size(); ++i) {
-        const std::string& typed = box.*boxFields[i].member;
-        if (readDimension(typed)) {
+        const std::optional<std::string> problem =
+            dimensionProblem(boxFields[i], box.*boxFields[i].member);
+        if (!problem) {
             continue;
         }
-        const QString subject = QString::fromUtf8(boxFields[i].subject);
-        const QString problem = typed.empty() ? QStringLiteral("%1 está en blanco.").arg(subject)
-                                              : QStringLiteral("%1 «%2» no es un número válido.")
-                                                    .arg(subject, QString::fromStdString(typed));
-        const QString text =
-            problem + QStringLiteral(" Escriba un número con coma decimal, por ejemplo 2,9.");
-        m_services.message(this, Message{QStringLiteral("Dimensiones"), text, QMessageBox::Warning,
-                                         QMessageBox::Ok, QMessageBox::Ok});
+        services().message(
+            this, warning(QStringLiteral("Dimensiones"), QString::fromStdString(*problem)));
         m_fields[i]->setFocus();
         m_fields[i]->selectAll();
         return;

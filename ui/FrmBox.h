@@ -31,10 +31,9 @@ private:
     void Timer1_Timer();
     void CmdNext_Click();
 
-    // Tells the user which dimension does not read as a number and puts the focus there.
-    void warnUnreadable(const CabinBox& box);
+    // Tells the user which text is not a dimension of the box and puts the focus there.
+    void warnOfDimension(const CabinBox& box);
 
-    UiServices m_services;
     std::array<QLineEdit*, boxFields.size()> m_fields{}; // in the order of boxFields
     QPushButton* CmdNext;
 };

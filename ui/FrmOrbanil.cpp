@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -70,7 +71,7 @@ QString rangeText(const char* axisWord, const std::string& dimension)
 
 FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
                        const CabinBox& box)
-    : FixedWindow(QStringLiteral("Wagon Orbanil"), 9195, 7920, programIcon(), services.beep),
+    : FixedWindow(QStringLiteral("Wagon Orbanil"), 9195, 7920, programIcon(), services),
       m_programFolder(std::move(programFolder)), m_services(std::move(services))
 {
     setObjectName(QStringLiteral("FrmOrbanil"));
@@ -260,15 +261,27 @@ void FrmOrbanil::createWindowButtons()
 void FrmOrbanil::Form_Load(const CabinBox& box)
 {
     readFileList();
-    lbl1->setText(rangeText("Ancho: ", box.width));
-    lbl2->setText(rangeText("Alto: ", box.height));
-    lbl3->setText(rangeText("Largo: ", box.length));
-    m_loadedBox = box;
-    picCameraView->setViewInput(viewParams(), m_loadedBox);
+    setBox(box);
     for (QLineEdit* field :
          {viewField(&ViewParams::shapeFile), viewField(&ViewParams::soundFile)}) {
         field->setToolTip(field->text());
     }
+}
+
+void FrmOrbanil::setBox(const CabinBox& box)
+{
+    lbl1->setText(rangeText("Ancho: ", box.width));
+    lbl2->setText(rangeText("Alto: ", box.height));
+    lbl3->setText(rangeText("Largo: ", box.length));
+    m_box = box;
+    picCameraView->setViewInput(viewParams(), m_box);
+}
+
+bool FrmOrbanil::holdsWork() const
+{
+    return !txtCode->isEmpty() || std::ranges::any_of(m_viewFields, [](const QLineEdit* field) {
+        return !field->text().isEmpty();
+    });
 }
 
 void FrmOrbanil::setShapeFile(const QString& name)
@@ -299,7 +312,7 @@ void FrmOrbanil::Timer1_Timer()
 {
     const ViewParams typed = viewParams();
     setEnabledIfChanged(CmdGenerate, isReady(typed));
-    picCameraView->setViewInput(typed, m_loadedBox);
+    picCameraView->setViewInput(typed, m_box);
 }
 
 void FrmOrbanil::Timer2_Timer()

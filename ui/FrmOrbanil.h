@@ -33,6 +33,11 @@ public:
     void setShapeFile(const QString& name);
     void setSoundFile(const QString& name);
 
+    // The range lines and the drawing follow the box as the dialog holds it now.
+    void setBox(const CabinBox& box);
+    // Whether anything is typed in the view fields or the code box, which closing would lose.
+    bool holdsWork() const;
+
 signals:
     // Buttons whose effect belongs to the window set.
     void shapePickerRequested();
@@ -90,7 +95,7 @@ private:
     std::filesystem::path m_programFolder;
     UiServices m_services;
 
-    CabinBox m_loadedBox; // as the range lines show it: the box texts at the load step
+    CabinBox m_box; // as the range lines show it
 
     std::array<QLineEdit*, viewFields.size()> m_viewFields{}; // in the order of viewFields
     QPushButton* Command1;

@@ -1,5 +1,7 @@
 #include "ui/FrmPicker.h"
 
+#include "core/KeyFilter.h"
+#include "files/FileError.h"
 #include "files/FolderListing.h"
 #include "ui/DirList.h"
 #include "ui/Icons.h"
@@ -39,13 +41,15 @@ PickerLook lookOf(FrmPicker::Kind kind)
 
 } // namespace
 
-FrmPicker::FrmPicker(Kind kind, std::vector<std::filesystem::path> volumes)
+FrmPicker::FrmPicker(Kind kind, UiServices services, std::vector<std::filesystem::path> volumes)
     : FixedWindow(QString::fromUtf8(lookOf(kind).caption), 7530, lookOf(kind).clientHeight,
-                  programIcon()),
+                  programIcon(), std::move(services)),
       m_pattern(lookOf(kind).pattern), m_volumes(std::move(volumes))
 {
     setObjectName(QString::fromLatin1(lookOf(kind).objectName));
     layOut(kind);
+    // Escape leaves as "&Cancelar" does.
+    closeOnEscape();
 
     // A fresh picker starts where the process stands; the picker never changes that folder.
     std::filesystem::path start = currentFolder();
@@ -53,14 +57,16 @@ FrmPicker::FrmPicker(Kind kind, std::vector<std::filesystem::path> volumes)
         start = volumeStartFolder(m_volumes.front());
     }
     fillDrive1(start);
-    if (!openFolder(start)) {
+    try {
+        openFolder(start);
+    } catch (const FileError&) {
         // Still show where we are, so the user can climb to a folder that can be read.
         Dir1->showFolder(start, {});
         Dir1_Change();
     }
 
     connect(Drive1, &QComboBox::currentIndexChanged, this, &FrmPicker::Drive1_Change);
-    connect(Dir1, &DirList::folderRequested, this, &FrmPicker::openFolder);
+    connect(Dir1, &DirList::folderRequested, this, &FrmPicker::Dir1_Request);
     connect(File1, &QListWidget::itemClicked, this, &FrmPicker::File1_Click);
     connect(File1, &QListWidget::itemSelectionChanged, this, &FrmPicker::File1_Click);
     connect(CmdOk, &QPushButton::clicked, this, &FrmPicker::CmdOk_Click);
@@ -105,16 +111,12 @@ void FrmPicker::fillDrive1(const std::filesystem::path& start)
                                 : static_cast<int>(found - m_volumes.begin()));
 }
 
-bool FrmPicker::openFolder(const std::filesystem::path& folder)
+void FrmPicker::openFolder(const std::filesystem::path& folder)
 {
-    // A folder that cannot be read leaves both lists as they are.
-    const std::optional<std::vector<std::filesystem::path>> subfolders = listSubfolders(folder);
-    if (!subfolders) {
-        return false;
-    }
-    Dir1->showFolder(folder, *subfolders);
+    // Listed first: a folder that cannot be read throws and leaves both lists as they are.
+    const std::vector<std::filesystem::path> subfolders = listFolder(folder, EntryKind::Folder);
+    Dir1->showFolder(folder, subfolders);
     Dir1_Change();
-    return true;
 }
 
 void FrmPicker::Drive1_Change()
@@ -123,8 +125,21 @@ void FrmPicker::Drive1_Change()
     if (index < 0 || static_cast<std::size_t>(index) >= m_volumes.size()) {
         return;
     }
-    // A drive that cannot be read is ignored silently; the drive list keeps the new choice.
-    openFolder(volumeStartFolder(m_volumes[static_cast<std::size_t>(index)]));
+    try {
+        openFolder(volumeStartFolder(m_volumes[static_cast<std::size_t>(index)]));
+    } catch (const FileError&) {
+        // A drive that cannot be read (an empty drive, say) is ignored silently while the
+        // user steps through the list; the drive list keeps the new choice.
+    }
+}
+
+void FrmPicker::Dir1_Request(const std::filesystem::path& folder)
+{
+    try {
+        openFolder(folder);
+    } catch (const FileError& error) {
+        services().message(this, warning(windowTitle(), QString::fromUtf8(error.what())));
+    }
 }
 
 void FrmPicker::Dir1_Change()
@@ -156,9 +171,21 @@ void FrmPicker::Timer1_Timer()
 
 void FrmPicker::CmdOk_Click()
 {
+    const QString name = lblSelected->text();
+    // A line break or a tab in the name would end or split the block's line: the same rule as
+    // for a name typed into the field.
+    if (!isAdmittedText(FilterKind::FreeText, name.toStdU16String())) {
+        services().message(
+            this, warning(windowTitle(),
+                          QStringLiteral("El nombre del archivo elegido contiene un carácter de "
+                                         "control (un salto de línea, un tabulador…), que el "
+                                         "bloque Inside no puede llevar. Elija otro archivo o "
+                                         "cámbiele el nombre.")));
+        return;
+    }
     // The receiver may unload this window while it handles the name.
     const QPointer<FrmPicker> alive(this);
-    emit nameChosen(lblSelected->text());
+    emit nameChosen(name);
     if (alive) {
         close();
     }

@@ -30,7 +30,8 @@ public:
     };
 
     // volumes are the roots offered in the drive list; tests pass their own.
-    explicit FrmPicker(Kind kind, std::vector<std::filesystem::path> volumes = volumeRoots());
+    explicit FrmPicker(Kind kind, UiServices services = defaultUiServices(),
+                       std::vector<std::filesystem::path> volumes = volumeRoots());
 
 signals:
     // "&Aceptar" was pressed with this name selected; the window then asks to close.
@@ -38,6 +39,8 @@ signals:
 
 private:
     void Drive1_Change();
+    // A folder of the list was chosen; one that cannot be read is told in a message.
+    void Dir1_Request(const std::filesystem::path& folder);
     void Dir1_Change();
     void File1_Click();
     void Timer1_Timer();
@@ -46,7 +49,8 @@ private:
 
     void layOut(Kind kind);
     void fillDrive1(const std::filesystem::path& start);
-    bool openFolder(const std::filesystem::path& folder);
+    // Shows folder in both lists; throws FileError, the lists unchanged, when it cannot be read.
+    void openFolder(const std::filesystem::path& folder);
 
     std::string m_pattern;
     std::vector<std::filesystem::path> m_volumes;

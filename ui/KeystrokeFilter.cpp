@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
+#include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace orbanil {
@@ -34,6 +37,22 @@ bool isUnmatchedAltKey(const QKeyEvent& event)
 {
     const Qt::KeyboardModifiers mods = event.modifiers();
     return (mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !event.text().isEmpty();
+}
+
+bool isRedoKey(const QKeyEvent& event)
+{
+    const QKeyCombination pressed = event.keyCombination();
+    return pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+           pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
+bool isEditingShortcut(const QKeyEvent& event)
+{
+    return isRedoKey(event) ||
+           std::ranges::any_of(
+               std::array{QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut,
+                          QKeySequence::Copy, QKeySequence::Paste, QKeySequence::SelectAll},
+               [&event](QKeySequence::StandardKey key) { return event.matches(key); });
 }
 
 KeystrokeFilter::KeystrokeFilter(FilterKind kind, std::function<void()> beep, QWidget* field)
@@ -78,6 +97,14 @@ bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event)
         if (isUnmatchedAltKey(key)) {
             beep();
             return true;
+        }
+        if (isEditingShortcut(key)) {
+            auto* line = qobject_cast<QLineEdit*>(watched);
+            if (line && isRedoKey(key)) {
+                line->redo();
+                return true;
+            }
+            return false;
         }
         const QString typed = typedCharacters(key);
         if (typed.isEmpty()) {

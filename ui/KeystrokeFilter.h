@@ -20,8 +20,16 @@ QString typedCharacters(const QKeyEvent& event);
 // beeps, in every field. Ctrl+Alt is AltGr on Windows keyboards and types real characters.
 bool isUnmatchedAltKey(const QKeyEvent& event);
 
+// Ctrl+Y or Ctrl+Shift+Z: both redo, on every platform, although Qt takes only one of them.
+bool isRedoKey(const QKeyEvent& event);
+
+// Undo, redo, cut, copy, paste or select all: edits that a field makes itself, whatever the
+// control code Ctrl with the letter would type. A paste still passes the field's rule.
+bool isEditingShortcut(const QKeyEvent& event);
+
 // Feeds every character typed into one field (keys and input-method commits) to the
-// keystroke rule of its filter kind before the field sees it; rejected ones beep.
+// keystroke rule of its filter kind before the field sees it; rejected ones beep. The
+// editing shortcuts reach the field untouched.
 class KeystrokeFilter : public QObject
 {
     Q_OBJECT

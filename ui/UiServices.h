@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -18,15 +19,24 @@ struct Message
     QMessageBox::StandardButton escapeButton = QMessageBox::NoButton;
 };
 
-// The two ways the program speaks to the user besides its windows. The window set passes
-// one instance to every window; tests pass their own to hear the beep and answer messages.
+// A warning with a single OK button.
+Message warning(const QString& title, const QString& text);
+
+// What the windows need from outside themselves: the two ways the program speaks to the user
+// besides its windows, and the room the screen leaves them. The window set passes one instance
+// to every window; tests pass their own to hear the beep, answer messages and fake a screen.
 struct UiServices
 {
     std::function<void()> beep;
     std::function<QMessageBox::StandardButton(QWidget* parent, const Message&)> message;
+    // The part of the screen a window may take, in logical pixels.
+    std::function<QRect(const QWidget& window)> screenArea;
 };
 
-// The real beep and a real modal message box.
+// The available area of the window's screen: the screen without its task bars and docks.
+QRect availableScreenArea(const QWidget& window);
+
+// The real beep, a real modal message box and the real screen.
 UiServices defaultUiServices();
 
 // The one place a message box is built and shown.

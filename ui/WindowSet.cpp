@@ -86,7 +86,7 @@ FrmOrbanil& WindowSet::loadMain()
 FrmAbout& WindowSet::loadAbout()
 {
     if (!m_about) {
-        m_about = new FrmAbout();
+        m_about = new FrmAbout(m_services);
         connect(m_about, &FixedWindow::closeBoxPressed, this, [this] { unload(m_about); });
     }
     return *m_about;
@@ -95,7 +95,7 @@ FrmAbout& WindowSet::loadAbout()
 FrmAyuda& WindowSet::loadAyuda()
 {
     if (!m_ayuda) {
-        m_ayuda = new FrmAyuda(m_programFolder);
+        m_ayuda = new FrmAyuda(m_programFolder, m_services);
         connect(m_ayuda, &FixedWindow::closeBoxPressed, this, [this] { unload(m_ayuda); });
     }
     return *m_ayuda;
@@ -104,7 +104,7 @@ FrmAyuda& WindowSet::loadAyuda()
 FrmPicker& WindowSet::loadPicker(FrmPicker*& slot, FrmPicker::Kind kind)
 {
     if (!slot) {
-        slot = new FrmPicker(kind);
+        slot = new FrmPicker(kind, m_services);
         FrmPicker** where = &slot;
         connect(slot, &FrmPicker::nameChosen, this,
                 [this, kind](const QString& name) { pickerNameChosen(kind, name); });
@@ -115,7 +115,10 @@ FrmPicker& WindowSet::loadPicker(FrmPicker*& slot, FrmPicker::Kind kind)
 
 void WindowSet::boxNext()
 {
-    loadMain().showWindow();
+    // On a return visit the main window keeps its work and takes the box as it is now.
+    FrmOrbanil& main = loadMain();
+    main.setBox(loadBox().dimensions());
+    main.showWindow();
     if (m_box) {
         m_box->hide();
     }
@@ -123,6 +126,17 @@ void WindowSet::boxNext()
 
 void WindowSet::boxClose()
 {
+    if (m_main && m_main->holdsWork()) {
+        const QMessageBox::StandardButton answer = m_services.message(
+            m_box, Message{QStringLiteral("Salir"),
+                           QStringLiteral("¿Salir de Orbanil? Se perderán los valores y el código "
+                                          "que no haya guardado."),
+                           QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                           QMessageBox::No, QMessageBox::No});
+        if (answer != QMessageBox::Yes) {
+            return;
+        }
+    }
     unload(m_box);
     unload(m_main);
 }

@@ -58,6 +58,7 @@ private:
     template <class Window> void unload(Window*& slot);
 
     void boxNext();
+    // Ends the run, asking first when the hidden main window holds work.
     void boxClose();
     void mainDimensions();
     void mainExit();

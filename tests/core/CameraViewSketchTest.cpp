@@ -40,13 +40,17 @@ const char* const inside = "La cabeza está dentro de la caja.";
 
 struct Described
 {
-    const char* x;
-    const char* y;
-    const char* z;
+    std::string x;
+    std::string y;
+    std::string z;
     CabinBox box;
     bool outside; // the head's colour, where a view draws it
-    const char* text;
+    std::string text;
 };
+
+// Past the simulator's single precision, and past a double too.
+const std::string e39 = "1" + std::string(39, '0');
+const std::string e400 = "1" + std::string(400, '0') + ".5";
 
 const Described describedCases[] = {
     {"0", "2.3", "-5.25", workedBox, false, inside},
@@ -76,13 +80,19 @@ const Described describedCases[] = {
      {"12,5", "-3", "2,9"},
      true,
      "La cabeza está 0,55 m a la derecha de la caja. Las dimensiones de la caja no son válidas."},
+    {"0", "-" + e39, e400, workedBox, false,
+     "Las coordenadas Y y Z de la cabeza son demasiado grandes."},
+    {e400, "1", "", workedBox, false,
+     "La coordenada X de la cabeza es demasiado grande. La coordenada Z de la cabeza aún no es un "
+     "número."},
 };
 
 TEST(CameraViewSketch, DescriptionAndWarningColour)
 {
     for (const Described& c : describedCases) {
-        SCOPED_TRACE(std::string(c.x) + " " + c.y + " " + c.z);
-        const CameraViewSketch sketch = sketchOf(headAt(c.x, c.y, c.z), c.box);
+        SCOPED_TRACE(c.x + " " + c.y + " " + c.z);
+        const CameraViewSketch sketch =
+            sketchOf(headAt(c.x.c_str(), c.y.c_str(), c.z.c_str()), c.box);
         EXPECT_EQ(sketch.description, c.text);
         for (const ViewSketch* view : {&sketch.above, &sketch.side}) {
             if (view->head) {

@@ -121,6 +121,7 @@ TEST(InsideBlock, NumbersTheSimulatorWouldMisreadAreProblems)
         {&ViewParams::headY, "5-"},
         {&ViewParams::headZ, tooLarge},
         {&ViewParams::rotationLimitY, tooLarge},
+        {&ViewParams::headX, std::string(400, '9')}, // beyond a double too
         {&ViewParams::startDirectionZ, tooLarge},
     };
     for (const auto& [member, text] : refused) {

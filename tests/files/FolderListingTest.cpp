@@ -15,7 +15,6 @@ using orbanil::EntryKind;
 using orbanil::FileError;
 using orbanil::listFolder;
 using orbanil::listMatchingFiles;
-using orbanil::listSubfolders;
 using orbanil::pathText;
 using orbanil::testing::onWindows;
 
@@ -53,7 +52,7 @@ TEST_F(FolderListingTest, FilesMatchingThePatternSortedAndNoFolders)
 
     EXPECT_EQ(listMatchingFiles(m_folder, "*.s"), (Paths{"a.s", "b.S"}));
     EXPECT_EQ(listMatchingFiles(m_folder, "*.sms"), (Paths{"c.SMS", "x.sms"}));
-    EXPECT_EQ(listSubfolders(m_folder), (Paths{"carpeta.s", "Zeta"}));
+    EXPECT_EQ(listFolder(m_folder, EntryKind::Folder), (Paths{"carpeta.s", "Zeta"}));
 }
 
 TEST_F(FolderListingTest, LinksCountAsWhatTheyPointToAndBrokenOnesAreLeftOut)
@@ -68,16 +67,15 @@ TEST_F(FolderListingTest, LinksCountAsWhatTheyPointToAndBrokenOnesAreLeftOut)
     fs::create_symlink(m_folder / "gone.s", m_folder / "broken.s");
 
     EXPECT_EQ(listMatchingFiles(m_folder, "*.s"), (Paths{"link.s", "real.s"}));
-    EXPECT_EQ(listSubfolders(m_folder), (Paths{"linkdir", "real"}));
+    EXPECT_EQ(listFolder(m_folder, EntryKind::Folder), (Paths{"linkdir", "real"}));
 }
 
 TEST_F(FolderListingTest, AFolderThatCannotBeReadGivesNothingRatherThanAnEmptyList)
 {
     touch("plain.s");
-    EXPECT_EQ(listSubfolders(m_folder / "missing"), std::nullopt);
     EXPECT_EQ(listMatchingFiles(m_folder / "missing", "*.s"), std::nullopt);
-    EXPECT_EQ(listSubfolders(m_folder / "plain.s"), std::nullopt);
-    EXPECT_EQ(listSubfolders(m_folder), Paths{});
+    EXPECT_EQ(listMatchingFiles(m_folder / "plain.s", "*.s"), std::nullopt);
+    EXPECT_EQ(listMatchingFiles(m_folder, "*.sms"), Paths{});
 }
 
 TEST_F(FolderListingTest, HiddenEntriesAreListedLikeAnyOther)
@@ -90,7 +88,7 @@ TEST_F(FolderListingTest, HiddenEntriesAreListedLikeAnyOther)
     EXPECT_EQ(listFolder(m_folder, EntryKind::Folder), Paths{".carpeta"});
 }
 
-// The listing says why; only the pickers' lists above leave the reason out.
+// The listing says why; only the picker's file list above leaves the reason out.
 TEST_F(FolderListingTest, AFolderThatCannotBeReadIsReportedWithTheReason)
 {
     touch("plain.s");

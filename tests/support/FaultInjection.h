@@ -2,17 +2,22 @@
 
 // Ways to make file operations fail that hold for root as well, who ignores permission bits: a
 // small file system of the test's own (full, out of inodes, read-only), a folder made read-only
-// by a bind mount, and a limit on how far this process may grow a file.
+// by a bind mount, a limit on how far this process may grow a file, and root held to the
+// permission bits like any user.
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <system_error>
 
 #ifdef __linux__
 #include <csignal>
+#include <linux/capability.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 #endif
 
@@ -159,6 +164,55 @@ private:
     rlimit m_oldLimit = {};
     struct sigaction m_oldSignal = {};
 #endif
+};
+
+// While it lives, the permission bits bind the calling thread as they bind any user, even when it
+// runs as root: the thread's effective capabilities lose the two that let root read, write and
+// search past them. A user is bound anyway. When that cannot be done, active() is false and
+// whyNot() says why.
+class PermissionsBindRoot
+{
+public:
+    PermissionsBindRoot()
+    {
+#ifdef __linux__
+        if (!runningAsRoot()) {
+            return;
+        }
+        __user_cap_data_struct bound[_LINUX_CAPABILITY_U32S_3];
+        if (::syscall(SYS_capget, &m_header, m_kept) == 0) {
+            std::copy(std::begin(m_kept), std::end(m_kept), std::begin(bound));
+            bound[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
+            m_dropped = ::syscall(SYS_capset, &m_header, bound) == 0;
+        }
+        if (!m_dropped) {
+            m_whyNot = "capset refused (" +
+                       std::error_code(errno, std::generic_category()).message() +
+                       "): root reads past the permission bits";
+        }
+#endif
+    }
+    ~PermissionsBindRoot()
+    {
+#ifdef __linux__
+        if (m_dropped) {
+            ::syscall(SYS_capset, &m_header, m_kept);
+        }
+#endif
+    }
+    PermissionsBindRoot(const PermissionsBindRoot&) = delete;
+    PermissionsBindRoot& operator=(const PermissionsBindRoot&) = delete;
+
+    bool active() const { return m_whyNot.empty(); }
+    const std::string& whyNot() const { return m_whyNot; }
+
+private:
+#ifdef __linux__
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_kept[_LINUX_CAPABILITY_U32S_3]{};
+    bool m_dropped = false;
+#endif
+    std::string m_whyNot;
 };
 
 } // namespace orbanil::faults

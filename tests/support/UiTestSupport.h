@@ -49,21 +49,25 @@ struct RecordedServices
     // Answers in order; when none is left, the message's default button (or OK) is pressed.
     // QMessageBox::Escape stands for Escape or the close box.
     QList<QMessageBox::StandardButton> answers;
+    // The room a screen leaves the windows, when a test sets it; else the real screen's.
+    QRect screenArea;
 
     UiServices services()
     {
-        return UiServices{[this] { ++beeps; },
-                          [this](QWidget*, const Message& message) {
-                              messages.append(message);
-                              if (!answers.isEmpty()) {
-                                  const QMessageBox::StandardButton answer = answers.takeFirst();
-                                  return answer == QMessageBox::Escape ? escapeAnswer(message)
-                                                                       : answer;
-                              }
-                              return message.defaultButton != QMessageBox::NoButton
-                                         ? message.defaultButton
-                                         : QMessageBox::Ok;
-                          }};
+        return UiServices{
+            [this] { ++beeps; },
+            [this](QWidget*, const Message& message) {
+                messages.append(message);
+                if (!answers.isEmpty()) {
+                    const QMessageBox::StandardButton answer = answers.takeFirst();
+                    return answer == QMessageBox::Escape ? escapeAnswer(message) : answer;
+                }
+                return message.defaultButton != QMessageBox::NoButton ? message.defaultButton
+                                                                      : QMessageBox::Ok;
+            },
+            [this](const QWidget& window) {
+                return screenArea.isEmpty() ? availableScreenArea(window) : screenArea;
+            }};
     }
 
     // What a real box answers to Escape: its escape button, else what Qt picks for a box of
@@ -85,15 +89,17 @@ inline std::filesystem::path folderOf(const QTemporaryDir& dir)
     return qStringToPath(dir.path());
 }
 
-// A window set over a fresh program folder, with recorded services, started.
+// A window set over a fresh program folder, with recorded services, started; on a screen that
+// leaves the windows `screenArea` when one is given.
 struct StartedRun
 {
     QTemporaryDir folder;
     RecordedServices recorded;
     std::unique_ptr<WindowSet> windows;
 
-    StartedRun()
+    explicit StartedRun(const QRect& screenArea = {})
     {
+        recorded.screenArea = screenArea;
         windows = std::make_unique<WindowSet>(folderOf(folder), recorded.services());
         windows->start();
     }

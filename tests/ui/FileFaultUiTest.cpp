@@ -38,7 +38,7 @@ enum class Fault
     LinkToNothing,      // ... by a symbolic link to a missing file
     LinkLoop,           // ... by a link to itself
     LinkToDevice,       // ... by a link to /dev/zero, which never ends
-    NoReadPermission,   // a user only: root reads anyway
+    NoReadPermission,   // no read permission; root held to the permission bits too
 };
 
 QByteArray bytesOf(const fs::path& path)
@@ -77,6 +77,7 @@ struct FaultRun
     std::optional<faults::WriteSizeLimit> limit;
     RecordedServices recorded;
     std::unique_ptr<WindowSet> windows;
+    std::optional<faults::PermissionsBindRoot> bound; // gone first, before the folders go
 
     FaultRun() { fs::create_directory(program); }
     ~FaultRun()
@@ -127,8 +128,9 @@ QString breakFile(FaultRun& run, const fs::path& file, Fault fault)
         fs::create_symlink("/dev/zero", file);
         break;
     case Fault::NoReadPermission:
-        if (faults::runningAsRoot()) {
-            return QStringLiteral("root reads files without read permission");
+        run.bound.emplace();
+        if (!run.bound->active()) {
+            return QString::fromStdString(run.bound->whyNot());
         }
         fs::permissions(file, fs::perms::none);
         break;
@@ -155,8 +157,8 @@ private slots:
     void helpWindowExplainsAnUnreadableHelpFile_data();
     void helpWindowExplainsAnUnreadableHelpFile();
     void pickerStartedInARemovedFolderOpensAndCancelKeepsTheField();
-    void pickerKeepsItsListsWhenAFolderCannotBeListed_data();
-    void pickerKeepsItsListsWhenAFolderCannotBeListed();
+    void pickerSaysWhyAFolderCannotBeOpenedAndKeepsItsLists_data();
+    void pickerSaysWhyAFolderCannotBeOpenedAndKeepsItsLists();
 
 private:
     QString m_oldCurrent = QDir::currentPath();
@@ -428,19 +430,24 @@ void FileFaultUiTest::pickerStartedInARemovedFolderOpensAndCancelKeepsTheField()
     QCOMPARE(run.recorded.messages.size(), 1);
 }
 
-void FileFaultUiTest::pickerKeepsItsListsWhenAFolderCannotBeListed_data()
+void FileFaultUiTest::pickerSaysWhyAFolderCannotBeOpenedAndKeepsItsLists_data()
 {
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<QString>("entry"); // the folder list entry double-clicked
-    QTest::newRow("subfolder now a file") << Fault::FolderNowAFile << "sub";
-    QTest::newRow("subfolder without read permission") << Fault::NoReadPermission << "sub";
-    QTest::newRow("open folder removed") << Fault::FolderRemoved << "programa";
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("subfolder now a file") << Fault::FolderNowAFile << "sub"
+                                          << "una parte de la ruta no es una carpeta";
+    QTest::newRow("subfolder without read permission") << Fault::NoReadPermission << "sub"
+                                                       << "no tiene permiso";
+    QTest::newRow("open folder removed") << Fault::FolderRemoved << "programa"
+                                         << "no existe el archivo o la carpeta";
 }
 
-void FileFaultUiTest::pickerKeepsItsListsWhenAFolderCannotBeListed()
+void FileFaultUiTest::pickerSaysWhyAFolderCannotBeOpenedAndKeepsItsLists()
 {
     QFETCH(Fault, fault);
     QFETCH(QString, entry);
+    QFETCH(QString, reason);
 
     FaultRun run;
     writeFile(run.program / "a.sms", "");
@@ -465,8 +472,9 @@ void FileFaultUiTest::pickerKeepsItsListsWhenAFolderCannotBeListed()
         fs::remove_all(sub);
         writeFile(sub, "not a folder");
     } else if (fault == Fault::NoReadPermission) {
-        if (faults::runningAsRoot()) {
-            QSKIP("root lists folders without read permission");
+        run.bound.emplace();
+        if (!run.bound->active()) {
+            QSKIP(run.bound->whyNot().c_str());
         }
         fs::permissions(sub, fs::perms::none);
     } else {
@@ -476,8 +484,17 @@ void FileFaultUiTest::pickerKeepsItsListsWhenAFolderCannotBeListed()
     const QStringList dirsBefore = listTexts(control<DirList>(picker, "Dir1"));
     const fs::path folderBefore = control<DirList>(picker, "Dir1")->folder();
     doubleClickItem(control<DirList>(picker, "Dir1"), entry);
+    run.bound.reset();
     std::error_code ignored;
     fs::permissions(sub, fs::perms::owner_all, fs::perm_options::add, ignored);
+
+    QCOMPARE(run.recorded.messages.size(), 2); // the box summary, then why
+    QCOMPARE(run.lastMessage().title, QStringLiteral("Seleccionar Archivo Sonido"));
+    QCOMPARE(run.lastMessage().icon, QMessageBox::Warning);
+    const fs::path asked = entry == QLatin1String("sub") ? sub : run.program;
+    QCOMPARE(
+        run.lastMessage().text,
+        QStringLiteral("No se pudo leer la carpeta «%1»: %2.").arg(pathToQString(asked), reason));
 
     QCOMPARE(control<DirList>(picker, "Dir1")->folder(), folderBefore);
     QCOMPARE(listTexts(control<DirList>(picker, "Dir1")), dirsBefore);
@@ -489,7 +506,7 @@ void FileFaultUiTest::pickerKeepsItsListsWhenAFolderCannotBeListed()
     QTest::mouseClick(ok, Qt::LeftButton);
     QTRY_VERIFY(!run.windows->frmSms());
     QCOMPARE(sound->text(), QStringLiteral("b.SMS"));
-    QCOMPARE(run.recorded.messages.size(), 1);
+    QCOMPARE(run.recorded.messages.size(), 2);
 }
 
 QTEST_MAIN(FileFaultUiTest)

@@ -17,10 +17,11 @@ private slots:
     void nextFollowsTheFieldsWhileShownAndHidden();
     void dimensionFilter_data();
     void dimensionFilter();
-    void clipboardShortcutIsRefused();
+    void unmatchedAltIsRefusedAndMovingKeysAreSilent();
+    void tabRightAfterTheLastKeystrokeReachesNext();
     void inputMethodTextIsFilteredCharacterByCharacter();
     void summaryOfTheExampleAndRangeLines();
-    void negativeAndZeroPaddedDimensions();
+    void zeroPaddedDimensionsAreShownAsTyped();
     void unreadableDimensionStaysInTheDialog_data();
     void unreadableDimensionStaysInTheDialog();
     void realMessageBoxIsAnsweredByItsButton();
@@ -126,20 +127,15 @@ void FrmBoxTest::dimensionFilter()
     }
 }
 
-void FrmBoxTest::clipboardShortcutIsRefused()
+void FrmBoxTest::unmatchedAltIsRefusedAndMovingKeysAreSilent()
 {
     StartedRun run;
     QLineEdit* field = control<QLineEdit>(run.box(), "txtLong");
-    QGuiApplication::clipboard()->setText(QStringLiteral("7"));
     field->setText(QStringLiteral("1"));
-    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(field->text(), QStringLiteral("1"));
-    QCOMPARE(run.recorded.beeps, 1);
-
     // An Alt combination that no access key takes would type its letter: refused like the letter.
     QTest::keyClick(field, Qt::Key_A, Qt::AltModifier);
     QCOMPARE(field->text(), QStringLiteral("1"));
-    QCOMPARE(run.recorded.beeps, 2);
+    QCOMPARE(run.recorded.beeps, 1);
 
     // Keys that type nothing move the caret as usual and make no sound.
     QTest::keyClick(field, Qt::Key_Home);
@@ -148,7 +144,28 @@ void FrmBoxTest::clipboardShortcutIsRefused()
     QTest::keyClick(field, Qt::Key_Left);
     QTest::keyClick(field, Qt::Key_Delete);
     QCOMPARE(field->text(), QStringLiteral("2"));
-    QCOMPARE(run.recorded.beeps, 2);
+    QCOMPARE(run.recorded.beeps, 1);
+}
+
+void FrmBoxTest::tabRightAfterTheLastKeystrokeReachesNext()
+{
+    StartedRun run;
+    FrmBox* box = run.box();
+    auto* width = control<QLineEdit>(box, "txtWidth");
+    typeInto(control<QLineEdit>(box, "txtLong"), QStringLiteral("12,5"));
+    typeInto(control<QLineEdit>(box, "txtHeight"), QStringLiteral("3"));
+    // No timer tick in between: the keystroke and the Tab come at once.
+    width->setFocus();
+    QTest::keyClicks(width, QStringLiteral("2,9"));
+    QTest::keyClick(width, Qt::Key_Tab);
+    QCOMPARE(box->focusWidget(), control<QPushButton>(box, "CmdNext"));
+
+    // And an emptied field disables it as promptly: Tab goes on to "Cerrar".
+    width->setFocus();
+    width->selectAll();
+    QTest::keyClick(width, Qt::Key_Backspace);
+    QTest::keyClick(width, Qt::Key_Tab);
+    QCOMPARE(box->focusWidget(), control<QPushButton>(box, "CmdCancel"));
 }
 
 void FrmBoxTest::inputMethodTextIsFilteredCharacterByCharacter()
@@ -191,17 +208,17 @@ void FrmBoxTest::summaryOfTheExampleAndRangeLines()
              QStringLiteral("Largo: 12,5 m Limites: -6,25 m / 6,25 m"));
 }
 
-void FrmBoxTest::negativeAndZeroPaddedDimensions()
+void FrmBoxTest::zeroPaddedDimensionsAreShownAsTyped()
 {
     StartedRun run;
-    passDialog(run.box(), QStringLiteral("02,50"), QStringLiteral("-3"), QStringLiteral("0,5"));
+    passDialog(run.box(), QStringLiteral("02,50"), QStringLiteral("03"), QStringLiteral("0,5"));
     QCOMPARE(run.recorded.messages.size(), 1);
     QCOMPARE(run.recorded.messages.first().text, QStringLiteral("Dimensiones: \r\n\r\n"
                                                                 "Largo: 02,50m ( 1,25 -1,25 )\r\n"
-                                                                "Alto: -3m ( -1,5 --1,5 )\r\n"
+                                                                "Alto: 03m ( 1,5 -1,5 )\r\n"
                                                                 "Ancho: 0,5m ( 0,25 -0,25 )"));
     QCOMPARE(control<QLabel>(run.main(), "lbl2")->text(),
-             QStringLiteral("Alto: -3 m Limites: 1,5 m / -1,5 m"));
+             QStringLiteral("Alto: 03 m Limites: -1,5 m / 1,5 m"));
     QCOMPARE(control<QLabel>(run.main(), "lbl1")->text(),
              QStringLiteral("Ancho: 0,5 m Limites: -0,25 m / 0,25 m"));
 }
@@ -232,6 +249,18 @@ void FrmBoxTest::unreadableDimensionStaysInTheDialog_data()
                                         << "txtHeight"
                                         << "La altura «1-2» no es un número válido. Escriba un "
                                            "número con coma decimal, por ejemplo 2,9.";
+    QTest::newRow("negative") << "-12,5"
+                              << "3"
+                              << "2,9"
+                              << "txtLong"
+                              << "El largo «-12,5» no es mayor que cero. Escriba la medida de la "
+                                 "caja en metros, por ejemplo 2,9.";
+    QTest::newRow("zero") << "12,5"
+                          << "3"
+                          << "0,0"
+                          << "txtWidth"
+                          << "El ancho «0,0» no es mayor que cero. Escriba la medida de la caja "
+                             "en metros, por ejemplo 2,9.";
 }
 
 void FrmBoxTest::unreadableDimensionStaysInTheDialog()

@@ -2,6 +2,7 @@
 #include "ui/QtTranslation.h"
 #include "ui/UiServices.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
 #include <QMessageBox>
@@ -23,11 +24,13 @@ const Message openQuestion{QStringLiteral("Open"), QStringLiteral("¿Seguro?"),
                            QMessageBox::Question,  QMessageBox::Yes | QMessageBox::No,
                            QMessageBox::Yes,       QMessageBox::Yes};
 
-// The box keeps a sensible width and shows the whole text inside it; Ctrl+C copies it as
-// written. Then the box is answered.
+// The box keeps a sensible width and shows the whole text inside it; Ctrl+C copies it and a
+// screen reader reads it as written. Then the box is answered.
 void verifyLongWordsWrapInside(QMessageBox* box, const QString& word)
 {
     auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    const QStringList spoken{QAccessible::queryAccessibleInterface(box)->text(QAccessible::Value),
+                             QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name)};
     const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 100000),
                                                            Qt::TextWordWrap, label->text());
     const int boxWidth = box->width();
@@ -41,6 +44,9 @@ void verifyLongWordsWrapInside(QMessageBox* box, const QString& word)
     QVERIFY(shown.contains(word));
     QVERIFY(copied.contains(word));
     QVERIFY(!copied.contains(QChar(0x200B)));
+    for (const QString& read : spoken) {
+        QVERIFY2(read.contains(word) && !read.contains(QChar(0x200B)), qPrintable(read));
+    }
 }
 
 } // namespace

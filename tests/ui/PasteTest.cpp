@@ -15,6 +15,7 @@ namespace {
 enum class PasteWay
 {
     PasteCommand, // QLineEdit::paste(), what every other way ends in
+    CtrlV,
     ShiftInsert,
     ContextMenu,
     MiddleClick, // the selection clipboard of X11
@@ -61,6 +62,8 @@ private slots:
     void pasteFollowsTheFieldsKeystrokeRule_data();
     void pasteFollowsTheFieldsKeystrokeRule();
     void refusedPasteLeavesTextSelectionAndUndoAsTheyWere();
+    void editingShortcutsWorkInNumberFields_data();
+    void editingShortcutsWorkInNumberFields();
     void contextMenusSpeakSpanish_data();
     void contextMenusSpeakSpanish();
 
@@ -106,6 +109,7 @@ void PasteTest::pasteFollowsTheFieldsKeystrokeRule_data()
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("beeps");
     const QList<QPair<PasteWay, const char*>> ways{{PasteWay::PasteCommand, "paste"},
+                                                   {PasteWay::CtrlV, "Ctrl+V"},
                                                    {PasteWay::ShiftInsert, "Shift+Insert"},
                                                    {PasteWay::ContextMenu, "context menu"},
                                                    {PasteWay::MiddleClick, "middle click"}};
@@ -136,6 +140,10 @@ void PasteTest::pasteFollowsTheFieldsKeystrokeRule()
     case PasteWay::PasteCommand:
         clipboard->setText(pasted);
         edit->paste();
+        break;
+    case PasteWay::CtrlV:
+        clipboard->setText(pasted);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         break;
     case PasteWay::ShiftInsert:
         clipboard->setText(pasted);
@@ -168,12 +176,62 @@ void PasteTest::refusedPasteLeavesTextSelectionAndUndoAsTheyWere()
     edit->paste();
     QCOMPARE(edit->text(), QStringLiteral("12"));
     QCOMPARE(edit->selectedText(), QStringLiteral("12"));
-    // The typing before it is still the last thing undone (Ctrl+Z is a refused control code in
-    // a numeric field; the context menu's Undo does this).
+    // The typing before it is still the last thing undone.
     edit->undo();
     QCOMPARE(edit->text(), QString());
     edit->redo();
     QCOMPARE(edit->text(), QStringLiteral("12"));
+}
+
+void PasteTest::editingShortcutsWorkInNumberFields_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys"); // pressed after typing "12"
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("clipboard"); // "7" before
+    QTest::addColumn<int>("beeps");
+    struct Shortcut
+    {
+        const char* name;
+        const char* keys;
+        const char* after;
+        const char* clipboard;
+        int beeps;
+    };
+    const Shortcut shortcuts[] = {
+        {"copy", "Ctrl+A, Ctrl+C", "12", "12", 0},
+        {"cut", "Ctrl+A, Ctrl+X", "", "12", 0},
+        {"undo", "Ctrl+Z", "", "7", 0},
+        {"redo", "Ctrl+Z, Ctrl+Y", "12", "7", 0},
+        {"other redo", "Ctrl+Z, Ctrl+Shift+Z", "12", "7", 0},
+        // A control code that edits nothing is still refused.
+        {"ctrl+b", "Ctrl+B", "12", "7", 1},
+    };
+    for (const char* field : {"txtCamPosX", "txtRotLimX", "txtLong"}) {
+        for (const Shortcut& s : shortcuts) {
+            QTest::addRow("%s %s", field, s.name)
+                << QString::fromLatin1(field) << QString::fromLatin1(s.keys)
+                << QString::fromLatin1(s.after) << QString::fromLatin1(s.clipboard) << s.beeps;
+        }
+    }
+}
+
+void PasteTest::editingShortcutsWorkInNumberFields()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(QString, after);
+    QFETCH(QString, clipboard);
+    QFETCH(int, beeps);
+    QLineEdit* edit = this->field(field);
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("12"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+    m_recorded.beeps = 0;
+    QTest::keySequence(edit, QKeySequence(keys));
+    QCOMPARE(edit->text(), after);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    QCOMPARE(m_recorded.beeps, beeps);
 }
 
 void PasteTest::contextMenusSpeakSpanish_data()

@@ -46,12 +46,14 @@ private slots:
     void focusStartsAndMovesInEachPickersOrder();
     void clickedNameIsHandedBackBareAndTheWindowAsksToClose();
     void labelsShowTextAsWrittenNotAsMarkup();
+    void nameWithAControlCharacterIsRefusedWithAMessage();
+    void deepFolderShowsItselfAndItsFirstSubfolders();
     void nameClickedBeforeOpeningAnotherFolderIsStillHandedBack();
     void doubleClickOnAFileSelectsItAndKeepsTheWindowOpen();
     void arrowKeysInTheFileListSelectButTabbingInDoesNot();
     void cancelHandsBackNothing();
     void aceptarStaysDisabledUntilANameIsClicked();
-    void folderRemovedBeforeItIsOpenedLeavesTheListsAsTheyWere();
+    void folderRemovedBeforeItIsOpenedIsToldAndTheListsStay();
     void driveListStartsOnTheVolumeHoldingTheCurrentFolder();
     void unreadableDriveIsIgnoredWhileTheDriveListKeepsTheChoice();
     void realDriveListStartsWithTheRootAndHoldsTheCurrentFolder();
@@ -59,6 +61,7 @@ private slots:
 private:
     std::unique_ptr<FrmPicker> openPicker(FrmPicker::Kind kind);
 
+    RecordedServices m_recorded;
     std::unique_ptr<QTemporaryDir> m_temp;
     QString m_oldCurrent;
     fs::path m_root;
@@ -66,6 +69,7 @@ private:
 
 void PickerTest::init()
 {
+    m_recorded = RecordedServices();
     m_temp = std::make_unique<QTemporaryDir>();
     QVERIFY(m_temp->isValid());
     m_oldCurrent = QDir::currentPath();
@@ -89,7 +93,7 @@ void PickerTest::cleanup()
 
 std::unique_ptr<FrmPicker> PickerTest::openPicker(FrmPicker::Kind kind)
 {
-    auto picker = std::make_unique<FrmPicker>(kind);
+    auto picker = std::make_unique<FrmPicker>(kind, m_recorded.services());
     picker->showWindow();
     return picker;
 }
@@ -190,6 +194,53 @@ void PickerTest::clickedNameIsHandedBackBareAndTheWindowAsksToClose()
     QCOMPARE(chosen.count(), 1);
     QCOMPARE(chosen.at(0).at(0).toString(), QString("CAB.S"));
     QCOMPARE(closing.count(), 1);
+}
+
+void PickerTest::nameWithAControlCharacterIsRefusedWithAMessage()
+{
+#ifdef _WIN32
+    QSKIP("Windows file names cannot hold control characters");
+#endif
+    touch(m_root / "mi\ncabina.s");
+    const auto picker = openPicker(FrmPicker::Kind::Shape);
+    auto* ok = control<QPushButton>(picker.get(), "CmdOk");
+    QSignalSpy chosen(picker.get(), &FrmPicker::nameChosen);
+    QSignalSpy closing(picker.get(), &FrmPicker::closeBoxPressed);
+    clickItem(control<QListWidget>(picker.get(), "File1"), "mi\ncabina.s");
+    QTRY_VERIFY(ok->isEnabled());
+    QTest::mouseClick(ok, Qt::LeftButton);
+
+    // A line break would split the block's PassengerCabinFile line in two.
+    QCOMPARE(chosen.count(), 0);
+    QCOMPARE(closing.count(), 0);
+    QCOMPARE(m_recorded.messages.size(), 1);
+    QCOMPARE(m_recorded.messages.first().title, QStringLiteral("Seleccionar Archivo Shape"));
+    QCOMPARE(m_recorded.messages.first().icon, QMessageBox::Warning);
+    QVERIFY(m_recorded.messages.first().text.startsWith(
+        QStringLiteral("El nombre del archivo elegido contiene un carácter de control")));
+}
+
+void PickerTest::deepFolderShowsItselfAndItsFirstSubfolders()
+{
+    fs::path deep = m_root;
+    for (int level = 1; level <= 15; ++level) {
+        deep /= "nivel" + std::to_string(level);
+    }
+    for (const char* sub : {"a", "b", "c", "d", "e"}) {
+        fs::create_directories(deep / sub);
+    }
+    QVERIFY(QDir::setCurrent(orbanil::pathToQString(deep)));
+    const auto picker = openPicker(FrmPicker::Kind::Shape);
+    QVERIFY(QTest::qWaitForWindowExposed(picker.get()));
+    auto* folders = control<DirList>(picker.get(), "Dir1");
+    QCOMPARE(folders->folder(), deep);
+    const int open = folders->currentRow();
+    QCOMPARE(folders->entryFolder(open), deep);
+    // The open folder and the three subfolders after it, each whole in the list's view.
+    for (int row = open; row <= open + 3; ++row) {
+        QVERIFY2(folders->viewport()->rect().contains(folders->visualItemRect(folders->item(row))),
+                 qPrintable(folders->item(row)->text()));
+    }
 }
 
 void PickerTest::labelsShowTextAsWrittenNotAsMarkup()
@@ -299,7 +350,7 @@ void PickerTest::aceptarStaysDisabledUntilANameIsClicked()
     QTRY_VERIFY(ok->isEnabled());
 }
 
-void PickerTest::folderRemovedBeforeItIsOpenedLeavesTheListsAsTheyWere()
+void PickerTest::folderRemovedBeforeItIsOpenedIsToldAndTheListsStay()
 {
     const auto picker = openPicker(FrmPicker::Kind::Shape);
     auto* files = control<QListWidget>(picker.get(), "File1");
@@ -318,13 +369,17 @@ void PickerTest::folderRemovedBeforeItIsOpenedLeavesTheListsAsTheyWere()
     QCOMPARE(listTexts(files), filesBefore);
     QCOMPARE(control<QLabel>(picker.get(), "lblSelected")->text(), QString("b.s"));
     QVERIFY(picker->isVisible());
+    QCOMPARE(m_recorded.messages.size(), 1);
+    QCOMPARE(m_recorded.messages.first().text,
+             QStringLiteral("No se pudo leer la carpeta «%1»: no existe el archivo o la carpeta.")
+                 .arg(orbanil::pathToQString(m_root / "gone")));
 }
 
 void PickerTest::driveListStartsOnTheVolumeHoldingTheCurrentFolder()
 {
     const std::vector<fs::path> volumes{m_root, m_root / "sub", m_root / "gone"};
     QVERIFY(QDir::setCurrent(orbanil::pathToQString(m_root / "sub")));
-    FrmPicker picker(FrmPicker::Kind::Shape, volumes);
+    FrmPicker picker(FrmPicker::Kind::Shape, m_recorded.services(), volumes);
     auto* drives = control<QComboBox>(&picker, "Drive1");
     auto* folders = control<DirList>(&picker, "Dir1");
     auto* files = control<QListWidget>(&picker, "File1");
@@ -341,7 +396,7 @@ void PickerTest::unreadableDriveIsIgnoredWhileTheDriveListKeepsTheChoice()
           "drive's own current folder instead");
 #endif
     const std::vector<fs::path> volumes{m_root, m_root / "sub", m_root / "gone"};
-    FrmPicker picker(FrmPicker::Kind::Shape, volumes);
+    FrmPicker picker(FrmPicker::Kind::Shape, m_recorded.services(), volumes);
     auto* drives = control<QComboBox>(&picker, "Drive1");
     auto* folders = control<DirList>(&picker, "Dir1");
     auto* files = control<QListWidget>(&picker, "File1");

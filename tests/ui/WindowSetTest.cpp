@@ -56,6 +56,39 @@ QList<QWidget*> openEveryWindow(StartedRun& run)
             run.windows->frmSms()};
 }
 
+// Whether the whole control shows: no container, the window's scrolled page included, cuts it.
+bool showsWhole(const QWidget* control)
+{
+    const QWidget* window = control->window();
+    const QRect whole(control->mapTo(window, QPoint()), control->size());
+    for (const QWidget* w = control->parentWidget(); w; w = w->parentWidget()) {
+        if (!QRect(w->mapTo(window, QPoint()), w->size()).contains(whole)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The window lies within the screen's free area, and Tab brings every control it reaches whole
+// into view.
+void verifyFitsAndShowsTheFocus(QWidget* window, const QRect& screen)
+{
+    QVERIFY2(screen.contains(window->frameGeometry()), qPrintable(window->objectName()));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWidget* const first = QApplication::focusWidget();
+    QVERIFY(first && window->isAncestorOf(first));
+    QWidget* focused = first;
+    int steps = 0;
+    do {
+        const QString where = window->objectName() + QLatin1Char('.') + focused->objectName();
+        QVERIFY2(showsWhole(focused), qPrintable(where));
+        QTest::keyClick(focused, Qt::Key_Tab);
+        focused = QApplication::focusWidget();
+    } while (focused != first && ++steps < 100);
+    QVERIFY(steps < 100);
+}
+
 } // namespace
 
 class WindowSetTest : public QObject
@@ -67,8 +100,13 @@ private slots:
     void dimensionsAndBackKeepsTheMainWindow();
     void salirWithHelpOpenEndsWhenHelpCloses();
     void mainCloseBoxActsAsSalir();
-    void dialogCloseBoxOnReturnVisitActsAsCerrar();
+    void cerrarOnAReturnVisitAsksBeforeWorkIsLost_data();
+    void cerrarOnAReturnVisitAsksBeforeWorkIsLost();
+    void escapeClosesTheSecondaryWindowsFromAnyControl_data();
+    void escapeClosesTheSecondaryWindowsFromAnyControl();
     void oneInstanceOfEachSecondaryWindow();
+    void everyWindowFitsASmallScreenAndScrollsToTheFocus_data();
+    void everyWindowFitsASmallScreenAndScrollsToTheFocus();
     void everyControlNameIsUniqueInItsWindow();
     void enterPressesTheFocusedButtonInEveryWindow();
     void everyFocusableControlHasASpokenNameOfItsOwn();
@@ -123,19 +161,21 @@ void WindowSetTest::dimensionsAndBackKeepsTheMainWindow()
     QCOMPARE(control<QLineEdit>(box, "txtHeight")->text(), QStringLiteral("3"));
     QCOMPARE(width->text(), QStringLiteral("2,9"));
 
-    typeInto(width, QStringLiteral("3,1"));
+    typeInto(width, QStringLiteral("4,4"));
     QTRY_VERIFY(next->isEnabled());
     QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(run.recorded.messages.size(), 2);
-    QVERIFY(
-        run.recorded.messages.last().text.endsWith(QStringLiteral("Ancho: 3,1m ( 1,55 -1,55 )")));
+    QVERIFY(run.recorded.messages.last().text.endsWith(QStringLiteral("Ancho: 4,4m ( 2,2 -2,2 )")));
     QCOMPARE(run.main(), main);
     QVERIFY(main->isVisible());
     QVERIFY(!box->isVisible());
     QCOMPARE(control<QLineEdit>(main, "txtCamPosZ")->text(), QStringLiteral("-5.25"));
     QCOMPARE(control<CodeBox>(main, "txtCode")->codeText(), workedExampleCode);
+    // The range lines follow the new box.
     QCOMPARE(control<QLabel>(main, "lbl1")->text(),
-             QStringLiteral("Ancho: 2,9 m Limites: -1,45 m / 1,45 m"));
+             QStringLiteral("Ancho: 4,4 m Limites: -2,2 m / 2,2 m"));
+    QCOMPARE(control<QLabel>(main, "lbl3")->text(),
+             QStringLiteral("Largo: 12,5 m Limites: -6,25 m / 6,25 m"));
 }
 
 void WindowSetTest::salirWithHelpOpenEndsWhenHelpCloses()
@@ -169,16 +209,101 @@ void WindowSetTest::mainCloseBoxActsAsSalir()
     QCOMPARE(ended.size(), 1);
 }
 
-void WindowSetTest::dialogCloseBoxOnReturnVisitActsAsCerrar()
+void WindowSetTest::cerrarOnAReturnVisitAsksBeforeWorkIsLost_data()
 {
+    QTest::addColumn<QString>("work"); // what the main window holds
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("nothing, close box") << "" << true << QMessageBox::NoButton << true;
+    QTest::newRow("a field, Cerrar, No") << "field" << false << QMessageBox::No << false;
+    QTest::newRow("code, close box, Escape") << "code" << true << QMessageBox::Escape << false;
+    QTest::newRow("code, Cerrar, Yes") << "code" << false << QMessageBox::Yes << true;
+}
+
+void WindowSetTest::cerrarOnAReturnVisitAsksBeforeWorkIsLost()
+{
+    QFETCH(QString, work);
+    QFETCH(bool, byCloseBox);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, ends);
     StartedRun run;
     QSignalSpy ended(run.windows.get(), &WindowSet::allUnloaded);
     FrmOrbanil* main = openMainWindow(run);
+    auto* sound = control<QLineEdit>(main, "txtSound");
+    auto* code = control<CodeBox>(main, "txtCode");
+    if (work == QLatin1String("field")) {
+        typeInto(sound, QStringLiteral("a.sms"));
+    } else if (work == QLatin1String("code")) {
+        QTest::keyClicks(code, QStringLiteral("x"));
+    }
     QTest::mouseClick(control<QPushButton>(main, "CmdDimensions"), Qt::LeftButton);
-    // Without this the hidden main window would stay loaded with nothing on screen.
-    QVERIFY(!run.box()->close());
-    QVERIFY(!run.main() && !run.box());
-    QCOMPARE(ended.size(), 1);
+    run.recorded.answers = {answer};
+    // Alt+F4 reaches the window as its close box does.
+    if (byCloseBox) {
+        QVERIFY(!run.box()->close());
+    } else {
+        QTest::mouseClick(control<QPushButton>(run.box(), "CmdCancel"), Qt::LeftButton);
+    }
+
+    QCOMPARE(run.recorded.messages.size(), work.isEmpty() ? 1 : 2);
+    if (!work.isEmpty()) {
+        const Message& question = run.recorded.messages.last();
+        QCOMPARE(question.text, QStringLiteral("¿Salir de Orbanil? Se perderán los valores y el "
+                                               "código que no haya guardado."));
+        QCOMPARE(question.icon, QMessageBox::Question);
+        QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(question.defaultButton, QMessageBox::No);
+        QCOMPARE(question.escapeButton, QMessageBox::No);
+    }
+    // Without an end the hidden main window would stay loaded with nothing on screen.
+    QCOMPARE(ended.size(), ends ? 1 : 0);
+    if (!ends) {
+        QVERIFY(run.box()->isVisible());
+        QCOMPARE(run.main(), main);
+        QCOMPARE(sound->text() + code->codeText(), work == "field" ? "a.sms" : "x");
+    }
+}
+
+void WindowSetTest::escapeClosesTheSecondaryWindowsFromAnyControl_data()
+{
+    QTest::addColumn<QString>("button"); // the main window's button that shows it
+    QTest::newRow("About") << "CmdAbout";
+    QTest::newRow("help") << "CmdAyuda";
+    QTest::newRow("shape picker") << "Command1";
+    QTest::newRow("sound picker") << "Command2";
+}
+
+void WindowSetTest::escapeClosesTheSecondaryWindowsFromAnyControl()
+{
+    QFETCH(QString, button);
+    StartedRun run;
+    writeHelpFile(run.folder, "Ayuda\r\n");
+    FrmOrbanil* main = openMainWindow(run);
+    auto* shapeFile = control<QLineEdit>(main, "txtShapeFile");
+    shapeFile->setText(QStringLiteral("kept.s"));
+    // The window the button shows: the one on screen besides the main window.
+    const auto shown = [main]() -> QWidget* {
+        const QList<QWidget*> all = QApplication::topLevelWidgets();
+        const auto found = std::ranges::find_if(all, [main](QWidget* w) {
+            return w != main && w->isVisible() && qobject_cast<FixedWindow*>(w);
+        });
+        return found == all.end() ? nullptr : *found;
+    };
+    auto* show = control<QPushButton>(main, qPrintable(button));
+    QTest::mouseClick(show, Qt::LeftButton);
+    QVERIFY(shown());
+    for (const QString& name : focusChain(shown())) {
+        if (!shown()) {
+            QTest::mouseClick(show, Qt::LeftButton);
+        }
+        auto* focused = control<QWidget>(shown(), qPrintable(name));
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key_Escape);
+        QVERIFY2(!shown(), qPrintable(name)); // unloaded, as by the close box
+    }
+    QCOMPARE(shapeFile->text(), QStringLiteral("kept.s"));
+    QVERIFY(main->isVisible());
 }
 
 void WindowSetTest::oneInstanceOfEachSecondaryWindow()
@@ -208,6 +333,29 @@ void WindowSetTest::oneInstanceOfEachSecondaryWindow()
     QCOMPARE(about, 1);
     // The main window stays usable beside them.
     QVERIFY(main->isVisible() && main->isEnabled());
+}
+
+void WindowSetTest::everyWindowFitsASmallScreenAndScrollsToTheFocus_data()
+{
+    QTest::addColumn<QRect>("screen");
+    // 1920 x 1080 at 150 % less a task bar below, and 1920 x 1200 at 200 % with a bar above.
+    QTest::newRow("1280 x 680") << QRect(0, 0, 1280, 680);
+    QTest::newRow("2x 1920 x 1200") << QRect(0, 24, 960, 576);
+}
+
+void WindowSetTest::everyWindowFitsASmallScreenAndScrollsToTheFocus()
+{
+    QFETCH(QRect, screen);
+    StartedRun run(screen);
+    writeHelpFile(run.folder, "Ayuda\r\n");
+    QList<QWidget*> windows = openEveryWindow(run);
+    windows.removeOne(run.box()); // hidden behind the main window until the end
+    for (QWidget* window : std::as_const(windows)) {
+        QVERIFY(window);
+        verifyFitsAndShowsTheFocus(window, screen);
+    }
+    QTest::mouseClick(control<QPushButton>(run.main(), "CmdDimensions"), Qt::LeftButton);
+    verifyFitsAndShowsTheFocus(run.box(), screen);
 }
 
 void WindowSetTest::everyControlNameIsUniqueInItsWindow()
