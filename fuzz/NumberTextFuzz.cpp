@@ -1,6 +1,6 @@
 // Reading and writing numbers: only text the box dimension filter lets through reads, every
-// admitted form reads as the C library reads it, and what is written reads back to 15
-// significant digits.
+// admitted form reads as the C library reads it, the box takes those above zero, and what is
+// written reads back to 15 significant digits.
 #include "core/CabinBox.h"
 #include "core/KeyFilter.h"
 #include "core/NumberText.h"
@@ -69,8 +69,11 @@ std::string fifteenDigits(double x)
 void checkRead(std::string_view text)
 {
     const std::optional<double> value = orbanil::readDimension(text);
-    FUZZ_CHECK(orbanil::rangeLine("Ancho: ", text).has_value() == value.has_value());
-    FUZZ_CHECK(orbanil::boxSummary(text, "1", text).has_value() == value.has_value());
+    // The box takes the dimensions above zero and nothing else.
+    const bool boxDimension = value && *value > 0;
+    FUZZ_CHECK(orbanil::readBoxDimension(text).has_value() == boxDimension);
+    FUZZ_CHECK(orbanil::rangeLine("Ancho: ", text).has_value() == boxDimension);
+    FUZZ_CHECK(orbanil::boxSummary(text, "1", text).has_value() == boxDimension);
     if (value) {
         FUZZ_CHECK(std::isfinite(*value));
         for (const char c : text) {
