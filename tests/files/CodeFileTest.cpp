@@ -52,7 +52,6 @@ const Reading decidedReadings[] = {
     {"a,", "a,\r\n"},                     // the end is tested before a field
     {"a\r\n  ", "a\r\n\r\n"},             // blanks at the end: one empty field
     {std::string("a\0b\r\n", 5), std::string("a\0b\r\n", 5)},
-    {"\xEF\xBB\xBF \"x.sms\"\r\n", "x.sms\r\n"}, // a mark is no part of the first field
 };
 
 TEST(CodeReading, DocumentedConsequences)

@@ -280,8 +280,6 @@ void SavedFilesTest::enterInTheNameFieldSaves()
     QTest::keyClick(fileName, Qt::Key_Return);
     QCOMPARE(bytesOf(run.folder.filePath(QStringLiteral("vagon.obn"))).size(), 194);
     QVERIFY(!control<QGroupBox>(main, "FraSave")->isVisible());
-    QVERIFY(control<CodeBox>(main, "txtCode")->isEmpty());
-    QCOMPARE(main->focusWidget(), control<CodeBox>(main, "txtCode"));
 }
 
 void SavedFilesTest::keysInTheListChooseAndEnterOrDoubleClickOpens()
