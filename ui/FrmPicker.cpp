@@ -162,6 +162,8 @@ void FrmPicker::File1_Click()
     if (!selected.isEmpty()) {
         m_chosen = selected.front()->text();
         lblSelected->setText(m_chosen);
+        // At once, so that a Tab pressed right after the choice reaches "&Aceptar".
+        Timer1_Timer();
     }
 }
 

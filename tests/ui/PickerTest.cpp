@@ -322,6 +322,9 @@ void PickerTest::arrowKeysInTheFileListSelectButTabbingInDoesNot()
     QCOMPARE(selected->text(), QString("CAB.S"));
     QTest::keyClick(files, Qt::Key_Up);
     QCOMPARE(selected->text(), QString("b.s"));
+    // No timer tick since the first choice: Tab still reaches "&Aceptar".
+    QTest::keyClick(files, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(picker.get(), "CmdOk"));
 }
 
 void PickerTest::cancelHandsBackNothing()
