@@ -1,6 +1,9 @@
 #include "core/KeyFilter.h"
 
+#include "core/Utf8.h"
+
 #include <algorithm>
+#include <optional>
 
 namespace orbanil {
 
@@ -50,20 +53,11 @@ bool isAdmittedUtf8(FilterKind kind, std::string_view text)
 {
     std::u16string utf16;
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-        if ((lead >= 0x80 && lead < 0xC2) || lead > 0xF4 || i + length > text.size()) {
+        const std::optional<char32_t> decoded = nextCodePoint(text, i);
+        if (!decoded) {
             return false;
         }
-        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                return false;
-            }
-            code = (code << 6) | (next & 0x3F);
-        }
-        i += length;
+        char32_t code = *decoded;
         if (code >= 0x10000) {
             code -= 0x10000;
             utf16 += static_cast<char16_t>(0xD800 + (code >> 10));

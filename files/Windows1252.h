@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Utf8.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,8 +29,5 @@ struct Utf8ToWindows1252Result
 };
 
 Utf8ToWindows1252Result utf8ToWindows1252(std::string_view utf8);
-
-// The UTF-8 form of one code point (for naming a character in a message).
-std::string utf8FromCodePoint(char32_t c);
 
 } // namespace orbanil

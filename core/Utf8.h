@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orbanil {
+
+// Decodes one UTF-8 sequence at text[i] and moves i past it; nothing (i unchanged) when the
+// sequence is malformed, overlong, a surrogate or past U+10FFFF.
+std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i);
+
+// The UTF-8 form of one code point.
+std::string utf8FromCodePoint(char32_t c);
+
+} // namespace orbanil
