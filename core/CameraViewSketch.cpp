@@ -459,7 +459,8 @@ private:
         const bool named = !m_numbers.others.empty();
         const bool boxUsable = m_x && m_y && m_z;
         std::vector<std::pair<std::size_t, std::string>> lines;
-        const auto add = [&](std::size_t viewpoint, const std::array<std::optional<double>, 3>& head,
+        const auto add = [&](std::size_t viewpoint,
+                             const std::array<std::optional<double>, 3>& head,
                              const std::array<bool, 3>& tooLarge) {
             const Subject subject = subjectOf(viewpoint, named);
             std::string text = describeHead({m_x, m_y, m_z}, head, tooLarge, subject);
@@ -632,9 +633,8 @@ private:
                 if (!chosen) {
                     chosen = place;
                 }
-                if (std::ranges::none_of(taken, [&place](const PixelRect& t) {
-                        return t.intersects(place);
-                    })) {
+                if (std::ranges::none_of(
+                        taken, [&place](const PixelRect& t) { return t.intersects(place); })) {
                     chosen = place;
                     break;
                 }

@@ -117,8 +117,8 @@ struct ViewSketch
 
 struct CameraViewSketch
 {
-    ViewSketch above;        // from above: X across (+X right), Z along (front up)
-    ViewSketch side;         // from the right: Z along (front right), Y up from the rail at Y = 0
+    ViewSketch above; // from above: X across (+X right), Z along (front up)
+    ViewSketch side;  // from the right: Z along (front right), Y up from the rail at Y = 0
     // Where the head is, for the tooltip and screen readers; with several viewpoints, one line
     // for each, naming it.
     std::string description;

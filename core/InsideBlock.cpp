@@ -29,8 +29,9 @@ std::string spoken(const ViewField& field, std::optional<std::size_t> viewpoint)
     if (!viewpoint) {
         return field.spokenName;
     }
-    return std::string(field.spokenName) +
-           (*viewpoint == 0 ? " de la vista principal" : " de la vista " + std::to_string(*viewpoint + 1));
+    return std::string(field.spokenName) + (*viewpoint == 0
+                                                ? " de la vista principal"
+                                                : " de la vista " + std::to_string(*viewpoint + 1));
 }
 
 std::optional<std::string> numberProblem(const ViewField& field, const std::string& text,
@@ -62,7 +63,8 @@ std::optional<BlockProblem> numbersProblem(const ViewParams& numbers, std::size_
             continue;
         }
         const std::optional<std::size_t> name = named ? std::optional(viewpoint) : std::nullopt;
-        if (std::optional<std::string> message = numberProblem(field, numbers.*field.member, name)) {
+        if (std::optional<std::string> message =
+                numberProblem(field, numbers.*field.member, name)) {
             return BlockProblem{field.member, std::move(*message), viewpoint};
         }
     }
@@ -91,8 +93,8 @@ std::string numberLines(const ViewParams& p, const std::string& indent)
     // Head position and rotation limits open with two blanks, the start direction with one.
     return indent + "PassengerCabinHeadPos (  " + p.headX + " " + p.headY + " " + p.headZ + " )" +
            crlf + indent + "RotationLimit (  " + p.rotationLimitX + " " + p.rotationLimitY + " " +
-           p.rotationLimitZ + " )" + crlf + indent + "StartDirection ( " + p.startDirectionX +
-           " " + p.startDirectionY + " " + p.startDirectionZ + " )" + crlf;
+           p.rotationLimitZ + " )" + crlf + indent + "StartDirection ( " + p.startDirectionX + " " +
+           p.startDirectionY + " " + p.startDirectionZ + " )" + crlf;
 }
 
 const std::string level = "     "; // five blanks a level

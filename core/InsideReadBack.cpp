@@ -100,8 +100,8 @@ void readBackNumbers(const ViewpointReading& reading, std::size_t viewpoint, boo
             }
             text = writeSingle(field.keys == FilterKind::DigitsOnly ? wholeDegrees(number.value)
                                                                     : number.value);
-            out.converted.push_back(conversionLine(
-                where + entry.keyword + " " + axisNames[axis] + ": ", number, text));
+            out.converted.push_back(
+                conversionLine(where + entry.keyword + " " + axisNames[axis] + ": ", number, text));
         }
     }
 }

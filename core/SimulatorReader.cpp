@@ -485,19 +485,18 @@ InsideReading readInsideBody(ItemStream& in)
 // viewpoints are added to those already read.
 void readViewpoints(ItemStream& in, InsideReading& inside)
 {
-    readBlockEntries(
-        in, "ORTSAlternatePassengerViewPoints", inside.warnings,
-        [&in, &inside](const std::string& keyword) {
-            if (!sameWord(keyword, "ORTSAlternatePassengerViewPoint")) {
-                return false;
-            }
-            ViewpointReading& viewpoint = inside.alternates.emplace_back();
-            readBlockEntries(in, "ORTSAlternatePassengerViewPoint", viewpoint.warnings,
-                             [&in, &viewpoint](const std::string& entry) {
-                                 return readViewBody(in, entry, viewpoint);
-                             });
-            return true;
-        });
+    readBlockEntries(in, "ORTSAlternatePassengerViewPoints", inside.warnings,
+                     [&in, &inside](const std::string& keyword) {
+                         if (!sameWord(keyword, "ORTSAlternatePassengerViewPoint")) {
+                             return false;
+                         }
+                         ViewpointReading& viewpoint = inside.alternates.emplace_back();
+                         readBlockEntries(in, "ORTSAlternatePassengerViewPoint", viewpoint.warnings,
+                                          [&in, &viewpoint](const std::string& entry) {
+                                              return readViewBody(in, entry, viewpoint);
+                                          });
+                         return true;
+                     });
 }
 
 bool isAlternatesKeyword(const TextItem& item)

@@ -99,11 +99,11 @@ struct BlockEntry
 // The first Wagon (or Engine) block of a file as the simulator reads it.
 struct WagonReading
 {
-    std::vector<BlockEntry> entries;     // in order, comments left out
+    std::vector<BlockEntry> entries; // in order, comments left out
     // The Inside entry and the alternate viewpoints after it, read as the simulator reads them.
     std::optional<InsideReading> inside;
-    bool closed = false;                 // its ")" was found
-    std::vector<std::string> after;      // the items after that ")"
+    bool closed = false;            // its ")" was found
+    std::vector<std::string> after; // the items after that ")"
 };
 
 std::optional<WagonReading> readWagon(std::string_view text);

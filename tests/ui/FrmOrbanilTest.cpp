@@ -137,11 +137,12 @@ void FrmOrbanilTest::focusOrderWithEachPanel()
     auto* shapeFile = control<QLineEdit>(main, "txtShapeFile");
     QCOMPARE(
         focusChain(shapeFile),
-        (QStringList{"txtShapeFile", "txtCamPosX",  "txtCamPosY",    "txtCamPosZ", "txtRotLimX",
-                     "txtRotLimY",   "txtRotLimZ",  "txtStaDirX",    "txtStaDirY", "txtStaDirZ",
-                     "txtSound",     "txtCode",     "CmdGenerate",   "CmdClip",    "CmdSaveFile",
-                     "CmdExit",      "CmdOpenFile", "CmdDimensions", "CmdAbout",   "Command1",
-                     "Command2",     "CmdClear",    "CmdRead",       "CmdAyuda"}));
+        (QStringList{"txtShapeFile", "txtCamPosX",   "txtCamPosY",    "txtCamPosZ", "txtRotLimX",
+                     "txtRotLimY",   "txtRotLimZ",   "txtStaDirX",    "txtStaDirY", "txtStaDirZ",
+                     "txtSound",     "txtCode",      "CmdGenerate",   "CmdClip",    "CmdSaveFile",
+                     "CmdExit",      "CmdOpenFile",  "CmdDimensions", "CmdAbout",   "Command1",
+                     "Command2",     "CmdClear",     "CmdRead",       "CmdAyuda",   "cboVista",
+                     "CmdAddView",   "CmdRemoveView"}));
     auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
     control<CodeBox>(main, "txtCode")->replaceCodeText(QStringLiteral("x"));
     QTRY_VERIFY(saveFile->isEnabled());
