@@ -608,11 +608,23 @@ private:
         const auto square = [](PixelPoint c, double r) {
             return PixelRect{c.x - r - 1, c.y - r - 1, 2 * r + 2, 2 * r + 2};
         };
+        const auto around = [](const PixelLine& line) {
+            const double left = std::min(line.from.x, line.to.x);
+            const double top = std::min(line.from.y, line.to.y);
+            return PixelRect{left, top, std::max(line.from.x, line.to.x) - left,
+                             std::max(line.from.y, line.to.y) - top};
+        };
         if (view.head) {
             taken.push_back(square(view.head->centre, view.head->radius));
         }
+        if (view.arrow) {
+            taken.push_back(around(view.arrow->shaft));
+        }
         for (const OtherMark& mark : view.others) {
             taken.push_back(square(mark.centre, mark.radius));
+            if (mark.tick) {
+                taken.push_back(around(*mark.tick));
+            }
         }
         for (OtherMark& mark : view.others) {
             const double w = m_metrics.width(mark.number->text);

@@ -17,6 +17,38 @@ TEST(InsideBlock, WorkedExampleIsExactTo192Characters)
     EXPECT_EQ(block.size(), 192u);
 }
 
+TEST(InsideBlock, AddedViewpointsFollowTheInsideBlock)
+{
+    ViewParams seat;
+    seat.headX = "0.9";
+    seat.headY = "2.3";
+    seat.headZ = "-1.79";
+    seat.rotationLimitX = "50";
+    seat.rotationLimitY = "270";
+    seat.rotationLimitZ = "0";
+    seat.startDirectionX = "0";
+    seat.startDirectionY = "270";
+    seat.startDirectionZ = "0";
+    EXPECT_EQ(generateViewpoints(workedExample, {}), workedExampleBlock);
+    EXPECT_EQ(generateViewpoints(workedExample, {seat}),
+              workedExampleBlock + "\r\n"
+                                   "ORTSAlternatePassengerViewPoints (\r\n"
+                                   "     ORTSAlternatePassengerViewPoint (\r\n"
+                                   "          PassengerCabinHeadPos (  0.9 2.3 -1.79 )\r\n"
+                                   "          RotationLimit (  50 270 0 )\r\n"
+                                   "          StartDirection ( 0 270 0 )\r\n"
+                                   "     )\r\n"
+                                   ")");
+    // The principal's problems first, in the order of the fields, then each added viewpoint's.
+    ViewParams wrong = seat;
+    wrong.rotationLimitY = "1" + std::string(40, '0');
+    ViewParams quoted = workedExample;
+    quoted.soundFile = "a\"b";
+    EXPECT_EQ(viewpointsProblem(workedExample, {seat, seat, wrong})->viewpoint, 3u);
+    EXPECT_EQ(viewpointsProblem(quoted, {wrong})->field, &ViewParams::soundFile);
+    EXPECT_FALSE(viewpointsProblem(workedExample, {seat, seat}));
+}
+
 TEST(InsideBlock, ValuesAreWrittenExactlyAsTyped)
 {
     ViewParams p = workedExample;
