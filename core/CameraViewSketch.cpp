@@ -629,14 +629,19 @@ private:
         for (OtherMark& mark : view.others) {
             const double w = m_metrics.width(mark.number->text);
             const double h = m_sizes.row;
-            const double r = mark.radius + 1;
             const PixelPoint c = mark.centre;
-            const PixelRect places[] = {
-                {c.x + r, c.y - h / 2, w, h},     {c.x - r - w, c.y - h / 2, w, h},
-                {c.x - w / 2, c.y - r - h, w, h}, {c.x - w / 2, c.y + r, w, h},
-                {c.x + r, c.y - r - h, w, h},     {c.x - r - w, c.y - r - h, w, h},
-                {c.x + r, c.y + r, w, h},         {c.x - r - w, c.y + r, w, h},
-            };
+            // Beside the head first, then further out, past a shown head standing on it.
+            std::vector<PixelRect> places;
+            for (const double r : {mark.radius + 1, mark.radius + 1 + h / 2}) {
+                places.insert(places.end(), {{c.x + r, c.y - h / 2, w, h},
+                                             {c.x - r - w, c.y - h / 2, w, h},
+                                             {c.x - w / 2, c.y - r - h, w, h},
+                                             {c.x - w / 2, c.y + r, w, h},
+                                             {c.x + r, c.y - r - h, w, h},
+                                             {c.x - r - w, c.y - r - h, w, h},
+                                             {c.x + r, c.y + r, w, h},
+                                             {c.x - r - w, c.y + r, w, h}});
+            }
             std::optional<PixelRect> chosen;
             for (const PixelRect& place : places) {
                 if (!view.plot.contains(place)) {

@@ -19,16 +19,7 @@ TEST(InsideBlock, WorkedExampleIsExactTo192Characters)
 
 TEST(InsideBlock, AddedViewpointsFollowTheInsideBlock)
 {
-    ViewParams seat;
-    seat.headX = "0.9";
-    seat.headY = "2.3";
-    seat.headZ = "-1.79";
-    seat.rotationLimitX = "50";
-    seat.rotationLimitY = "270";
-    seat.rotationLimitZ = "0";
-    seat.startDirectionX = "0";
-    seat.startDirectionY = "270";
-    seat.startDirectionZ = "0";
+    const ViewParams seat{"", "0.9", "2.3", "-1.79", "50", "270", "0", "0", "270", "0", ""};
     EXPECT_EQ(generateViewpoints(workedExample, {}), workedExampleBlock);
     EXPECT_EQ(generateViewpoints(workedExample, {seat}),
               workedExampleBlock + "\r\n"
