@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/ViewNumbers.h"
+#include "core/Viewpoints.h"
 
 #include <algorithm>
 #include <cmath>
@@ -320,8 +321,8 @@ Subject subjectOf(std::size_t viewpoint, bool named)
     if (!named) {
         return Subject{"La cabeza", "de la cabeza", false};
     }
-    const std::string which = viewpoint == 0 ? "principal" : std::to_string(viewpoint + 1);
-    return Subject{"La vista " + which, "de la vista " + which, true};
+    const std::string words = viewpointWords(viewpoint);
+    return Subject{"La " + words, "de la " + words, true};
 }
 
 // Says how far outside the box a head is on each axis and which coordinates are not numbers

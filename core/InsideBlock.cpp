@@ -2,6 +2,7 @@
 
 #include "core/SimulatorReader.h"
 #include "core/ViewNumbers.h"
+#include "core/Viewpoints.h"
 
 #include <utility>
 
@@ -29,9 +30,7 @@ std::string spoken(const ViewField& field, std::optional<std::size_t> viewpoint)
     if (!viewpoint) {
         return field.spokenName;
     }
-    return std::string(field.spokenName) + (*viewpoint == 0
-                                                ? " de la vista principal"
-                                                : " de la vista " + std::to_string(*viewpoint + 1));
+    return std::string(field.spokenName) + " de la " + viewpointWords(*viewpoint);
 }
 
 std::optional<std::string> numberProblem(const ViewField& field, const std::string& text,
@@ -86,7 +85,7 @@ std::optional<BlockProblem> namesProblem(const ViewParams& typed)
     return std::nullopt;
 }
 
-// The nine lines of a viewpoint's numbers, each after `indent`.
+// The three lines of a viewpoint's numbers, each after `indent`.
 std::string numberLines(const ViewParams& p, const std::string& indent)
 {
     const std::string crlf = "\r\n";

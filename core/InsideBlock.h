@@ -39,12 +39,12 @@ std::string shapeFileToken(std::string_view name);
 ViewParams blockValues(const ViewParams& typed);
 
 // The seven-line Inside block of the values as given, CR LF between lines and none after the
-// closing ")". Generate writes generateInside(blockValues(typed)).
+// closing ")".
 std::string generateInside(const ViewParams& values);
 
 // The Inside block and, when viewpoints are added, a line end and the
 // ORTSAlternatePassengerViewPoints block with their numbers in order; exactly generateInside
-// when none is.
+// when none is. Generate writes generateViewpoints(blockValues(typed), added).
 std::string generateViewpoints(const ViewParams& values, const std::vector<ViewParams>& added);
 
 } // namespace orbanil

@@ -16,6 +16,11 @@ std::string viewpointName(std::size_t viewpoint)
     return viewpoint == 0 ? "Principal" : "Vista " + std::to_string(viewpoint + 1);
 }
 
+std::string viewpointWords(std::size_t viewpoint)
+{
+    return viewpoint == 0 ? "vista principal" : "vista " + std::to_string(viewpoint + 1);
+}
+
 Viewpoints::Viewpoints() : m_entries(1) {}
 
 const ViewParams& Viewpoints::numbers(std::size_t viewpoint) const

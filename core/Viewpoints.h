@@ -11,6 +11,8 @@ namespace orbanil {
 // What the list of viewpoints calls one: "Principal" for the first, the Inside block's, then
 // "Vista 2", "Vista 3" …
 std::string viewpointName(std::size_t viewpoint);
+// What a sentence calls one: "vista principal", "vista 2" …
+std::string viewpointWords(std::size_t viewpoint);
 
 // The numbers of a wagon's viewpoints: the principal's first, always there, then the added
 // ones in the order the block lists them. Only the nine numbers of each are kept.
