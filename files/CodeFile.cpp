@@ -60,6 +60,11 @@ std::filesystem::path savedFilePath(const std::filesystem::path& folder, std::st
 
 std::optional<std::string> savedNameProblem(std::string_view name)
 {
+    // Such a name makes a file called ".obn": hidden on Linux, and nameless in the list.
+    if (name.find_first_not_of(' ') == std::string_view::npos) {
+        return "El nombre no puede estar vacío ni tener solo espacios. Escriba el nombre del "
+               "archivo, sin extensión.";
+    }
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '/' || c == '\\') {
@@ -109,10 +114,12 @@ std::string readCodeFile(const std::filesystem::path& path)
 
 std::string codeTextFromBytes(std::string_view bytes)
 {
+    // The separators are ASCII, which no byte of a longer UTF-8 sequence can be taken for.
+    const std::string utf8 = utf8FromMarkedText(bytes);
     std::string text;
-    text.reserve(2 * bytes.size() + 2); // a file of lone CRs doubles; nothing grows more
-    const char* p = bytes.data();
-    const char* const end = p + bytes.size();
+    text.reserve(2 * utf8.size() + 2); // a file of lone CRs doubles; nothing grows more
+    const char* p = utf8.data();
+    const char* const end = p + utf8.size();
     // The end of the file is tested before each field.
     while (p != end) {
         while (p != end && (*p == ' ' || *p == '\t')) {
@@ -137,10 +144,7 @@ std::string codeTextFromBytes(std::string_view bytes)
             p = stop == end ? end : stop + 1;
         }
     }
-    if (isAscii(text)) {
-        return text; // moved out, not copied
-    }
-    return windows1252ToUtf8(text);
+    return text;
 }
 
 std::vector<std::string> listSavedFiles(const std::filesystem::path& folder)

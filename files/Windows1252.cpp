@@ -75,7 +75,66 @@ std::optional<unsigned char> windows1252ByteOf(char32_t c)
     return static_cast<unsigned char>(0x80 + (found - std::begin(highControls)));
 }
 
+constexpr char32_t replacementCharacter = 0xFFFD;
+
+std::string utf8FromUtf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t from = i;
+        if (nextCodePoint(text, i)) {
+            out.append(text.substr(from, i - from));
+        } else {
+            out += utf8FromCodePoint(replacementCharacter);
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string utf8FromUtf16(std::string_view bytes, bool bigEndian)
+{
+    const auto unitAt = [&bytes, bigEndian](std::size_t i) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        char32_t c = unitAt(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unitAt(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        out += utf8FromCodePoint(c >= 0xD800 && c <= 0xDFFF ? replacementCharacter : c);
+    }
+    if (i < bytes.size()) {
+        out += utf8FromCodePoint(replacementCharacter); // half a code unit at the end
+    }
+    return out;
+}
+
 } // namespace
+
+std::string utf8FromMarkedText(std::string_view bytes)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        return utf8FromUtf8(bytes.substr(3));
+    }
+    if (bytes.starts_with("\xFF\xFE")) {
+        return utf8FromUtf16(bytes.substr(2), false);
+    }
+    if (bytes.starts_with("\xFE\xFF")) {
+        return utf8FromUtf16(bytes.substr(2), true);
+    }
+    return windows1252ToUtf8(bytes);
+}
 
 std::string utf8FromCodePoint(char32_t c)
 {

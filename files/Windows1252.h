@@ -10,6 +10,11 @@ namespace orbanil {
 // of the same value, so decoding and encoding round-trip all 256 bytes.
 std::string windows1252ToUtf8(std::string_view bytes);
 
+// The UTF-8 text of a file's bytes as a text editor marks them: after a UTF-8 byte-order mark
+// the bytes are UTF-8, after a UTF-16 one (little or big endian) UTF-16, and without a mark
+// Windows-1252. The mark is dropped; a malformed sequence becomes U+FFFD.
+std::string utf8FromMarkedText(std::string_view bytes);
+
 // True when no byte is above 0x7F: the text is then the same in both encodings.
 bool isAscii(std::string_view bytes);
 

@@ -32,9 +32,6 @@ namespace orbanil {
 
 namespace {
 
-const QString noFileChosen = QStringLiteral("File:");
-const QString fileChosenPrefix = QStringLiteral("File: ");
-
 // Where a view field stands: its frame (1 for Frame1 ...) and its place in that frame.
 struct FieldPlace
 {
@@ -144,6 +141,9 @@ void FrmOrbanil::createParameterFrames()
         m_viewFields[i] = addField(frames[at.frame - 1], viewFields[i].control,
                                    QString::fromUtf8(viewFields[i].spokenName), viewFields[i].keys,
                                    at.left, at.top, at.width, 285);
+        // At once as well, so that a Tab pressed right after the last keystroke reaches
+        // "Generar Código".
+        connect(m_viewFields[i], &QLineEdit::textChanged, this, &FrmOrbanil::Timer1_Timer);
     }
 
     QGroupBox* Frame7 =
@@ -188,6 +188,8 @@ QGroupBox* FrmOrbanil::createCodeFrame()
     connect(CmdOpenFile, &QPushButton::clicked, this, &FrmOrbanil::CmdOpenFile_Click);
     connect(CmdClear, &QPushButton::clicked, this, &FrmOrbanil::CmdClear_Click);
     connect(CmdRead, &QPushButton::clicked, this, &FrmOrbanil::CmdRead_Click);
+    // The copy and save buttons follow the code at once, as "Generar Código" follows the fields.
+    connect(txtCode, &QPlainTextEdit::textChanged, this, &FrmOrbanil::Timer2_Timer);
     return Frame6;
 }
 
@@ -207,6 +209,7 @@ void FrmOrbanil::createSavePanel(QGroupBox* Frame6)
     CmdSave->setAccessibleName(QStringLiteral("Guardar el archivo"));
     CmdCancel->setAccessibleName(QStringLiteral("Cancelar el guardado"));
 
+    connect(txtfilename, &QLineEdit::returnPressed, this, &FrmOrbanil::CmdSave_Click);
     connect(CmdSave, &QPushButton::clicked, this, &FrmOrbanil::CmdSave_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmOrbanil::CmdCancel_Click);
 }
@@ -219,14 +222,17 @@ void FrmOrbanil::createOpenPanel(QGroupBox* Frame6)
              2775, 255);
     File1 = addList(FraOpen, "File1", 240, 720, 1935, 1065);
     File1->setAccessibleName(QStringLiteral("Archivos guardados"));
-    lblOpenFile = addLabel(FraOpen, "lblOpenFile", noFileChosen, 2280, 720, 1815, 255);
+    lblOpenFile = addLabel(FraOpen, "lblOpenFile", QStringLiteral("File:"), 2280, 720, 1815, 255);
     CmdOpen = addButton(FraOpen, "CmdOpen", QStringLiteral("Abrir"), 2280, 1320, 855, 495);
     CmdCancel2 = addButton(FraOpen, "CmdCancel2", QStringLiteral("Cancelar"), 3240, 1320, 855, 495);
     FraOpen->setAccessibleName(QStringLiteral("Abrir archivo guardado"));
     CmdOpen->setAccessibleName(QStringLiteral("Abrir el archivo elegido"));
     CmdCancel2->setAccessibleName(QStringLiteral("Cancelar la apertura"));
 
-    connect(File1, &QListWidget::itemSelectionChanged, this, &FrmOrbanil::File1_Click);
+    // Whatever makes an entry current (a click, the arrow keys, Home, End) chooses it.
+    connect(File1, &QListWidget::currentItemChanged, this, &FrmOrbanil::File1_Click);
+    // Enter or a double click on an entry opens it, as "Abrir" does.
+    connect(File1, &QListWidget::itemActivated, this, &FrmOrbanil::CmdOpen_Click);
     connect(CmdOpen, &QPushButton::clicked, this, &FrmOrbanil::CmdOpen_Click);
     connect(CmdCancel2, &QPushButton::clicked, this, &FrmOrbanil::CmdCancel2_Click);
     connect(addTimer(FraOpen, "Timer2"), &QTimer::timeout, this, &FrmOrbanil::Timer2_Timer);
@@ -340,7 +346,7 @@ void FrmOrbanil::Timer1_Timer()
 
 void FrmOrbanil::Timer2_Timer()
 {
-    setEnabledIfChanged(CmdOpen, lblOpenFile->text() != noFileChosen && File1->count() > 0);
+    setEnabledIfChanged(CmdOpen, !m_chosenFile.isEmpty() && File1->count() > 0);
     const bool hasCode = !txtCode->isEmpty();
     setEnabledIfChanged(CmdSaveFile, hasCode);
     setEnabledIfChanged(CmdClip, hasCode);
@@ -448,14 +454,22 @@ void FrmOrbanil::CmdCancel2_Click()
 
 void FrmOrbanil::File1_Click()
 {
-    const QList<QListWidgetItem*> selected = File1->selectedItems();
-    if (!selected.isEmpty()) {
-        lblOpenFile->setText(fileChosenPrefix + selected.first()->text());
+    // Emptying the list on a save leaves no current entry but keeps the chosen file.
+    QListWidgetItem* current = File1->currentItem();
+    if (!current) {
+        return;
     }
+    current->setSelected(true);
+    m_chosenFile = current->text();
+    lblOpenFile->setText(QStringLiteral("File: ") + m_chosenFile);
+    Timer2_Timer();
 }
 
 void FrmOrbanil::CmdOpen_Click()
 {
+    if (m_chosenFile.isEmpty()) {
+        return;
+    }
     if (!txtCode->isEmpty()) {
         // Only an explicit "No" replaces the code; Escape and the close box change nothing.
         const QMessageBox::StandardButton answer = m_services.message(
@@ -468,13 +482,9 @@ void FrmOrbanil::CmdOpen_Click()
             return;
         }
     }
-    const QString name = fileToOpen();
-    if (name.isEmpty()) {
-        return;
-    }
     std::string text;
     try {
-        text = readCodeFile(m_programFolder / qStringToPath(name));
+        text = readCodeFile(m_programFolder / qStringToPath(m_chosenFile));
     } catch (const FileError& error) {
         // The code box keeps its text; the list shows what the folder holds now.
         warn(QStringLiteral("Abrir"), QString::fromUtf8(error.what()));
@@ -483,19 +493,6 @@ void FrmOrbanil::CmdOpen_Click()
     }
     txtCode->replaceCodeText(QString::fromStdString(text));
     showCodePanel(CodePanel::None);
-}
-
-QString FrmOrbanil::fileToOpen() const
-{
-    const QList<QListWidgetItem*> selected = File1->selectedItems();
-    if (!selected.isEmpty()) {
-        return selected.first()->text();
-    }
-    const QString caption = lblOpenFile->text();
-    if (caption.startsWith(fileChosenPrefix)) {
-        return caption.mid(fileChosenPrefix.size());
-    }
-    return {};
 }
 
 void FrmOrbanil::readFileList()

@@ -108,14 +108,14 @@ private:
     QLineEdit* viewField(std::string ViewParams::*member) const;
     // Reads the program folder's saved files into File1; a failure is told in a message.
     void readFileList();
-    // The saved file "Abrir" opens: the selected name, else the one lblOpenFile names.
-    QString fileToOpen() const;
     void warn(const QString& title, const QString& text);
 
     std::filesystem::path m_programFolder;
     UiServices m_services;
 
     CabinBox m_box; // as the range lines show it
+    // The saved file "Abrir" opens, as lblOpenFile shows it; empty until one is chosen.
+    QString m_chosenFile;
 
     std::array<QLineEdit*, viewFields.size()> m_viewFields{}; // in the order of viewFields
     QPushButton* Command1;

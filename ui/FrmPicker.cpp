@@ -160,21 +160,23 @@ void FrmPicker::File1_Click()
     // Emptying the list on a folder change clears the selection but keeps the chosen name.
     const QList<QListWidgetItem*> selected = File1->selectedItems();
     if (!selected.isEmpty()) {
-        lblSelected->setText(selected.front()->text());
+        m_chosen = selected.front()->text();
+        lblSelected->setText(m_chosen);
+        // At once, so that a Tab pressed right after the choice reaches "&Aceptar".
+        Timer1_Timer();
     }
 }
 
 void FrmPicker::Timer1_Timer()
 {
-    setEnabledIfChanged(CmdOk, !lblSelected->text().isEmpty());
+    setEnabledIfChanged(CmdOk, !m_chosen.isEmpty());
 }
 
 void FrmPicker::CmdOk_Click()
 {
-    const QString name = lblSelected->text();
     // A line break or a tab in the name would end or split the block's line: the same rule as
     // for a name typed into the field.
-    if (!isAdmittedText(FilterKind::FreeText, name.toStdU16String())) {
+    if (!isAdmittedText(FilterKind::FreeText, m_chosen.toStdU16String())) {
         services().message(
             this, warning(windowTitle(),
                           QStringLiteral("El nombre del archivo elegido contiene un carácter de "
@@ -185,6 +187,7 @@ void FrmPicker::CmdOk_Click()
     }
     // The receiver may unload this window while it handles the name.
     const QPointer<FrmPicker> alive(this);
+    const QString name = m_chosen; // a copy: the window may be gone when the receiver reads it
     emit nameChosen(name);
     if (alive) {
         close();

@@ -53,6 +53,8 @@ private:
     void openFolder(const std::filesystem::path& folder);
 
     std::string m_pattern;
+    // The file name "&Aceptar" hands back, as lblSelected shows it; empty until one is chosen.
+    QString m_chosen;
     std::vector<std::filesystem::path> m_volumes;
 
     QComboBox* Drive1;

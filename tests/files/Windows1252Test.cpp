@@ -101,5 +101,29 @@ TEST(Windows1252, CodePointsAreWrittenAsUtf8AtEveryLength)
     EXPECT_EQ(utf8FromCodePoint(0x10FFFF), "\xF4\x8F\xBF\xBF");
 }
 
+// What a text editor writes: a byte-order mark names the encoding, no mark means Windows-1252.
+TEST(MarkedText, TheMarkNamesTheEncoding)
+{
+    struct Case
+    {
+        std::string bytes;
+        const char* utf8;
+    };
+    const Case cases[] = {
+        {"", ""},
+        {"se\xF1\x61l", "señal"},                              // no mark
+        {"\xEF\xBB\xBFse\xC3\xB1\x61l \xCE\xA9", "señal Ω"},   // UTF-8, Ω kept
+        {"\xEF\xBB\xBF\xC3(\xF1", "\uFFFD(\uFFFD"},            // malformed UTF-8
+        {std::string("\xFF\xFEI\0\xF1\0\xA9\x03", 8), "IñΩ"},  // UTF-16 little endian
+        {std::string("\xFE\xFF\0I\0\xF1\x03\xA9", 8), "IñΩ"},  // UTF-16 big endian
+        {"\xFF\xFE\x3D\xD8\x82\xDE", "\U0001F682"},            // a surrogate pair
+        {std::string("\xFF\xFE\x3D\xD8\x41\0", 6), "\uFFFDA"}, // a lone surrogate
+        {std::string("\xFF\xFE\x41\0\x42", 5), "A\uFFFD"},     // half a unit at the end
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(utf8FromMarkedText(c.bytes), c.utf8) << c.bytes;
+    }
+}
+
 } // namespace
 } // namespace orbanil

@@ -30,6 +30,7 @@ private slots:
     void bothRedoKeysRedoInTheCodeBox_data();
     void bothRedoKeysRedoInTheCodeBox();
     void typingCodeEnablesCopyAndSave();
+    void tabRightAfterTheLastKeystrokeReachesTheNewlyEnabledButton();
     void codeLeavesWithCrLfWhateverWasTyped();
 };
 
@@ -501,6 +502,29 @@ void FrmOrbanilTest::typingCodeEnablesCopyAndSave()
     QTRY_VERIFY(clip->isEnabled() && saveFile->isEnabled());
     QTest::mouseClick(control<QPushButton>(main, "CmdClear"), Qt::LeftButton);
     QTRY_VERIFY(!clip->isEnabled() && !saveFile->isEnabled());
+}
+
+void FrmOrbanilTest::tabRightAfterTheLastKeystrokeReachesTheNewlyEnabledButton()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    auto* code = control<CodeBox>(main, "txtCode");
+    // No timer tick in between: the keystroke and the Tabs come at once. The code box enables
+    // the copy button, which "Generar Código", still disabled, lets the focus reach.
+    code->setFocus();
+    QTest::keyClick(code, Qt::Key_X);
+    QTest::keyClick(code, Qt::Key_Tab);
+    QCOMPARE(main->focusWidget(), control<QPushButton>(main, "CmdClip"));
+
+    typeWorkedExample(main);
+    auto* sound = control<QLineEdit>(main, "txtSound");
+    sound->setFocus();
+    sound->selectAll();
+    QTest::keyClick(sound, Qt::Key_Backspace);
+    QTest::keyClick(sound, Qt::Key_A);
+    QTest::keyClick(sound, Qt::Key_Tab);
+    QTest::keyClick(main->focusWidget(), Qt::Key_Tab);
+    QCOMPARE(main->focusWidget(), control<QPushButton>(main, "CmdGenerate"));
 }
 
 void FrmOrbanilTest::codeLeavesWithCrLfWhateverWasTyped()

@@ -94,6 +94,7 @@ private slots:
     void iconsAreDistinct32PixelImages();
     void bundledHelpTextIsWindows1252WithCrLf();
     void bundledHelpAgreesWithTheProgram();
+    void bundledHelpReadsWellInAProportionalFont();
 };
 
 void HelpAboutTest::helpWindowShowsTheFileUnchanged_data()
@@ -275,7 +276,7 @@ void HelpAboutTest::bundledHelpTextIsWindows1252WithCrLf()
     const QString text = QString::fromStdString(readHelpFile(ORBANIL_BUNDLED_HELP));
     for (const char* words :
          {"Size ( X Y Z )", "Wagon ( ", "Inside (", "PassengerCabinHeadPos", "RotationLimit",
-          "StartDirection", "Generar Código", "vagón", "+Z  hacia la parte delantera", ".obn"}) {
+          "StartDirection", "Generar Código", "vagón", "+Z hacia la parte delantera", ".obn"}) {
         QVERIFY2(text.contains(QString::fromUtf8(words)), words);
     }
 }
@@ -322,9 +323,34 @@ void HelpAboutTest::bundledHelpAgreesWithTheProgram()
             said << QString::fromStdString(label.text);
         }
     }
-    QCOMPARE(said.size(), 7);
+    // The grid label of a very long box, which the help quotes too.
+    const CameraViewSketch longBox = sketchCameraView(
+        readCameraViewNumbers(behind, CabinBox{"400", "3", "2,9"}), 281, 137, anyFont);
+    said << QString::fromStdString(longBox.side.labels.back().text);
+    QCOMPARE(said.size(), 8);
+    QCOMPARE(said.last(), QStringLiteral("cuadrícula: 20 m"));
     for (const QString& words : said) {
         QVERIFY2(text.simplified().contains(words), qPrintable(words));
+    }
+}
+
+// The help window's font is proportional: a rule of dashes or a column lined up with blanks
+// shows ragged there.
+void HelpAboutTest::bundledHelpReadsWellInAProportionalFont()
+{
+    const QString text = QString::fromStdString(readHelpFile(ORBANIL_BUNDLED_HELP));
+    const QRegularExpression innerBlanks(QStringLiteral("\\S( {2,})(?=\\S)"));
+    QList<qsizetype> previousColumns;
+    for (const QString& line : text.split(QStringLiteral("\r\n"))) {
+        QVERIFY2(!line.contains(QStringLiteral("----")) && !line.contains(QStringLiteral("====")),
+                 qPrintable(line));
+        // Where a run of blanks inside a line ends: a column, if the line above has one there.
+        QList<qsizetype> columns;
+        for (const QRegularExpressionMatch& run : innerBlanks.globalMatch(line)) {
+            columns << run.capturedEnd(1);
+            QVERIFY2(!previousColumns.contains(columns.last()), qPrintable(line));
+        }
+        previousColumns = columns;
     }
 }
 

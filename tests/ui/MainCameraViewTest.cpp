@@ -106,19 +106,19 @@ void MainCameraViewTest::showsWhereNeitherPanelIs()
     QCOMPARE(shown(), QStringLiteral("picCameraView"));
 
     control<CodeBox>(main, "txtCode")->replaceCodeText(QStringLiteral("x"));
+    control<QLineEdit>(main, "txtfilename")->setText(QStringLiteral("x"));
     QTRY_VERIFY(control<QPushButton>(main, "CmdSaveFile")->isEnabled());
     const QList<QPair<const char*, QString>> clicks{
         {"CmdSaveFile", "FraSave"}, {"CmdCancel", "picCameraView"}, {"CmdOpenFile", "FraOpen"},
         {"CmdSaveFile", "FraSave"}, {"CmdOpenFile", "FraOpen"},     {"CmdCancel2", "picCameraView"},
-        {"CmdSaveFile", "FraSave"}, {"CmdSave", "picCameraView"}, // saved as ".obn"
-        {"CmdOpenFile", "FraOpen"},
+        {"CmdSaveFile", "FraSave"}, {"CmdSave", "picCameraView"},   {"CmdOpenFile", "FraOpen"},
     };
     for (const auto& [button, panel] : clicks) {
         QTest::mouseClick(control<QPushButton>(main, button), Qt::LeftButton);
         QVERIFY2(shown() == panel, button);
     }
     // Opening the file it saved hides the panel and shows the drawing again.
-    clickItem(control<QListWidget>(main, "File1"), QStringLiteral(".obn"));
+    clickItem(control<QListWidget>(main, "File1"), QStringLiteral("x.obn"));
     auto* open = control<QPushButton>(main, "CmdOpen");
     QTRY_VERIFY(open->isEnabled());
     QTest::mouseClick(open, Qt::LeftButton);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QTimer>
 
 using namespace orbanil;
 using namespace orbanil::testing;
@@ -93,7 +94,8 @@ private slots:
     void failedSaveKeepsCodePanelAndOldFile();
     void refusedNamesWriteNothing_data();
     void refusedNamesWriteNothing();
-    void emptyNameSavesDotObnAndEnterDoesNotSave();
+    void enterInTheNameFieldSaves();
+    void keysInTheListChooseAndEnterOrDoubleClickOpens();
     void listedFileRemovedBeforeOpening();
     void withoutSelectionTheNamedFileOpens();
     void onePanelAtATime();
@@ -101,6 +103,7 @@ private slots:
     void generateDiscardsAnOpenedFile();
     void codeEmptiedWhileSavingSavesALineEnd();
     void zeroByteFileOpensToAnEmptyCodeBox();
+    void filesFromNotepadOpenAsWritten();
     void closingPanelLeavesTheFocusInTheCodeBox_data();
     void closingPanelLeavesTheFocusInTheCodeBox();
     void namesWithCommasComeBackThroughLeerValores();
@@ -242,6 +245,9 @@ void SavedFilesTest::refusedNamesWriteNothing_data()
     QTest::newRow("backslash") << "sub\\vagon";
     QTest::newRow("up a folder") << "../vagon";
     QTest::newRow("tab") << "va\tgon";
+    // It would make a file called ".obn", hidden on Linux and nameless in the list.
+    QTest::newRow("empty") << "";
+    QTest::newRow("blanks") << "   ";
 }
 
 void SavedFilesTest::refusedNamesWriteNothing()
@@ -263,19 +269,59 @@ void SavedFilesTest::refusedNamesWriteNothing()
     QVERIFY(!QFile::exists(run.folder.filePath(QStringLiteral("../vagon.obn"))));
 }
 
-void SavedFilesTest::emptyNameSavesDotObnAndEnterDoesNotSave()
+void SavedFilesTest::enterInTheNameFieldSaves()
 {
     StartedRun run;
     FrmOrbanil* main = openMainWindow(run);
     generateExample(main);
     showSavePanel(main);
-    QTest::keyClick(control<QLineEdit>(main, "txtfilename"), Qt::Key_Return);
-    QVERIFY(!QFile::exists(run.folder.filePath(QStringLiteral(".obn"))));
-    QVERIFY(control<QGroupBox>(main, "FraSave")->isVisible());
-    QTest::mouseClick(control<QPushButton>(main, "CmdSave"), Qt::LeftButton);
-    QCOMPARE(bytesOf(run.folder.filePath(QStringLiteral(".obn"))).size(), 194);
-    QCOMPARE(listed(main), QStringList{".obn"});
-    QVERIFY(control<CodeBox>(main, "txtCode")->isEmpty());
+    auto* fileName = control<QLineEdit>(main, "txtfilename");
+    QTest::keyClicks(fileName, QStringLiteral("vagon"));
+    QTest::keyClick(fileName, Qt::Key_Return);
+    QCOMPARE(bytesOf(run.folder.filePath(QStringLiteral("vagon.obn"))).size(), 194);
+    QVERIFY(!control<QGroupBox>(main, "FraSave")->isVisible());
+}
+
+void SavedFilesTest::keysInTheListChooseAndEnterOrDoubleClickOpens()
+{
+    StartedRun run;
+    for (const char* name : {"a.obn", "b.obn", "c.obn"}) {
+        writeBytes(run.folder.filePath(QString::fromLatin1(name)), QByteArray(name) + "\r\n");
+    }
+    FrmOrbanil* main = openMainWindow(run);
+    auto* list = control<QListWidget>(main, "File1");
+    auto* chosen = control<QLabel>(main, "lblOpenFile");
+    auto* open = control<QPushButton>(main, "CmdOpen");
+    auto* code = control<CodeBox>(main, "txtCode");
+    QTest::mouseClick(control<QPushButton>(main, "CmdOpenFile"), Qt::LeftButton);
+    list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    list->setFocus();
+    // Each key that moves the highlight chooses the entry, as a click does.
+    const std::pair<Qt::Key, const char*> moves[] = {{Qt::Key_Down, "b.obn"},
+                                                     {Qt::Key_End, "c.obn"},
+                                                     {Qt::Key_Up, "b.obn"},
+                                                     {Qt::Key_Home, "a.obn"}};
+    for (const auto& [key, name] : moves) {
+        QTest::keyClick(list, key);
+        QCOMPARE(chosen->text(), QStringLiteral("File: ") + QString::fromLatin1(name));
+        QVERIFY(open->isEnabled());
+    }
+    // The label only shows the choice: what it reads plays no part.
+    chosen->setText(QStringLiteral("File:"));
+    QSignalSpy ticks(control<QTimer>(main, "Timer2"), &QTimer::timeout);
+    QTRY_VERIFY(ticks.count() >= 2);
+    QVERIFY(open->isEnabled());
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(code->codeText(), QStringLiteral("a.obn\r\n"));
+    QVERIFY(!control<QGroupBox>(main, "FraOpen")->isVisible());
+
+    // A double click opens as "Abrir" does, asking first since the code box holds text.
+    QTest::mouseClick(control<QPushButton>(main, "CmdOpenFile"), Qt::LeftButton);
+    run.recorded.answers = {QMessageBox::No};
+    doubleClickItem(list, QStringLiteral("c.obn"));
+    QCOMPARE(run.recorded.messages.size(), 2);
+    QCOMPARE(run.recorded.messages.last().title, QStringLiteral("Open"));
+    QCOMPARE(code->codeText(), QStringLiteral("c.obn\r\n"));
 }
 
 void SavedFilesTest::listedFileRemovedBeforeOpening()
@@ -423,6 +469,30 @@ void SavedFilesTest::zeroByteFileOpensToAnEmptyCodeBox()
     QVERIFY(control<CodeBox>(main, "txtCode")->isEmpty());
     QVERIFY(!control<QGroupBox>(main, "FraOpen")->isVisible());
     QCOMPARE(run.recorded.messages.size(), 1); // the summary only
+}
+
+void SavedFilesTest::filesFromNotepadOpenAsWritten()
+{
+    StartedRun run;
+    writeBytes(run.folder.filePath(QStringLiteral("utf8.obn")),
+               "\xEF\xBB\xBFInside (\r\n\tSound ( \"se\xC3\xB1"
+               "al.sms\" )\r\n)\r\n");
+    writeBytes(run.folder.filePath(QStringLiteral("utf16.obn")),
+               QByteArray("\xFF\xFE\xA9\x03\r\0\n\0", 8));
+    FrmOrbanil* main = openMainWindow(run);
+    auto* code = control<CodeBox>(main, "txtCode");
+    openListed(main, QStringLiteral("utf8.obn"));
+    QCOMPARE(code->codeText(), QStringLiteral("Inside (\r\nSound ( \"señal.sms\" )\r\n)\r\n"));
+
+    code->clear();
+    openListed(main, QStringLiteral("utf16.obn"));
+    QCOMPARE(code->codeText(), QStringLiteral("Ω\r\n"));
+    // Saving it again follows the rule of every save: Windows-1252 cannot hold it.
+    saveAs(main, QStringLiteral("otro"));
+    QVERIFY2(run.recorded.messages.last().text.contains(QStringLiteral("Windows-1252")),
+             qPrintable(run.recorded.messages.last().text));
+    QVERIFY(!QFile::exists(run.folder.filePath(QStringLiteral("otro.obn"))));
+    QCOMPARE(code->codeText(), QStringLiteral("Ω\r\n"));
 }
 
 void SavedFilesTest::closingPanelLeavesTheFocusInTheCodeBox_data()

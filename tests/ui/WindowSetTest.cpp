@@ -32,10 +32,22 @@ QString shownHelp(const FrmAyuda* window)
     return control<QPlainTextEdit>(window, "Ayuda")->toPlainText();
 }
 
-// Chooses `name` in a picker and presses "&Aceptar" once its timer allows it.
+// A fresh picker starts in the process's current folder: the run's folder, holding `names`,
+// until the guard returned goes.
+[[nodiscard]] auto pickersStartIn(const QTemporaryDir& folder, const QStringList& names)
+{
+    for (const QString& name : names) {
+        QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
+    }
+    const QString kept = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    return qScopeGuard([kept] { QDir::setCurrent(kept); });
+}
+
+// Clicks `name` in a picker and presses "&Aceptar" once its timer allows it.
 void acceptInPicker(FrmPicker* picker, const QString& name)
 {
-    control<QLabel>(picker, "lblSelected")->setText(name);
+    clickItem(control<QListWidget>(picker, "File1"), name);
     auto* ok = control<QPushButton>(picker, "CmdOk");
     QTRY_VERIFY(ok->isEnabled());
     QTest::mouseClick(ok, Qt::LeftButton);
@@ -462,6 +474,8 @@ void WindowSetTest::helpTextShownOnceAfterReopening()
 void WindowSetTest::pickersWriteOnlyTheirOwnField()
 {
     StartedRun run;
+    const auto restore =
+        pickersStartIn(run.folder, {QStringLiteral("cab.s"), QStringLiteral("in.sms")});
     FrmOrbanil* main = openMainWindow(run);
     auto* sound = control<QLineEdit>(main, "txtSound");
     auto* shapeFile = control<QLineEdit>(main, "txtShapeFile");
@@ -482,6 +496,7 @@ void WindowSetTest::pickersWriteOnlyTheirOwnField()
 void WindowSetTest::pickerLeftOpenAfterSalirWritesNowhere()
 {
     StartedRun run;
+    const auto restore = pickersStartIn(run.folder, {QStringLiteral("in.sms")});
     QSignalSpy ended(run.windows.get(), &WindowSet::allUnloaded);
     FrmOrbanil* main = openMainWindow(run);
     QTest::mouseClick(control<QPushButton>(main, "Command2"), Qt::LeftButton);
@@ -504,11 +519,7 @@ void WindowSetTest::pickerReopensAfreshAfterCancelOrCloseBox()
 {
     QFETCH(bool, byCloseBox);
     StartedRun run;
-    QFile(run.folder.filePath(QStringLiteral("cab.s"))).open(QIODevice::WriteOnly);
-    // A fresh picker starts in the process's current folder.
-    const QString kept = QDir::currentPath();
-    const auto restore = qScopeGuard([&kept] { QDir::setCurrent(kept); });
-    QVERIFY(QDir::setCurrent(run.folder.path()));
+    const auto restore = pickersStartIn(run.folder, {QStringLiteral("cab.s")});
     FrmOrbanil* main = openMainWindow(run);
     auto* shapeFile = control<QLineEdit>(main, "txtShapeFile");
     auto* browse = control<QPushButton>(main, "Command1");
