@@ -395,6 +395,7 @@ void FrmOrbanil::CmdRead_Click()
     if (readBack.readAlternates) {
         m_viewpoints.replaceAdded(readBack.added);
         refreshViewpointControls();
+        Timer1_Timer();
     }
     for (std::size_t i = 0; i < viewFields.size(); ++i) {
         const QString text = QString::fromStdString(readBack.fields.*viewFields[i].member);
@@ -566,6 +567,8 @@ void FrmOrbanil::displayViewpoint(std::size_t viewpoint)
         }
     }
     refreshViewpointControls();
+    // Generate and the drawing follow at once, as they follow typing.
+    Timer1_Timer();
 }
 
 void FrmOrbanil::refreshViewpointControls()
