@@ -160,7 +160,6 @@ void ViewpointsTest::generateRefusesNamingTheViewpoint()
     typeInto(control<QLineEdit>(main, "txtCamPosY"), QStringLiteral("2-"));
     // An empty number of an added viewpoint withholds Generate as the principal's does.
     typeInto(control<QLineEdit>(main, "txtStaDirZ"), QString());
-    QTest::qWait(250);
     QVERIFY(!control<QPushButton>(main, "CmdGenerate")->isEnabled());
     typeInto(control<QLineEdit>(main, "txtStaDirZ"), QStringLiteral("0"));
     showView(main, 0);
