@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/ViewNumbers.h"
+#include "core/Viewpoints.h"
 
 #include <algorithm>
 #include <cmath>
@@ -53,10 +54,20 @@ struct Axis
     Span box;
     Span shown;
     std::optional<double> head;
+    double reach = 0;
     double drawnAt = 0;
     bool offScale = false;
 
-    bool headOutside() const { return head && (*head < box.low || *head > box.high); }
+    bool isOutside(double at) const { return at < box.low || at > box.high; }
+    bool headOutside() const { return head && isOutside(*head); }
+    double placed(double at) const { return std::clamp(at, box.low - reach, box.high + reach); }
+    // The span shown takes in a head, as far as it is drawn.
+    void takeIn(std::optional<double> at)
+    {
+        if (at) {
+            shown = Span{std::min(shown.low, placed(*at)), std::max(shown.high, placed(*at))};
+        }
+    }
 };
 
 std::optional<Axis> axisOf(std::optional<double> dimension, bool fromZero,
@@ -66,12 +77,11 @@ std::optional<Axis> axisOf(std::optional<double> dimension, bool fromZero,
         return std::nullopt;
     }
     const Span box = fromZero ? Span{0, *dimension} : Span{-*dimension / 2, *dimension / 2};
-    Axis axis{box, box, head};
+    Axis axis{box, box, head, std::max(box.length() / 4, 1.0)};
     if (head) {
-        const double reach = std::max(box.length() / 4, 1.0);
-        axis.drawnAt = std::clamp(*head, box.low - reach, box.high + reach);
+        axis.drawnAt = axis.placed(*head);
         axis.offScale = axis.drawnAt != *head;
-        axis.shown = Span{std::min(box.low, axis.drawnAt), std::max(box.high, axis.drawnAt)};
+        axis.takeIn(head);
     }
     return axis;
 }
@@ -294,52 +304,89 @@ constexpr AxisWords axisWords[] = {
     {"Z", "por delante de la caja", "por detrás de la caja"},
 };
 
-// Says how far outside the box the head is on each axis, which coordinates are not numbers or
-// too large ones and whether the box is usable; that the head is inside only when nothing else
-// is to be said.
+// With several viewpoints the sides are said as the sides of the wagon.
+constexpr AxisWords namedSideWords{"X", "por fuera del lateral derecho",
+                                   "por fuera del lateral izquierdo"};
+
+// Who a sentence is about: the one head, or a viewpoint named among several.
+struct Subject
+{
+    std::string who; // "La cabeza", "La vista 3"
+    std::string of;  // "de la cabeza", "de la vista 3"
+    bool named = false;
+};
+
+Subject subjectOf(std::size_t viewpoint, bool named)
+{
+    if (!named) {
+        return Subject{"La cabeza", "de la cabeza", false};
+    }
+    const std::string words = viewpointWords(viewpoint);
+    return Subject{"La " + words, "de la " + words, true};
+}
+
+// Says how far outside the box a head is on each axis and which coordinates are not numbers
+// or too large ones; empty when nothing of that is to be said.
 std::string describeHead(const std::array<std::optional<Axis>, 3>& axes,
                          const std::array<std::optional<double>, 3>& head,
-                         const std::array<bool, 3>& tooLarge)
+                         const std::array<bool, 3>& tooLarge, const Subject& subject)
 {
     std::vector<std::string> beyond;
     std::vector<std::string> notNumbers;
     std::vector<std::string> tooLargeOnes;
-    bool boxUnusable = false;
     for (std::size_t i = 0; i < axes.size(); ++i) {
         if (tooLarge[i]) {
             tooLargeOnes.emplace_back(axisWords[i].name);
         } else if (!head[i]) {
             notNumbers.emplace_back(axisWords[i].name);
         }
-        if (!axes[i]) {
-            boxUnusable = true;
-        } else if (axes[i]->headOutside()) {
+        if (axes[i] && head[i] && axes[i]->isOutside(*head[i])) {
+            const AxisWords& words = subject.named && i == 0 ? namedSideWords : axisWords[i];
             const Span box = axes[i]->box;
             const bool high = *head[i] > box.high;
             beyond.push_back(distanceText(high ? *head[i] - box.high : box.low - *head[i]) + " " +
-                             (high ? axisWords[i].beyondHigh : axisWords[i].beyondLow));
+                             (high ? words.beyondHigh : words.beyondLow));
         }
     }
 
     std::string text;
     const auto sentence = [&text](const std::string& s) { text += (text.empty() ? "" : " ") + s; };
     if (!beyond.empty()) {
-        sentence("La cabeza está " + joinedWithY(beyond) + ".");
+        sentence(subject.who + " está " + joinedWithY(beyond) + ".");
     }
-    const auto coordinates = [&sentence](const std::vector<std::string>& names, const char* isWhat,
-                                         const char* areWhat) {
+    const auto coordinates = [&sentence, &subject](const std::vector<std::string>& names,
+                                                   const char* isWhat, const char* areWhat) {
         if (names.size() == 1) {
-            sentence("La coordenada " + names.front() + " de la cabeza " + isWhat + ".");
+            sentence("La coordenada " + names.front() + " " + subject.of + " " + isWhat + ".");
         } else if (!names.empty()) {
-            sentence("Las coordenadas " + joinedWithY(names) + " de la cabeza " + areWhat + ".");
+            sentence("Las coordenadas " + joinedWithY(names) + " " + subject.of + " " + areWhat +
+                     ".");
         }
     };
     coordinates(tooLargeOnes, "es demasiado grande", "son demasiado grandes");
     coordinates(notNumbers, "aún no es un número", "aún no son números");
-    if (boxUnusable) {
-        sentence("Las dimensiones de la caja no son válidas.");
+    return text;
+}
+
+// The view starts turned to the right for a positive yaw: clockwise, seen from above.
+std::optional<double> aboveDirection(std::optional<double> yaw, std::optional<double>)
+{
+    if (!yaw) {
+        return std::nullopt;
     }
-    return text.empty() ? "La cabeza está dentro de la caja." : text;
+    return 90 - *yaw;
+}
+
+// The tilt is shown in the plane the view looks along, folded onto the side view: towards the
+// front, or towards the back when the view starts looking back (sideways counts as front);
+// down for a positive tilt.
+std::optional<double> sideDirection(std::optional<double> yaw, std::optional<double> tilt)
+{
+    if (!yaw || !tilt) {
+        return std::nullopt;
+    }
+    const double turned = normalDegrees(*yaw);
+    return turned > 90 && turned < 270 ? 180 + *tilt : -*tilt;
 }
 
 // Lays out the two views for the numbers the texts hold.
@@ -353,7 +400,15 @@ public:
           m_z(axisOf(m_numbers.length, false, m_numbers.z)),
           m_outside((m_x && m_x->headOutside()) || (m_y && m_y->headOutside()) ||
                     (m_z && m_z->headOutside()))
-    {}
+    {
+        for (const OtherHead& other : m_numbers.others) {
+            for (auto [axis, at] : {std::pair{&m_x, other.x}, {&m_y, other.y}, {&m_z, other.z}}) {
+                if (*axis) {
+                    (*axis)->takeIn(at);
+                }
+            }
+        }
+    }
 
     CameraViewSketch sketch(double width, double height) const
     {
@@ -394,12 +449,45 @@ public:
         if (aboveMap || sideMap) {
             bottom.place(gridWord(step), side.area.right(), LabelRow::Align::Right);
         }
-        sketch.description = describeHead({m_x, m_y, m_z}, {m_numbers.x, m_numbers.y, m_numbers.z},
-                                          m_numbers.headTooLarge);
+        sketch.description = describe();
         return sketch;
     }
 
 private:
+    // One head alone as it always was; several, one line each, in the order of the list.
+    std::string describe() const
+    {
+        const bool named = !m_numbers.others.empty();
+        const bool boxUsable = m_x && m_y && m_z;
+        std::vector<std::pair<std::size_t, std::string>> lines;
+        const auto add = [&](std::size_t viewpoint,
+                             const std::array<std::optional<double>, 3>& head,
+                             const std::array<bool, 3>& tooLarge) {
+            const Subject subject = subjectOf(viewpoint, named);
+            std::string text = describeHead({m_x, m_y, m_z}, head, tooLarge, subject);
+            if (text.empty() && boxUsable) {
+                text = subject.who + " está dentro de la caja.";
+            }
+            if (!text.empty()) {
+                lines.emplace_back(viewpoint, std::move(text));
+            }
+        };
+        add(m_numbers.shown, {m_numbers.x, m_numbers.y, m_numbers.z}, m_numbers.headTooLarge);
+        for (const OtherHead& other : m_numbers.others) {
+            add(other.viewpoint, {other.x, other.y, other.z}, other.headTooLarge);
+        }
+        std::ranges::sort(lines);
+        std::string text;
+        for (const auto& [viewpoint, line] : lines) {
+            text += (text.empty() ? "" : named ? "\n" : " ") + line;
+        }
+        if (!boxUsable) {
+            const std::string box = "Las dimensiones de la caja no son válidas.";
+            text += (text.empty() ? "" : named ? "\n" : " ") + box;
+        }
+        return text;
+    }
+
     // Each view wants the width its box takes at the full height; the rest, or the lack, is
     // shared in proportion, keeping the labels' widths where the drawing allows.
     double aboveShare(double width, double plotHeight) const
@@ -436,12 +524,10 @@ private:
         view.grid = gridLines(*map, m_x->box, m_z->box, step);
         LabelRow(view.labels, m_metrics, view.area, m_sizes.row, m_sizes)
             .place(frontWord, map->at(0, 0).x, LabelRow::Align::Centre);
-        // The view turns to the right for a positive Y: clockwise, seen from above.
-        std::optional<double> direction;
-        if (m_numbers.yaw) {
-            direction = 90 - *m_numbers.yaw;
-        }
-        drawHead(view, *map, *m_x, *m_z, direction, m_numbers.yawLimit);
+        drawOthers(view, *map, *m_x, *m_z, &OtherHead::x, &OtherHead::z, aboveDirection);
+        drawHead(view, *map, *m_x, *m_z, aboveDirection(m_numbers.yaw, m_numbers.tilt),
+                 m_numbers.yawLimit);
+        placeNumbers(view);
     }
 
     void sketchSide(ViewSketch& view, const std::optional<Mapping>& map, double step) const
@@ -457,15 +543,10 @@ private:
         const double railY = map->at(0, 0).y;
         view.rail = PixelLine{{view.plot.left, railY}, {view.plot.right(), railY}};
         top.place(frontWord, view.box->right(), LabelRow::Align::Right);
-        // The tilt is shown in the plane the view looks along, folded onto this view: towards
-        // the front, or towards the back when the view starts looking back (sideways counts as
-        // front); down for a positive tilt.
-        std::optional<double> direction;
-        if (m_numbers.yaw && m_numbers.tilt) {
-            const double yaw = normalDegrees(*m_numbers.yaw);
-            direction = yaw > 90 && yaw < 270 ? 180 + *m_numbers.tilt : -*m_numbers.tilt;
-        }
-        drawHead(view, *map, *m_z, *m_y, direction, m_numbers.tiltLimit);
+        drawOthers(view, *map, *m_z, *m_y, &OtherHead::z, &OtherHead::y, sideDirection);
+        drawHead(view, *map, *m_z, *m_y, sideDirection(m_numbers.yaw, m_numbers.tilt),
+                 m_numbers.tiltLimit);
+        placeNumbers(view);
     }
 
     // The head, its start direction and its turning range, as far as the texts give them.
@@ -482,6 +563,106 @@ private:
             if (limit) {
                 view.wedge = wedgeAround(centre, *direction, *limit, m_sizes.pointer);
             }
+        }
+    }
+
+    // The other viewpoints' heads, each where its coordinates put it (at the edge of the view
+    // when far out), with a tick towards its start direction; their numbers come later.
+    void drawOthers(ViewSketch& view, const Mapping& map, const Axis& across, const Axis& upward,
+                    std::optional<double> OtherHead::*acrossAt,
+                    std::optional<double> OtherHead::*upwardAt,
+                    std::optional<double> (*direction)(std::optional<double>,
+                                                       std::optional<double>)) const
+    {
+        for (const OtherHead& other : m_numbers.others) {
+            const std::optional<double> a = other.*acrossAt;
+            const std::optional<double> u = other.*upwardAt;
+            if (!a || !u) {
+                continue;
+            }
+            OtherMark mark;
+            mark.centre = map.at(across.placed(*a), upward.placed(*u));
+            mark.radius = std::max(2.0, std::round(m_sizes.dot * 0.7));
+            mark.outside = isOutside(other);
+            if (const std::optional<double> degrees = direction(other.yaw, other.tilt)) {
+                mark.tick =
+                    PixelLine{mark.centre, towards(mark.centre, *degrees, 0.6 * m_sizes.pointer)};
+            }
+            mark.number = SketchLabel{std::to_string(other.viewpoint + 1), {}};
+            view.others.push_back(std::move(mark));
+        }
+    }
+
+    bool isOutside(const OtherHead& other) const
+    {
+        const auto out = [](const std::optional<Axis>& axis, std::optional<double> at) {
+            return axis && at && axis->isOutside(*at);
+        };
+        return out(m_x, other.x) || out(m_y, other.y) || out(m_z, other.z);
+    }
+
+    // Each number beside its head, inside the plot, where it covers neither the shown head nor
+    // another head or number; where no such place is, the first place inside the plot.
+    void placeNumbers(ViewSketch& view) const
+    {
+        std::vector<PixelRect> taken;
+        const auto square = [](PixelPoint c, double r) {
+            return PixelRect{c.x - r - 1, c.y - r - 1, 2 * r + 2, 2 * r + 2};
+        };
+        const auto around = [](const PixelLine& line) {
+            const double left = std::min(line.from.x, line.to.x);
+            const double top = std::min(line.from.y, line.to.y);
+            return PixelRect{left, top, std::max(line.from.x, line.to.x) - left,
+                             std::max(line.from.y, line.to.y) - top};
+        };
+        if (view.head) {
+            taken.push_back(square(view.head->centre, view.head->radius));
+        }
+        if (view.arrow) {
+            taken.push_back(around(view.arrow->shaft));
+        }
+        for (const OtherMark& mark : view.others) {
+            taken.push_back(square(mark.centre, mark.radius));
+            if (mark.tick) {
+                taken.push_back(around(*mark.tick));
+            }
+        }
+        for (OtherMark& mark : view.others) {
+            const double w = m_metrics.width(mark.number->text);
+            const double h = m_sizes.row;
+            const PixelPoint c = mark.centre;
+            // Beside the head first, then further out, past a shown head standing on it.
+            std::vector<PixelRect> places;
+            for (const double r : {mark.radius + 1, mark.radius + 1 + h / 2}) {
+                places.insert(places.end(), {{c.x + r, c.y - h / 2, w, h},
+                                             {c.x - r - w, c.y - h / 2, w, h},
+                                             {c.x - w / 2, c.y - r - h, w, h},
+                                             {c.x - w / 2, c.y + r, w, h},
+                                             {c.x + r, c.y - r - h, w, h},
+                                             {c.x - r - w, c.y - r - h, w, h},
+                                             {c.x + r, c.y + r, w, h},
+                                             {c.x - r - w, c.y + r, w, h}});
+            }
+            std::optional<PixelRect> chosen;
+            for (const PixelRect& place : places) {
+                if (!view.plot.contains(place)) {
+                    continue;
+                }
+                if (!chosen) {
+                    chosen = place;
+                }
+                if (std::ranges::none_of(
+                        taken, [&place](const PixelRect& t) { return t.intersects(place); })) {
+                    chosen = place;
+                    break;
+                }
+            }
+            if (!chosen) {
+                mark.number.reset(); // a plot too small for any number
+                continue;
+            }
+            mark.number->rect = *chosen;
+            taken.push_back(*chosen);
         }
     }
 
@@ -507,7 +688,10 @@ CameraViewNumbers readCameraViewNumbers(const ViewParams& view, const CabinBox& 
                               readWholeDegrees(view.startDirectionY),
                               readWholeDegrees(view.startDirectionX),
                               readWholeDegrees(view.rotationLimitY),
-                              readWholeDegrees(view.rotationLimitX)};
+                              readWholeDegrees(view.rotationLimitX),
+                              {},
+                              0,
+                              {}};
     // A coordinate the simulator cannot hold is not drawn, and said to be too large.
     const std::array<const std::string*, 3> typed{&view.headX, &view.headY, &view.headZ};
     const std::array<std::optional<double>*, 3> read{&numbers.x, &numbers.y, &numbers.z};
@@ -515,6 +699,21 @@ CameraViewNumbers readCameraViewNumbers(const ViewParams& view, const CabinBox& 
         if (isTooLargeForSimulator(*typed[i])) {
             numbers.headTooLarge[i] = true;
             read[i]->reset();
+        }
+    }
+    return numbers;
+}
+
+CameraViewNumbers readCameraViewNumbers(const std::vector<ViewParams>& viewpoints,
+                                        std::size_t shown, const CabinBox& box)
+{
+    CameraViewNumbers numbers = readCameraViewNumbers(viewpoints.at(shown), box);
+    numbers.shown = shown;
+    for (std::size_t i = 0; i < viewpoints.size(); ++i) {
+        if (i != shown) {
+            const CameraViewNumbers other = readCameraViewNumbers(viewpoints[i], box);
+            numbers.others.push_back(
+                OtherHead{i, other.x, other.y, other.z, other.yaw, other.tilt, other.headTooLarge});
         }
     }
     return numbers;

@@ -4,6 +4,7 @@
 #include "core/ViewParams.h"
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -66,6 +67,18 @@ struct HeadMark
     bool operator==(const HeadMark&) const = default;
 };
 
+// Another viewpoint of the wagon than the one shown: a small head with its number and a tick
+// towards where its view starts.
+struct OtherMark
+{
+    PixelPoint centre;
+    double radius = 0;
+    bool outside = false; // beyond the box (or below the rail)
+    std::optional<PixelLine> tick;
+    std::optional<SketchLabel> number; // inside the plot, clear of the shown head
+    bool operator==(const OtherMark&) const = default;
+};
+
 // The start direction, from the head; not to scale.
 struct DirectionArrow
 {
@@ -97,16 +110,29 @@ struct ViewSketch
     std::optional<HeadMark> head;
     std::optional<DirectionArrow> arrow;
     std::optional<TurnWedge> wedge;
+    std::vector<OtherMark> others;
     std::vector<SketchLabel> labels;
     bool operator==(const ViewSketch&) const = default;
 };
 
 struct CameraViewSketch
 {
-    ViewSketch above;        // from above: X across (+X right), Z along (front up)
-    ViewSketch side;         // from the right: Z along (front right), Y up from the rail at Y = 0
-    std::string description; // where the head is, for the tooltip and screen readers
+    ViewSketch above; // from above: X across (+X right), Z along (front up)
+    ViewSketch side;  // from the right: Z along (front right), Y up from the rail at Y = 0
+    // Where the head is, for the tooltip and screen readers; with several viewpoints, one line
+    // for each, naming it.
+    std::string description;
     bool operator==(const CameraViewSketch&) const = default;
+};
+
+// The head of a viewpoint not shown, as CameraViewNumbers reads it.
+struct OtherHead
+{
+    std::size_t viewpoint = 0; // 0 the principal
+    std::optional<double> x, y, z;
+    std::optional<double> yaw, tilt;
+    std::array<bool, 3> headTooLarge{};
+    bool operator==(const OtherHead&) const = default;
 };
 
 // The numbers the drawing uses, read from the texts; empty where a text is not (yet) a number,
@@ -118,10 +144,15 @@ struct CameraViewNumbers
     std::optional<double> x, y, z;
     std::optional<double> yaw, tilt, yawLimit, tiltLimit; // StartDirection Y, X; RotationLimit Y, X
     std::array<bool, 3> headTooLarge{};                   // X, Y, Z
+    std::size_t shown = 0;                                // which viewpoint, 0 the principal
+    std::vector<OtherHead> others;                        // the wagon's other viewpoints
     bool operator==(const CameraViewNumbers&) const = default;
 };
 
 CameraViewNumbers readCameraViewNumbers(const ViewParams& view, const CabinBox& box);
+// Every viewpoint of a wagon, `shown` drawn as the one viewpoint is, the others as OtherMarks.
+CameraViewNumbers readCameraViewNumbers(const std::vector<ViewParams>& viewpoints,
+                                        std::size_t shown, const CabinBox& box);
 
 // What to draw in a drawing of width x height pixels. What depends on a missing number is left
 // out, and so is a label that does not fit.

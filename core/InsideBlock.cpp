@@ -2,6 +2,7 @@
 
 #include "core/SimulatorReader.h"
 #include "core/ViewNumbers.h"
+#include "core/Viewpoints.h"
 
 #include <utility>
 
@@ -23,53 +24,102 @@ std::string textBetweenQuotes(std::string_view name)
     return text;
 }
 
-std::string spoken(const ViewField& field)
+// What a message calls a field: with added viewpoints, the viewpoint too.
+std::string spoken(const ViewField& field, std::optional<std::size_t> viewpoint)
 {
-    return field.spokenName;
+    if (!viewpoint) {
+        return field.spokenName;
+    }
+    return std::string(field.spokenName) + " de la " + viewpointWords(*viewpoint);
 }
 
-std::optional<std::string> numberProblem(const ViewField& field, const std::string& text)
+std::optional<std::string> numberProblem(const ViewField& field, const std::string& text,
+                                         std::optional<std::size_t> viewpoint)
 {
+    const std::string name = spoken(field, viewpoint);
     if (field.keys == FilterKind::SignedDecimal && !isPointDecimalText(text)) {
-        return spoken(field) + ": «" + text +
+        return name + ": «" + text +
                "» no es un número que el simulador lea tal como está escrito. Use cifras, como "
                "mucho un punto decimal y el signo menos solo delante, por ejemplo -1.25.";
     }
     if (field.keys == FilterKind::DigitsOnly && !isWholeDegreesText(text)) {
-        return spoken(field) + ": «" + text + "» no es un número. Use solo cifras, por ejemplo 20.";
+        return name + ": «" + text + "» no es un número. Use solo cifras, por ejemplo 20.";
     }
     if (isTooLargeForSimulator(text)) {
-        return spoken(field) + ": «" + text +
+        return name + ": «" + text +
                "» es demasiado grande: el simulador solo lee números de hasta 38 cifras antes "
                "del punto. Corríjalo para generar el código.";
     }
     return std::nullopt;
 }
 
-} // namespace
+// The first of the nine numbers of a viewpoint that the simulator would not read as typed.
+std::optional<BlockProblem> numbersProblem(const ViewParams& numbers, std::size_t viewpoint,
+                                           bool named)
+{
+    for (const ViewField& field : viewFields) {
+        if (!isNumberField(field)) {
+            continue;
+        }
+        const std::optional<std::size_t> name = named ? std::optional(viewpoint) : std::nullopt;
+        if (std::optional<std::string> message =
+                numberProblem(field, numbers.*field.member, name)) {
+            return BlockProblem{field.member, std::move(*message), viewpoint};
+        }
+    }
+    return std::nullopt;
+}
 
-std::optional<BlockProblem> insideBlockProblem(const ViewParams& typed)
+std::optional<BlockProblem> namesProblem(const ViewParams& typed)
 {
     const std::pair<std::string ViewParams::*, const char*> names[] = {
         {&ViewParams::shapeFile, "del archivo Shape"},
         {&ViewParams::soundFile, "del archivo de sonido"}};
-    for (const ViewField& field : viewFields) {
-        const std::string& text = typed.*field.member;
-        if (field.keys != FilterKind::FreeText) {
-            if (std::optional<std::string> message = numberProblem(field, text)) {
-                return BlockProblem{field.member, std::move(*message)};
-            }
-            continue;
-        }
-        if (text.find('"') != std::string::npos) {
-            const char* which = field.member == names[0].first ? names[0].second : names[1].second;
-            return BlockProblem{field.member,
-                                "El nombre " + std::string(which) +
-                                    " no puede contener comillas (\"). Quítelas para generar el "
-                                    "código."};
+    for (const auto& [member, which] : names) {
+        if ((typed.*member).find('"') != std::string::npos) {
+            return BlockProblem{member, "El nombre " + std::string(which) +
+                                            " no puede contener comillas (\"). Quítelas para "
+                                            "generar el código."};
         }
     }
     return std::nullopt;
+}
+
+// The three lines of a viewpoint's numbers, each after `indent`.
+std::string numberLines(const ViewParams& p, const std::string& indent)
+{
+    const std::string crlf = "\r\n";
+    // Head position and rotation limits open with two blanks, the start direction with one.
+    return indent + "PassengerCabinHeadPos (  " + p.headX + " " + p.headY + " " + p.headZ + " )" +
+           crlf + indent + "RotationLimit (  " + p.rotationLimitX + " " + p.rotationLimitY + " " +
+           p.rotationLimitZ + " )" + crlf + indent + "StartDirection ( " + p.startDirectionX + " " +
+           p.startDirectionY + " " + p.startDirectionZ + " )" + crlf;
+}
+
+const std::string level = "     "; // five blanks a level
+
+} // namespace
+
+std::optional<BlockProblem> insideBlockProblem(const ViewParams& typed)
+{
+    return viewpointsProblem(typed, {});
+}
+
+std::optional<BlockProblem> viewpointsProblem(const ViewParams& typed,
+                                              const std::vector<ViewParams>& added)
+{
+    // In the order of the fields: the shape name, the principal's numbers, the sound name.
+    const bool named = !added.empty();
+    std::optional<BlockProblem> problem = namesProblem(typed);
+    if (std::optional<BlockProblem> numbers = numbersProblem(typed, 0, named)) {
+        if (!problem || problem->field == &ViewParams::soundFile) {
+            problem = std::move(numbers);
+        }
+    }
+    for (std::size_t i = 0; i < added.size() && !problem; ++i) {
+        problem = numbersProblem(added[i], i + 1, named);
+    }
+    return problem;
 }
 
 std::string shapeFileToken(std::string_view name)
@@ -99,17 +149,28 @@ std::string generateInside(const ViewParams& p)
 {
     const std::string crlf = "\r\n";
     std::string block = "Inside (" + crlf;
-    block += "     PassengerCabinFile ( " + p.shapeFile + " )" + crlf;
-    // Head position and rotation limits open with two blanks, the start direction with one.
-    block +=
-        "     PassengerCabinHeadPos (  " + p.headX + " " + p.headY + " " + p.headZ + " )" + crlf;
-    block += "     RotationLimit (  " + p.rotationLimitX + " " + p.rotationLimitY + " " +
-             p.rotationLimitZ + " )" + crlf;
-    block += "     StartDirection ( " + p.startDirectionX + " " + p.startDirectionY + " " +
-             p.startDirectionZ + " )" + crlf;
-    block += "     Sound ( \"" + p.soundFile + "\" )" + crlf;
+    block += level + "PassengerCabinFile ( " + p.shapeFile + " )" + crlf;
+    block += numberLines(p, level);
+    block += level + "Sound ( \"" + p.soundFile + "\" )" + crlf;
     block += ")";
     return block;
+}
+
+std::string generateViewpoints(const ViewParams& values, const std::vector<ViewParams>& added)
+{
+    std::string text = generateInside(values);
+    if (added.empty()) {
+        return text;
+    }
+    const std::string crlf = "\r\n";
+    text += crlf + "ORTSAlternatePassengerViewPoints (" + crlf;
+    for (const ViewParams& viewpoint : added) {
+        text += level + "ORTSAlternatePassengerViewPoint (" + crlf;
+        text += numberLines(viewpoint, level + level);
+        text += level + ")" + crlf;
+    }
+    text += ")";
+    return text;
 }
 
 } // namespace orbanil

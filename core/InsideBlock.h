@@ -2,9 +2,11 @@
 
 #include "core/ViewParams.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbanil {
 
@@ -16,10 +18,16 @@ struct BlockProblem
 {
     std::string ViewParams::*field;
     std::string message;
+    std::size_t viewpoint = 0; // the viewpoint whose field it is: 0 the principal
 };
 
 // Nothing when the block can be written and the simulator reads it as typed.
 std::optional<BlockProblem> insideBlockProblem(const ViewParams& typed);
+
+// The same checks for the principal and the nine numbers of every added viewpoint, the first
+// problem found; with added viewpoints the message names the viewpoint too.
+std::optional<BlockProblem> viewpointsProblem(const ViewParams& typed,
+                                              const std::vector<ViewParams>& added);
 
 // The shape name as the block writes it: between double quotes, with each backslash doubled,
 // when it holds a backslash or when the simulator would not read it bare as the one name (a
@@ -31,7 +39,12 @@ std::string shapeFileToken(std::string_view name);
 ViewParams blockValues(const ViewParams& typed);
 
 // The seven-line Inside block of the values as given, CR LF between lines and none after the
-// closing ")". Generate writes generateInside(blockValues(typed)).
+// closing ")".
 std::string generateInside(const ViewParams& values);
+
+// The Inside block and, when viewpoints are added, a line end and the
+// ORTSAlternatePassengerViewPoints block with their numbers in order; exactly generateInside
+// when none is. Generate writes generateViewpoints(blockValues(typed), added).
+std::string generateViewpoints(const ViewParams& values, const std::vector<ViewParams>& added);
 
 } // namespace orbanil

@@ -3,6 +3,7 @@
 #include "core/KeyFilter.h"
 #include "core/NumberText.h"
 #include "core/ViewNumbers.h"
+#include "core/Viewpoints.h"
 
 #include <cmath>
 
@@ -61,21 +62,49 @@ std::string conversionLine(const std::string& where, const ReadNumber& number,
 struct NumberEntry
 {
     const char* keyword;
-    std::optional<std::array<ReadNumber, 3>> InsideReading::*numbers;
+    std::optional<std::array<ReadNumber, 3>> ViewpointReading::*numbers;
     std::array<std::string ViewParams::*, 3> fields;
 };
 
 const NumberEntry numberEntries[] = {
     {"PassengerCabinHeadPos",
-     &InsideReading::headPosition,
+     &ViewpointReading::headPosition,
      {&ViewParams::headX, &ViewParams::headY, &ViewParams::headZ}},
     {"RotationLimit",
-     &InsideReading::rotationLimit,
+     &ViewpointReading::rotationLimit,
      {&ViewParams::rotationLimitX, &ViewParams::rotationLimitY, &ViewParams::rotationLimitZ}},
     {"StartDirection",
-     &InsideReading::startDirection,
+     &ViewpointReading::startDirection,
      {&ViewParams::startDirectionX, &ViewParams::startDirectionY, &ViewParams::startDirectionZ}},
 };
+
+// The nine numbers of a viewpoint into `fields`; the lines name the viewpoint when `named`.
+void readBackNumbers(const ViewpointReading& reading, std::size_t viewpoint, bool named,
+                     ViewParams& fields, InsideReadBack& out)
+{
+    const std::string where = named ? viewpointName(viewpoint) + ", " : "";
+    const std::string whose = named ? " (" + viewpointName(viewpoint) + ")" : "";
+    for (const NumberEntry& entry : numberEntries) {
+        const std::optional<std::array<ReadNumber, 3>>& numbers = reading.*entry.numbers;
+        if (!numbers) {
+            out.missing.push_back(entry.keyword + whose);
+            continue;
+        }
+        for (std::size_t axis = 0; axis < 3; ++axis) {
+            const ReadNumber& number = (*numbers)[axis];
+            const ViewField& field = viewFieldOf(entry.fields[axis]);
+            std::string& text = fields.*field.member;
+            if (readsAsWritten(field, number)) {
+                text = number.written;
+                continue;
+            }
+            text = writeSingle(field.keys == FilterKind::DigitsOnly ? wholeDegrees(number.value)
+                                                                    : number.value);
+            out.converted.push_back(
+                conversionLine(where + entry.keyword + " " + axisNames[axis] + ": ", number, text));
+        }
+    }
+}
 
 void readBackName(const std::optional<std::string>& name, const char* keyword,
                   std::string ViewParams::*member, InsideReadBack& out)
@@ -93,31 +122,20 @@ void readBackName(const std::optional<std::string>& name, const char* keyword,
 
 } // namespace
 
-InsideReadBack readBackInside(const InsideReading& reading, const ViewParams& current)
+InsideReadBack readBackInside(const InsideReading& reading, const ViewParams& current,
+                              const std::vector<ViewParams>& currentAdded)
 {
-    InsideReadBack out{current, {}, {}, {}};
+    const bool named = !reading.alternates.empty(); // every line says which viewpoint
+    InsideReadBack out{current, {}, {}, {}, currentAdded, named};
     readBackName(reading.shapeFile, "PassengerCabinFile", &ViewParams::shapeFile, out);
-    for (const NumberEntry& entry : numberEntries) {
-        const std::optional<std::array<ReadNumber, 3>>& numbers = reading.*entry.numbers;
-        if (!numbers) {
-            out.missing.push_back(entry.keyword);
-            continue;
-        }
-        for (std::size_t axis = 0; axis < 3; ++axis) {
-            const ReadNumber& number = (*numbers)[axis];
-            const ViewField& field = viewFieldOf(entry.fields[axis]);
-            std::string& text = out.fields.*field.member;
-            if (readsAsWritten(field, number)) {
-                text = number.written;
-                continue;
-            }
-            text = writeSingle(field.keys == FilterKind::DigitsOnly ? wholeDegrees(number.value)
-                                                                    : number.value);
-            out.converted.push_back(conversionLine(
-                std::string(entry.keyword) + " " + axisNames[axis] + ": ", number, text));
+    readBackNumbers(reading, 0, named, out.fields, out);
+    readBackName(reading.soundFile, "Sound", &ViewParams::soundFile, out);
+    if (out.readAlternates) {
+        out.added.clear();
+        for (std::size_t i = 0; i < reading.alternates.size(); ++i) {
+            readBackNumbers(reading.alternates[i], i + 1, named, out.added.emplace_back(), out);
         }
     }
-    readBackName(reading.soundFile, "Sound", &ViewParams::soundFile, out);
     return out;
 }
 
@@ -143,6 +161,14 @@ std::string readBackMessage(const InsideReadBack& readBack)
             list += (list.empty() ? "" : ", ") + keyword;
         }
         paragraph("El bloque no tiene " + list + ": sus casillas se quedan como estaban.");
+    }
+    if (readBack.readAlternates) {
+        paragraph("Las vistas añadidas son ahora las " + std::to_string(readBack.added.size()) +
+                  " del bloque ORTSAlternatePassengerViewPoints.");
+    } else if (!readBack.added.empty()) {
+        paragraph("El código no tiene vistas añadidas (ORTSAlternatePassengerViewPoints): se "
+                  "conservan las " +
+                  std::to_string(readBack.added.size()) + " que había.");
     }
     return message;
 }

@@ -21,9 +21,14 @@ struct InsideReadBack
     std::vector<std::string> refused;
     // The entries the block lacks, by keyword.
     std::vector<std::string> missing;
+    // The added viewpoints' numbers: the block's alternates, read as the principal's are into
+    // empty fields, or, when it has none, those there were.
+    std::vector<ViewParams> added;
+    bool readAlternates = false;
 };
 
-InsideReadBack readBackInside(const InsideReading& reading, const ViewParams& current);
+InsideReadBack readBackInside(const InsideReading& reading, const ViewParams& current,
+                              const std::vector<ViewParams>& currentAdded = {});
 
 // The message that tells what was converted, refused or missing; empty when every value went
 // in as written.

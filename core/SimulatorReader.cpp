@@ -417,44 +417,91 @@ std::optional<std::string> readName(ItemStream& in, std::string_view entry,
     return name;
 }
 
-// An Inside block whose "(" was taken, its ")" included.
-InsideReading readInsideBody(ItemStream& in)
+// One entry of a viewpoint whose keyword and "(" were taken, its ")" included; false, with
+// nothing taken, for a keyword that is not one of the three.
+bool readViewBody(ItemStream& in, std::string_view keyword, ViewpointReading& read)
 {
-    InsideReading read;
     std::vector<std::string>& warnings = read.warnings;
+    if (sameWord(keyword, "PassengerCabinHeadPos")) {
+        read.headPosition = readThree(in, "PassengerCabinHeadPos", NumberUnits::Distance, warnings);
+    } else if (sameWord(keyword, "RotationLimit")) {
+        read.rotationLimit = readThree(in, "RotationLimit", NumberUnits::None, warnings);
+    } else if (sameWord(keyword, "StartDirection")) {
+        read.startDirection = readThree(in, "StartDirection", NumberUnits::None, warnings);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The entries of a block whose "(" was taken, its ")" included: `entry` reads the entry of a
+// keyword whose "(" was taken and says whether it knew the keyword.
+template <class ReadEntry>
+void readBlockEntries(ItemStream& in, std::string_view block, std::vector<std::string>& warnings,
+                      ReadEntry entry)
+{
     while (const TextItem* item = in.takeWord()) {
         if (item->closesBlock()) {
-            return read;
+            return;
         }
         const std::string keyword = item->text;
         if (item->opensBlock() || !in.takeOpen()) {
-            warnings.push_back(quoted(keyword) + " no es una entrada de Inside; se pasa por alto.");
+            warnings.push_back(quoted(keyword) + " no es una entrada de " + std::string(block) +
+                               "; se pasa por alto.");
             if (item->opensBlock()) {
                 in.skipRestOfBlock();
             }
             continue;
         }
-        if (sameWord(keyword, "PassengerCabinFile")) {
-            read.shapeFile = readName(in, "PassengerCabinFile", warnings);
-        } else if (sameWord(keyword, "Sound")) {
-            read.soundFile = readName(in, "Sound", warnings);
-        } else if (sameWord(keyword, "PassengerCabinHeadPos")) {
-            read.headPosition =
-                readThree(in, "PassengerCabinHeadPos", NumberUnits::Distance, warnings);
-        } else if (sameWord(keyword, "RotationLimit")) {
-            read.rotationLimit = readThree(in, "RotationLimit", NumberUnits::None, warnings);
-        } else if (sameWord(keyword, "StartDirection")) {
-            read.startDirection = readThree(in, "StartDirection", NumberUnits::None, warnings);
-        } else {
+        if (!entry(keyword)) {
             warnings.push_back(sameWord(keyword, "include")
                                    ? "include ( … ) lee otro archivo, que aquí no se lee."
-                                   : quoted(keyword) +
-                                         " no es una entrada de Inside; se pasa por alto.");
+                                   : quoted(keyword) + " no es una entrada de " +
+                                         std::string(block) + "; se pasa por alto.");
             in.skipRestOfBlock();
         }
     }
-    warnings.push_back("El bloque Inside no se cierra con «)».");
+    warnings.push_back("El bloque " + std::string(block) + " no se cierra con «)».");
+}
+
+// An Inside block whose "(" was taken, its ")" included.
+InsideReading readInsideBody(ItemStream& in)
+{
+    InsideReading read;
+    readBlockEntries(in, "Inside", read.warnings, [&in, &read](const std::string& keyword) {
+        if (sameWord(keyword, "PassengerCabinFile")) {
+            read.shapeFile = readName(in, "PassengerCabinFile", read.warnings);
+        } else if (sameWord(keyword, "Sound")) {
+            read.soundFile = readName(in, "Sound", read.warnings);
+        } else {
+            return readViewBody(in, keyword, read);
+        }
+        return true;
+    });
     return read;
+}
+
+// An ORTSAlternatePassengerViewPoints block whose "(" was taken, its ")" included: its
+// viewpoints are added to those already read.
+void readViewpoints(ItemStream& in, InsideReading& inside)
+{
+    readBlockEntries(in, "ORTSAlternatePassengerViewPoints", inside.warnings,
+                     [&in, &inside](const std::string& keyword) {
+                         if (!sameWord(keyword, "ORTSAlternatePassengerViewPoint")) {
+                             return false;
+                         }
+                         ViewpointReading& viewpoint = inside.alternates.emplace_back();
+                         readBlockEntries(in, "ORTSAlternatePassengerViewPoint", viewpoint.warnings,
+                                          [&in, &viewpoint](const std::string& entry) {
+                                              return readViewBody(in, entry, viewpoint);
+                                          });
+                         return true;
+                     });
+}
+
+bool isAlternatesKeyword(const TextItem& item)
+{
+    return sameWord(item.text, "ORTSAlternatePassengerViewPoints");
 }
 
 } // namespace
@@ -464,7 +511,16 @@ std::optional<InsideReading> readFirstInside(std::string_view text)
     ItemStream in(text);
     while (const TextItem* item = in.takeWord()) {
         if (sameWord(item->text, "Inside") && in.takeOpen()) {
-            return readInsideBody(in);
+            InsideReading inside = readInsideBody(in);
+            // The alternates after it in the same block, up to that block's ")".
+            while ((item = in.takeWord()) && !item->closesBlock()) {
+                if (isAlternatesKeyword(*item) && in.takeOpen()) {
+                    readViewpoints(in, inside);
+                } else if (item->opensBlock()) {
+                    in.skipRestOfBlock();
+                }
+            }
+            return inside;
         }
     }
     return std::nullopt;
@@ -497,6 +553,8 @@ std::optional<WagonReading> readWagon(std::string_view text)
             const std::size_t first = in.position();
             if (sameWord(entry.keyword, "Inside")) {
                 wagon.inside = readInsideBody(in);
+            } else if (wagon.inside && isAlternatesKeyword(TextItem{entry.keyword})) {
+                readViewpoints(in, *wagon.inside);
             } else {
                 in.skipRestOfBlock();
             }

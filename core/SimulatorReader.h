@@ -61,16 +61,24 @@ enum class NumberUnits
 
 ReadNumber readNumber(std::string_view item, NumberUnits units);
 
-// The five entries of an Inside block as the simulator reads them; an entry the block lacks
-// stays empty. When an entry stands twice, the later one counts.
-struct InsideReading
+// The three number entries of one viewpoint as the simulator reads them; an entry the block
+// lacks stays empty. When an entry stands twice, the later one counts.
+struct ViewpointReading
 {
-    std::optional<std::string> shapeFile;
     std::optional<std::array<ReadNumber, 3>> headPosition;
     std::optional<std::array<ReadNumber, 3>> rotationLimit;
     std::optional<std::array<ReadNumber, 3>> startDirection;
-    std::optional<std::string> soundFile;
     std::vector<std::string> warnings; // what the simulator would warn about, in Spanish
+};
+
+// The five entries of an Inside block, and the alternate passenger viewpoints that follow it
+// in the same block (an ORTSAlternatePassengerViewPoints block before the Inside one is
+// skipped whole, as the simulator skips it); each alternate uses the Inside block's files.
+struct InsideReading : ViewpointReading
+{
+    std::optional<std::string> shapeFile;
+    std::optional<std::string> soundFile;
+    std::vector<ViewpointReading> alternates;
 };
 
 // The first Inside block of a text: a whole .wag or .eng, or any part of one, in which the
@@ -91,10 +99,11 @@ struct BlockEntry
 // The first Wagon (or Engine) block of a file as the simulator reads it.
 struct WagonReading
 {
-    std::vector<BlockEntry> entries;     // in order, comments left out
-    std::optional<InsideReading> inside; // the Inside entry, read as the simulator reads it
-    bool closed = false;                 // its ")" was found
-    std::vector<std::string> after;      // the items after that ")"
+    std::vector<BlockEntry> entries; // in order, comments left out
+    // The Inside entry and the alternate viewpoints after it, read as the simulator reads them.
+    std::optional<InsideReading> inside;
+    bool closed = false;            // its ")" was found
+    std::vector<std::string> after; // the items after that ")"
 };
 
 std::optional<WagonReading> readWagon(std::string_view text);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace orbanil {
 
@@ -53,5 +54,20 @@ const ViewField& viewFieldOf(std::string ViewParams::*member);
 
 // True when every one of the eleven texts is non-empty (a lone blank counts as filled).
 bool isReady(const ViewParams& params);
+
+// The nine numbers of a viewpoint; the two names belong to the principal viewpoint alone.
+inline bool isNumberField(const ViewField& field)
+{
+    return field.keys != FilterKind::FreeText;
+}
+
+// `names` with the nine numbers of `numbers`.
+ViewParams withNumbersOf(const ViewParams& names, const ViewParams& numbers);
+
+bool sameNumbers(const ViewParams& a, const ViewParams& b);
+
+// Generate is offered when the principal's eleven texts and every added viewpoint's nine are
+// filled.
+bool isReady(const ViewParams& principal, const std::vector<ViewParams>& added);
 
 } // namespace orbanil

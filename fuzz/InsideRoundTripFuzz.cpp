@@ -1,7 +1,7 @@
 // The simulator's reading of what Orbanil writes and of what users paste. Any eleven texts the
-// fields admit either make Generate refuse or read back exactly as typed inside a Wagon, the
-// items around the block untouched; and any text read by "Leer Valores" gives field texts that
-// their fields admit.
+// fields admit, with up to eight added viewpoints' nine, either make Generate refuse or read
+// back exactly as typed inside a Wagon, the items around the blocks untouched; and any text
+// read by "Leer Valores" gives field texts that their fields admit.
 #include "core/InsideReadBack.h"
 #include "core/KeyFilter.h"
 #include "fuzz/FuzzCheck.h"
@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -40,6 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const InsideReadBack read = readBackInside(*reading, ViewParams{});
         for (const ViewField& field : viewFields) {
             FUZZ_CHECK(isAdmittedUtf8(field.keys, read.fields.*field.member));
+            for (const ViewParams& added : read.added) {
+                FUZZ_CHECK(isAdmittedUtf8(field.keys, added.*field.member));
+            }
         }
     }
     readWagon(bytes);
@@ -52,7 +56,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0; // a name no field would hold
         }
     }
-    const std::optional<std::string> fault = testing::roundTripFault(typed);
+    std::vector<ViewParams> added(provider.ConsumeIntegralInRange<std::size_t>(0, 8));
+    for (ViewParams& viewpoint : added) {
+        for (const ViewField& field : viewFields) {
+            if (isNumberField(field)) {
+                viewpoint.*field.member = admittedText(provider, field.keys);
+            }
+        }
+    }
+    const std::optional<std::string> fault = testing::roundTripFault(typed, added);
     if (fault) {
         std::fprintf(stderr, "%s\n", fault->c_str());
     }

@@ -14,6 +14,10 @@ const QColor headColour(0x1f, 0x5f, 0xbf);
 const QColor warningColour(0xd0, 0x10, 0x10);
 const QColor gridColour(0xd8, 0xd8, 0xd8);
 const QColor railColour(0x60, 0x60, 0x60);
+// The viewpoints not shown: quieter than the shown head, their numbers still readable.
+const QColor otherColour(0x8c, 0x9c, 0xb4);
+const QColor otherWarningColour(0xe0, 0x90, 0x90);
+const QColor otherNumberColour(0x40, 0x48, 0x58);
 
 QPointF pointOf(PixelPoint p)
 {
@@ -60,6 +64,32 @@ void paintHead(QPainter& painter, const ViewSketch& view)
     painter.drawEllipse(pointOf(view.head->centre), r, r);
 }
 
+void paintOthers(QPainter& painter, const ViewSketch& view)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const OtherMark& mark : view.others) {
+        const QColor colour = mark.outside ? otherWarningColour : otherColour;
+        painter.setPen(QPen(colour, 1.5, Qt::SolidLine, Qt::RoundCap));
+        if (mark.tick) {
+            painter.drawLine(lineOf(*mark.tick));
+        }
+        painter.setBrush(colour);
+        painter.drawEllipse(pointOf(mark.centre), mark.radius, mark.radius);
+    }
+}
+
+// Drawn last, over every head and arrow.
+void paintNumbers(QPainter& painter, const ViewSketch& view)
+{
+    painter.setPen(otherNumberColour);
+    for (const OtherMark& mark : view.others) {
+        if (mark.number) {
+            painter.drawText(rectOf(mark.number->rect), Qt::AlignCenter | Qt::TextSingleLine,
+                             QString::fromStdString(mark.number->text));
+        }
+    }
+}
+
 void paintView(QPainter& painter, const ViewSketch& view, const QPalette& palette)
 {
     painter.setPen(palette.color(QPalette::WindowText));
@@ -84,9 +114,11 @@ void paintView(QPainter& painter, const ViewSketch& view, const QPalette& palett
     painter.setPen(palette.color(QPalette::WindowText));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rectOf(*view.box));
+    paintOthers(painter, view);
     if (view.head) {
         paintHead(painter, view);
     }
+    paintNumbers(painter, view);
     painter.restore();
 }
 
@@ -101,8 +133,14 @@ CameraViewWidget::CameraViewWidget(QWidget* parent) : QWidget(parent)
 
 void CameraViewWidget::setViewInput(const ViewParams& view, const CabinBox& box)
 {
+    setViewInput(std::vector<ViewParams>{view}, 0, box);
+}
+
+void CameraViewWidget::setViewInput(const std::vector<ViewParams>& viewpoints, std::size_t shown,
+                                    const CabinBox& box)
+{
     // An idle tick reads the same numbers and stops here, before any measuring or layout.
-    const CameraViewNumbers numbers = readCameraViewNumbers(view, box);
+    const CameraViewNumbers numbers = readCameraViewNumbers(viewpoints, shown, box);
     if (numbers == m_numbers) {
         return;
     }

@@ -4,6 +4,8 @@
 #include "core/ViewParams.h"
 
 #include <QWidget>
+#include <cstddef>
+#include <vector>
 
 namespace orbanil {
 
@@ -18,6 +20,9 @@ public:
 
     // The texts as they stand; the drawing is repainted only when what it shows changes.
     void setViewInput(const ViewParams& view, const CabinBox& box);
+    // Every viewpoint of the wagon, `shown` the one drawn whole, the others smaller.
+    void setViewInput(const std::vector<ViewParams>& viewpoints, std::size_t shown,
+                      const CabinBox& box);
 
     const CameraViewSketch& sketch() const { return m_sketch; }
 

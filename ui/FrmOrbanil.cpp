@@ -12,12 +12,14 @@
 #include "ui/PathQString.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -68,7 +70,7 @@ QString rangeText(const char* axisWord, const std::string& dimension)
 
 FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
                        const CabinBox& box)
-    : FixedWindow(QStringLiteral("Wagon Orbanil"), 9195, 7920, programIcon(), services),
+    : FixedWindow(QStringLiteral("Wagon Orbanil"), 9195, 8520, programIcon(), services),
       m_programFolder(std::move(programFolder)), m_services(std::move(services))
 {
     setObjectName(QStringLiteral("FrmOrbanil"));
@@ -78,12 +80,14 @@ FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
     createOpenPanel(Frame6);
     showCodePanel(CodePanel::None);
     createWindowButtons();
+    createViewpointRow();
 
     std::vector<QWidget*> order(m_viewFields.begin(), m_viewFields.end());
     order.insert(order.end(),
-                 {txtCode, CmdGenerate, CmdClip, CmdSaveFile, txtfilename, CmdSave, CmdCancel,
-                  CmdExit, CmdOpenFile, File1, CmdOpen, CmdCancel2, CmdDimensions, CmdAbout,
-                  Command1, Command2, CmdClear, CmdRead, CmdAyuda});
+                 {txtCode,       CmdGenerate, CmdClip,     CmdSaveFile,  txtfilename, CmdSave,
+                  CmdCancel,     CmdExit,     CmdOpenFile, File1,        CmdOpen,     CmdCancel2,
+                  CmdDimensions, CmdAbout,    Command1,    Command2,     CmdClear,    CmdRead,
+                  CmdAyuda,      cboVista,    CmdAddView,  CmdRemoveView});
     setFocusOrder(order);
 
     Form_Load(box);
@@ -264,6 +268,25 @@ void FrmOrbanil::createWindowButtons()
     connect(CmdExit, &QPushButton::clicked, this, &FrmOrbanil::exitRequested);
 }
 
+void FrmOrbanil::createViewpointRow()
+{
+    QLabel* lblVista = addLabel(this, "lblVista", QStringLiteral("&Vista:"), 240, 8040, 735, 255);
+    cboVista = addComboBox(this, "cboVista", 1080, 7995, 3015, 345);
+    cboVista->setAccessibleName(QStringLiteral("Vista mostrada"));
+    lblVista->setBuddy(cboVista);
+    CmdAddView =
+        addButton(this, "CmdAddView", QStringLiteral("Añad&ir vista"), 4320, 7920, 2295, 495);
+    CmdAddView->setAccessibleName(QStringLiteral("Añadir una vista después de la mostrada"));
+    CmdRemoveView =
+        addButton(this, "CmdRemoveView", QStringLiteral("&Quitar vista"), 6720, 7920, 2415, 495);
+    CmdRemoveView->setAccessibleName(QStringLiteral("Quitar la vista mostrada"));
+    refreshViewpointControls();
+
+    connect(cboVista, &QComboBox::currentIndexChanged, this, &FrmOrbanil::cboVista_Click);
+    connect(CmdAddView, &QPushButton::clicked, this, &FrmOrbanil::CmdAddView_Click);
+    connect(CmdRemoveView, &QPushButton::clicked, this, &FrmOrbanil::CmdRemoveView_Click);
+}
+
 void FrmOrbanil::Form_Load(const CabinBox& box)
 {
     readFileList();
@@ -280,14 +303,14 @@ void FrmOrbanil::setBox(const CabinBox& box)
     lbl2->setText(rangeText("Alto: ", box.height));
     lbl3->setText(rangeText("Largo: ", box.length));
     m_box = box;
-    picCameraView->setViewInput(viewParams(), m_box);
+    picCameraView->setViewInput(allViewpoints(), m_shown, m_box);
 }
 
 bool FrmOrbanil::holdsWork() const
 {
-    return !txtCode->isEmpty() || std::ranges::any_of(m_viewFields, [](const QLineEdit* field) {
-        return !field->text().isEmpty();
-    });
+    return !txtCode->isEmpty() || m_viewpoints.size() > 1 ||
+           std::ranges::any_of(m_viewFields,
+                               [](const QLineEdit* field) { return !field->text().isEmpty(); });
 }
 
 void FrmOrbanil::setShapeFile(const QString& name)
@@ -316,9 +339,9 @@ ViewParams FrmOrbanil::viewParams() const
 
 void FrmOrbanil::Timer1_Timer()
 {
-    const ViewParams typed = viewParams();
-    setEnabledIfChanged(CmdGenerate, isReady(typed));
-    picCameraView->setViewInput(typed, m_box);
+    const std::vector<ViewParams> viewpoints = allViewpoints();
+    setEnabledIfChanged(CmdGenerate, isReady(viewpoints.front(), addedViewpoints()));
+    picCameraView->setViewInput(viewpoints, m_shown, m_box);
 }
 
 void FrmOrbanil::Timer2_Timer()
@@ -331,15 +354,17 @@ void FrmOrbanil::Timer2_Timer()
 
 void FrmOrbanil::CmdGenerate_Click()
 {
-    const ViewParams typed = viewParams();
-    if (const std::optional<BlockProblem> problem = insideBlockProblem(typed)) {
+    const ViewParams typed = principalParams();
+    const std::vector<ViewParams> added = addedViewpoints();
+    if (const std::optional<BlockProblem> problem = viewpointsProblem(typed, added)) {
         warn(QStringLiteral("Generar Código"), QString::fromStdString(problem->message));
+        showViewpoint(problem->viewpoint);
         QLineEdit* field = viewField(problem->field);
         field->setFocus();
         field->selectAll();
         return;
     }
-    txtCode->replaceCodeText(QString::fromStdString(generateInside(blockValues(typed))));
+    txtCode->replaceCodeText(QString::fromStdString(generateViewpoints(blockValues(typed), added)));
 }
 
 void FrmOrbanil::CmdClip_Click()
@@ -364,7 +389,14 @@ void FrmOrbanil::CmdRead_Click()
                                    "y pulse otra vez «Leer Valores»."));
         return;
     }
-    const InsideReadBack readBack = readBackInside(*reading, viewParams());
+    // The block's Inside is the principal viewpoint, whose numbers the fields then show.
+    showViewpoint(0);
+    const InsideReadBack readBack = readBackInside(*reading, viewParams(), addedViewpoints());
+    if (readBack.readAlternates) {
+        m_viewpoints.replaceAdded(readBack.added);
+        refreshViewpointControls();
+        Timer1_Timer();
+    }
     for (std::size_t i = 0; i < viewFields.size(); ++i) {
         const QString text = QString::fromStdString(readBack.fields.*viewFields[i].member);
         if (m_viewFields[i]->text() != text) {
@@ -480,6 +512,131 @@ void FrmOrbanil::warn(const QString& title, const QString& text)
 {
     m_services.message(
         this, Message{title, text, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok});
+}
+
+} // namespace orbanil
+
+namespace orbanil {
+
+ViewParams FrmOrbanil::principalParams() const
+{
+    const ViewParams fields = viewParams();
+    return m_shown == 0 ? fields : withNumbersOf(fields, m_viewpoints.numbers(0));
+}
+
+std::vector<ViewParams> FrmOrbanil::addedViewpoints() const
+{
+    std::vector<ViewParams> added = m_viewpoints.added();
+    if (m_shown > 0) {
+        added[m_shown - 1] = withNumbersOf(ViewParams{}, viewParams());
+    }
+    return added;
+}
+
+std::vector<ViewParams> FrmOrbanil::allViewpoints() const
+{
+    const ViewParams principal = principalParams();
+    std::vector<ViewParams> all{principal};
+    for (const ViewParams& numbers : addedViewpoints()) {
+        all.push_back(withNumbersOf(principal, numbers));
+    }
+    return all;
+}
+
+void FrmOrbanil::keepShownNumbers()
+{
+    m_viewpoints.setNumbers(m_shown, viewParams());
+}
+
+void FrmOrbanil::showViewpoint(std::size_t viewpoint)
+{
+    if (viewpoint == m_shown) {
+        return;
+    }
+    keepShownNumbers();
+    displayViewpoint(viewpoint);
+}
+
+void FrmOrbanil::displayViewpoint(std::size_t viewpoint)
+{
+    m_shown = viewpoint;
+    const ViewParams& numbers = m_viewpoints.numbers(viewpoint);
+    for (std::size_t i = 0; i < viewFields.size(); ++i) {
+        if (isNumberField(viewFields[i])) {
+            m_viewFields[i]->setText(QString::fromStdString(numbers.*viewFields[i].member));
+        }
+    }
+    refreshViewpointControls();
+    // Generate and the drawing follow at once, as they follow typing.
+    Timer1_Timer();
+}
+
+void FrmOrbanil::refreshViewpointControls()
+{
+    {
+        const QSignalBlocker quiet(cboVista);
+        cboVista->clear();
+        for (std::size_t i = 0; i < m_viewpoints.size(); ++i) {
+            cboVista->addItem(QString::fromStdString(viewpointName(i)));
+        }
+        cboVista->setCurrentIndex(static_cast<int>(m_shown));
+    }
+    CmdRemoveView->setEnabled(m_shown > 0);
+
+    QWidget* const names[] = {viewField(&ViewParams::shapeFile), Command1,
+                              viewField(&ViewParams::soundFile), Command2};
+    const bool locked = m_shown > 0;
+    if (locked == viewField(&ViewParams::shapeFile)->isReadOnly()) {
+        return;
+    }
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        if (locked) {
+            m_nameTips[i] = names[i]->toolTip();
+        }
+        names[i]->setToolTip(
+            locked ? QStringLiteral("Las vistas añadidas usan los archivos de la vista principal.")
+                   : m_nameTips[i]);
+    }
+    viewField(&ViewParams::shapeFile)->setReadOnly(locked);
+    viewField(&ViewParams::soundFile)->setReadOnly(locked);
+    Command1->setEnabled(!locked);
+    Command2->setEnabled(!locked);
+}
+
+void FrmOrbanil::cboVista_Click(int index)
+{
+    if (index >= 0) {
+        showViewpoint(static_cast<std::size_t>(index));
+    }
+}
+
+void FrmOrbanil::CmdAddView_Click()
+{
+    keepShownNumbers();
+    displayViewpoint(m_viewpoints.addAfter(m_shown));
+}
+
+void FrmOrbanil::CmdRemoveView_Click()
+{
+    if (m_shown == 0) {
+        return;
+    }
+    keepShownNumbers();
+    if (m_viewpoints.changedSinceAdded(m_shown)) {
+        const QString name = QString::fromStdString(viewpointName(m_shown));
+        const QMessageBox::StandardButton answer = m_services.message(
+            this, Message{QStringLiteral("Quitar vista"),
+                          name + QStringLiteral(" tiene números distintos de los que tenía al "
+                                                "añadirla. ¿Quiere quitarla?"),
+                          QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                          QMessageBox::No, QMessageBox::No});
+        if (answer != QMessageBox::Yes) {
+            return;
+        }
+    }
+    const std::size_t removed = m_shown;
+    m_viewpoints.remove(removed);
+    displayViewpoint(removed - 1);
 }
 
 } // namespace orbanil

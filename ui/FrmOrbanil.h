@@ -2,12 +2,15 @@
 
 #include "core/CabinBox.h"
 #include "core/ViewParams.h"
+#include "core/Viewpoints.h"
 #include "ui/FixedWindow.h"
 #include "ui/UiServices.h"
 
 #include <array>
 #include <filesystem>
+#include <vector>
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -62,6 +65,8 @@ private:
     void createSavePanel(QGroupBox* Frame6);
     void createOpenPanel(QGroupBox* Frame6);
     void createWindowButtons();
+    // The row of the viewpoints, under everything else.
+    void createViewpointRow();
     // The one place that decides what the shared rectangle shows.
     void showCodePanel(CodePanel panel);
 
@@ -82,7 +87,22 @@ private:
     void CmdCancel2_Click();
     void File1_Click();
     void CmdOpen_Click();
+    void cboVista_Click(int index);
+    void CmdAddView_Click();
+    void CmdRemoveView_Click();
 
+    // The viewpoints: the fields show the numbers of the shown one and the principal's names;
+    // the others wait in m_viewpoints.
+    ViewParams principalParams() const;
+    std::vector<ViewParams> addedViewpoints() const;
+    std::vector<ViewParams> allViewpoints() const;
+    // Keeps the fields' numbers for the viewpoint they show, then shows another's.
+    void showViewpoint(std::size_t viewpoint);
+    // Puts a viewpoint's numbers in the fields, what they showed being kept or dropped before.
+    void displayViewpoint(std::size_t viewpoint);
+    void keepShownNumbers();
+    // The list and the buttons follow the viewpoints; the names lock while an added one shows.
+    void refreshViewpointControls();
     // The eleven fields as the generator reads them.
     ViewParams viewParams() const;
     QLineEdit* viewField(std::string ViewParams::*member) const;
@@ -128,6 +148,14 @@ private:
     QPushButton* CmdAyuda;
     QPushButton* CmdAbout;
     QPushButton* CmdExit;
+
+    QComboBox* cboVista;
+    QPushButton* CmdAddView;
+    QPushButton* CmdRemoveView;
+    Viewpoints m_viewpoints;
+    std::size_t m_shown = 0; // the viewpoint the fields show
+    // The tooltips of the names and their "..." buttons while they are not locked.
+    std::array<QString, 4> m_nameTips;
 };
 
 } // namespace orbanil

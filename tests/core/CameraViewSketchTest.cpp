@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "tests/support/WorkedExample.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
@@ -304,6 +305,52 @@ TEST(CameraViewSketch, FitsAnyAreaWithoutOverlaps)
                 SCOPED_TRACE(std::to_string(a.width) + " " + head.headZ + " " + box.length);
                 expectLaidOut(sketchOf(head, box, a.width, a.height, a.line), a);
             }
+        }
+    }
+}
+
+// A bar car's eight seats, two of them outside the box, at the design size and at twice it:
+// every head and number inside its plot, each number readable, over no head and no other.
+TEST(CameraViewSketch, EightViewpointsStayInsideAndReadable)
+{
+    std::vector<ViewParams> seats{testing::workedExampleParams()};
+    for (const auto& [x, z] : {std::pair{"0.9", "-1.79"},
+                               {"-0.9", "-1.79"},
+                               {"0.9", "2"},
+                               {"-0.9", "2"},
+                               {"0", "5.5"},
+                               {"1.6", "0"},
+                               {"0", "-9"}}) {
+        seats.push_back(headAt(x, "2.3", z));
+    }
+    for (const Area& a : {Area{281, 137, 13}, Area{562, 274, 26}}) {
+        for (const std::size_t shown : {0u, 3u}) {
+            SCOPED_TRACE(std::to_string(a.line) + " " + std::to_string(shown));
+            const CameraViewSketch sketch =
+                sketchCameraView(readCameraViewNumbers(seats, shown, workedBox), a.width, a.height,
+                                 fixedFont(a.line));
+            expectLaidOut(sketch, a);
+            for (const ViewSketch* view : {&sketch.above, &sketch.side}) {
+                ASSERT_EQ(view->others.size(), 7u);
+                const double r = view->head->radius;
+                const PixelPoint c = view->head->centre;
+                std::vector<PixelRect> covered{PixelRect{c.x - r, c.y - r, 2 * r, 2 * r}};
+                for (const OtherMark& mark : view->others) {
+                    const double m = mark.radius;
+                    EXPECT_TRUE(view->plot.contains(
+                        PixelRect{mark.centre.x - m, mark.centre.y - m, 2 * m, 2 * m}));
+                    ASSERT_TRUE(mark.number);
+                    EXPECT_TRUE(view->plot.contains(mark.number->rect));
+                    EXPECT_FALSE(covered.front().intersects(mark.number->rect));
+                    covered.push_back(mark.number->rect);
+                }
+                for (std::size_t i = 1; i < covered.size(); ++i) {
+                    for (std::size_t j = i + 1; j < covered.size(); ++j) {
+                        EXPECT_FALSE(covered[i].intersects(covered[j]));
+                    }
+                }
+            }
+            EXPECT_EQ(std::ranges::count(sketch.description, '\n'), 7);
         }
     }
 }

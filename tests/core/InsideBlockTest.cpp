@@ -17,6 +17,19 @@ TEST(InsideBlock, WorkedExampleIsExactTo192Characters)
     EXPECT_EQ(block.size(), 192u);
 }
 
+// The principal's problems first, in the order of its fields, then each added viewpoint's.
+TEST(InsideBlock, ViewpointProblemsComeInTheOrderOfTheList)
+{
+    const ViewParams seat{"", "0.9", "2.3", "-1.79", "50", "270", "0", "0", "270", "0", ""};
+    ViewParams wrong = seat;
+    wrong.rotationLimitY = "1" + std::string(40, '0');
+    ViewParams quoted = workedExample;
+    quoted.soundFile = "a\"b";
+    EXPECT_EQ(viewpointsProblem(workedExample, {seat, seat, wrong})->viewpoint, 3u);
+    EXPECT_EQ(viewpointsProblem(quoted, {wrong})->field, &ViewParams::soundFile);
+    EXPECT_FALSE(viewpointsProblem(workedExample, {seat, seat}));
+}
+
 TEST(InsideBlock, ValuesAreWrittenExactlyAsTyped)
 {
     ViewParams p = workedExample;

@@ -152,6 +152,49 @@ TEST(SimulatorReader, InsideBlocksAsUsersWriteThem)
     EXPECT_FALSE(readFirstInside("Wagon ( Inside PassengerCabinFile ( a.s ) )"));
 }
 
+// Alternate viewpoints count only after an Inside block, in the block that holds it.
+TEST(SimulatorReader, AlternateViewpointsAfterTheInsideBlock)
+{
+    const std::string alternates = "ortsalternatepassengerviewpoints ( "
+                                   "ORTSAlternatePassengerViewPoint ( PassengerCabinHeadPos ( "
+                                   "-0.0 2.85801 -6.091 ) RotationLimit ( 50 270 0 ) ) "
+                                   "comment ( ORTSAlternatePassengerViewPoint ( ) ) "
+                                   "ORTSAlternatePassengerViewPoint ( StartDirection ( -5 -90 0 ) "
+                                   "Sound ( x.sms ) ) )";
+    const std::string inside = "Inside ( PassengerCabinFile ( a.s ) )";
+    struct Case
+    {
+        std::string text;
+        std::vector<std::string> heads; // of each alternate read; "none" when it lacks one
+    };
+    const Case cases[] = {
+        {"Wagon ( w " + inside + " Mass ( 1 ) " + alternates + " )",
+         {"-0.000000 2.858010 -6.091000", "none"}},
+        {"Wagon ( w " + alternates + " " + inside + " )", {}},
+        {"Wagon ( w " + inside + " " + alternates + " " + alternates + " )",
+         {"-0.000000 2.858010 -6.091000", "none", "-0.000000 2.858010 -6.091000", "none"}},
+        {"Wagon ( w " + inside + " ) Wagon ( v " + alternates + " )", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<InsideReading> first = readFirstInside(c.text);
+        const std::optional<WagonReading> wagon = readWagon(c.text);
+        ASSERT_TRUE(first && wagon && wagon->inside);
+        for (const InsideReading& read : {*first, *wagon->inside}) {
+            std::vector<std::string> heads;
+            for (const ViewpointReading& alternate : read.alternates) {
+                heads.push_back(numbersOf(alternate.headPosition));
+            }
+            EXPECT_EQ(heads, c.heads);
+        }
+    }
+    // An alternate viewpoint takes no files of its own.
+    EXPECT_EQ(
+        readFirstInside(cases[0].text)->alternates[1].warnings,
+        std::vector<std::string>{
+            "«Sound» no es una entrada de ORTSAlternatePassengerViewPoint; se pasa por alto."});
+}
+
 // Any texts the fields admit either make Generate refuse or read back exactly as typed.
 TEST(SimulatorReader, EveryBlockGenerateWritesReadsBackAsTyped)
 {
@@ -173,12 +216,7 @@ TEST(SimulatorReader, EveryBlockGenerateWritesReadsBackAsTyped)
         }
         return text;
     };
-    int written = 0;
-    int refused = 0;
-    for (int i = 0; i < 20000; ++i) {
-        ViewParams typed;
-        typed.shapeFile = name();
-        typed.soundFile = name();
+    const auto numbers = [&](int i, ViewParams& typed) {
         for (const ViewField& field : viewFields) {
             if (field.keys == FilterKind::SignedDecimal) {
                 typed.*field.member =
@@ -187,10 +225,24 @@ TEST(SimulatorReader, EveryBlockGenerateWritesReadsBackAsTyped)
                 typed.*field.member = pick("0123456789", i % 97 == 0 ? 45 : 4);
             }
         }
-        const std::optional<std::string> fault = testing::roundTripFault(typed);
-        ASSERT_EQ(fault, std::nullopt)
-            << typed.shapeFile << " | " << typed.headX << " | " << typed.soundFile;
-        (insideBlockProblem(typed) ? refused : written) += 1;
+    };
+    int written = 0;
+    int refused = 0;
+    for (int i = 0; i < 20000; ++i) {
+        ViewParams typed;
+        typed.shapeFile = name();
+        typed.soundFile = name();
+        numbers(i, typed);
+        // From none to eight added viewpoints; most often none, so the principal's cases stay
+        // as many.
+        std::vector<ViewParams> added(i % 3 == 0 ? static_cast<std::size_t>(i / 3 % 9) : 0);
+        for (ViewParams& viewpoint : added) {
+            numbers(i + 1, viewpoint);
+        }
+        const std::optional<std::string> fault = testing::roundTripFault(typed, added);
+        ASSERT_EQ(fault, std::nullopt) << typed.shapeFile << " | " << typed.headX << " | "
+                                       << typed.soundFile << " | " << added.size() << " added";
+        (viewpointsProblem(typed, added) ? refused : written) += 1;
     }
     // Both roads are taken often enough to mean something.
     EXPECT_GT(written, 2000);

@@ -32,43 +32,22 @@ inline std::string wagonFileAround(const std::string& block)
            "\r\n\tSound ( \"vagon.sms\" )\r\n)\r\n";
 }
 
-// What goes wrong when Generate writes the typed values and the simulator reads them back in
-// a Wagon: nothing when Generate is not offered (a field is empty) or refuses them, or when
-// they read back exactly as typed.
-inline std::optional<std::string> roundTripFault(const ViewParams& typed)
+// Whether a viewpoint's three entries read as exactly the typed numbers; what differs if not.
+inline std::optional<std::string> numbersFault(const ViewpointReading& read,
+                                               const ViewParams& typed)
 {
-    if (!isReady(typed) || insideBlockProblem(typed)) {
-        return std::nullopt;
+    if (!read.warnings.empty()) {
+        return "warning: " + read.warnings.front();
     }
-    const std::optional<WagonReading> wagon =
-        readWagon(wagonFileAround(generateInside(blockValues(typed))));
-    if (!wagon || !wagon->closed || !wagon->after.empty() || !wagon->inside) {
-        return "the Wagon block does not close where it should";
-    }
-    const std::vector<BlockEntry> around{
-        {"MiVagon", false, {}}, {"Mass", true, {"30t"}}, {"Sound", true, {"vagon.sms"}}};
-    if (wagon->entries.size() != 4 || wagon->entries[0] != around[0] ||
-        wagon->entries[1] != around[1] || wagon->entries[2].keyword != "Inside" ||
-        wagon->entries[3] != around[2]) {
-        return "the items around the block changed";
-    }
-    const InsideReading& inside = *wagon->inside;
-    if (!inside.warnings.empty()) {
-        return "warning: " + inside.warnings.front();
-    }
-    if (inside.shapeFile != typed.shapeFile || inside.soundFile != typed.soundFile) {
-        return "a name reads as " + inside.shapeFile.value_or("?") + " / " +
-               inside.soundFile.value_or("?");
-    }
-    const std::optional<std::array<ReadNumber, 3>> InsideReading::*entries[] = {
-        &InsideReading::headPosition, &InsideReading::rotationLimit,
-        &InsideReading::startDirection};
+    const std::optional<std::array<ReadNumber, 3>> ViewpointReading::*entries[] = {
+        &ViewpointReading::headPosition, &ViewpointReading::rotationLimit,
+        &ViewpointReading::startDirection};
     std::size_t field = 1; // the nine numbers follow the shape name in viewFields
     for (const auto entry : entries) {
-        if (!(inside.*entry)) {
+        if (!(read.*entry)) {
             return "an entry is missing";
         }
-        for (const ReadNumber& number : *(inside.*entry)) {
+        for (const ReadNumber& number : *(read.*entry)) {
             const float meant = typedNumber(typed.*viewFields[field++].member);
             const bool same = number.value == meant ||
                               (std::fabs(meant) == 0 &&
@@ -80,6 +59,43 @@ inline std::optional<std::string> roundTripFault(const ViewParams& typed)
         }
     }
     return std::nullopt;
+}
+
+// What goes wrong when Generate writes the typed values, and the added viewpoints' numbers,
+// and the simulator reads them back in a Wagon: nothing when Generate is not offered (a field
+// is empty) or refuses them, or when they read back exactly as typed.
+inline std::optional<std::string> roundTripFault(const ViewParams& typed,
+                                                 const std::vector<ViewParams>& added = {})
+{
+    if (!isReady(typed, added) || viewpointsProblem(typed, added)) {
+        return std::nullopt;
+    }
+    const std::optional<WagonReading> wagon =
+        readWagon(wagonFileAround(generateViewpoints(blockValues(typed), added)));
+    if (!wagon || !wagon->closed || !wagon->after.empty() || !wagon->inside) {
+        return "the Wagon block does not close where it should";
+    }
+    const std::vector<BlockEntry> around{
+        {"MiVagon", false, {}}, {"Mass", true, {"30t"}}, {"Sound", true, {"vagon.sms"}}};
+    const std::size_t blocks = added.empty() ? 1 : 2;
+    if (wagon->entries.size() != 3 + blocks || wagon->entries[0] != around[0] ||
+        wagon->entries[1] != around[1] || wagon->entries[2].keyword != "Inside" ||
+        wagon->entries.back() != around[2]) {
+        return "the items around the block changed";
+    }
+    const InsideReading& inside = *wagon->inside;
+    if (inside.shapeFile != typed.shapeFile || inside.soundFile != typed.soundFile) {
+        return "a name reads as " + inside.shapeFile.value_or("?") + " / " +
+               inside.soundFile.value_or("?");
+    }
+    if (inside.alternates.size() != added.size()) {
+        return std::to_string(inside.alternates.size()) + " alternate viewpoints read";
+    }
+    std::optional<std::string> fault = numbersFault(inside, typed);
+    for (std::size_t i = 0; i < added.size() && !fault; ++i) {
+        fault = numbersFault(inside.alternates[i], added[i]);
+    }
+    return fault;
 }
 
 } // namespace orbanil::testing

@@ -121,6 +121,9 @@ void FrmOrbanilTest::captionsAndTooltips()
         {"CmdAyuda", "A&yuda", ""},
         {"CmdAbout", "&Acerca de..", ""},
         {"CmdExit", "&Salir", ""},
+        {"lblVista", "&Vista:", ""},
+        {"CmdAddView", "Añad&ir vista", ""},
+        {"CmdRemoveView", "&Quitar vista", ""},
     };
     for (const Caption& c : captions) {
         QWidget* captioned = control<QWidget>(main, c.name);
@@ -138,11 +141,12 @@ void FrmOrbanilTest::focusOrderWithEachPanel()
     auto* shapeFile = control<QLineEdit>(main, "txtShapeFile");
     QCOMPARE(
         focusChain(shapeFile),
-        (QStringList{"txtShapeFile", "txtCamPosX",  "txtCamPosY",    "txtCamPosZ", "txtRotLimX",
-                     "txtRotLimY",   "txtRotLimZ",  "txtStaDirX",    "txtStaDirY", "txtStaDirZ",
-                     "txtSound",     "txtCode",     "CmdGenerate",   "CmdClip",    "CmdSaveFile",
-                     "CmdExit",      "CmdOpenFile", "CmdDimensions", "CmdAbout",   "Command1",
-                     "Command2",     "CmdClear",    "CmdRead",       "CmdAyuda"}));
+        (QStringList{"txtShapeFile", "txtCamPosX",   "txtCamPosY",    "txtCamPosZ", "txtRotLimX",
+                     "txtRotLimY",   "txtRotLimZ",   "txtStaDirX",    "txtStaDirY", "txtStaDirZ",
+                     "txtSound",     "txtCode",      "CmdGenerate",   "CmdClip",    "CmdSaveFile",
+                     "CmdExit",      "CmdOpenFile",  "CmdDimensions", "CmdAbout",   "Command1",
+                     "Command2",     "CmdClear",     "CmdRead",       "CmdAyuda",   "cboVista",
+                     "CmdAddView",   "CmdRemoveView"}));
     auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
     control<CodeBox>(main, "txtCode")->replaceCodeText(QStringLiteral("x"));
     QTRY_VERIFY(saveFile->isEnabled());

@@ -142,7 +142,10 @@ void MainCameraViewTest::tabNeverLandsOnTheDrawing()
     first->setFocus();
     QTest::mouseClick(drawing, Qt::LeftButton);
     QCOMPARE(main->focusWidget(), first);
-    const QStringList chain = focusChain(first);
+    QStringList chain = focusChain(first);
+    QCOMPARE(chain.size(), 27);
+    // "Quitar vista" is enabled only where the "..." buttons are not: on an added viewpoint.
+    chain.removeOne(QStringLiteral("CmdRemoveView"));
     QStringList visited;
     for (int i = 0; i <= chain.size(); ++i) {
         QWidget* focused = main->focusWidget();
@@ -151,7 +154,6 @@ void MainCameraViewTest::tabNeverLandsOnTheDrawing()
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     QCOMPARE(visited, chain + QStringList{"txtShapeFile"});
-    QCOMPARE(chain.size(), 24);
 }
 
 void MainCameraViewTest::warningsNeverBlockGenerateCopyOrSave()
