@@ -514,10 +514,6 @@ void FrmOrbanil::warn(const QString& title, const QString& text)
         this, Message{title, text, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok});
 }
 
-} // namespace orbanil
-
-namespace orbanil {
-
 ViewParams FrmOrbanil::principalParams() const
 {
     const ViewParams fields = viewParams();
