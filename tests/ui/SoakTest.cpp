@@ -313,11 +313,12 @@ SoakUser::SoakUser(unsigned long long seed, const QTemporaryDir& sandbox)
     fs::create_directories(m_programFolder);
     fs::copy_file(fs::path(ORBANIL_BUNDLED_HELP), m_programFolder / "Ayuda.txt");
     // The pickers' tree: folders and files of the kinds they offer, names a user may meet.
-    const char* const folders[] = {"Cabinas", "Sonidos", "Año 2024", "con blancos (2)",
-                                   "Cabinas/Interiores"};
+    const char* const folders[] = {
+        "Cabinas", "Sonidos", "Año 2024", "con blancos (2)", "Cabinas/Interiores", "Cerrada"};
     for (const char* folder : folders) {
         fs::create_directories(m_tree / pathFromText(folder));
     }
+    fs::permissions(m_tree / "Cerrada", fs::perms::none);
     QStringList files = {QStringLiteral("Cabinas/cab.s"),
                          QStringLiteral("Cabinas/CAB2.S"),
                          QStringLiteral("Cabinas/mi cab (2).s"),
@@ -352,6 +353,9 @@ SoakUser::~SoakUser()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QDir::setCurrent(QDir::tempPath());
     playing = nullptr;
+    // So that the sandbox can be removed by any user.
+    std::error_code ignored;
+    fs::permissions(m_tree / "Cerrada", fs::perms::owner_all, ignored);
 }
 
 void SoakUser::start()
