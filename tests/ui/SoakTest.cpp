@@ -231,7 +231,8 @@ public:
 
     // Plays `steps` steps; the report of the first broken rule, else nothing.
     std::optional<QString> play(int steps);
-    QString lastActions() const;
+    // The last steps played; with `current`, the step being played as far as it went.
+    QString lastActions(bool current = false) const;
     void heard(QtMsgType type, const QString& text);
 
 private:
@@ -527,11 +528,14 @@ std::optional<QString> SoakUser::play(int steps)
     return std::nullopt;
 }
 
-QString SoakUser::lastActions() const
+QString SoakUser::lastActions(bool current) const
 {
     QStringList lines;
     for (const QString& action : m_actions) {
         lines.append(QStringLiteral("  ") + action);
+    }
+    if (current) {
+        lines.append(QStringLiteral("  ") + m_action);
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -664,7 +668,17 @@ void SoakUser::pressAccessKey()
     if (!target) {
         return;
     }
-    const QString letters = QStringLiteral("GCBALDSYQXZ");
+    // The access keys of the buttons shown, and three that no control claims.
+    QString letters = QStringLiteral("QXZ");
+    for (const QWidget* window : shownWindows()) {
+        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            const QString caption = button->text();
+            const qsizetype amp = caption.indexOf(QLatin1Char('&'));
+            if (amp >= 0 && amp + 1 < caption.size()) {
+                letters += caption.at(amp + 1).toUpper();
+            }
+        }
+    }
     const QChar letter = letters.at(below(letters.size()));
     note(QStringLiteral("Alt+%1 in %2").arg(letter, target->objectName()));
     QTest::keyClick(target, static_cast<Qt::Key>(letter.unicode()), Qt::AltModifier);
@@ -1095,6 +1109,11 @@ std::optional<QString> SoakUser::checkCode()
         }
         return std::nullopt;
     }
+    if (m_clicked.contains(QLatin1String("CmdClip")) &&
+        QGuiApplication::clipboard()->text() != now) {
+        return QStringLiteral("Copiar al Portapapeles left %1 on the clipboard, not the code %2")
+            .arg(shown(QGuiApplication::clipboard()->text()), shown(now));
+    }
     if (m_clicked.contains(QLatin1String("CmdOpen"))) {
         const auto question = std::ranges::find_if(m_messages, [](const auto& message) {
             return message.first.buttons.testFlag(QMessageBox::No);
@@ -1258,7 +1277,7 @@ void tellLastActions()
 {
     if (playing) {
         std::fprintf(stderr, "The last actions before the sanitizer's report:\n%s\n",
-                     qPrintable(playing->lastActions()));
+                     qPrintable(playing->lastActions(true)));
     }
 }
 #endif
