@@ -21,5 +21,7 @@ echo "soak: seed $seed, $steps steps"
 cmake --preset gcc -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target soak_tests >/dev/null
 
-ORBANIL_SOAK_SEED="$seed" ORBANIL_SOAK_STEPS="$steps" QT_QPA_PLATFORM=offscreen \
+# Qt Test stops a test function after five minutes unless told otherwise: a second a step.
+QTEST_FUNCTION_TIMEOUT="$((steps * 1000 + 600000))" \
+    ORBANIL_SOAK_SEED="$seed" ORBANIL_SOAK_STEPS="$steps" QT_QPA_PLATFORM=offscreen \
     "$build/tests/ui/soak_tests" randomUserBreaksNoRule

@@ -64,13 +64,14 @@ std::optional<unsigned long long> numberFromEnvironment(const char* name)
     return ok ? std::optional(value) : std::nullopt;
 }
 
-// The resident memory of this process in kB, where the system tells it.
-long residentKb()
+// A figure in kB of this process's memory, where the system tells it: "VmRSS" the resident
+// memory now, "VmHWM" its peak.
+long memoryKb(std::string_view field)
 {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmRSS:")) {
-            return std::atol(line.c_str() + 6);
+        if (line.starts_with(field) && line.size() > field.size() && line[field.size()] == ':') {
+            return std::atol(line.c_str() + field.size() + 1);
         }
     }
     return -1;
@@ -513,7 +514,8 @@ std::optional<QString> SoakUser::play(int steps)
             start();
         }
         if (steps >= 10 && step % (steps / 10) == 0) {
-            std::printf("step %d of %d (%d %%)\n", step, steps, step * 100 / steps);
+            std::printf("step %d of %d (%d %%), memory %ld kB\n", step, steps, step * 100 / steps,
+                        memoryKb("VmRSS"));
             std::fflush(stdout);
         }
     }
@@ -600,7 +602,8 @@ QString SoakUser::randomName()
 
 QWidget* SoakUser::focusTarget()
 {
-    if (QWidget* focus = QApplication::focusWidget()) {
+    // A window system may leave the focus in a window just hidden, where no user can type.
+    if (QWidget* focus = QApplication::focusWidget(); focus && focus->isVisible()) {
         return focus;
     }
     const QList<QWidget*> shown = shownWindows();
@@ -1300,12 +1303,13 @@ void SoakTest::initTestCase()
 #ifdef ORBANIL_SOAK_SANITIZED
     __sanitizer_set_death_callback(tellLastActions);
 #endif
-    std::printf("memory at the start: %ld kB\n", residentKb());
+    std::printf("memory at the start: %ld kB\n", memoryKb("VmRSS"));
 }
 
 void SoakTest::cleanupTestCase()
 {
-    std::printf("memory at the end: %ld kB\n", residentKb());
+    std::printf("memory at the end: %ld kB, at its peak: %ld kB\n", memoryKb("VmRSS"),
+                memoryKb("VmHWM"));
     qInstallMessageHandler(qtHandler);
 }
 
