@@ -1045,8 +1045,19 @@ QMessageBox::StandardButton SoakUser::answer(QWidget* parent, const Message& mes
     note(QStringLiteral(" on screen"));
     const bool button = way < offered.size();
     const bool escape = way == offered.size();
-    onNextMessageBox([button, escape, given](QMessageBox* box) {
-        if (button) {
+    // Answered from inside the box's own event loop, again at each tick until it takes the
+    // answer; a box that never takes it is ended, and told, rather than left waiting.
+    int tries = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            return;
+        }
+        if (++tries > 100) {
+            m_warnings.append(QStringLiteral("the box on screen did not take its answer"));
+            box->done(given);
+        } else if (button) {
             QTest::mouseClick(box->button(given), Qt::LeftButton);
         } else if (escape) {
             QTest::keyClick(box, Qt::Key_Escape);
@@ -1054,6 +1065,7 @@ QMessageBox::StandardButton SoakUser::answer(QWidget* parent, const Message& mes
             box->close();
         }
     });
+    poll.start(10);
     const QMessageBox::StandardButton got = showMessage(parent, message);
     if (got != given) {
         m_warnings.append(
