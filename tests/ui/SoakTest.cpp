@@ -589,7 +589,7 @@ QString SoakUser::randomName()
     case 1:
         return oneOf(QStringList{QStringLiteral("a/b"), QStringLiteral("a\\b"),
                                  QStringLiteral(".."), QStringLiteral("x\ty"), QString(),
-                                 QStringLiteral("Ω")});
+                                 QStringLiteral("Ω"), QStringLiteral("carpeta 0")});
     case 2:
         return oneOf(QStringList{QStringLiteral("CON"), QStringLiteral("nul"),
                                  QStringLiteral("COM1"), QStringLiteral("lpt¹.x")});
@@ -995,6 +995,13 @@ void SoakUser::changeFilesBehindTheBack()
         note(QStringLiteral("another program makes %1 unreadable")
                  .arg(pathToQString(file.filename())));
         fs::permissions(file, fs::perms::none);
+        return;
+    }
+    if (below(8) == 0) {
+        const std::string folder = "carpeta " + std::to_string(below(2)) + ".obn";
+        note(QStringLiteral("another program makes a folder %1")
+                 .arg(QString::fromStdString(folder)));
+        fs::create_directories(m_programFolder / folder);
         return;
     }
     static const std::string kinds[] = {
