@@ -986,7 +986,10 @@ void SoakUser::changeFilesBehindTheBack()
         const fs::path& file =
             saved[static_cast<std::size_t>(below(static_cast<int>(saved.size())))];
         note(QStringLiteral("another program removes %1").arg(pathToQString(file.filename())));
-        fs::remove(file);
+        // Windows removes no read-only file: the other program clears the mark first.
+        std::error_code ignored;
+        fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write, ignored);
+        fs::remove(file, ignored);
         return;
     }
     if (way == 2) {
