@@ -1,6 +1,4 @@
-// A seeded random user on the real windows: each step is one thing a user may do, and after
-// each step the rules that must always hold are checked. ORBANIL_SOAK_SEED plays one seed (a
-// replay), ORBANIL_SOAK_STEPS the number of steps; without them three seeds play 1,500 steps.
+// A user from a seed on the real windows, the rules checked after each step (docs/soak.md).
 
 #include "core/CabinBox.h"
 #include "core/InsideBlock.h"
@@ -50,9 +48,7 @@ namespace {
 
 constexpr int defaultSteps = 1500;
 constexpr int shownActions = 20;
-// A button follows its rule within 200 ms: two ticks of its window's 100 ms timers. Counted in
-// ticks, so that a machine too busy to run the program on time does not break the rule; the
-// wall clock only ends a wait for ticks that never come.
+// 200 ms are two ticks of the windows' timers, counted so, as a busy machine delays both alike.
 constexpr int enabledWithinTicks = 2;
 constexpr int tickWaitLimitMs = 10000;
 
@@ -64,8 +60,7 @@ std::optional<unsigned long long> numberFromEnvironment(const char* name)
     return ok ? std::optional(value) : std::nullopt;
 }
 
-// A figure in kB of this process's memory, where the system tells it: "VmRSS" the resident
-// memory now, "VmHWM" its peak.
+// This process's memory in kB where the system tells it: "VmRSS" now, "VmHWM" at its peak.
 long memoryKb(std::string_view field)
 {
     std::ifstream status("/proc/self/status");
@@ -141,8 +136,7 @@ ViewParams typedParams(const QWidget* main)
     return typed;
 }
 
-// The block Generate must write for the fields of `main` as they stand; nothing when Generate
-// must refuse them. The one place the driver asks the generator.
+// The one place the driver asks what Generate writes for the fields; nothing when it refuses.
 std::optional<QString> expectedBlock(const QWidget* main)
 {
     const ViewParams typed = typedParams(main);
@@ -266,8 +260,7 @@ private:
     void paste();
     void copy();
     void pressButton();
-    // The next thing a user does who means to get a block into a file: pass the dialog, fill
-    // the fields, generate, save it or open one.
+    // What a user who means to get a block into a file does next.
     void followMainRoad();
     void fillViewFields();
     void passDialog();
@@ -276,8 +269,7 @@ private:
     void useFilePicker();
     void closeWindow();
     void changeFilesBehindTheBack();
-    // Answers a message with one of its buttons, Escape or the close box; one box in four is
-    // shown on screen and answered there, the others answer at once.
+    // A button, Escape or the close box; one box in four is shown on screen and answered there.
     QMessageBox::StandardButton answer(QWidget* parent, const Message& message);
 
     // The rules; each returns what broke.
@@ -466,8 +458,7 @@ std::optional<QString> SoakUser::play(int steps)
 
         (this->*actions[static_cast<std::size_t>(pick(m_random))].first)();
         QCoreApplication::processEvents();
-        // An access key presses its button for a moment and clicks it when it rises: the
-        // click belongs to this step.
+        // An access key's click comes when its button rises, and belongs to this step.
         const bool risen = QTest::qWaitFor([this] {
             const QList<QWidget*> shown = shownWindows();
             return std::ranges::none_of(shown, [](const QWidget* window) {
@@ -923,8 +914,7 @@ void SoakUser::useFilePicker()
         return;
     }
     if (way <= 2) {
-        // Only folders on the way to the sandbox tree or inside it: the rest of the machine is
-        // not the sandbox's, and changes under other programs.
+        // Only folders on the way to the tree or in it: the rest changes under other programs.
         auto* folders = control<DirList>(picker, "Dir1");
         QList<int> rows;
         for (int row = 0; row < folders->count(); ++row) {
@@ -1055,8 +1045,7 @@ QMessageBox::StandardButton SoakUser::answer(QWidget* parent, const Message& mes
     note(QStringLiteral(" on screen"));
     const bool button = way < offered.size();
     const bool escape = way == offered.size();
-    // Answered from inside the box's own event loop, again at each tick until it takes the
-    // answer; a box that never takes it is ended, and told, rather than left waiting.
+    // Answered again at each tick until the box takes it; one that never does is ended, and told.
     int tries = 0;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
@@ -1273,9 +1262,7 @@ std::optional<QString> SoakUser::checkEnabledStates()
 
 QtMessageHandler qtHandler = nullptr;
 
-// What the platform says of itself, not of the program: the offscreen one cannot raise a
-// window, Wine lacks two calls (icons read back, per-window DPI scaling). Left out, as the run
-// would repeat them for every window shown.
+// The platform's notes on itself (offscreen cannot raise; Wine lacks two calls), for every window.
 bool isPlatformNote(const QString& text)
 {
     static const char* const notes[] = {"This plugin does not support", "fromWinHICON",
