@@ -209,7 +209,8 @@ void FrmOrbanil::createSavePanel(QGroupBox* Frame6)
     CmdSave->setAccessibleName(QStringLiteral("Guardar el archivo"));
     CmdCancel->setAccessibleName(QStringLiteral("Cancelar el guardado"));
 
-    connect(txtfilename, &QLineEdit::returnPressed, this, &FrmOrbanil::CmdSave_Click);
+    // Enter in the name presses "Guardar", so it does all that a click does.
+    connect(txtfilename, &QLineEdit::returnPressed, CmdSave, &QPushButton::click);
     connect(CmdSave, &QPushButton::clicked, this, &FrmOrbanil::CmdSave_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmOrbanil::CmdCancel_Click);
 }
@@ -231,8 +232,8 @@ void FrmOrbanil::createOpenPanel(QGroupBox* Frame6)
 
     // Whatever makes an entry current (a click, the arrow keys, Home, End) chooses it.
     connect(File1, &QListWidget::currentItemChanged, this, &FrmOrbanil::File1_Click);
-    // Enter or a double click on an entry opens it, as "Abrir" does.
-    connect(File1, &QListWidget::itemActivated, this, &FrmOrbanil::CmdOpen_Click);
+    // Enter or a double click on an entry presses "Abrir".
+    connect(File1, &QListWidget::itemActivated, CmdOpen, &QPushButton::click);
     connect(CmdOpen, &QPushButton::clicked, this, &FrmOrbanil::CmdOpen_Click);
     connect(CmdCancel2, &QPushButton::clicked, this, &FrmOrbanil::CmdCancel2_Click);
     connect(addTimer(FraOpen, "Timer2"), &QTimer::timeout, this, &FrmOrbanil::Timer2_Timer);

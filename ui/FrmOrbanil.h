@@ -41,6 +41,9 @@ public:
     // Whether anything is typed in the view fields or the code box, which closing would lose.
     bool holdsWork() const;
 
+    // Every viewpoint as it stands, the principal first, the shown one as its fields hold it.
+    std::vector<ViewParams> allViewpoints() const;
+
 signals:
     // Buttons whose effect belongs to the window set.
     void shapePickerRequested();
@@ -95,7 +98,6 @@ private:
     // the others wait in m_viewpoints.
     ViewParams principalParams() const;
     std::vector<ViewParams> addedViewpoints() const;
-    std::vector<ViewParams> allViewpoints() const;
     // Keeps the fields' numbers for the viewpoint they show, then shows another's.
     void showViewpoint(std::size_t viewpoint);
     // Puts a viewpoint's numbers in the fields, what they showed being kept or dropped before.

@@ -12,6 +12,7 @@
 #include "ui/DirList.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmAyuda.h"
+#include "ui/FrmOrbanil.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -136,14 +137,28 @@ ViewParams typedParams(const QWidget* main)
     return typed;
 }
 
+int shownViewpoint(const QWidget* main)
+{
+    return control<QComboBox>(main, "cboVista")->currentIndex();
+}
+
+// Every viewpoint, principal first: the shown one as its fields read, the others as kept.
+std::vector<ViewParams> typedViewpoints(const QWidget* main)
+{
+    std::vector<ViewParams> all = qobject_cast<const FrmOrbanil*>(main)->allViewpoints();
+    all.at(static_cast<std::size_t>(shownViewpoint(main))) = typedParams(main);
+    return all;
+}
+
 // The one place the driver asks what Generate writes for the fields; nothing when it refuses.
 std::optional<QString> expectedBlock(const QWidget* main)
 {
-    const ViewParams typed = typedParams(main);
-    if (insideBlockProblem(typed)) {
+    const std::vector<ViewParams> all = typedViewpoints(main);
+    const std::vector<ViewParams> added(all.begin() + 1, all.end());
+    if (viewpointsProblem(all.front(), added)) {
         return std::nullopt;
     }
-    return QString::fromStdString(generateInside(blockValues(typed)));
+    return QString::fromStdString(generateViewpoints(blockValues(all.front()), added));
 }
 
 CabinBox typedBox(const QWidget* box)
@@ -169,7 +184,15 @@ bool holdsCode(const QWidget* main)
 }
 
 const EnabledRule enabledRules[] = {
-    {"FrmOrbanil", "CmdGenerate", [](const QWidget* w) { return isReady(typedParams(w)); }},
+    {"FrmOrbanil", "CmdGenerate",
+     [](const QWidget* w) {
+         const std::vector<ViewParams> all = typedViewpoints(w);
+         return isReady(all.front(), std::vector<ViewParams>(all.begin() + 1, all.end()));
+     }},
+    {"FrmOrbanil", "CmdRemoveView", [](const QWidget* w) { return shownViewpoint(w) > 0; }},
+    // The added viewpoints share the principal's files, so their pickers wait on it.
+    {"FrmOrbanil", "Command1", [](const QWidget* w) { return shownViewpoint(w) == 0; }},
+    {"FrmOrbanil", "Command2", [](const QWidget* w) { return shownViewpoint(w) == 0; }},
     {"FrmOrbanil", "CmdSaveFile", holdsCode},
     {"FrmOrbanil", "CmdClip", holdsCode},
     {"FrmOrbanil", "CmdOpen",
@@ -263,6 +286,7 @@ private:
     // What a user who means to get a block into a file does next.
     void followMainRoad();
     void fillViewFields();
+    void useViewpoints();
     void passDialog();
     void nameSavedFile();
     void chooseSavedFile();
@@ -426,21 +450,14 @@ std::optional<QString> SoakUser::play(int steps)
 {
     // The main road weighs most: typing, buttons, the fields filled and the dialog passed.
     const std::pair<Action, int> actions[] = {
-        {&SoakUser::typeKeys, 14},
-        {&SoakUser::pressKey, 12},
-        {&SoakUser::pressAccessKey, 6},
-        {&SoakUser::focusControl, 10},
-        {&SoakUser::paste, 8},
-        {&SoakUser::copy, 2},
-        {&SoakUser::pressButton, 20},
-        {&SoakUser::followMainRoad, 16},
-        {&SoakUser::fillViewFields, 2},
-        {&SoakUser::passDialog, 2},
-        {&SoakUser::nameSavedFile, 4},
-        {&SoakUser::chooseSavedFile, 4},
-        {&SoakUser::useFilePicker, 5},
-        {&SoakUser::closeWindow, 2},
-        {&SoakUser::changeFilesBehindTheBack, 3},
+        {&SoakUser::typeKeys, 14},       {&SoakUser::pressKey, 12},
+        {&SoakUser::pressAccessKey, 6},  {&SoakUser::focusControl, 10},
+        {&SoakUser::paste, 8},           {&SoakUser::copy, 2},
+        {&SoakUser::pressButton, 20},    {&SoakUser::followMainRoad, 16},
+        {&SoakUser::fillViewFields, 2},  {&SoakUser::useViewpoints, 4},
+        {&SoakUser::passDialog, 2},      {&SoakUser::nameSavedFile, 4},
+        {&SoakUser::chooseSavedFile, 4}, {&SoakUser::useFilePicker, 5},
+        {&SoakUser::closeWindow, 2},     {&SoakUser::changeFilesBehindTheBack, 3},
     };
     std::vector<int> weights;
     for (const auto& [action, weight] : actions) {
@@ -850,6 +867,32 @@ void SoakUser::fillViewFields()
             break;
         }
         typeText(edit, oneOf(texts));
+    }
+}
+
+void SoakUser::useViewpoints()
+{
+    QWidget* main = shownWindow("FrmOrbanil");
+    if (!main) {
+        return;
+    }
+    switch (below(4)) {
+    case 0:
+        click(main, "CmdAddView");
+        break;
+    case 1:
+        click(main, "CmdRemoveView");
+        break;
+    default: {
+        static constexpr Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End};
+        const Qt::Key key = keys[below(4)];
+        auto* list = control<QComboBox>(main, "cboVista");
+        note(QStringLiteral("key %1 in cboVista").arg(QKeySequence(key).toString()));
+        main->activateWindow();
+        list->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(list, key);
+        break;
+    }
     }
 }
 
