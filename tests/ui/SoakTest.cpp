@@ -1037,7 +1037,9 @@ void SoakUser::changeFilesBehindTheBack()
         const std::string folder = "carpeta " + std::to_string(below(2)) + ".obn";
         note(QStringLiteral("another program makes a folder %1")
                  .arg(QString::fromStdString(folder)));
-        fs::create_directories(m_programFolder / folder);
+        // Where a saved file already holds the name, the other program cannot make it.
+        std::error_code taken;
+        fs::create_directory(m_programFolder / folder, taken);
         return;
     }
     static const std::string kinds[] = {
