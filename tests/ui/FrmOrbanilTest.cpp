@@ -121,9 +121,6 @@ void FrmOrbanilTest::captionsAndTooltips()
         {"CmdAyuda", "A&yuda", ""},
         {"CmdAbout", "&Acerca de..", ""},
         {"CmdExit", "&Salir", ""},
-        {"lblVista", "&Vista:", ""},
-        {"CmdAddView", "Añad&ir vista", ""},
-        {"CmdRemoveView", "&Quitar vista", ""},
     };
     for (const Caption& c : captions) {
         QWidget* captioned = control<QWidget>(main, c.name);
