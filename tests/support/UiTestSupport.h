@@ -137,6 +137,18 @@ inline void typeWorkedExample(FrmOrbanil* main)
 
 inline const QString workedExampleCode = QString::fromStdString(workedExampleBlock);
 
+// The texts of the view fields in their order; only the nine numbers when `numbersOnly`.
+inline QStringList viewFieldTexts(const QWidget* main, bool numbersOnly = false)
+{
+    QStringList texts;
+    for (const ViewField& field : viewFields) {
+        if (!numbersOnly || isNumberField(field)) {
+            texts.append(control<QLineEdit>(main, field.control)->text());
+        }
+    }
+    return texts;
+}
+
 // The main window of a run whose dialog was passed with 12,5 x 3 x 2,9.
 inline FrmOrbanil* openMainWindow(StartedRun& run)
 {

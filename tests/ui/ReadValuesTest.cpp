@@ -11,11 +11,7 @@ namespace {
 
 QString fieldTexts(const FrmOrbanil* main)
 {
-    QStringList texts;
-    for (const ViewField& field : viewFields) {
-        texts.append(control<QLineEdit>(main, field.control)->text());
-    }
-    return texts.join(QLatin1Char('|'));
+    return viewFieldTexts(main).join(QLatin1Char('|'));
 }
 
 // Pastes `text` into the code box with Ctrl+V, as users bring a block from their files.

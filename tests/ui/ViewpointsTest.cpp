@@ -12,13 +12,7 @@ namespace {
 // The nine numbers the fields show, blank-separated, or typed from such a text.
 QString shownNumbers(const FrmOrbanil* main)
 {
-    QStringList texts;
-    for (const ViewField& field : viewFields) {
-        if (isNumberField(field)) {
-            texts << control<QLineEdit>(main, field.control)->text();
-        }
-    }
-    return texts.join(QLatin1Char(' '));
+    return viewFieldTexts(main, true).join(QLatin1Char(' '));
 }
 
 void typeNumbers(FrmOrbanil* main, const QString& numbers)
