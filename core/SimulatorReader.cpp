@@ -280,71 +280,57 @@ ReadNumber readNumber(std::string_view item, NumberUnits units)
     return read;
 }
 
-namespace {
+ItemStream::ItemStream(std::string_view text) : m_items(readItems(text)) {}
 
-// The items of a text read one after another, as the simulator's reader takes them.
-class ItemStream
+const TextItem* ItemStream::take()
 {
-public:
-    explicit ItemStream(std::string_view text) : m_items(readItems(text)) {}
+    return m_next < m_items.size() ? &m_items[m_next++] : nullptr;
+}
 
-    std::size_t position() const { return m_next; }
-    const TextItem& at(std::size_t i) const { return m_items[i]; }
-
-    // The next item as a string read takes it: as it is.
-    const TextItem* take() { return m_next < m_items.size() ? &m_items[m_next++] : nullptr; }
-
-    // The next item outside string reads: a comment marker and the item or block after it are
-    // passed over.
-    const TextItem* takeWord()
-    {
-        for (;;) {
-            const TextItem* item = take();
-            if (!item || !isCommentMarker(*item)) {
-                return item;
-            }
-            // A ")" closes the block around the comment; it is not the comment's.
-            if (m_next < m_items.size() && !m_items[m_next].closesBlock()) {
-                if (take()->opensBlock()) {
-                    skipRestOfBlock();
-                }
+const TextItem* ItemStream::takeWord()
+{
+    for (;;) {
+        const TextItem* item = take();
+        if (!item || !isCommentMarker(*item)) {
+            return item;
+        }
+        // A ")" closes the block around the comment; it is not the comment's.
+        if (m_next < m_items.size() && !m_items[m_next].closesBlock()) {
+            if (take()->opensBlock()) {
+                skipRestOfBlock();
             }
         }
     }
+}
 
-    // Takes the "(" that should follow a keyword; takes nothing when another item follows.
-    bool takeOpen()
-    {
-        if (m_next < m_items.size() && m_items[m_next].opensBlock()) {
-            ++m_next;
-            return true;
+bool ItemStream::takeOpen()
+{
+    if (m_next < m_items.size() && m_items[m_next].opensBlock()) {
+        ++m_next;
+        return true;
+    }
+    return false;
+}
+
+void ItemStream::skipRestOfBlock()
+{
+    int depth = 1;
+    while (depth > 0) {
+        const TextItem* item = take();
+        if (!item) {
+            return;
         }
-        return false;
+        depth += item->opensBlock() ? 1 : item->closesBlock() ? -1 : 0;
     }
+}
 
-    // Passes over the rest of a block whose "(" was taken, its ")" included.
-    void skipRestOfBlock()
-    {
-        int depth = 1;
-        while (depth > 0) {
-            const TextItem* item = take();
-            if (!item) {
-                return;
-            }
-            depth += item->opensBlock() ? 1 : item->closesBlock() ? -1 : 0;
-        }
-    }
+bool ItemStream::isCommentMarker(const TextItem& item)
+{
+    return item.text.starts_with('#') || item.text.starts_with('_') ||
+           sameWord(item.text, "comment") || sameWord(item.text, "skip");
+}
 
-private:
-    static bool isCommentMarker(const TextItem& item)
-    {
-        return item.text.starts_with('#') || item.text.starts_with('_') ||
-               sameWord(item.text, "comment") || sameWord(item.text, "skip");
-    }
-
-    std::vector<TextItem> m_items;
-    std::size_t m_next = 0;
-};
+namespace {
 
 const char* const axisNames[] = {"X", "Y", "Z"};
 

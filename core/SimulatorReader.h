@@ -30,6 +30,37 @@ struct TextItem
 // "\t" a tab), except for the first character of an unquoted item.
 std::vector<TextItem> readItems(std::string_view text);
 
+// The items of a text read one after another, as the simulator's reader takes them: the one
+// reader of every text the simulator reads (wagons, shapes).
+class ItemStream
+{
+public:
+    explicit ItemStream(std::string_view text);
+
+    std::size_t position() const { return m_next; }
+    std::size_t size() const { return m_items.size(); }
+    const TextItem& at(std::size_t i) const { return m_items[i]; }
+
+    // The next item as a string read takes it: as it is.
+    const TextItem* take();
+
+    // The next item outside string reads: a comment marker and the item or block after it are
+    // passed over.
+    const TextItem* takeWord();
+
+    // Takes the "(" that should follow a keyword; takes nothing when another item follows.
+    bool takeOpen();
+
+    // Passes over the rest of a block whose "(" was taken, its ")" included.
+    void skipRestOfBlock();
+
+private:
+    static bool isCommentMarker(const TextItem& item);
+
+    std::vector<TextItem> m_items;
+    std::size_t m_next = 0;
+};
+
 // Why the simulator did not read a number as it stands.
 enum class NumberWarning
 {
