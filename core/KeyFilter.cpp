@@ -40,6 +40,27 @@ KeyOutcome filterKey(FilterKind kind, std::int16_t code)
     return accepted ? KeyOutcome::Accept : KeyOutcome::Reject;
 }
 
+std::int16_t convertSeparator(FilterKind kind, std::int16_t code)
+{
+    if (code != '.' && code != ',') {
+        return code;
+    }
+    const std::int16_t other = code == '.' ? ',' : '.';
+    return filterKey(kind, code) == KeyOutcome::Reject &&
+                   filterKey(kind, other) == KeyOutcome::Accept
+               ? other
+               : code;
+}
+
+std::u16string convertSeparators(FilterKind kind, std::u16string_view text)
+{
+    std::u16string converted(text);
+    for (char16_t& c : converted) {
+        c = static_cast<char16_t>(convertSeparator(kind, static_cast<std::int16_t>(c)));
+    }
+    return converted;
+}
+
 bool isAdmittedText(FilterKind kind, std::u16string_view text)
 {
     return std::ranges::all_of(text, [kind](char16_t c) {

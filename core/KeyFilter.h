@@ -22,7 +22,17 @@ enum class KeyOutcome
     Reject,  // discarded with a beep
 };
 
-// Decides one typed character code; the text already in the field plays no part.
+// The character that a key or a pasted character puts into a field of this kind: the decimal
+// separator of the other convention becomes the field's own where the rule takes the field's and
+// not the other ("2,1" is "2.1" in a head field, "2.9" is "2,9" in a box field); any other code
+// stays itself.
+std::int16_t convertSeparator(FilterKind kind, std::int16_t code);
+
+// The same for each character of a text.
+std::u16string convertSeparators(FilterKind kind, std::u16string_view text);
+
+// Decides one character code as it reaches the field, after convertSeparator; the text already
+// in the field plays no part.
 KeyOutcome filterKey(FilterKind kind, std::int16_t code);
 
 // Whether a one-line field of this kind may hold `text` (UTF-16), however it got there: every

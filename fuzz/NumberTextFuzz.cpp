@@ -27,11 +27,15 @@ orbanil::KeyOutcome boxKey(char c)
                               static_cast<std::int16_t>(static_cast<unsigned char>(c)));
 }
 
-// What the field holds after the bytes are typed into it one key at a time at its end.
+// What the field holds after the bytes are typed into it one key at a time at its end, a full
+// stop made a comma as the field makes it.
 std::string typedIntoBoxField(std::string_view keys)
 {
     std::string field;
-    for (const char key : keys) {
+    for (const char typed : keys) {
+        const auto key = static_cast<char>(orbanil::convertSeparator(
+            FilterKind::BoxDimension,
+            static_cast<std::int16_t>(static_cast<unsigned char>(typed))));
         if (boxKey(key) != KeyOutcome::Accept) {
             continue;
         }

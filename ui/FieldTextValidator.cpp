@@ -1,5 +1,6 @@
 #include "ui/FieldTextValidator.h"
 
+#include <string>
 #include <string_view>
 
 namespace orbanil {
@@ -26,7 +27,10 @@ QValidator::State FieldTextValidator::validate(QString& text, int& caret) const
         text.remove(caret - lineEnd, lineEnd);
         caret -= lineEnd;
     }
-    return isAdmittedText(m_kind, utf16(text)) ? Acceptable : Invalid;
+    // The same length, so the caret stays where it is.
+    const std::u16string converted = convertSeparators(m_kind, utf16(text));
+    text = QString::fromStdU16String(converted);
+    return isAdmittedText(m_kind, converted) ? Acceptable : Invalid;
 }
 
 } // namespace orbanil

@@ -8,7 +8,8 @@ namespace orbanil {
 
 // Holds a one-line field to the text its keystroke rule lets through character by character,
 // however the text arrives: pasted from the context menu, by Shift+Insert or a middle click,
-// or dropped. The field undoes an edit that breaks the rule as a whole and emits inputRejected.
+// or dropped, the other convention's decimal separator made the field's own first. The field
+// undoes an edit that breaks the rule as a whole and emits inputRejected.
 // The line end just before the caret, which a paste brings along from a copied line, is dropped.
 class FieldTextValidator : public QValidator
 {

@@ -73,9 +73,10 @@ QString KeystrokeFilter::admitted(const QString& typed) const
     QString kept;
     bool rejected = false;
     for (const QChar ch : typed) {
-        switch (filterKey(m_kind, static_cast<std::int16_t>(ch.unicode()))) {
+        const std::int16_t code = convertSeparator(m_kind, static_cast<std::int16_t>(ch.unicode()));
+        switch (filterKey(m_kind, code)) {
         case KeyOutcome::Accept:
-            kept.append(ch);
+            kept.append(QChar(static_cast<char16_t>(code)));
             break;
         case KeyOutcome::Swallow:
             break;
@@ -111,10 +112,10 @@ bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event)
             return false;
         }
         const QString kept = admitted(typed);
-        if (kept.size() == typed.size()) {
+        if (kept == typed) {
             return false;
         }
-        // Some characters of a multi-character key text survive: commit just those.
+        // Some characters survive, or a separator was converted: commit just those, as typed.
         if (!kept.isEmpty()) {
             QInputMethodEvent commit;
             commit.setCommitString(kept);
@@ -129,7 +130,7 @@ bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event)
             return false;
         }
         const QString kept = admitted(typed);
-        if (kept.size() == typed.size()) {
+        if (kept == typed) {
             return false;
         }
         // Re-sent with the admitted characters only; this filter lets that one pass.

@@ -28,7 +28,8 @@ bool isRedoKey(const QKeyEvent& event);
 bool isEditingShortcut(const QKeyEvent& event);
 
 // Feeds every character typed into one field (keys and input-method commits) to the
-// keystroke rule of its filter kind before the field sees it; rejected ones beep. The
+// keystroke rule of its filter kind before the field sees it, the other convention's decimal
+// separator made the field's own; rejected ones beep. The
 // editing shortcuts reach the field untouched.
 class KeystrokeFilter : public QObject
 {
@@ -41,7 +42,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The characters of `typed` that the rule lets through; beeps once if any was rejected.
+    // The characters of `typed` that the rule lets through, separators converted; beeps once if
+    // any was rejected.
     QString admitted(const QString& typed) const;
     void beep() const;
 

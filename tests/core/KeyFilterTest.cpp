@@ -130,6 +130,39 @@ TEST(AdmittedText, EveryCharacterPassesTheRuleAndNoneIsAControl)
     }
 }
 
+// A decimal separator of the other convention, typed or pasted, becomes the field's own where
+// the field's rule then takes it; what is still refused stays as it was, and is refused.
+TEST(AdmittedText, SeparatorsOfTheOtherConventionAreConverted)
+{
+    struct Case
+    {
+        FilterKind kind;
+        std::u16string_view text;
+        std::u16string_view held; // the text the field is given
+        bool admitted;
+    };
+    const Case cases[] = {
+        {FilterKind::SignedDecimal, u"2,1", u"2.1", true},
+        {FilterKind::SignedDecimal, u"-0,5,", u"-0.5.", true},
+        {FilterKind::SignedDecimal, u"2.1", u"2.1", true},
+        {FilterKind::SignedDecimal, u"a,1", u"a.1", false},
+        {FilterKind::BoxDimension, u"2.9", u"2,9", true},
+        {FilterKind::BoxDimension, u"-12.5", u"-12,5", true},
+        {FilterKind::BoxDimension, u"2,9", u"2,9", true},
+        {FilterKind::DigitsOnly, u"1,5", u"1,5", false},
+        {FilterKind::DigitsOnly, u"1.5", u"1.5", false},
+        {FilterKind::FreeText, u"a,b.s", u"a,b.s", true},
+        {FilterKind::FreeText, u"\u201a\u2024", u"\u201a\u2024", true}, // look-alikes stay
+        {FilterKind::SignedDecimal, u"\u012c", u"\u012c", false},       // low byte ",": not cut
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
+        const std::u16string held = convertSeparators(c.kind, c.text);
+        EXPECT_EQ(held, c.held);
+        EXPECT_EQ(isAdmittedText(c.kind, held), c.admitted);
+    }
+}
+
 TEST(AdmittedText, LineEndJustBeforeTheCaret)
 {
     struct Case

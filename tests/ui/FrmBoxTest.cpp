@@ -89,7 +89,7 @@ void FrmBoxTest::dimensionFilter_data()
     QTest::newRow("comma") << "1" << int(Qt::Key_Comma) << none << "1," << 0;
     QTest::newRow("minus") << "" << int(Qt::Key_Minus) << none << "-" << 0;
     QTest::newRow("second comma") << "1,2" << int(Qt::Key_Comma) << none << "1,2," << 0;
-    QTest::newRow("full stop") << "1" << int(Qt::Key_Period) << none << "1" << 1;
+    QTest::newRow("full stop") << "1" << int(Qt::Key_Period) << none << "1," << 0;
     QTest::newRow("letter") << "1" << int(Qt::Key_A) << none << "1" << 1;
     QTest::newRow("blank") << "1" << int(Qt::Key_Space) << none << "1" << 1;
     QTest::newRow("enter") << "1" << int(Qt::Key_Return) << none << "1" << 0;
@@ -173,7 +173,7 @@ void FrmBoxTest::inputMethodTextIsFilteredCharacterByCharacter()
     StartedRun run;
     QLineEdit* field = control<QLineEdit>(run.box(), "txtWidth");
     QInputMethodEvent commit;
-    commit.setCommitString(QStringLiteral("1a,5\r"));
+    commit.setCommitString(QStringLiteral("1a.5\r"));
     QApplication::sendEvent(field, &commit);
     QCOMPARE(field->text(), QStringLiteral("1,5"));
     QCOMPARE(run.recorded.beeps, 1);

@@ -316,7 +316,7 @@ void FrmOrbanilTest::numericFieldFilters_data()
         const QString name = QString::fromLatin1(f);
         QTest::addRow("%s minus", f) << name << "1" << int(Qt::Key_Minus) << none << "1-" << 0;
         QTest::addRow("%s point", f) << name << "1" << int(Qt::Key_Period) << none << "1." << 0;
-        QTest::addRow("%s comma", f) << name << "1" << int(Qt::Key_Comma) << none << "1" << 1;
+        QTest::addRow("%s comma", f) << name << "1" << int(Qt::Key_Comma) << none << "1." << 0;
         QTest::addRow("%s letter", f) << name << "1" << int(Qt::Key_X) << none << "1" << 1;
         QTest::addRow("%s enter", f) << name << "1" << int(Qt::Key_Return) << none << "1" << 0;
         QTest::addRow("%s backspace", f)

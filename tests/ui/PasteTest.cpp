@@ -33,13 +33,14 @@ struct PasteCase
 const QList<PasteCase> pasteCases{
     {"txtCamPosX", "-2.5", "1-2.5", 0},
     {"txtCamPosX", "abc,1", "1", 1},
+    {"txtCamPosX", "2,1", "12.1", 0}, // the other convention's separator made the field's own
     {"txtCamPosY", "7\r\n", "17", 0}, // the copied line's own end is dropped
     {"txtCamPosZ", "7\n8", "1", 1},
     {"txtRotLimX", "25", "125", 0},
     {"txtRotLimY", "-2", "1", 1},
     {"txtStaDirZ", "3.5", "1", 1},
     {"txtLong", "2,5", "12,5", 0},
-    {"txtWidth", "2.5", "1", 1},
+    {"txtWidth", "2.5", "12,5", 0},
     {"txtHeight", "abc,1", "1", 1},
     {"txtShapeFile", "mi cab (2).s", "1mi cab (2).s", 0},
     {"txtShapeFile", "interior.s\r\n", "1interior.s", 0},
