@@ -50,6 +50,16 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i)
     return c;
 }
 
+bool isUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        if (!nextCodePoint(text, i)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string utf8FromCodePoint(char32_t c)
 {
     std::string out;

@@ -11,6 +11,9 @@ namespace orbanil {
 // sequence is malformed, overlong, a surrogate or past U+10FFFF.
 std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i);
 
+// Whether the whole text is well-formed UTF-8, as nextCodePoint reads it; ASCII is.
+bool isUtf8(std::string_view text);
+
 // The UTF-8 form of one code point.
 std::string utf8FromCodePoint(char32_t c);
 

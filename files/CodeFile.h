@@ -23,8 +23,8 @@ void saveCodeFile(const std::filesystem::path& path, std::string_view codeText);
 // The code text that opening gives: every field of the file followed by CR LF. Throws FileError.
 std::string readCodeFile(const std::filesystem::path& path);
 
-// The reading rule over the bytes of a saved file (Windows-1252, or UTF-8 or UTF-16 after a
-// byte-order mark, as utf8FromMarkedText reads them), giving UTF-8 text. Fields
+// The reading rule over the bytes of a saved file (Windows-1252, or UTF-8 without a mark or
+// after one, or UTF-16 after one, as utf8FromMarkedText reads them), giving UTF-8 text. Fields
 // are separated by line ends (CR LF, CR or LF); blanks and tabs before a field are
 // skipped; a field opening with a double quote that closes on the same line loses both quotes,
 // and what follows the closing quote up to the separator stays in the field.

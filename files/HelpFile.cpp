@@ -14,16 +14,19 @@ std::string readHelpFile(const std::filesystem::path& path)
 
 std::string helpTextFromBytes(std::string_view bytes)
 {
+    // Decoded first, so that a UTF-16 unit holding the byte of a line end splits nothing.
+    const std::string utf8 = utf8FromMarkedText(bytes);
+    const std::string_view decoded = utf8;
     std::string text;
-    text.reserve(2 * bytes.size() + 2); // lone line feeds double at most
+    text.reserve(2 * decoded.size() + 2); // lone line feeds double at most
     std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t lineEnd = std::min(bytes.find_first_of("\r\n", start), bytes.size());
-        text.append(bytes, start, lineEnd - start);
+    while (start < decoded.size()) {
+        const std::size_t lineEnd = std::min(decoded.find_first_of("\r\n", start), decoded.size());
+        text.append(decoded, start, lineEnd - start);
         text += "\r\n";
-        start = lineEnd + (bytes.substr(lineEnd, 2) == "\r\n" ? 2 : 1);
+        start = lineEnd + (decoded.substr(lineEnd, 2) == "\r\n" ? 2 : 1);
     }
-    return windows1252ToUtf8(text);
+    return text;
 }
 
 } // namespace orbanil

@@ -6,11 +6,11 @@
 
 namespace orbanil {
 
-// Every line of the help file followed by CR LF, decoded from Windows-1252. Throws FileError.
+// Every line of the help file followed by CR LF. Throws FileError.
 std::string readHelpFile(const std::filesystem::path& path);
 
-// The same over the file's bytes: lines end at CR LF, CR or LF; a last line without a line end
-// is kept; blanks, commas and quotes stay.
-std::string helpTextFromBytes(std::string_view windows1252Bytes);
+// The same over the file's bytes, decoded as saved code files are (utf8FromMarkedText): lines
+// end at CR LF, CR or LF; a last line without a line end is kept; blanks, commas and quotes stay.
+std::string helpTextFromBytes(std::string_view bytes);
 
 } // namespace orbanil

@@ -90,7 +90,12 @@ std::string utf8FromMarkedText(std::string_view bytes)
     if (bytes.starts_with("\xFE\xFF")) {
         return utf8FromUtf16(bytes.substr(2), true);
     }
-    return windows1252ToUtf8(bytes);
+    return utf8FromUnmarkedText(bytes);
+}
+
+std::string utf8FromUnmarkedText(std::string_view bytes)
+{
+    return isUtf8(bytes) ? std::string(bytes) : windows1252ToUtf8(bytes);
 }
 
 bool isAscii(std::string_view bytes)

@@ -13,9 +13,13 @@ namespace orbanil {
 std::string windows1252ToUtf8(std::string_view bytes);
 
 // The UTF-8 text of a file's bytes as a text editor marks them: after a UTF-8 byte-order mark
-// the bytes are UTF-8, after a UTF-16 one (little or big endian) UTF-16, and without a mark
-// Windows-1252. The mark is dropped; a malformed sequence becomes U+FFFD.
+// the bytes are UTF-8, after a UTF-16 one (little or big endian) UTF-16, and without a mark as
+// utf8FromUnmarkedText reads them. The mark is dropped; a malformed sequence becomes U+FFFD.
 std::string utf8FromMarkedText(std::string_view bytes);
+
+// Bytes without a mark: UTF-8 when they are well-formed UTF-8 (what Notepad writes by default;
+// a Windows-1252 text beyond ASCII hardly ever is), else Windows-1252.
+std::string utf8FromUnmarkedText(std::string_view bytes);
 
 // True when no byte is above 0x7F: the text is then the same in both encodings.
 bool isAscii(std::string_view bytes);

@@ -1,6 +1,6 @@
 // Any bytes read as a saved code file or a help file give valid UTF-8 made of CR LF lines,
-// built, when no byte-order mark names another encoding, only from the file's own characters,
-// in their order.
+// built, when no byte-order mark names another encoding, only from the file's own characters
+// (UTF-8 where the bytes are UTF-8, else Windows-1252), in their order.
 #include "files/CodeFile.h"
 #include "files/HelpFile.h"
 #include "files/Windows1252.h"
@@ -47,18 +47,22 @@ std::size_t lineEndsIn(std::string_view bytes)
     return count;
 }
 
-// The text's lines back in Windows-1252, without line ends.
-std::string fileBytesWithoutLineEnds(std::string_view text)
+std::string withoutLineEnds(std::string_view text)
 {
-    const orbanil::Utf8ToWindows1252Result encoded = orbanil::utf8ToWindows1252(text);
-    FUZZ_CHECK(encoded.ok());
     std::string kept;
-    for (const char c : encoded.bytes) {
+    for (const char c : text) {
         if (!isLineEnd(c)) {
             kept += c;
         }
     }
     return kept;
+}
+
+// The characters of `part` of a file without a mark, in the file's encoding: UTF-8 when the
+// whole file is UTF-8, else Windows-1252.
+std::string decodedAs(std::string_view file, std::string_view part)
+{
+    return isValidUtf8(file) ? std::string(part) : orbanil::windows1252ToUtf8(part);
 }
 
 bool isSubsequence(std::string_view part, std::string_view whole)
@@ -85,13 +89,12 @@ void checkOneField(std::string_view bytes)
         }
     }
     const std::string& plain = quoted;
-    const std::string expected = orbanil::windows1252ToUtf8(quoted) + "\r\n";
+    const std::string expected = decodedAs(quoted, quoted) + "\r\n";
     FUZZ_CHECK(orbanil::codeTextFromBytes(" \t\"" + quoted + "\"") == expected);
     FUZZ_CHECK(orbanil::codeTextFromBytes(" \t\"" + quoted + "\"\r\n") == expected);
     const std::size_t firstKept = plain.find_first_not_of(" \t");
     const std::string unblanked = firstKept == std::string::npos ? "" : plain.substr(firstKept);
-    FUZZ_CHECK(orbanil::codeTextFromBytes(" \t" + plain) ==
-               orbanil::windows1252ToUtf8(unblanked) + "\r\n");
+    FUZZ_CHECK(orbanil::codeTextFromBytes(" \t" + plain) == decodedAs(plain, unblanked) + "\r\n");
 }
 
 } // namespace
@@ -103,30 +106,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Fields drop blanks, quotes and line ends but never invent or reorder a character, and
     // each one ends at a line end or the end of the file.
+    checkOneField(bytes);
     const std::string code = orbanil::codeTextFromBytes(bytes);
+    const std::string help = orbanil::helpTextFromBytes(bytes);
     const bool marked = bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") ||
                         bytes.starts_with("\xFE\xFF");
     if (marked) {
-        // UTF-8 or UTF-16 after a mark: the text is still valid UTF-8 in CR LF lines.
+        // UTF-8 or UTF-16 after a mark: the texts are still valid UTF-8 in CR LF lines.
         checkCrLfLines(code.empty() ? std::string_view() : bytes, code);
-    } else {
-        checkCrLfLines(bytes, code);
-        FUZZ_CHECK(isSubsequence(fileBytesWithoutLineEnds(code), bytes));
-        FUZZ_CHECK(lineEndsIn(code) <= lineEnds + 1);
+        checkCrLfLines(help.empty() ? std::string_view() : bytes, help);
+        return 0;
     }
-    checkOneField(bytes);
+    const std::string decoded = decodedAs(bytes, bytes);
+    checkCrLfLines(bytes, code);
+    FUZZ_CHECK(isSubsequence(withoutLineEnds(code), decoded));
+    FUZZ_CHECK(lineEndsIn(code) <= lineEnds + 1);
 
     // Help lines keep every character; only the line ends change form, and a last line
     // without one gains it.
-    const std::string help = orbanil::helpTextFromBytes(bytes);
     checkCrLfLines(bytes, help);
-    std::string withoutLineEnds;
-    for (const char c : bytes) {
-        if (!isLineEnd(c)) {
-            withoutLineEnds += c;
-        }
-    }
-    FUZZ_CHECK(fileBytesWithoutLineEnds(help) == withoutLineEnds);
+    FUZZ_CHECK(withoutLineEnds(help) == withoutLineEnds(decoded));
     const bool lastLineOpen = !bytes.empty() && !isLineEnd(bytes.back());
     FUZZ_CHECK(lineEndsIn(help) == lineEnds + (lastLineOpen ? 1 : 0));
     return 0;

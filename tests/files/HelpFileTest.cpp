@@ -27,7 +27,10 @@ TEST(HelpText, EveryLineEndsInCrLf)
         {"  uno, \"dos\" \r\n", "  uno, \"dos\" \r\n"}, // blanks, commas and quotes stay
         {"\t\xC1rbol \x93"
          "x\x94",
-         "\t\xC3\x81rbol “x”\r\n"}, // Windows-1252
+         "\t\xC3\x81rbol “x”\r\n"},                             // Windows-1252
+        {"\xC3\x81rbol\n", "\xC3\x81rbol\r\n"},                 // UTF-8 without a mark
+        {"\xEF\xBB\xBF\xC3\x81rbol\n", "\xC3\x81rbol\r\n"},     // ... and with one
+        {std::string("\xFF\xFE\x0A\x01\n\0", 6), "\u010A\r\n"}, // UTF-16: U+010A is no line feed
         {std::string("a\0b", 3), std::string("a\0b\r\n", 5)},
     };
     for (const Case& c : cases) {

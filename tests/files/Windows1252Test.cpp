@@ -101,7 +101,8 @@ TEST(Windows1252, CodePointsAreWrittenAsUtf8AtEveryLength)
     EXPECT_EQ(utf8FromCodePoint(0x10FFFF), "\xF4\x8F\xBF\xBF");
 }
 
-// What a text editor writes: a byte-order mark names the encoding, no mark means Windows-1252.
+// What a text editor writes: a byte-order mark names the encoding; without one, well-formed
+// UTF-8 (Notepad's default) is UTF-8 and anything else Windows-1252.
 TEST(MarkedText, TheMarkNamesTheEncoding)
 {
     struct Case
@@ -111,7 +112,13 @@ TEST(MarkedText, TheMarkNamesTheEncoding)
     };
     const Case cases[] = {
         {"", ""},
-        {"se\xF1\x61l", "señal"},                              // no mark
+        {"se\xF1\x61l", "señal"},                              // no mark: Windows-1252
+        {"Interior_\xC3\xB1.s", "Interior_ñ.s"},               // no mark: UTF-8
+        {"\xE2\x82\xAC \xF0\x9F\x98\x80", "€ 😀"},              // ... at every length
+        {"\xC3\xB1 \xF1", "Ã± ñ"},                             // one byte that is not UTF-8
+        {"\xC3", "Ã"},                                         // a sequence cut short
+        {"\xC0\xAF \xED\xA0\x80", "À¯ í\u00A0€"},              // overlong, surrogate
+        {"a\x80", "a€"},                                       // a stray continuation byte
         {"\xEF\xBB\xBFse\xC3\xB1\x61l \xCE\xA9", "señal Ω"},   // UTF-8, Ω kept
         {"\xEF\xBB\xBF\xC3(\xF1", "\uFFFD(\uFFFD"},            // malformed UTF-8
         {std::string("\xFF\xFEI\0\xF1\0\xA9\x03", 8), "IñΩ"},  // UTF-16 little endian

@@ -479,6 +479,8 @@ void SavedFilesTest::filesFromNotepadOpenAsWritten()
                "al.sms\" )\r\n)\r\n");
     writeBytes(run.folder.filePath(QStringLiteral("utf16.obn")),
                QByteArray("\xFF\xFE\xA9\x03\r\0\n\0", 8));
+    // Notepad's default: UTF-8 without a mark.
+    writeBytes(run.folder.filePath(QStringLiteral("sin marca.obn")), "Interior_\xC3\xB1.s\r\n");
     FrmOrbanil* main = openMainWindow(run);
     auto* code = control<CodeBox>(main, "txtCode");
     openListed(main, QStringLiteral("utf8.obn"));
@@ -487,6 +489,10 @@ void SavedFilesTest::filesFromNotepadOpenAsWritten()
     code->clear();
     openListed(main, QStringLiteral("utf16.obn"));
     QCOMPARE(code->codeText(), QStringLiteral("Ω\r\n"));
+
+    code->clear();
+    openListed(main, QStringLiteral("sin marca.obn"));
+    QCOMPARE(code->codeText(), QStringLiteral("Interior_ñ.s\r\n"));
 }
 
 void SavedFilesTest::closingPanelLeavesTheFocusInTheCodeBox_data()
