@@ -124,18 +124,23 @@ void WindowSet::boxNext()
     }
 }
 
+bool WindowSet::leavingConfirmed(QWidget* parent) const
+{
+    if (!m_main || !m_main->holdsWork()) {
+        return true;
+    }
+    return m_services.message(
+               parent, Message{QStringLiteral("Salir"),
+                               QStringLiteral("¿Salir de Orbanil? Se perderán los valores y el "
+                                              "código que no haya guardado."),
+                               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No, QMessageBox::No}) == QMessageBox::Yes;
+}
+
 void WindowSet::boxClose()
 {
-    if (m_main && m_main->holdsWork()) {
-        const QMessageBox::StandardButton answer = m_services.message(
-            m_box, Message{QStringLiteral("Salir"),
-                           QStringLiteral("¿Salir de Orbanil? Se perderán los valores y el código "
-                                          "que no haya guardado."),
-                           QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-                           QMessageBox::No, QMessageBox::No});
-        if (answer != QMessageBox::Yes) {
-            return;
-        }
+    if (!leavingConfirmed(m_box)) {
+        return;
     }
     unload(m_box);
     unload(m_main);
@@ -151,6 +156,9 @@ void WindowSet::mainDimensions()
 
 void WindowSet::mainExit()
 {
+    if (!leavingConfirmed(m_main)) {
+        return;
+    }
     unload(m_main);
     unload(m_box);
 }

@@ -57,10 +57,15 @@ private:
     // Destroys the window in `slot` if there is one; ends the run when none is left.
     template <class Window> void unload(Window*& slot);
 
+    // The one question of every way out: whether to leave although the main window holds
+    // work; true without asking when it holds none.
+    bool leavingConfirmed(QWidget* parent) const;
+
     void boxNext();
-    // Ends the run, asking first when the hidden main window holds work.
+    // "&Cerrar" and the dialog's close box end the run once leaving is confirmed.
     void boxClose();
     void mainDimensions();
+    // "&Salir" and the main window's close box, likewise.
     void mainExit();
     void pickerNameChosen(FrmPicker::Kind kind, const QString& name);
 

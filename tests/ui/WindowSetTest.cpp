@@ -111,9 +111,8 @@ private slots:
     void cerrarAtStartEndsTheRun();
     void dimensionsAndBackKeepsTheMainWindow();
     void salirWithHelpOpenEndsWhenHelpCloses();
-    void mainCloseBoxActsAsSalir();
-    void cerrarOnAReturnVisitAsksBeforeWorkIsLost_data();
-    void cerrarOnAReturnVisitAsksBeforeWorkIsLost();
+    void everyWayOutAsksBeforeWorkIsLost_data();
+    void everyWayOutAsksBeforeWorkIsLost();
     void escapeClosesTheSecondaryWindowsFromAnyControl_data();
     void escapeClosesTheSecondaryWindowsFromAnyControl();
     void oneInstanceOfEachSecondaryWindow();
@@ -211,32 +210,39 @@ void WindowSetTest::salirWithHelpOpenEndsWhenHelpCloses()
     QVERIFY(!run.windows->anyLoaded());
 }
 
-void WindowSetTest::mainCloseBoxActsAsSalir()
-{
-    StartedRun run;
-    QSignalSpy ended(run.windows.get(), &WindowSet::allUnloaded);
-    FrmOrbanil* main = openMainWindow(run);
-    QVERIFY(!main->close());
-    QVERIFY(!run.main() && !run.box());
-    QCOMPARE(ended.size(), 1);
-}
-
-void WindowSetTest::cerrarOnAReturnVisitAsksBeforeWorkIsLost_data()
+void WindowSetTest::everyWayOutAsksBeforeWorkIsLost_data()
 {
     QTest::addColumn<QString>("work"); // what the main window holds
-    QTest::addColumn<bool>("byCloseBox");
+    QTest::addColumn<QString>("way");  // the dialog's two on a return visit, the main window's two
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<bool>("ends");
-    QTest::newRow("nothing, close box") << "" << true << QMessageBox::NoButton << true;
-    QTest::newRow("a field, Cerrar, No") << "field" << false << QMessageBox::No << false;
-    QTest::newRow("code, close box, Escape") << "code" << true << QMessageBox::Escape << false;
-    QTest::newRow("code, Cerrar, Yes") << "code" << false << QMessageBox::Yes << true;
+    const auto none = QMessageBox::NoButton;
+    QTest::newRow("nothing, dialog close box") << ""
+                                               << "box close box" << none << true;
+    QTest::newRow("nothing, main close box") << ""
+                                             << "main close box" << none << true;
+    QTest::newRow("a field, Cerrar, No") << "field"
+                                         << "CmdCancel" << QMessageBox::No << false;
+    QTest::newRow("code, dialog close box, Escape")
+        << "code"
+        << "box close box" << QMessageBox::Escape << false;
+    QTest::newRow("code, Cerrar, Yes") << "code"
+                                       << "CmdCancel" << QMessageBox::Yes << true;
+    QTest::newRow("a field, Salir, No") << "field"
+                                        << "CmdExit" << QMessageBox::No << false;
+    QTest::newRow("code, Salir, Yes") << "code"
+                                      << "CmdExit" << QMessageBox::Yes << true;
+    QTest::newRow("code, main close box, Escape")
+        << "code"
+        << "main close box" << QMessageBox::Escape << false;
+    QTest::newRow("a field, main close box, Yes") << "field"
+                                                  << "main close box" << QMessageBox::Yes << true;
 }
 
-void WindowSetTest::cerrarOnAReturnVisitAsksBeforeWorkIsLost()
+void WindowSetTest::everyWayOutAsksBeforeWorkIsLost()
 {
     QFETCH(QString, work);
-    QFETCH(bool, byCloseBox);
+    QFETCH(QString, way);
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(bool, ends);
     StartedRun run;
@@ -249,13 +255,17 @@ void WindowSetTest::cerrarOnAReturnVisitAsksBeforeWorkIsLost()
     } else if (work == QLatin1String("code")) {
         QTest::keyClicks(code, QStringLiteral("x"));
     }
-    QTest::mouseClick(control<QPushButton>(main, "CmdDimensions"), Qt::LeftButton);
+    const bool fromDialog = way == QLatin1String("CmdCancel") || way.startsWith("box");
+    if (fromDialog) {
+        QTest::mouseClick(control<QPushButton>(main, "CmdDimensions"), Qt::LeftButton);
+    }
+    QWidget* window = fromDialog ? static_cast<QWidget*>(run.box()) : main;
     run.recorded.answers = {answer};
     // Alt+F4 reaches the window as its close box does.
-    if (byCloseBox) {
-        QVERIFY(!run.box()->close());
+    if (way.endsWith(QLatin1String("close box"))) {
+        QVERIFY(!window->close());
     } else {
-        QTest::mouseClick(control<QPushButton>(run.box(), "CmdCancel"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, qPrintable(way)), Qt::LeftButton);
     }
 
     QCOMPARE(run.recorded.messages.size(), work.isEmpty() ? 1 : 2);
@@ -270,8 +280,9 @@ void WindowSetTest::cerrarOnAReturnVisitAsksBeforeWorkIsLost()
     }
     // Without an end the hidden main window would stay loaded with nothing on screen.
     QCOMPARE(ended.size(), ends ? 1 : 0);
+    QCOMPARE(run.windows->anyLoaded(), !ends);
     if (!ends) {
-        QVERIFY(run.box()->isVisible());
+        QVERIFY(window->isVisible());
         QCOMPARE(run.main(), main);
         QCOMPARE(sound->text() + code->codeText(), work == "field" ? "a.sms" : "x");
     }
