@@ -41,7 +41,8 @@ PickerLook lookOf(FrmPicker::Kind kind)
 
 } // namespace
 
-FrmPicker::FrmPicker(Kind kind, UiServices services, std::vector<std::filesystem::path> volumes)
+FrmPicker::FrmPicker(Kind kind, UiServices services, std::vector<std::filesystem::path> volumes,
+                     const std::filesystem::path& lastPickFolder)
     : FixedWindow(QString::fromUtf8(lookOf(kind).caption), 7530, lookOf(kind).clientHeight,
                   programIcon(), std::move(services)),
       m_pattern(lookOf(kind).pattern), m_volumes(std::move(volumes))
@@ -51,19 +52,28 @@ FrmPicker::FrmPicker(Kind kind, UiServices services, std::vector<std::filesystem
     // Escape leaves as "&Cancelar" does.
     closeOnEscape();
 
-    // A fresh picker starts where the process stands; the picker never changes that folder.
+    // A picker opens where its last pick was while that folder can be read, else where the
+    // process stands; it never changes the process's folder.
     std::filesystem::path start = currentFolder();
     if (start.empty() && !m_volumes.empty()) {
         start = volumeStartFolder(m_volumes.front());
     }
-    fillDrive1(start);
-    try {
-        openFolder(start);
-    } catch (const FileError&) {
+    const auto opens = [this](const std::filesystem::path& folder) {
+        try {
+            openFolder(folder);
+            return true;
+        } catch (const FileError&) {
+            return false;
+        }
+    };
+    if (!lastPickFolder.empty() && opens(lastPickFolder)) {
+        start = lastPickFolder;
+    } else if (!opens(start)) {
         // Still show where we are, so the user can climb to a folder that can be read.
         Dir1->showFolder(start, {});
         Dir1_Change();
     }
+    fillDrive1(start);
 
     connect(Drive1, &QComboBox::currentIndexChanged, this, &FrmPicker::Drive1_Change);
     connect(Dir1, &DirList::folderRequested, this, &FrmPicker::Dir1_Request);
@@ -161,6 +171,7 @@ void FrmPicker::File1_Click()
     const QList<QListWidgetItem*> selected = File1->selectedItems();
     if (!selected.isEmpty()) {
         m_chosen = selected.front()->text();
+        m_chosenFolder = Dir1->folder();
         lblSelected->setText(m_chosen);
         // At once, so that a Tab pressed right after the choice reaches "&Aceptar".
         Timer1_Timer();

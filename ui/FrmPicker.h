@@ -29,9 +29,14 @@ public:
         Sms
     };
 
-    // volumes are the roots offered in the drive list; tests pass their own.
+    // volumes are the roots offered in the drive list; tests pass their own. The picker opens
+    // in `lastPickFolder` when it is given and can still be read, else where the process stands.
     explicit FrmPicker(Kind kind, UiServices services = defaultUiServices(),
-                       std::vector<std::filesystem::path> volumes = volumeRoots());
+                       std::vector<std::filesystem::path> volumes = volumeRoots(),
+                       const std::filesystem::path& lastPickFolder = {});
+
+    // The folder the chosen name is in; empty until a name is chosen.
+    const std::filesystem::path& chosenFolder() const { return m_chosenFolder; }
 
 signals:
     // "&Aceptar" was pressed with this name selected; the window then asks to close.
@@ -55,6 +60,7 @@ private:
     std::string m_pattern;
     // The file name "&Aceptar" hands back, as lblSelected shows it; empty until one is chosen.
     QString m_chosen;
+    std::filesystem::path m_chosenFolder;
     std::vector<std::filesystem::path> m_volumes;
 
     QComboBox* Drive1;

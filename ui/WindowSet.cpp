@@ -104,10 +104,15 @@ FrmAyuda& WindowSet::loadAyuda()
 FrmPicker& WindowSet::loadPicker(FrmPicker*& slot, FrmPicker::Kind kind)
 {
     if (!slot) {
-        slot = new FrmPicker(kind, m_services);
+        std::filesystem::path& lastFolder =
+            kind == FrmPicker::Kind::Shape ? m_lastShapeFolder : m_lastSmsFolder;
+        slot = new FrmPicker(kind, m_services, volumeRoots(), lastFolder);
         FrmPicker** where = &slot;
         connect(slot, &FrmPicker::nameChosen, this,
-                [this, kind](const QString& name) { pickerNameChosen(kind, name); });
+                [this, kind, where, &lastFolder](const QString& name) {
+                    lastFolder = (*where)->chosenFolder();
+                    pickerNameChosen(kind, name);
+                });
         connect(slot, &FixedWindow::closeBoxPressed, this, [this, where] { unload(*where); });
     }
     return *slot;

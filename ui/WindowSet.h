@@ -77,6 +77,9 @@ private:
     FrmPicker* m_shape = nullptr;
     FrmPicker* m_sms = nullptr;
     FrmAyuda* m_ayuda = nullptr;
+    // Where the last pick of each picker was, for the next opening; for this run only.
+    std::filesystem::path m_lastShapeFolder;
+    std::filesystem::path m_lastSmsFolder;
     // Unloaded windows waiting for their deferred deletion; destroyed with the set at the latest.
     QList<QPointer<QWidget>> m_unloading;
 };

@@ -1,5 +1,6 @@
 #include "tests/support/UiTestSupport.h"
 #include "ui/CodeBox.h"
+#include "ui/DirList.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmAyuda.h"
 #include "ui/FrmPicker.h"
@@ -124,6 +125,7 @@ private slots:
     void helpTextShownOnceAfterReopening();
     void pickersWriteOnlyTheirOwnField();
     void pickerLeftOpenAfterSalirWritesNowhere();
+    void eachPickerOpensWhereItsLastPickWasWithinARun();
     void pickerReopensAfreshAfterCancelOrCloseBox_data();
     void pickerReopensAfreshAfterCancelOrCloseBox();
     void unloadedWindowsAreDestroyed();
@@ -517,6 +519,47 @@ void WindowSetTest::pickerLeftOpenAfterSalirWritesNowhere()
     QVERIFY(!run.main() && !run.box());
     QCOMPARE(ended.size(), 1);
     QCOMPARE(run.recorded.messages.size(), 1); // only the summary; no dialog loaded again
+}
+
+void WindowSetTest::eachPickerOpensWhereItsLastPickWasWithinARun()
+{
+    StartedRun run;
+    const auto restore = pickersStartIn(run.folder, {QStringLiteral("in.sms")});
+    const std::filesystem::path start = std::filesystem::current_path();
+    QVERIFY(QDir(run.folder.path()).mkpath(QStringLiteral("Cabinas")));
+    QFile(run.folder.filePath(QStringLiteral("Cabinas/int.s"))).open(QIODevice::WriteOnly);
+    FrmOrbanil* main = openMainWindow(run);
+    StartedRun* playing = &run;
+    const auto opened = [&playing](const char* button, FrmPicker* (WindowSet::*picker)() const) {
+        QTest::mouseClick(control<QPushButton>(playing->main(), button), Qt::LeftButton);
+        return ((*playing->windows).*picker)();
+    };
+    const auto shownFolder = [](FrmPicker* picker) {
+        return control<DirList>(picker, "Dir1")->folder();
+    };
+
+    FrmPicker* shape = opened("Command1", &WindowSet::frmShape);
+    QCOMPARE(shownFolder(shape), start);
+    doubleClickItem(control<DirList>(shape, "Dir1"), QStringLiteral("Cabinas"));
+    acceptInPicker(shape, QStringLiteral("int.s"));
+    QCOMPARE(control<QLineEdit>(main, "txtShapeFile")->text(), QStringLiteral("int.s"));
+
+    // Reopened where the pick was; a folder opened and left with "Cancelar" is no pick.
+    shape = opened("Command1", &WindowSet::frmShape);
+    QCOMPARE(shownFolder(shape), start / "Cabinas");
+    QCOMPARE(listTexts(control<QListWidget>(shape, "File1")), QStringList{"int.s"});
+    doubleClickItem(control<DirList>(shape, "Dir1"), pathToQString(start.filename()));
+    QCOMPARE(shownFolder(shape), start);
+    QTest::mouseClick(control<QPushButton>(shape, "CmdCancel"), Qt::LeftButton);
+    QCOMPARE(shownFolder(opened("Command1", &WindowSet::frmShape)), start / "Cabinas");
+    // The sound picker keeps a memory of its own.
+    QCOMPARE(shownFolder(opened("Command2", &WindowSet::frmSms)), start);
+
+    // A new run starts afresh: nothing outlives the window set.
+    StartedRun next;
+    playing = &next;
+    openMainWindow(next);
+    QCOMPARE(shownFolder(opened("Command1", &WindowSet::frmShape)), start);
 }
 
 void WindowSetTest::pickerReopensAfreshAfterCancelOrCloseBox_data()
