@@ -1,13 +1,15 @@
 #include "core/CameraViewSketch.h"
 
+#include "core/HeadDescription.h"
 #include "core/NumberText.h"
+#include "core/PlotGeometry.h"
+#include "core/SketchLabels.h"
+#include "core/ViewDirection.h"
 #include "core/ViewNumbers.h"
-#include "core/Viewpoints.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace orbanil {
 
@@ -28,6 +30,8 @@ bool PixelRect::intersects(const PixelRect& r) const
 
 namespace {
 
+using namespace sketch;
+
 const std::string titleAbove = "Desde arriba";
 const std::string titleSide = "De lado";
 const std::string frontWord = "Delante";
@@ -36,54 +40,6 @@ const std::string railWord = "carril (Y = 0)";
 std::string gridWord(double step)
 {
     return "cuadrícula: " + writeNumber(step) + " m";
-}
-
-// A stretch of one axis, in metres.
-struct Span
-{
-    double low = 0;
-    double high = 0;
-
-    double length() const { return high - low; }
-};
-
-// One axis of the box with the head on it: the span shown takes in a head up to a quarter of the
-// box (at least 1 m) beyond the box; a head further out is drawn at that edge.
-struct Axis
-{
-    Span box;
-    Span shown;
-    std::optional<double> head;
-    double reach = 0;
-    double drawnAt = 0;
-    bool offScale = false;
-
-    bool isOutside(double at) const { return at < box.low || at > box.high; }
-    bool headOutside() const { return head && isOutside(*head); }
-    double placed(double at) const { return std::clamp(at, box.low - reach, box.high + reach); }
-    // The span shown takes in a head, as far as it is drawn.
-    void takeIn(std::optional<double> at)
-    {
-        if (at) {
-            shown = Span{std::min(shown.low, placed(*at)), std::max(shown.high, placed(*at))};
-        }
-    }
-};
-
-std::optional<Axis> axisOf(std::optional<double> dimension, bool fromZero,
-                           std::optional<double> head)
-{
-    if (!dimension) {
-        return std::nullopt;
-    }
-    const Span box = fromZero ? Span{0, *dimension} : Span{-*dimension / 2, *dimension / 2};
-    Axis axis{box, box, head, std::max(box.length() / 4, 1.0)};
-    if (head) {
-        axis.drawnAt = axis.placed(*head);
-        axis.offScale = axis.drawnAt != *head;
-        axis.takeIn(head);
-    }
-    return axis;
 }
 
 // Pixel sizes that follow the font, so that a larger font gets a larger drawing.
@@ -101,292 +57,6 @@ Sizes sizesFor(double lineHeight)
     const double dot = std::max(3.0, std::round(lineHeight / 4));
     return Sizes{std::ceil(lineHeight), std::max(4.0, std::round(lineHeight / 2)),
                  std::round(1.4 * lineHeight), dot, dot + 1};
-}
-
-// Metres to the pixels of a plot: `across` runs to the right, centred; `upward` runs up the
-// screen, from the bottom of the plot or hanging from its top.
-struct Mapping
-{
-    double scale;
-    double left;   // pixel of across.low
-    double bottom; // pixel of upward.low
-    Span across;
-    Span upward;
-
-    PixelPoint at(double a, double u) const
-    {
-        return PixelPoint{left + (a - across.low) * scale, bottom - (u - upward.low) * scale};
-    }
-    PixelRect rect(Span a, Span u) const
-    {
-        const PixelPoint topLeft = at(a.low, u.high);
-        const PixelPoint bottomRight = at(a.high, u.low);
-        return PixelRect{topLeft.x, topLeft.y, bottomRight.x - topLeft.x,
-                         bottomRight.y - topLeft.y};
-    }
-};
-
-enum class Standing
-{
-    OnBottom,
-    FromTop
-};
-
-std::optional<Mapping> fitInto(const PixelRect& plot, Span across, Span upward, double margin,
-                               Standing standing)
-{
-    const double scale = std::min((plot.width - 2 * margin) / across.length(),
-                                  (plot.height - 2 * margin) / upward.length());
-    if (!(scale > 0) || !std::isfinite(scale)) {
-        return std::nullopt;
-    }
-    const double left = plot.left + (plot.width - across.length() * scale) / 2;
-    const double bottom = standing == Standing::OnBottom
-                              ? plot.bottom() - margin
-                              : plot.top + margin + upward.length() * scale;
-    return Mapping{scale, left, bottom, across, upward};
-}
-
-// The width a view wants: its box at the full plot height, but no less than `least`.
-double wantedWidth(const std::optional<Axis>& across, const std::optional<Axis>& upward,
-                   double plotHeight, double margin, double least)
-{
-    if (!across || !upward || plotHeight <= 2 * margin) {
-        return least;
-    }
-    const double width =
-        across->shown.length() * (plotHeight - 2 * margin) / upward->shown.length() + 2 * margin;
-    return std::isfinite(width) ? std::max(width, least) : least;
-}
-
-// The finest of 1, 2, 5, 10, 20, 50 ... metres whose lines stand at least 5 px apart.
-double gridStep(double pixelsPerMetre)
-{
-    constexpr double factors[] = {2, 2.5, 2};
-    double step = 1;
-    for (int i = 0; step * pixelsPerMetre < 5 && std::isfinite(step); ++i) {
-        step *= factors[i % 3];
-    }
-    return step;
-}
-
-// The grid's values strictly inside a span: the box's own edges are drawn as its outline.
-std::vector<double> gridValues(Span box, double step)
-{
-    std::vector<double> values;
-    for (double k = std::floor(box.low / step) + 1; k * step < box.high && values.size() < 1000;
-         ++k) {
-        values.push_back(k * step);
-    }
-    return values;
-}
-
-std::vector<PixelLine> gridLines(const Mapping& map, Span across, Span upward, double step)
-{
-    std::vector<PixelLine> lines;
-    for (double a : gridValues(across, step)) {
-        lines.push_back(PixelLine{map.at(a, upward.low), map.at(a, upward.high)});
-    }
-    for (double u : gridValues(upward, step)) {
-        lines.push_back(PixelLine{map.at(across.low, u), map.at(across.high, u)});
-    }
-    return lines;
-}
-
-double normalDegrees(double degrees)
-{
-    const double d = std::fmod(degrees, 360.0);
-    return d < 0 ? d + 360 : d;
-}
-
-// The point `length` pixels from `from`, at `degrees` counter-clockwise from the right.
-PixelPoint towards(PixelPoint from, double degrees, double length)
-{
-    const double radians = normalDegrees(degrees) * std::numbers::pi / 180;
-    return PixelPoint{from.x + length * std::cos(radians), from.y - length * std::sin(radians)};
-}
-
-DirectionArrow arrowFrom(PixelPoint from, double degrees, double length)
-{
-    const PixelPoint tip = towards(from, degrees, length);
-    const double barb = std::max(4.0, length / 3);
-    return DirectionArrow{
-        PixelLine{from, tip},
-        {towards(tip, degrees + 180 - 25, barb), towards(tip, degrees + 180 + 25, barb)}};
-}
-
-// No wedge for a limit of 0: the view cannot turn, and the arrow shows all there is.
-std::optional<TurnWedge> wedgeAround(PixelPoint centre, double degrees, double limit, double radius)
-{
-    if (!(limit > 0)) {
-        return std::nullopt;
-    }
-    return TurnWedge{centre, radius, normalDegrees(degrees - limit), std::min(2 * limit, 360.0)};
-}
-
-// One line of labels across a view, filled from left to right; a text that does not fit
-// between the labels already placed and the view's right edge is left out.
-class LabelRow
-{
-public:
-    enum class Align
-    {
-        Left,
-        Centre,
-        Right
-    };
-
-    LabelRow(std::vector<SketchLabel>& labels, const TextMetrics& metrics, const PixelRect& area,
-             double top, const Sizes& sizes)
-        : m_labels(labels), m_metrics(metrics), m_line{area.left, top, area.width, sizes.row},
-          m_gap(sizes.gap), m_free(area.left), m_usable(area.contains(m_line))
-    {}
-
-    void place(const std::string& text, double anchor, Align align)
-    {
-        const double width = m_metrics.width(text);
-        const double wanted = align == Align::Left     ? anchor
-                              : align == Align::Centre ? anchor - width / 2
-                                                       : anchor - width;
-        const double last = m_line.right() - width;
-        if (!m_usable || m_free > last) {
-            return;
-        }
-        const double left = std::clamp(wanted, m_free, last);
-        m_labels.push_back(SketchLabel{text, PixelRect{left, m_line.top, width, m_line.height}});
-        m_free = left + width + m_gap;
-    }
-
-private:
-    std::vector<SketchLabel>& m_labels;
-    const TextMetrics& m_metrics;
-    PixelRect m_line;
-    double m_gap;
-    double m_free;
-    bool m_usable;
-};
-
-// "A", "A y B", "A, B y C".
-std::string joinedWithY(const std::vector<std::string>& parts)
-{
-    std::string joined;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0) {
-            joined += i + 1 == parts.size() ? " y " : ", ";
-        }
-        joined += parts[i];
-    }
-    return joined;
-}
-
-// A distance for a tooltip: a value longer than fifteen characters, the significant digits of
-// a written number, is cut short with "…" so that the tooltip stays on the screen.
-std::string distanceText(double metres)
-{
-    constexpr std::size_t longest = 15;
-    std::string rounded = writeRounded(metres);
-    if (rounded.size() > longest) {
-        rounded = rounded.substr(0, longest) + "…";
-    }
-    return rounded == "0" ? "menos de 0,01 m" : rounded + " m";
-}
-
-struct AxisWords
-{
-    const char* name;
-    const char* beyondHigh;
-    const char* beyondLow;
-};
-
-constexpr AxisWords axisWords[] = {
-    {"X", "a la derecha de la caja", "a la izquierda de la caja"},
-    {"Y", "por encima de la caja", "por debajo del carril"},
-    {"Z", "por delante de la caja", "por detrás de la caja"},
-};
-
-// With several viewpoints the sides are said as the sides of the wagon.
-constexpr AxisWords namedSideWords{"X", "por fuera del lateral derecho",
-                                   "por fuera del lateral izquierdo"};
-
-// Who a sentence is about: the one head, or a viewpoint named among several.
-struct Subject
-{
-    std::string who; // "La cabeza", "La vista 3"
-    std::string of;  // "de la cabeza", "de la vista 3"
-    bool named = false;
-};
-
-Subject subjectOf(std::size_t viewpoint, bool named)
-{
-    if (!named) {
-        return Subject{"La cabeza", "de la cabeza", false};
-    }
-    const std::string words = viewpointWords(viewpoint);
-    return Subject{"La " + words, "de la " + words, true};
-}
-
-// Says how far outside the box a head is on each axis and which coordinates are not numbers
-// or too large ones; empty when nothing of that is to be said.
-std::string describeHead(const std::array<std::optional<Axis>, 3>& axes,
-                         const std::array<std::optional<double>, 3>& head,
-                         const std::array<bool, 3>& tooLarge, const Subject& subject)
-{
-    std::vector<std::string> beyond;
-    std::vector<std::string> notNumbers;
-    std::vector<std::string> tooLargeOnes;
-    for (std::size_t i = 0; i < axes.size(); ++i) {
-        if (tooLarge[i]) {
-            tooLargeOnes.emplace_back(axisWords[i].name);
-        } else if (!head[i]) {
-            notNumbers.emplace_back(axisWords[i].name);
-        }
-        if (axes[i] && head[i] && axes[i]->isOutside(*head[i])) {
-            const AxisWords& words = subject.named && i == 0 ? namedSideWords : axisWords[i];
-            const Span box = axes[i]->box;
-            const bool high = *head[i] > box.high;
-            beyond.push_back(distanceText(high ? *head[i] - box.high : box.low - *head[i]) + " " +
-                             (high ? words.beyondHigh : words.beyondLow));
-        }
-    }
-
-    std::string text;
-    const auto sentence = [&text](const std::string& s) { text += (text.empty() ? "" : " ") + s; };
-    if (!beyond.empty()) {
-        sentence(subject.who + " está " + joinedWithY(beyond) + ".");
-    }
-    const auto coordinates = [&sentence, &subject](const std::vector<std::string>& names,
-                                                   const char* isWhat, const char* areWhat) {
-        if (names.size() == 1) {
-            sentence("La coordenada " + names.front() + " " + subject.of + " " + isWhat + ".");
-        } else if (!names.empty()) {
-            sentence("Las coordenadas " + joinedWithY(names) + " " + subject.of + " " + areWhat +
-                     ".");
-        }
-    };
-    coordinates(tooLargeOnes, "es demasiado grande", "son demasiado grandes");
-    coordinates(notNumbers, "aún no es un número", "aún no son números");
-    return text;
-}
-
-// The view starts turned to the right for a positive yaw: clockwise, seen from above.
-std::optional<double> aboveDirection(std::optional<double> yaw, std::optional<double>)
-{
-    if (!yaw) {
-        return std::nullopt;
-    }
-    return 90 - *yaw;
-}
-
-// The tilt is shown in the plane the view looks along, folded onto the side view: towards the
-// front, or towards the back when the view starts looking back (sideways counts as front);
-// down for a positive tilt.
-std::optional<double> sideDirection(std::optional<double> yaw, std::optional<double> tilt)
-{
-    if (!yaw || !tilt) {
-        return std::nullopt;
-    }
-    const double turned = normalDegrees(*yaw);
-    return turned > 90 && turned < 270 ? 180 + *tilt : -*tilt;
 }
 
 // Lays out the two views for the numbers the texts hold.
@@ -442,52 +112,19 @@ public:
 
         sketchAbove(above, aboveMap, step);
         sketchSide(side, sideMap, step);
-        LabelRow bottom(side.labels, m_metrics, side.area, height - m_sizes.row, m_sizes);
+        LabelRow bottom(side.labels, m_metrics, side.area, height - m_sizes.row, m_sizes.row,
+                        m_sizes.gap);
         if (sideMap) {
             bottom.place(railWord, side.area.left, LabelRow::Align::Left);
         }
         if (aboveMap || sideMap) {
             bottom.place(gridWord(step), side.area.right(), LabelRow::Align::Right);
         }
-        sketch.description = describe();
+        sketch.description = describeHeads(m_numbers, {m_x, m_y, m_z});
         return sketch;
     }
 
 private:
-    // One head alone as it always was; several, one line each, in the order of the list.
-    std::string describe() const
-    {
-        const bool named = !m_numbers.others.empty();
-        const bool boxUsable = m_x && m_y && m_z;
-        std::vector<std::pair<std::size_t, std::string>> lines;
-        const auto add = [&](std::size_t viewpoint,
-                             const std::array<std::optional<double>, 3>& head,
-                             const std::array<bool, 3>& tooLarge) {
-            const Subject subject = subjectOf(viewpoint, named);
-            std::string text = describeHead({m_x, m_y, m_z}, head, tooLarge, subject);
-            if (text.empty() && boxUsable) {
-                text = subject.who + " está dentro de la caja.";
-            }
-            if (!text.empty()) {
-                lines.emplace_back(viewpoint, std::move(text));
-            }
-        };
-        add(m_numbers.shown, {m_numbers.x, m_numbers.y, m_numbers.z}, m_numbers.headTooLarge);
-        for (const OtherHead& other : m_numbers.others) {
-            add(other.viewpoint, {other.x, other.y, other.z}, other.headTooLarge);
-        }
-        std::ranges::sort(lines);
-        std::string text;
-        for (const auto& [viewpoint, line] : lines) {
-            text += (text.empty() ? "" : named ? "\n" : " ") + line;
-        }
-        if (!boxUsable) {
-            const std::string box = "Las dimensiones de la caja no son válidas.";
-            text += (text.empty() ? "" : named ? "\n" : " ") + box;
-        }
-        return text;
-    }
-
     // Each view wants the width its box takes at the full height; the rest, or the lack, is
     // shared in proportion, keeping the labels' widths where the drawing allows.
     double aboveShare(double width, double plotHeight) const
@@ -514,7 +151,7 @@ private:
 
     void sketchAbove(ViewSketch& view, const std::optional<Mapping>& map, double step) const
     {
-        LabelRow(view.labels, m_metrics, view.area, 0, m_sizes)
+        LabelRow(view.labels, m_metrics, view.area, 0, m_sizes.row, m_sizes.gap)
             .place(titleAbove, view.area.left, LabelRow::Align::Left);
         if (!map) {
             return;
@@ -522,17 +159,17 @@ private:
         view.pixelsPerMetre = map->scale;
         view.box = map->rect(m_x->box, m_z->box);
         view.grid = gridLines(*map, m_x->box, m_z->box, step);
-        LabelRow(view.labels, m_metrics, view.area, m_sizes.row, m_sizes)
+        LabelRow(view.labels, m_metrics, view.area, m_sizes.row, m_sizes.row, m_sizes.gap)
             .place(frontWord, map->at(0, 0).x, LabelRow::Align::Centre);
         drawOthers(view, *map, *m_x, *m_z, &OtherHead::x, &OtherHead::z, aboveDirection);
         drawHead(view, *map, *m_x, *m_z, aboveDirection(m_numbers.yaw, m_numbers.tilt),
                  m_numbers.yawLimit);
-        placeNumbers(view);
+        placeNumbers(view, m_metrics, m_sizes.row);
     }
 
     void sketchSide(ViewSketch& view, const std::optional<Mapping>& map, double step) const
     {
-        LabelRow top(view.labels, m_metrics, view.area, 0, m_sizes);
+        LabelRow top(view.labels, m_metrics, view.area, 0, m_sizes.row, m_sizes.gap);
         top.place(titleSide, view.area.left, LabelRow::Align::Left);
         if (!map) {
             return;
@@ -546,7 +183,7 @@ private:
         drawOthers(view, *map, *m_z, *m_y, &OtherHead::z, &OtherHead::y, sideDirection);
         drawHead(view, *map, *m_z, *m_y, sideDirection(m_numbers.yaw, m_numbers.tilt),
                  m_numbers.tiltLimit);
-        placeNumbers(view);
+        placeNumbers(view, m_metrics, m_sizes.row);
     }
 
     // The head, its start direction and its turning range, as far as the texts give them.
@@ -599,71 +236,6 @@ private:
             return axis && at && axis->isOutside(*at);
         };
         return out(m_x, other.x) || out(m_y, other.y) || out(m_z, other.z);
-    }
-
-    // Each number beside its head, inside the plot, where it covers neither the shown head nor
-    // another head or number; where no such place is, the first place inside the plot.
-    void placeNumbers(ViewSketch& view) const
-    {
-        std::vector<PixelRect> taken;
-        const auto square = [](PixelPoint c, double r) {
-            return PixelRect{c.x - r - 1, c.y - r - 1, 2 * r + 2, 2 * r + 2};
-        };
-        const auto around = [](const PixelLine& line) {
-            const double left = std::min(line.from.x, line.to.x);
-            const double top = std::min(line.from.y, line.to.y);
-            return PixelRect{left, top, std::max(line.from.x, line.to.x) - left,
-                             std::max(line.from.y, line.to.y) - top};
-        };
-        if (view.head) {
-            taken.push_back(square(view.head->centre, view.head->radius));
-        }
-        if (view.arrow) {
-            taken.push_back(around(view.arrow->shaft));
-        }
-        for (const OtherMark& mark : view.others) {
-            taken.push_back(square(mark.centre, mark.radius));
-            if (mark.tick) {
-                taken.push_back(around(*mark.tick));
-            }
-        }
-        for (OtherMark& mark : view.others) {
-            const double w = m_metrics.width(mark.number->text);
-            const double h = m_sizes.row;
-            const PixelPoint c = mark.centre;
-            // Beside the head first, then further out, past a shown head standing on it.
-            std::vector<PixelRect> places;
-            for (const double r : {mark.radius + 1, mark.radius + 1 + h / 2}) {
-                places.insert(places.end(), {{c.x + r, c.y - h / 2, w, h},
-                                             {c.x - r - w, c.y - h / 2, w, h},
-                                             {c.x - w / 2, c.y - r - h, w, h},
-                                             {c.x - w / 2, c.y + r, w, h},
-                                             {c.x + r, c.y - r - h, w, h},
-                                             {c.x - r - w, c.y - r - h, w, h},
-                                             {c.x + r, c.y + r, w, h},
-                                             {c.x - r - w, c.y + r, w, h}});
-            }
-            std::optional<PixelRect> chosen;
-            for (const PixelRect& place : places) {
-                if (!view.plot.contains(place)) {
-                    continue;
-                }
-                if (!chosen) {
-                    chosen = place;
-                }
-                if (std::ranges::none_of(
-                        taken, [&place](const PixelRect& t) { return t.intersects(place); })) {
-                    chosen = place;
-                    break;
-                }
-            }
-            if (!chosen) {
-                mark.number.reset(); // a plot too small for any number
-                continue;
-            }
-            mark.number->rect = *chosen;
-            taken.push_back(*chosen);
-        }
     }
 
     CameraViewNumbers m_numbers;
