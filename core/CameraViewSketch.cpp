@@ -111,7 +111,11 @@ public:
             gridStep(std::min(aboveMap ? aboveMap->scale : none, sideMap ? sideMap->scale : none));
 
         sketchAbove(above, aboveMap, step);
-        sketchSide(side, sideMap, step);
+        // Where the drawing is too narrow for that room, the side view's caption keeps it.
+        const auto caption = std::ranges::find(above.labels, titleAbove, &SketchLabel::text);
+        const double captionsFrom =
+            caption == above.labels.end() ? side.area.left : caption->rect.right() + m_sizes.row;
+        sketchSide(side, sideMap, step, captionsFrom);
         LabelRow bottom(side.labels, m_metrics, side.area, height - m_sizes.row, m_sizes.row,
                         m_sizes.gap);
         if (sideMap) {
@@ -129,8 +133,10 @@ private:
     // shared in proportion, keeping the labels' widths where the drawing allows.
     double aboveShare(double width, double plotHeight) const
     {
-        const double leastAbove = std::max({m_metrics.width(titleAbove), m_metrics.width(frontWord),
-                                            2 * (m_sizes.pointer + m_sizes.margin)});
+        // A line's height from the side view's caption, so that the two never read as one.
+        const double leastAbove =
+            std::max({m_metrics.width(titleAbove) + m_sizes.row - m_sizes.gap,
+                      m_metrics.width(frontWord), 2 * (m_sizes.pointer + m_sizes.margin)});
         const double leastSide =
             std::max(m_metrics.width(titleSide) + m_sizes.gap + m_metrics.width(frontWord),
                      m_metrics.width(railWord) + m_sizes.gap + m_metrics.width(gridWord(1)));
@@ -161,15 +167,18 @@ private:
         view.grid = gridLines(*map, m_x->box, m_z->box, step);
         LabelRow(view.labels, m_metrics, view.area, m_sizes.row, m_sizes.row, m_sizes.gap)
             .place(frontWord, map->at(0, 0).x, LabelRow::Align::Centre);
-        drawOthers(view, *map, *m_x, *m_z, &OtherHead::x, &OtherHead::z, aboveDirection);
-        drawHead(view, *map, *m_x, *m_z, aboveDirection(m_numbers.yaw, m_numbers.tilt),
-                 m_numbers.yawLimit);
+        drawOthers(view, *map, *m_x, *m_z, &OtherHead::x, &OtherHead::z, Plane::Above);
+        drawHead(view, *map, *m_x, *m_z, Plane::Above, m_numbers.yawLimit);
         placeNumbers(view, m_metrics, m_sizes.row);
     }
 
-    void sketchSide(ViewSketch& view, const std::optional<Mapping>& map, double step) const
+    void sketchSide(ViewSketch& view, const std::optional<Mapping>& map, double step,
+                    double captionsFrom) const
     {
-        LabelRow top(view.labels, m_metrics, view.area, 0, m_sizes.row, m_sizes.gap);
+        const double from = std::clamp(captionsFrom, view.area.left, view.area.right());
+        LabelRow top(view.labels, m_metrics,
+                     PixelRect{from, view.area.top, view.area.right() - from, view.area.height}, 0,
+                     m_sizes.row, m_sizes.gap);
         top.place(titleSide, view.area.left, LabelRow::Align::Left);
         if (!map) {
             return;
@@ -180,26 +189,34 @@ private:
         const double railY = map->at(0, 0).y;
         view.rail = PixelLine{{view.plot.left, railY}, {view.plot.right(), railY}};
         top.place(frontWord, view.box->right(), LabelRow::Align::Right);
-        drawOthers(view, *map, *m_z, *m_y, &OtherHead::z, &OtherHead::y, sideDirection);
-        drawHead(view, *map, *m_z, *m_y, sideDirection(m_numbers.yaw, m_numbers.tilt),
-                 m_numbers.tiltLimit);
+        drawOthers(view, *map, *m_z, *m_y, &OtherHead::z, &OtherHead::y, Plane::Side);
+        drawHead(view, *map, *m_z, *m_y, Plane::Side, m_numbers.tiltLimit);
         placeNumbers(view, m_metrics, m_sizes.row);
     }
 
     // The head, its start direction and its turning range, as far as the texts give them.
     void drawHead(ViewSketch& view, const Mapping& map, const Axis& across, const Axis& upward,
-                  std::optional<double> direction, std::optional<double> limit) const
+                  Plane plane, std::optional<double> limit) const
     {
         if (!across.head || !upward.head) {
             return;
         }
         const PixelPoint centre = map.at(across.drawnAt, upward.drawnAt);
         view.head = HeadMark{centre, m_sizes.dot, m_outside, across.offScale || upward.offScale};
-        if (direction) {
-            view.arrow = arrowFrom(centre, *direction, m_sizes.pointer);
-            if (limit) {
-                view.wedge = wedgeAround(centre, *direction, *limit, m_sizes.pointer);
-            }
+        const std::optional<ShownDirection> direction =
+            shownDirection(plane, m_numbers.yaw, m_numbers.tilt);
+        if (!direction) {
+            return;
+        }
+        if (direction->endOn) {
+            view.endOn =
+                EndOnArrow{centre, std::round(m_sizes.pointer / 2), direction->outOfScreen};
+            return;
+        }
+        view.arrow = arrowFrom(centre, direction->degrees, m_sizes.pointer);
+        if (limit) {
+            view.wedge =
+                turnWedge(plane, centre, *m_numbers.yaw, *m_numbers.tilt, *limit, m_sizes.pointer);
         }
     }
 
@@ -207,9 +224,7 @@ private:
     // when far out), with a tick towards its start direction; their numbers come later.
     void drawOthers(ViewSketch& view, const Mapping& map, const Axis& across, const Axis& upward,
                     std::optional<double> OtherHead::*acrossAt,
-                    std::optional<double> OtherHead::*upwardAt,
-                    std::optional<double> (*direction)(std::optional<double>,
-                                                       std::optional<double>)) const
+                    std::optional<double> OtherHead::*upwardAt, Plane plane) const
     {
         for (const OtherHead& other : m_numbers.others) {
             const std::optional<double> a = other.*acrossAt;
@@ -221,9 +236,11 @@ private:
             mark.centre = map.at(across.placed(*a), upward.placed(*u));
             mark.radius = std::max(2.0, std::round(m_sizes.dot * 0.7));
             mark.outside = isOutside(other);
-            if (const std::optional<double> degrees = direction(other.yaw, other.tilt)) {
-                mark.tick =
-                    PixelLine{mark.centre, towards(mark.centre, *degrees, 0.6 * m_sizes.pointer)};
+            const std::optional<ShownDirection> direction =
+                shownDirection(plane, other.yaw, other.tilt);
+            if (direction && !direction->endOn) {
+                mark.tick = PixelLine{
+                    mark.centre, towards(mark.centre, direction->degrees, 0.6 * m_sizes.pointer)};
             }
             mark.number = SketchLabel{std::to_string(other.viewpoint + 1), {}};
             view.others.push_back(std::move(mark));

@@ -68,14 +68,16 @@ struct HeadMark
 };
 
 // Another viewpoint of the wagon than the one shown: a small head with its number and a tick
-// towards where its view starts.
+// towards where its view starts (none where it looks nearly out of the view's plane).
 struct OtherMark
 {
     PixelPoint centre;
     double radius = 0;
     bool outside = false; // beyond the box (or below the rail)
     std::optional<PixelLine> tick;
-    std::optional<SketchLabel> number; // inside the plot, clear of the shown head
+    // Inside the plot, clear of the shown head. Heads drawn over each other share one: the first
+    // of them holds all their numbers ("2, 3"), the others none.
+    std::optional<SketchLabel> number;
     bool operator==(const OtherMark&) const = default;
 };
 
@@ -85,6 +87,17 @@ struct DirectionArrow
     PixelLine shaft;
     std::array<PixelPoint, 2> barbs; // the two ends of the arrowhead's strokes from shaft.to
     bool operator==(const DirectionArrow&) const = default;
+};
+
+// A start direction that points nearly straight out of the view's plane, seen end-on: a ring
+// round the head, which shows as its dot when the view looks out of the screen, towards whoever
+// looks at the drawing, and with a cross over it when the view looks into the screen.
+struct EndOnArrow
+{
+    PixelPoint centre;
+    double radius = 0;
+    bool outOfScreen = false;
+    bool operator==(const EndOnArrow&) const = default;
 };
 
 // The range the view may turn through, around the start direction; not to scale.
@@ -109,6 +122,7 @@ struct ViewSketch
     std::optional<PixelLine> rail;
     std::optional<HeadMark> head;
     std::optional<DirectionArrow> arrow;
+    std::optional<EndOnArrow> endOn; // instead of the arrow
     std::optional<TurnWedge> wedge;
     std::vector<OtherMark> others;
     std::vector<SketchLabel> labels;

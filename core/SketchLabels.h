@@ -38,7 +38,8 @@ private:
 
 // Each other viewpoint's number beside its head, inside the plot, where it covers neither the
 // shown head nor another head or number; where no such place is, the first place inside the
-// plot; none in a plot too small for any. Numbers are `row` high.
+// plot; none in a plot too small for any. Heads drawn over each other, directly or through
+// others, share one label beside them: "2, 3". Numbers are `row` high.
 void placeNumbers(ViewSketch& view, const TextMetrics& metrics, double row);
 
 } // namespace orbanil::sketch

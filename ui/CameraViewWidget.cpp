@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 namespace orbanil {
@@ -56,6 +57,20 @@ void paintHead(QPainter& painter, const ViewSketch& view)
         painter.drawLine(lineOf(a.shaft));
         for (PixelPoint barb : a.barbs) {
             painter.drawLine(pointOf(a.shaft.to), pointOf(barb));
+        }
+    }
+    if (view.endOn) {
+        // The arrow's point coming out of the screen is the head's dot in a ring; its tail going
+        // in, a cross.
+        const EndOnArrow& e = *view.endOn;
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(pointOf(e.centre), e.radius, e.radius);
+        if (!e.outOfScreen) {
+            const double d = e.radius * std::numbers::sqrt2 / 2;
+            painter.drawLine(QPointF(e.centre.x - d, e.centre.y - d),
+                             QPointF(e.centre.x + d, e.centre.y + d));
+            painter.drawLine(QPointF(e.centre.x - d, e.centre.y + d),
+                             QPointF(e.centre.x + d, e.centre.y - d));
         }
     }
     // A head too far out to be drawn where it is stands hollow at the edge.
