@@ -218,27 +218,29 @@ void WindowSetTest::everyWayOutAsksBeforeWorkIsLost_data()
     QTest::addColumn<QString>("way");  // the dialog's two on a return visit, the main window's two
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<bool>("ends");
-    const auto none = QMessageBox::NoButton;
-    QTest::newRow("nothing, dialog close box") << ""
-                                               << "box close box" << none << true;
-    QTest::newRow("nothing, main close box") << ""
-                                             << "main close box" << none << true;
-    QTest::newRow("a field, Cerrar, No") << "field"
-                                         << "CmdCancel" << QMessageBox::No << false;
-    QTest::newRow("code, dialog close box, Escape")
-        << "code"
-        << "box close box" << QMessageBox::Escape << false;
-    QTest::newRow("code, Cerrar, Yes") << "code"
-                                       << "CmdCancel" << QMessageBox::Yes << true;
-    QTest::newRow("a field, Salir, No") << "field"
-                                        << "CmdExit" << QMessageBox::No << false;
-    QTest::newRow("code, Salir, Yes") << "code"
-                                      << "CmdExit" << QMessageBox::Yes << true;
-    QTest::newRow("code, main close box, Escape")
-        << "code"
-        << "main close box" << QMessageBox::Escape << false;
-    QTest::newRow("a field, main close box, Yes") << "field"
-                                                  << "main close box" << QMessageBox::Yes << true;
+    struct Way
+    {
+        const char* row;
+        const char* work;
+        const char* way;
+        QMessageBox::StandardButton answer;
+        bool ends;
+    };
+    const Way ways[] = {
+        {"nothing, dialog close box", "", "box close box", QMessageBox::NoButton, true},
+        {"nothing, main close box", "", "main close box", QMessageBox::NoButton, true},
+        {"a field, Cerrar, No", "field", "CmdCancel", QMessageBox::No, false},
+        {"code, dialog close box, Escape", "code", "box close box", QMessageBox::Escape, false},
+        {"code, Cerrar, Yes", "code", "CmdCancel", QMessageBox::Yes, true},
+        {"a field, Salir, No", "field", "CmdExit", QMessageBox::No, false},
+        {"code, Salir, Yes", "code", "CmdExit", QMessageBox::Yes, true},
+        {"code, main close box, Escape", "code", "main close box", QMessageBox::Escape, false},
+        {"a field, main close box, Yes", "field", "main close box", QMessageBox::Yes, true},
+    };
+    for (const Way& w : ways) {
+        QTest::newRow(w.row) << QString::fromLatin1(w.work) << QString::fromLatin1(w.way)
+                             << w.answer << w.ends;
+    }
 }
 
 void WindowSetTest::everyWayOutAsksBeforeWorkIsLost()
