@@ -1,5 +1,7 @@
 #include "core/Utf8.h"
 
+#include <algorithm>
+
 namespace orbanil {
 
 namespace {
@@ -53,7 +55,12 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i)
 bool isUtf8(std::string_view text)
 {
     for (std::size_t i = 0; i < text.size();) {
-        if (!nextCodePoint(text, i)) {
+        // Runs of ASCII at once: a saved file is mostly ASCII, and is read whole.
+        const auto nonAscii =
+            std::find_if(text.begin() + static_cast<std::ptrdiff_t>(i), text.end(),
+                         [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+        i = static_cast<std::size_t>(nonAscii - text.begin());
+        if (i < text.size() && !nextCodePoint(text, i)) {
             return false;
         }
     }

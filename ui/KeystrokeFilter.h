@@ -29,8 +29,8 @@ bool isEditingShortcut(const QKeyEvent& event);
 
 // Feeds every character typed into one field (keys and input-method commits) to the
 // keystroke rule of its filter kind before the field sees it, the other convention's decimal
-// separator made the field's own; rejected ones beep. The
-// editing shortcuts reach the field untouched.
+// separator made the field's own; rejected ones beep. The editing shortcuts reach the field
+// untouched.
 class KeystrokeFilter : public QObject
 {
     Q_OBJECT
