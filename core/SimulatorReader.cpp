@@ -184,6 +184,7 @@ bool readsAsParenthesis(std::string_view text)
 ItemStream::ItemStream(std::string_view text) : m_text(text), m_commentEnd{commentEndText}
 {
     scanItems(m_text, 0, [this](TextItem&& item, std::size_t start, std::size_t end) {
+        m_order.push_back(m_items.size());
         m_items.push_back(std::move(item));
         m_starts.push_back(start);
         m_ends.push_back(end);
@@ -193,7 +194,7 @@ ItemStream::ItemStream(std::string_view text) : m_text(text), m_commentEnd{comme
 
 std::string_view ItemStream::source(std::size_t first, std::size_t last) const
 {
-    if (first >= last || last > m_items.size()) {
+    if (first >= last || last > m_order.size()) {
         return {};
     }
     return std::string_view(m_text).substr(m_starts[first], m_ends[last - 1] - m_starts[first]);
@@ -201,7 +202,7 @@ std::string_view ItemStream::source(std::size_t first, std::size_t last) const
 
 const TextItem* ItemStream::next()
 {
-    return m_next < m_items.size() ? &m_items[m_next++] : nullptr;
+    return m_next < m_order.size() ? &m_items[m_order[m_next++]] : nullptr;
 }
 
 void ItemStream::noteBlocks(const TextItem& item)
@@ -230,62 +231,69 @@ const TextItem* ItemStream::take()
 
 bool ItemStream::nextClosesBlock() const
 {
-    return m_next < m_items.size() && m_items[m_next].closesBlock();
+    return m_next < m_order.size() && at(m_next).closesBlock();
 }
 
 // The marker just taken runs in the text to the next blank or parenthesis, whatever a string
 // read makes of those characters: reading goes on from there. False when it runs to the end.
 bool ItemStream::endMarker()
 {
-    std::size_t at = m_starts[m_next - 1] + 1;
+    std::size_t resume = m_starts[m_next - 1] + 1;
     for (;;) {
-        if (at == m_text.size()) {
-            m_next = m_items.size();
+        if (resume == m_text.size()) {
+            m_next = m_order.size();
             return false;
         }
-        const char c = m_text[at];
+        const char c = m_text[resume];
         if (c == '(' || c == ')') {
             break;
         }
-        ++at;
+        ++resume;
         if (isSeparator(c)) {
             break;
         }
     }
-    at = skipSeparators(m_text, at);
+    resume = skipSeparators(m_text, resume);
     const auto starts = m_starts.begin();
     std::size_t first = static_cast<std::size_t>(
-        std::lower_bound(starts + static_cast<std::ptrdiff_t>(m_next), m_starts.end(), at) -
+        std::lower_bound(starts + static_cast<std::ptrdiff_t>(m_next), m_starts.end(), resume) -
         starts);
-    if (first == m_items.size() ? at == m_text.size() : m_starts[first] == at) {
+    if (first == m_order.size() ? resume == m_text.size() : m_starts[first] == resume) {
         m_next = first;
         return true;
     }
     // The marker ends inside an item, as a string read splits the text: read the items again
     // from there up to where they agree with those read before.
     const std::size_t cut = first - 1;
-    std::vector<TextItem> items;
+    std::vector<std::size_t> order;
     std::vector<std::size_t> itemStarts;
     std::vector<std::size_t> itemEnds;
     std::size_t agreeing = first;
-    scanItems(m_text, at, [&](TextItem&& item, std::size_t start, std::size_t end) {
-        while (agreeing < m_items.size() && m_starts[agreeing] < start) {
+    bool agreed = false;
+    scanItems(m_text, resume, [&](TextItem&& item, std::size_t start, std::size_t end) {
+        while (agreeing < m_order.size() && m_starts[agreeing] < start) {
             ++agreeing;
         }
-        if (agreeing < m_items.size() && m_starts[agreeing] == start) {
+        agreed = agreeing < m_order.size() && m_starts[agreeing] == start;
+        if (agreed) {
             return false;
         }
-        items.push_back(std::move(item));
+        order.push_back(m_items.size());
+        m_items.push_back(std::move(item));
         itemStarts.push_back(start);
         itemEnds.push_back(end);
         return true;
     });
-    const auto replace = [cut, agreeing](auto& old, auto& fresh) {
+    if (!agreed) {
+        agreeing = m_order.size(); // the items read before, from the cut on, all go
+    }
+    const auto replace = [cut, agreeing](std::vector<std::size_t>& old,
+                                         const std::vector<std::size_t>& fresh) {
         const auto from = old.begin() + static_cast<std::ptrdiff_t>(cut);
         old.insert(old.erase(from, old.begin() + static_cast<std::ptrdiff_t>(agreeing)),
-                   std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+                   fresh.begin(), fresh.end());
     };
-    replace(m_items, items);
+    replace(m_order, order);
     replace(m_starts, itemStarts);
     replace(m_ends, itemEnds);
     m_next = cut;
@@ -339,8 +347,8 @@ const TextItem* ItemStream::takeWord()
 
 bool ItemStream::takeOpen()
 {
-    if (m_next < m_items.size() && m_items[m_next].opensBlock()) {
-        noteBlocks(m_items[m_next++]);
+    if (m_next < m_order.size() && at(m_next).opensBlock()) {
+        noteBlocks(at(m_next++));
         return true;
     }
     return false;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,10 +43,10 @@ public:
     explicit ItemStream(std::string_view text);
 
     // Items are counted as a string read splits the text; the pieces of a comment marker are
-    // passed over, not taken.
+    // passed over, not taken. An item the stream gives stays valid as long as the stream.
     std::size_t position() const { return m_next; }
-    std::size_t size() const { return m_items.size(); }
-    const TextItem& at(std::size_t i) const { return m_items[i]; }
+    std::size_t size() const { return m_order.size(); }
+    const TextItem& at(std::size_t i) const { return m_items[m_order[i]]; }
     // The text of the items first to last - 1 as they stand, quotes and escapes as written.
     std::string_view source(std::size_t first, std::size_t last) const;
 
@@ -77,8 +78,9 @@ private:
     bool nextClosesBlock() const;
 
     std::string m_text;
-    std::vector<TextItem> m_items;
-    std::vector<std::size_t> m_starts; // where each item begins in the text
+    std::deque<TextItem> m_items;      // every item read, never moved: what take() gave stays
+    std::vector<std::size_t> m_order;  // the items of the text in order, by their place there
+    std::vector<std::size_t> m_starts; // where each of those begins in the text
     std::vector<std::size_t> m_ends;   // and where it ends
     std::size_t m_next = 0;
     std::vector<std::string> m_path;

@@ -251,6 +251,7 @@ TEST(SimulatorReader, WhatTheSimulatorReads)
         {"Inside ( #x\\ PassengerCabinFile ( no.s ) PassengerCabinFile ( yes.s ) "
          "#\"y PassengerCabinHeadPos ( 1 2 3 ) z\" )",
          "yes.s | - | - | - | -"},
+        {"Inside ( PassengerCabinHeadPos ( 1 #a\"\"y\" +2 3 4 ) )", "- | 1 3 4 | - | - | -"},
         // A quoted item is never a marker.
         {"Inside ( \"#c\" PassengerCabinFile ( a.s ) \"_d\" Sound ( b.sms ) )",
          "a.s | - | - | - | b.sms"},

@@ -82,19 +82,11 @@ void ReadValuesTest::aPastedWagonIsReadSayingWhatChanged()
     const Message& said = run.recorded.messages.last();
     QCOMPARE(said.title, QStringLiteral("Leer Valores"));
     QCOMPARE(said.icon, QMessageBox::Information);
-    QCOMPARE(
-        said.text,
-        QStringLiteral(
-            "Estos valores no entran en su casilla tal como están en el bloque:\r\n"
-            "PassengerCabinFile: «\"..\\Mk1\\Interior.s\"» → «..Mk1Interior.s», como lo lee el "
-            "simulador, que toma cada barra invertida sencilla por el comienzo de un escape. "
-            "Escriba dos (\\\\) o deje que Orbanil escriba el nombre\r\n"
-            "StartDirection X: \"-5\" → 355, el mismo ángulo de 0 a 359 para la casilla (el "
-            "simulador lee -5)\r\n"
-            "StartDirection Y: \"-90\" → 270, el mismo ángulo de 0 a 359 para la casilla (el "
-            "simulador lee -90)\r\n\r\n"
-            "El bloque no tiene estas entradas:\r\n"
-            "RotationLimit: el simulador usa 0 0 0, y sus casillas también"));
+    // The core's table checks the wording; here, that the window shows it, names and all.
+    QVERIFY2(said.text.contains(QStringLiteral("«\"..\\Mk1\\Interior.s\"» → «..Mk1Interior.s»")) &&
+                 said.text.endsWith(QStringLiteral(
+                     "RotationLimit: el simulador usa 0 0 0, y sus casillas también")),
+             qPrintable(said.text));
     // The drawing follows the fields it read: the head is above the 3 m roof.
     QTRY_VERIFY(
         control<QWidget>(main, "picCameraView")->toolTip().contains(QStringLiteral("0,5 m")));
