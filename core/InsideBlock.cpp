@@ -70,16 +70,43 @@ std::optional<BlockProblem> numbersProblem(const ViewParams& numbers, std::size_
     return std::nullopt;
 }
 
+// Why a name cannot be written, or nothing: the sentence after "El nombre del archivo …".
+std::optional<std::string> nameProblem(std::string_view name)
+{
+    if (name.find('"') != std::string_view::npos) {
+        return " no puede contener comillas (\"): los nombres de archivo de Windows no las "
+               "admiten. Quítelas para generar el código.";
+    }
+    // The code box keeps these as line breaks, so the block copied or saved would break there.
+    const std::pair<std::string_view, const char*> breaks[] = {
+        {"\u2028", "U+2028, separador de línea"},
+        {"\u2029", "U+2029, separador de párrafo"},
+        {"\ufdd0", "U+FDD0"},
+        {"\ufdd1", "U+FDD1"},
+    };
+    for (const auto& [character, spoken] : breaks) {
+        if (name.find(character) != std::string_view::npos) {
+            return std::string(" lleva un carácter invisible (") + spoken +
+                   ") que el cuadro de código convierte en un salto de línea. Quítelo para "
+                   "generar el código.";
+        }
+    }
+    if (readsAsParenthesis(name)) {
+        return " no puede ser solo un paréntesis: el simulador lo tomaría por el principio o el "
+               "final de un bloque y leería mal el resto del vagón. Corríjalo para generar el "
+               "código.";
+    }
+    return std::nullopt;
+}
+
 std::optional<BlockProblem> namesProblem(const ViewParams& typed)
 {
     const std::pair<std::string ViewParams::*, const char*> names[] = {
-        {&ViewParams::shapeFile, "del archivo Shape"},
-        {&ViewParams::soundFile, "del archivo de sonido"}};
+        {&ViewParams::shapeFile, "El nombre del archivo Shape"},
+        {&ViewParams::soundFile, "El nombre del archivo de sonido"}};
     for (const auto& [member, which] : names) {
-        if ((typed.*member).find('"') != std::string::npos) {
-            return BlockProblem{member, "El nombre " + std::string(which) +
-                                            " no puede contener comillas (\"). Quítelas para "
-                                            "generar el código."};
+        if (std::optional<std::string> problem = nameProblem(typed.*member)) {
+            return BlockProblem{member, which + *problem};
         }
     }
     return std::nullopt;

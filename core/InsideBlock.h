@@ -11,9 +11,11 @@
 namespace orbanil {
 
 // Why no block can be written for the typed values: the field to correct and a sentence that
-// names it and says why. A shape or sound name holding a double quote, which the simulator's
-// format cannot carry; a number field whose text the simulator would not read as the number
-// it spells, or that is beyond its single precision.
+// names it and says why. A shape or sound name holding a double quote, which no Windows file
+// name holds; one holding a character the code box turns into a line break (U+2028, U+2029,
+// U+FDD0, U+FDD1); one the simulator takes for a parenthesis (readsAsParenthesis); a number field
+// whose text the simulator would not read as the number it spells, or that is beyond its single
+// precision.
 struct BlockProblem
 {
     std::string ViewParams::*field;

@@ -88,4 +88,39 @@ std::string utf8FromCodePoint(char32_t c)
     return out;
 }
 
+bool isDotNetWhiteSpace(char32_t c)
+{
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+           c == 0x205F || c == 0x3000;
+}
+
+std::string_view trimDotNetWhiteSpace(std::string_view text)
+{
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        std::size_t next = begin;
+        const std::optional<char32_t> c = nextCodePoint(text, next);
+        if (!c || !isDotNetWhiteSpace(*c)) {
+            break;
+        }
+        begin = next;
+    }
+    std::size_t end = text.size();
+    while (end > begin) {
+        // The last sequence starts at the last byte that is not a continuation byte.
+        std::size_t start = end - 1;
+        while (start > begin && (static_cast<unsigned char>(text[start]) & 0xC0u) == 0x80u) {
+            --start;
+        }
+        std::size_t next = start;
+        const std::optional<char32_t> c = nextCodePoint(text, next);
+        if (!c || next != end || !isDotNetWhiteSpace(*c)) {
+            break;
+        }
+        end = start;
+    }
+    return text.substr(begin, end - begin);
+}
+
 } // namespace orbanil

@@ -17,4 +17,12 @@ bool isUtf8(std::string_view text);
 // The UTF-8 form of one code point.
 std::string utf8FromCodePoint(char32_t c);
 
+// Whether a code point is white space to .NET (Char.IsWhiteSpace): the separators of Unicode's
+// categories Zs, Zl and Zp, tab to carriage return, and U+0085.
+bool isDotNetWhiteSpace(char32_t c);
+
+// The text without the white space at either end, as .NET's String.Trim takes it off; a
+// malformed sequence ends the trimming there.
+std::string_view trimDotNetWhiteSpace(std::string_view text);
+
 } // namespace orbanil

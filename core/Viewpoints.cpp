@@ -54,6 +54,16 @@ bool Viewpoints::changedSinceAdded(std::size_t viewpoint) const
     return !sameNumbers(entry.numbers, entry.asAdded);
 }
 
+bool Viewpoints::anyAddedChanged() const
+{
+    for (std::size_t i = 1; i < m_entries.size(); ++i) {
+        if (changedSinceAdded(i)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::vector<ViewParams> Viewpoints::added() const
 {
     std::vector<ViewParams> numbers;

@@ -31,6 +31,8 @@ public:
     void remove(std::size_t viewpoint);
     // Whether its numbers differ from those it was added (or read) with.
     bool changedSinceAdded(std::size_t viewpoint) const;
+    // Whether any added viewpoint was changed so.
+    bool anyAddedChanged() const;
 
     // The added viewpoints' numbers, in order.
     std::vector<ViewParams> added() const;

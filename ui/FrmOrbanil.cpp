@@ -392,7 +392,17 @@ void FrmOrbanil::CmdRead_Click()
     }
     // The block's Inside is the principal viewpoint, whose numbers the fields then show.
     showViewpoint(0);
-    const InsideReadBack readBack = readBackInside(*reading, viewParams(), addedViewpoints());
+    bool replaceAdded = true;
+    if (!reading->alternates.empty() && m_viewpoints.anyAddedChanged()) {
+        // Only "Sí" replaces them; Escape and the close box keep them.
+        replaceAdded =
+            m_services.message(
+                this, Message{title, QString::fromStdString(replaceAddedQuestion(*reading)),
+                              QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No, QMessageBox::No}) == QMessageBox::Yes;
+    }
+    const InsideReadBack readBack =
+        readBackInside(*reading, viewParams(), addedViewpoints(), replaceAdded);
     if (readBack.readAlternates) {
         m_viewpoints.replaceAdded(readBack.added);
         refreshViewpointControls();

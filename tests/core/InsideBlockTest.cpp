@@ -88,7 +88,9 @@ TEST(InsideBlock, SoundNameDoublesItsBackslashes)
               std::string::npos);
 }
 
-TEST(InsideBlock, DoubleQuoteInAFileNameIsAProblemNamingTheField)
+// Names the block cannot carry to the simulator as typed: a double quote (no Windows file name
+// holds one), a character the code box makes a line break, a name taken for a parenthesis.
+TEST(InsideBlock, NamesTheBlockCannotCarryAreProblemsNamingTheField)
 {
     struct Case
     {
@@ -96,16 +98,47 @@ TEST(InsideBlock, DoubleQuoteInAFileNameIsAProblemNamingTheField)
         std::string sound;
         std::string_view said; // the message the user reads, or empty for no problem
     };
-    const std::string_view shapeSaid = "El nombre del archivo Shape no puede contener comillas "
-                                       "(\"). Quítelas para generar el código.";
-    const std::string_view soundSaid = "El nombre del archivo de sonido no puede contener "
-                                       "comillas (\"). Quítelas para generar el código.";
+    const std::string quote = " no puede contener comillas (\"): los nombres de archivo de Windows "
+                              "no las admiten. Quítelas para generar el código.";
+    const std::string parenthesis = " no puede ser solo un paréntesis: el simulador lo tomaría "
+                                    "por el principio o el final de un bloque y leería mal el "
+                                    "resto del vagón. Corríjalo para generar el código.";
+    const auto invisible = [](const char* character) {
+        return std::string(" lleva un carácter invisible (") + character +
+               ") que el cuadro de código convierte en un salto de línea. Quítelo para generar el "
+               "código.";
+    };
+    const std::string shape = "El nombre del archivo Shape";
+    const std::string sound = "El nombre del archivo de sonido";
+    const std::string saids[] = {
+        shape + quote,
+        sound + quote,
+        shape + invisible("U+2028, separador de línea"),
+        sound + invisible("U+2029, separador de párrafo"),
+        shape + invisible("U+FDD0"),
+        sound + invisible("U+FDD1"),
+        shape + parenthesis,
+        sound + parenthesis,
+    };
     const Case cases[] = {
         {"interior.s", "interior.sms", ""},
         {"my cab (1).s", "my sound (1).sms", ""},
-        {"a\"b.s", "interior.sms", shapeSaid},
-        {"interior.s", "a\"b.sms", soundSaid},
-        {"\"", "\"", shapeSaid},
+        {"((", "\xef\xb7\x92", ""}, // two parentheses; U+FDD2 stays in the code box
+        {"a\"b.s", "interior.sms", saids[0]},
+        {"interior.s", "a\"b.sms", saids[1]},
+        {"\"", "\"", saids[0]},
+        {"a\xe2\x80\xa8"
+         "b.s",
+         "interior.sms", saids[2]},
+        {"interior.s",
+         "a\xe2\x80\xa9"
+         "b.sms",
+         saids[3]},
+        {"\xef\xb7\x90", "interior.sms", saids[4]},
+        {"interior.s", "\xef\xb7\x91", saids[5]},
+        {")", "interior.sms", saids[6]},
+        {"  (\xc2\xa0", "interior.sms", saids[6]}, // blanks, a no-break space among them
+        {"interior.s", "\xe3\x80\x80)", saids[7]}, // an ideographic space
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shape + " / " + c.sound);
@@ -119,6 +152,8 @@ TEST(InsideBlock, DoubleQuoteInAFileNameIsAProblemNamingTheField)
         }
         ASSERT_TRUE(problem);
         EXPECT_EQ(problem->message, c.said);
+        EXPECT_EQ(problem->field,
+                  c.said.starts_with(shape) ? &ViewParams::shapeFile : &ViewParams::soundFile);
     }
 }
 

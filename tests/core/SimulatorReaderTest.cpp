@@ -3,7 +3,9 @@
 #include "tests/support/InsideRoundTrip.h"
 #include "tests/support/WorkedExample.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <limits>
 #include <random>
 
 namespace orbanil {
@@ -27,15 +29,15 @@ TEST(SimulatorReader, ItemsAsTheSimulatorSplitsThem)
         {"\"a b\" c", {"a b", "c"}},
         {R"("..\\Mk1\\x.s")", {R"(..\Mk1\x.s)"}},
         {R"("a\nb\tc\"d\(")", {"a\nb\tc\"d("}},
-        {"\"a\" + \"b\"+\"c\" +d", {"abc", "+d"}},
-        {"\"open ( b", {"open ( b"}}, // no closing quote: to the end
+        {"\"a\" + \"b\"+\"c\" +d", {"abc", "d"}}, // a "+" no quote follows is dropped
+        {"\"open ( b", {"open ( b"}},             // no closing quote: to the end
         {R"("carpeta\" )x)", {"carpeta\" )x"}},
         {R"(..\Interiores\coche.s)", {"..Interiorescoche.s"}},
         {R"(Interiores\nuevo.s)", {"Interiores\nuevo.s"}},
         {R"(\x\y)", {R"(\xy)"}}, // the first character is taken as it is
         {R"(a\ b)", {"a b"}},
-        {"ab\"cd", {"ab\"", "cd"}}, // a quote ends an unquoted item
-        {"5\"", {"5\""}},
+        {"ab\"cd", {"ab", "cd"}}, // a quote ends an unquoted item, and is dropped
+        {"5\"", {"5"}},
         {"a\\", {"a"}},
     };
     for (const auto& [text, items] : cases) {
@@ -63,11 +65,11 @@ TEST(SimulatorReader, NumbersAsTheSimulatorReadsThem)
         {"1,5", None, 15, {}, true},
         {"1,000.5", None, 1000.5f, {}, true},
         {"5,", None, 5, {}},
-        {"8.1ft", Distance, 2.46888f, {}},
+        {"8.1ft", Distance, 2.4688802f, {}}, // 8.1 in single precision, then scaled
         {"7.5FT", Distance, 2.286f, {}},
         {"230cm", Distance, 2.3f, {}},
-        {"12\"", Distance, 0.3048f, {}},
-        {"2m", None, 2, NumberWarning::UnknownUnit},
+        {"12\"", Distance, 12, NumberWarning::UnknownUnit},
+        {"2m", None, 0, NumberWarning::UnitNotAllowed},
         {"5yd", Distance, 5, NumberWarning::UnknownUnit},
         {"-", None, 0, NumberWarning::NotANumber},
         {"2..3", None, 0, NumberWarning::NotANumber},
@@ -76,7 +78,7 @@ TEST(SimulatorReader, NumbersAsTheSimulatorReadsThem)
         {"340282346638528859811704183484516925440", None, 3.4028235e38f, {}},
         {"1000000000000000000000000000000000000000", None, 0, NumberWarning::TooLarge},
         {"1e39", None, 0, NumberWarning::TooLarge},
-        {"1e38km", Distance, 0, NumberWarning::TooLarge},
+        {"1e38km", Distance, std::numeric_limits<float>::infinity(), NumberWarning::TooLarge},
         {"1e-50", None, 0, {}},
     };
     for (const Case& c : cases) {
@@ -145,54 +147,164 @@ TEST(SimulatorReader, InsideBlocksAsUsersWriteThem)
         SCOPED_TRACE(c.text);
         const std::optional<InsideReading> read = readFirstInside(c.text);
         ASSERT_TRUE(read);
-        EXPECT_EQ(read->shapeFile, c.shape);
+        const auto text = [](const std::optional<ReadName>& name) {
+            return name ? std::optional(name->text) : std::nullopt;
+        };
+        EXPECT_EQ(text(read->shapeFile), c.shape);
         EXPECT_EQ(numbersOf(read->headPosition), c.head);
-        EXPECT_EQ(read->soundFile, c.sound);
+        EXPECT_EQ(text(read->soundFile), c.sound);
     }
     EXPECT_FALSE(readFirstInside("Wagon ( Inside PassengerCabinFile ( a.s ) )"));
 }
 
-// Alternate viewpoints count only after an Inside block, in the block that holds it.
-TEST(SimulatorReader, AlternateViewpointsAfterTheInsideBlock)
+// A number as the table spells it: nine digits, the sign of a zero, and why it did not read.
+std::string spelled(const ReadNumber& number)
 {
-    const std::string alternates = "ortsalternatepassengerviewpoints ( "
-                                   "ORTSAlternatePassengerViewPoint ( PassengerCabinHeadPos ( "
-                                   "-0.0 2.85801 -6.091 ) RotationLimit ( 50 270 0 ) ) "
-                                   "comment ( ORTSAlternatePassengerViewPoint ( ) ) "
-                                   "ORTSAlternatePassengerViewPoint ( StartDirection ( -5 -90 0 ) "
-                                   "Sound ( x.sms ) ) )";
-    const std::string inside = "Inside ( PassengerCabinFile ( a.s ) )";
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.9g", static_cast<double>(number.value));
+    std::string text = digits;
+    if (number.warning) {
+        const char* const why[] = {"missing",   "nan",          "no-unit",
+                                   "too-large", "unknown-unit", "no-load"};
+        text += std::string("[") + why[static_cast<int>(*number.warning)] + "]";
+    }
+    return text;
+}
+
+std::string spelled(const std::optional<std::array<ReadNumber, 3>>& numbers)
+{
+    if (!numbers) {
+        return "-";
+    }
+    return spelled((*numbers)[0]) + " " + spelled((*numbers)[1]) + " " + spelled((*numbers)[2]);
+}
+
+// What the simulator reads: "shape | head | limits | start | sound", then the alternates, the
+// place and the skipped alternates when there are any.
+std::string spelled(const InsideReading& read)
+{
+    const auto name = [](const std::optional<ReadName>& n) { return n ? n->text : "-"; };
+    std::string text = name(read.shapeFile) + " | " + spelled(read.headPosition) + " | " +
+                       spelled(read.rotationLimit) + " | " + spelled(read.startDirection) + " | " +
+                       name(read.soundFile);
+    if (!read.alternates.empty()) {
+        text += " | " + std::to_string(read.alternates.size()) + " alternates";
+    }
+    const char* const places[] = {"", "after skipped alternates", "in Engine", "outside blocks",
+                                  "in "};
+    if (read.place != InsidePlace::Wagon) {
+        text += std::string(" | ") + places[static_cast<int>(read.place)] + read.block;
+    }
+    if (read.skippedAlternates > 0) {
+        text += " | " + std::to_string(read.skippedAlternates) + " skipped";
+    }
+    return text;
+}
+
+// The wagon's entries the simulator reads, ")" when it closes where it should, then what is
+// left after.
+std::string spelled(const WagonReading& wagon)
+{
+    std::string text;
+    for (const BlockEntry& entry : wagon.entries) {
+        text += (text.empty() ? "" : " ") + (entry.keyword.empty() ? "(" : entry.keyword);
+    }
+    text += wagon.closed ? " )" : " …";
+    for (const std::string& item : wagon.after) {
+        text += " " + item;
+    }
+    return text;
+}
+
+// The simulator's own reading, item by item, of what users paste: markers, units, numbers,
+// names taken for parentheses, alternates and where an Inside stands.
+TEST(SimulatorReader, WhatTheSimulatorReads)
+{
+    const std::string alternate = "ORTSAlternatePassengerViewPoints ( "
+                                  "ORTSAlternatePassengerViewPoint ( PassengerCabinHeadPos ( 1 2 "
+                                  "3 ) ) comment ( ORTSAlternatePassengerViewPoint ( ) ) "
+                                  "ORTSAlternatePassengerViewPoint ( RotationLimit ( 4 5 6 ) ) )";
     struct Case
     {
         std::string text;
-        std::vector<std::string> heads; // of each alternate read; "none" when it lacks one
+        std::string inside;                 // readFirstInside, spelled
+        std::optional<std::string> wagon{}; // readWagon, spelled, where it matters
     };
     const Case cases[] = {
-        {"Wagon ( w " + inside + " Mass ( 1 ) " + alternates + " )",
-         {"-0.000000 2.858010 -6.091000", "none"}},
-        {"Wagon ( w " + alternates + " " + inside + " )", {}},
-        {"Wagon ( w " + inside + " " + alternates + " " + alternates + " )",
-         {"-0.000000 2.858010 -6.091000", "none", "-0.000000 2.858010 -6.091000", "none"}},
-        {"Wagon ( w " + inside + " ) Wagon ( v " + alternates + " )", {}},
+        // A double quote ends an unquoted item and is dropped.
+        {"Inside ( PassengerCabinFile ( cabin.s\" ) PassengerCabinHeadPos ( 0.5\" 2 3 ) )",
+         "cabin.s | 0.5 2 3 | - | - | -"},
+        // Distance units, the single-precision number scaled; "'" and "\"" are none.
+        {"Inside ( PassengerCabinHeadPos ( 1.2ft 20in/2 1.5' ) )",
+         "- | 0.365760028 0.254000008 1.5[unknown-unit] | - | - | -"},
+        {"Inside ( PassengerCabinHeadPos ( 2KM 30mm cm ) )", "- | 2000 0.0299999993 0 | - | - | -"},
+        // No units where the simulator reads none.
+        {"Inside ( RotationLimit ( 50deg +20 1e1 ) StartDirection ( 2m -0 1,5 ) )",
+         "- | - | 0[no-unit] 20 10 | 0[no-unit] 0 15 | -"},
+        // "skip" and "comment" take a ")" after them; a "#" marker leaves it.
+        {"Inside ( PassengerCabinFile ( a.s ) comment ) Sound ( b.sms ) )",
+         "a.s | - | - | - | b.sms"},
+        {"Inside ( PassengerCabinFile ( a.s ) #x ) Sound ( b.sms ) )", "a.s | - | - | - | -"},
+        {"Inside ( PassengerCabinHeadPos ( 1 2 comment ) 3 ) RotationLimit ( 1 2 #c ) 3 ) )",
+         "- | 1 2 3 | 1 2 0[missing] | - | -"},
+        // A marker runs to the next blank, through quotes and backslashes.
+        {"Inside ( #x\\ PassengerCabinFile ( no.s ) PassengerCabinFile ( yes.s ) "
+         "#\"y PassengerCabinHeadPos ( 1 2 3 ) z\" )",
+         "yes.s | - | - | - | -"},
+        {"Inside ( PassengerCabinHeadPos ( 1 #a\"\"y\" +2 3 4 ) )", "- | 1 3 4 | - | - | -"},
+        // A quoted item is never a marker.
+        {"Inside ( \"#c\" PassengerCabinFile ( a.s ) \"_d\" Sound ( b.sms ) )",
+         "a.s | - | - | - | b.sms"},
+        // After a distance's number, a comment is dropped and a sign is an unknown unit.
+        {"Inside ( PassengerCabinHeadPos ( 5cm#x 8ft#aprox 5- ) )",
+         "- | 0.0500000007 2.43840003 5[unknown-unit] | - | - | -"},
+        // A lower-case "e" ending a distance's digits stops the car loading.
+        {"Inside ( PassengerCabinHeadPos ( 5e 5E 1e3 ) )",
+         "- | 5[no-load] 5[unknown-unit] 1000 | - | - | -"},
+        // A double first, then single precision; a zero has no sign.
+        {"Inside ( RotationLimit ( 340282356779733661637539395458142568447 "
+         "16777217.000000001 -0.0 ) )",
+         "- | - | 0[too-large] 16777216 0 | - | -"},
+        // A name taken for a parenthesis: a quoted ")" closes the entry and then the Inside; a
+        // trimmed "(" moves the simulator's idea of where the wagon's entries stand.
+        {"Wagon ( w Inside ( Sound ( \")\" ) PassengerCabinFile ( a.s ) ) Mass ( 1 ) )",
+         "- | - | - | - | -", "w Inside PassengerCabinFile ) Mass ( 1 ) )"},
+        {"Wagon ( w Inside ( Sound ( \"\xe3\x80\x80( \" ) ) Mass ( 1 ) Sound ( x.sms ) )",
+         "- | - | - | - | \xe3\x80\x80( ", "w Inside … Mass ( 1 ) Sound ( x.sms ) )"},
+        // Alternates count after an Inside in that Wagon or an earlier one, as an include
+        // with a Wagon of its own gives them; before any Inside, the rest of the Wagon goes.
+        {"Wagon ( w Inside ( PassengerCabinFile ( a.s ) ) Mass ( 1 ) " + alternate + " )",
+         "a.s | - | - | - | - | 2 alternates"},
+        {"Wagon ( w Inside ( PassengerCabinFile ( a.s ) ) ) include ( ../a.wag ) Wagon ( w " +
+             alternate + " " + alternate + " )",
+         "a.s | - | - | - | - | 4 alternates"},
+        {"Wagon ( w " + alternate + " Inside ( PassengerCabinFile ( a.s ) ) Mass ( 1 ) )",
+         "a.s | - | - | - | - | after skipped alternates | 1 skipped",
+         "w ORTSAlternatePassengerViewPoints )"},
+        {alternate + " Inside ( Sound ( s.sms ) )",
+         "- | - | - | - | s.sms | after skipped alternates | 1 skipped"},
+        // Inside is read in a Wagon only; elsewhere the first one, with the place it stands.
+        {"Engine ( e Inside ( PassengerCabinFile ( e.s ) ) " + alternate + " ) Wagon ( w )",
+         "e.s | - | - | - | - | 2 alternates | in Engine"},
+        {"Engine ( e Inside ( PassengerCabinFile ( e.s ) ) ) Wagon ( w Inside ( "
+         "PassengerCabinFile ( w.s ) ) )",
+         "w.s | - | - | - | -"},
+        {"Wagon ( w ) Inside ( PassengerCabinFile ( o.s ) )",
+         "o.s | - | - | - | - | outside blocks"},
+        {"Wagon ( w Lights ( Inside ( PassengerCabinFile ( l.s ) ) ) )",
+         "l.s | - | - | - | - | in Lights"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        const std::optional<InsideReading> first = readFirstInside(c.text);
-        const std::optional<WagonReading> wagon = readWagon(c.text);
-        ASSERT_TRUE(first && wagon && wagon->inside);
-        for (const InsideReading& read : {*first, *wagon->inside}) {
-            std::vector<std::string> heads;
-            for (const ViewpointReading& alternate : read.alternates) {
-                heads.push_back(numbersOf(alternate.headPosition));
-            }
-            EXPECT_EQ(heads, c.heads);
+        const std::optional<InsideReading> read = readFirstInside(c.text);
+        ASSERT_TRUE(read);
+        EXPECT_EQ(spelled(*read), c.inside);
+        if (c.wagon) {
+            const std::optional<WagonReading> wagon = readWagon(c.text);
+            ASSERT_TRUE(wagon);
+            EXPECT_EQ(spelled(*wagon), *c.wagon);
         }
     }
-    // An alternate viewpoint takes no files of its own.
-    EXPECT_EQ(
-        readFirstInside(cases[0].text)->alternates[1].warnings,
-        std::vector<std::string>{
-            "«Sound» no es una entrada de ORTSAlternatePassengerViewPoint; se pasa por alto."});
 }
 
 // Any texts the fields admit either make Generate refuse or read back exactly as typed.

@@ -94,9 +94,9 @@ TEST(CodeFile, OpenedBlockReadsBackAsTyped)
     const auto path = savedFilePath(folder.path(), "comas");
     saveCodeFile(path, generateInside(blockValues(typed)));
     const std::optional<InsideReading> read = readFirstInside(readCodeFile(path));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->shapeFile, typed.shapeFile);
-    EXPECT_EQ(read->soundFile, typed.soundFile);
+    ASSERT_TRUE(read && read->shapeFile && read->soundFile);
+    EXPECT_EQ(read->shapeFile->text, typed.shapeFile);
+    EXPECT_EQ(read->soundFile->text, typed.soundFile);
 }
 
 TEST(CodeFile, SavesWindows1252WithoutMarkAndReplacesAnExistingFile)

@@ -13,16 +13,17 @@
 
 namespace orbanil::testing {
 
-// The number a typed text of a number field means, in the simulator's single precision,
-// computed apart from the reader under test. Typed texts are [-]digits[.digits].
+// The number a typed text of a number field means to the simulator, computed apart from the
+// reader under test: the nearest double, then the nearest single to that. Typed texts are
+// [-]digits[.digits].
 inline float typedNumber(const std::string& text)
 {
-    float value = 0;
+    double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        return 0; // too small for single precision (too large ones Generate refuses)
+        return 0; // too small for a double (too large ones Generate refuses)
     }
-    return value;
+    return static_cast<float>(value);
 }
 
 // The file the block is pasted into: an item before it and a block after it in the Wagon.
@@ -84,9 +85,12 @@ inline std::optional<std::string> roundTripFault(const ViewParams& typed,
         return "the items around the block changed";
     }
     const InsideReading& inside = *wagon->inside;
-    if (inside.shapeFile != typed.shapeFile || inside.soundFile != typed.soundFile) {
-        return "a name reads as " + inside.shapeFile.value_or("?") + " / " +
-               inside.soundFile.value_or("?");
+    const auto nameOf = [](const std::optional<ReadName>& name) {
+        return name ? name->text : std::string("?");
+    };
+    if (nameOf(inside.shapeFile) != typed.shapeFile ||
+        nameOf(inside.soundFile) != typed.soundFile || !inside.shapeFile || !inside.soundFile) {
+        return "a name reads as " + nameOf(inside.shapeFile) + " / " + nameOf(inside.soundFile);
     }
     if (inside.alternates.size() != added.size()) {
         return std::to_string(inside.alternates.size()) + " alternate viewpoints read";

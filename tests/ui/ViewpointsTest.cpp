@@ -245,9 +245,11 @@ void ViewpointsTest::readValuesTakesTheManualsExample()
     QCOMPARE(viewList(main)->count(), 3);
     QCOMPARE(viewList(main)->currentText(), QStringLiteral("Principal"));
     QCOMPARE(run.recorded.messages.last().text,
-             QStringLiteral("Estos valores se han escrito como los lee el simulador:\r\n"
-                            "Vista 3, StartDirection X: \"-5\" → 355\r\n"
-                            "Vista 3, StartDirection Y: \"-90\" → 270\r\n\r\n"
+             QStringLiteral("Estos valores no entran en su casilla tal como están en el bloque:\r\n"
+                            "Vista 3, StartDirection X: \"-5\" → 355, el mismo ángulo de 0 a "
+                            "359 para la casilla (el simulador lee -5)\r\n"
+                            "Vista 3, StartDirection Y: \"-90\" → 270, el mismo ángulo de 0 a "
+                            "359 para la casilla (el simulador lee -90)\r\n\r\n"
                             "Las vistas añadidas son ahora las 2 del bloque "
                             "ORTSAlternatePassengerViewPoints."));
     showView(main, 1);
@@ -255,11 +257,14 @@ void ViewpointsTest::readValuesTakesTheManualsExample()
     showView(main, 2);
     QCOMPARE(shownNumbers(main), QStringLiteral("0.9 2.35801 -1.791 50 270 0 355 270 0"));
 
-    // Before the Inside block the simulator skips the alternates, and so does the reading:
-    // the added viewpoints stay.
+    // Before the Inside block the simulator skips the alternates, and the rest with them; the
+    // reading says so, and the added viewpoints stay.
     code->replaceCodeText(manual + workedExampleCode);
     QTest::mouseClick(control<QPushButton>(main, "CmdRead"), Qt::LeftButton);
     QCOMPARE(viewList(main)->count(), 3);
+    QVERIFY(run.recorded.messages.last().text.startsWith(
+        QStringLiteral("El bloque ORTSAlternatePassengerViewPoints va antes de cualquier bloque "
+                       "Inside")));
     QVERIFY(run.recorded.messages.last().text.contains(QStringLiteral("se conservan las 2")));
 }
 
