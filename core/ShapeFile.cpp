@@ -181,70 +181,55 @@ ShapeDetailLevel readLodControl(BlockSource& in)
 
 void readShapeEntry(BlockSource& in, const BlockStart& start, ShapeData& shape)
 {
+    // The items of this list block, each read by `read`.
+    const auto each = [&in, &start](int itemToken, auto read) {
+        std::vector<decltype(read())> items;
+        readList(in, start.token, itemToken,
+                 [&](long long, const BlockStart&) { items.push_back(read()); });
+        return items;
+    };
     switch (start.token) {
     case token::shader_names:
-        shape.shaders.clear();
-        readList(in, token::shader_names, token::named_shader,
-                 [&](long long, const BlockStart&) { shape.shaders.push_back(in.readString()); });
+        shape.shaders = each(token::named_shader, [&] { return in.readString(); });
         break;
     case token::points:
-        shape.points.clear();
-        readList(in, token::points, token::point,
-                 [&](long long, const BlockStart&) { shape.points.push_back(readVec3(in)); });
+        shape.points = each(token::point, [&] { return readVec3(in); });
         break;
     case token::uv_points:
-        shape.uvPoints.clear();
-        readList(in, token::uv_points, token::uv_point, [&](long long, const BlockStart&) {
-            Vec2 uv;
-            uv.u = in.readFloat();
-            uv.v = in.readFloat();
-            shape.uvPoints.push_back(uv);
+        shape.uvPoints = each(token::uv_point, [&] {
+            const float u = in.readFloat();
+            return Vec2{u, in.readFloat()};
         });
         break;
     case token::normals:
-        shape.normals.clear();
-        readList(in, token::normals, token::vector,
-                 [&](long long, const BlockStart&) { shape.normals.push_back(readVec3(in)); });
+        shape.normals = each(token::vector, [&] { return readVec3(in); });
         break;
     case token::matrices:
-        shape.matrices.clear();
-        shape.matrixNames.clear();
-        readList(in, token::matrices, token::matrix, [&](long long, const BlockStart& matrix) {
-            ShapeMatrix& m = shape.matrices.emplace_back();
+        shape.matrices = each(token::matrix, [&] {
+            ShapeMatrix m;
             for (float& value : m) {
                 value = in.readFloat();
             }
-            shape.matrixNames.push_back(matrix.label);
+            return m;
         });
         break;
     case token::images:
-        shape.images.clear();
-        readList(in, token::images, token::image,
-                 [&](long long, const BlockStart&) { shape.images.push_back(in.readString()); });
+        shape.images = each(token::image, [&] { return in.readString(); });
         break;
     case token::textures:
-        shape.textureImages.clear();
-        readList(in, token::textures, token::texture, [&](long long, const BlockStart&) {
-            shape.textureImages.push_back(in.readInt());
-        });
+        shape.textureImages = each(token::texture, [&] { return in.readInt(); });
         break;
     case token::vtx_states:
-        shape.vertexStateMatrices.clear();
-        readList(in, token::vtx_states, token::vtx_state, [&](long long, const BlockStart&) {
+        shape.vertexStateMatrices = each(token::vtx_state, [&] {
             in.readFlags();
-            shape.vertexStateMatrices.push_back(in.readInt());
+            return in.readInt();
         });
         break;
     case token::prim_states:
-        shape.primStates.clear();
-        readList(in, token::prim_states, token::prim_state, [&](long long, const BlockStart&) {
-            shape.primStates.push_back(readPrimState(in));
-        });
+        shape.primStates = each(token::prim_state, [&] { return readPrimState(in); });
         break;
     case token::lod_controls:
-        shape.levels.clear();
-        readList(in, token::lod_controls, token::lod_control,
-                 [&](long long, const BlockStart&) { shape.levels.push_back(readLodControl(in)); });
+        shape.levels = each(token::lod_control, [&] { return readLodControl(in); });
         break;
     default:
         break; // not needed for a drawing

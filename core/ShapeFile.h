@@ -56,7 +56,6 @@ struct ShapeData
     std::vector<Vec2> uvPoints;
     std::vector<Vec3> normals;
     std::vector<ShapeMatrix> matrices;
-    std::vector<std::string> matrixNames;
     std::vector<std::string> images;
     std::vector<int> textureImages; // each texture's image index
     std::vector<int> vertexStateMatrices;
