@@ -109,8 +109,8 @@ public:
                              "la matriz " + std::to_string(i));
             m_matrices.push_back(affineOf(data.matrices[i]));
         }
-        // The root's translation is dropped, as the simulator does for the shapes of the
-        // other simulator it follows, when the first sub-object of the highest detail draws.
+        // The root's translation is dropped when the root is matrix 0 and the first sub-object
+        // of the highest detail draws: Open Rails does so to place shapes as MSTS did.
         if (!m_matrices.empty() && !data.levels.empty() && !data.levels[0].hierarchy.empty() &&
             data.levels[0].hierarchy[0] == -1 && firstSubObjectDraws(data.levels[0])) {
             m_matrices[0].t = {};

@@ -29,9 +29,11 @@ struct ShapeReading
     std::vector<AlphaRequest> alphaRequests; // one per triangle
 };
 
-// The triangles of the highest level of detail of every lod_control, each corner through its
-// matrix and every parent up to the root. Throws FormatError for an index outside its list, a
-// matrix hierarchy that loops, or a coordinate that is not a number or is huge.
+// The triangles of the highest level of detail of every lod_control, in the file's order, each
+// corner through its matrix and every parent up to and including the root (matrix 0 as root
+// without its translation, as the simulator places it); the textures the triangles use, in
+// the order they first use them. Throws FormatError for an index outside its list, a matrix
+// hierarchy that loops, or a coordinate that is not a number or is huge.
 ShapeReading cabinShapeFrom(const ShapeData& data);
 
 // Settles each triangle's alpha from the alpha bits of shape.textures' images, in their order.
