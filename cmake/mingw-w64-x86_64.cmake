@@ -29,8 +29,10 @@ endif()
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ORBANIL_QT_WINDOWS_DIR)
 
 # Everything linked in, winpthread and the C++ runtime included, so that each .exe runs
-# alone (under Wine too) without hunting for DLLs.
+# alone (under Wine too) without hunting for DLLs; zlib (libz-mingw-w64-dev) as libz.a, not
+# through its DLL's import library.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(ZLIB_USE_STATIC_LIBS ON)
 
 # Lets try_run and the tests start the built programs through Wine when it is here.
 find_program(ORBANIL_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)

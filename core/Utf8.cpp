@@ -70,6 +70,12 @@ bool isUtf8(std::string_view text)
 std::string utf8FromCodePoint(char32_t c)
 {
     std::string out;
+    appendUtf8(out, c);
+    return out;
+}
+
+void appendUtf8(std::string& out, char32_t c)
+{
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -84,6 +90,33 @@ std::string utf8FromCodePoint(char32_t c)
         out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+std::string utf8FromUtf16(std::string_view bytes, bool bigEndian)
+{
+    constexpr char32_t replacement = 0xFFFD;
+    const auto unitAt = [&bytes, bigEndian](std::size_t i) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        char32_t c = unitAt(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unitAt(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        appendUtf8(out, c >= 0xD800 && c <= 0xDFFF ? replacement : c);
+    }
+    if (i < bytes.size()) {
+        appendUtf8(out, replacement); // half a code unit at the end
     }
     return out;
 }

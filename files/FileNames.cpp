@@ -97,6 +97,28 @@ bool sameName(const fs::path& a, const fs::path& b)
 #endif
 }
 
+bool sameNameWithoutCase(const fs::path& a, const fs::path& b)
+{
+#ifdef _WIN32
+    return sameName(a, b);
+#else
+    // UTF-8 "À" to "Þ" (but "×") are C3 80 to C3 9E; their small forms are 0x20 further on.
+    const auto folded = [](const std::string& name) {
+        std::string out = name;
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            out[i] = asciiLower(out[i]);
+            const auto next = i + 1 < out.size() ? static_cast<unsigned char>(out[i + 1]) : 0u;
+            if (static_cast<unsigned char>(out[i]) == 0xC3 && next >= 0x80 && next <= 0x9E &&
+                next != 0x97) {
+                out[++i] = static_cast<char>(next + 0x20);
+            }
+        }
+        return out;
+    };
+    return folded(a.native()) == folded(b.native());
+#endif
+}
+
 bool nameMatches(const fs::path& name, std::string_view pattern)
 {
     using Char = fs::path::value_type;

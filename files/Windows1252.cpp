@@ -50,33 +50,6 @@ std::string utf8FromUtf8(std::string_view text)
     return out;
 }
 
-std::string utf8FromUtf16(std::string_view bytes, bool bigEndian)
-{
-    const auto unitAt = [&bytes, bigEndian](std::size_t i) {
-        const auto first = static_cast<unsigned char>(bytes[i]);
-        const auto second = static_cast<unsigned char>(bytes[i + 1]);
-        return static_cast<char32_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
-    };
-    std::string out;
-    out.reserve(bytes.size());
-    std::size_t i = 0;
-    for (; i + 1 < bytes.size(); i += 2) {
-        char32_t c = unitAt(i);
-        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
-            const char32_t low = unitAt(i + 2);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-                i += 2;
-            }
-        }
-        out += utf8FromCodePoint(c >= 0xD800 && c <= 0xDFFF ? replacementCharacter : c);
-    }
-    if (i < bytes.size()) {
-        out += utf8FromCodePoint(replacementCharacter); // half a code unit at the end
-    }
-    return out;
-}
-
 } // namespace
 
 std::string utf8FromMarkedText(std::string_view bytes)

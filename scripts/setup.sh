@@ -8,7 +8,7 @@ sudo=""
 [[ $(id -u) -eq 0 ]] || sudo="sudo"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
-          libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core locales "$@")
+          libgl-dev zlib1g-dev libgtest-dev libbenchmark-dev fonts-dejavu-core locales "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

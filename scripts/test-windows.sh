@@ -9,7 +9,8 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ORBANIL_WINDOWS_BUILD_DIR:-$root/build-windows}"
 
-"$root/scripts/setup.sh" g++-mingw-w64-x86-64-posix wine64 fonts-wine googletest xvfb openbox
+"$root/scripts/setup.sh" g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 fonts-wine googletest \
+    xvfb openbox
 ORBANIL_QT_WINDOWS_DIR="$("$root/scripts/qt-windows.sh" | tail -n 1)"
 export ORBANIL_QT_WINDOWS_DIR
 

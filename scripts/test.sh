@@ -10,7 +10,8 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ORBANIL_BUILD_DIR:-$root/build-test}"
 jobs="$(nproc)"
 
-"$root/scripts/setup.sh" clang libclang-rt-14-dev llvm clang-format-15
+# The sanitizer build and the fuzzers read compressed shapes through zlib too.
+"$root/scripts/setup.sh" clang libclang-rt-14-dev llvm clang-format-15 zlib1g-dev
 
 step() { printf '\n=== %s\n' "$*"; }
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace orbanil {
+
+// The header every file of the simulator opens with, shapes (.s) and textures (.ace) alike:
+// "SIMISA@@@@@@@@@@" before plain contents, or "SIMISA@F", the inflated size as a little-endian
+// uint32 and "@@@@" before a zlib stream. A text file may be UTF-16LE after a byte-order mark
+// (FF FE), and then the header is UTF-16 too.
+struct SimisHeader
+{
+    bool compressed = false;
+    bool utf16 = false;             // the contents are UTF-16LE (plain files only)
+    std::uint32_t inflatedSize = 0; // what a compressed file says its contents inflate to
+    std::size_t contentsStart = 0;  // where the contents (or the zlib stream) begin
+};
+
+// Throws FormatError when the bytes do not start with a header.
+SimisHeader readSimisHeader(std::string_view file);
+
+// What a shape's contents hold after their 16-character subheader ("JINX0s1t______\r\n" or
+// "JINX0s1b______\r\n"): structured text or binary blocks.
+struct ShapeContents
+{
+    bool text = false;
+    std::string_view body; // after the subheader, in the contents' own encoding
+};
+
+// Throws FormatError when the subheader is missing or names neither text nor binary.
+ShapeContents readShapeSubheader(std::string_view contents, bool utf16);
+
+} // namespace orbanil

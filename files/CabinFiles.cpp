@@ -1,0 +1,114 @@
+#include "files/CabinFiles.h"
+
+#include "core/FormatError.h"
+#include "files/FileBytes.h"
+#include "files/FileError.h"
+#include "files/SimisFile.h"
+#include "files/SimulatorPath.h"
+
+#include <new>
+
+namespace orbanil {
+
+namespace {
+
+// What reading one file gave: its bytes' model, or the sentence saying why there is none.
+template <class Model, class Read>
+std::optional<Model> readNamed(const std::filesystem::path& file, const std::string& what,
+                               const std::string& name, Read read, std::string& problem)
+{
+    try {
+        return read(readFileBytes(file));
+    } catch (const FileError& e) {
+        problem = e.what();
+    } catch (const FormatError& e) {
+        problem = "No se puede leer " + what + " " + name + ": " + e.what() + ".";
+    } catch (const std::bad_alloc&) {
+        problem = "No se puede leer " + what + " " + name + ": no hay memoria suficiente.";
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::vector<std::string> CabinReading::missingTextures() const
+{
+    std::vector<std::string> names;
+    for (std::size_t i = 0; shape && i < shape->textures.size(); ++i) {
+        if (i >= images.size() || !images[i]) {
+            names.push_back(shape->textures[i]);
+        }
+    }
+    return names;
+}
+
+std::string CabinReading::messageLine() const
+{
+    if (problems.empty()) {
+        return {};
+    }
+    if (problems.size() == 1) {
+        return problems.front();
+    }
+    const std::size_t more = problems.size() - 1;
+    return problems.front() + " (y " + std::to_string(more) + (more == 1 ? " aviso" : " avisos") +
+           " más)";
+}
+
+ShapeReading readShapeBytes(std::string_view file)
+{
+    const SimisContents contents = simisContents(file);
+    return readShapeContents(contents.bytes, contents.utf16);
+}
+
+AceTexture readTextureBytes(std::string_view file)
+{
+    return readAceContents(simisContents(file).bytes);
+}
+
+CabinReading readCabin(const std::filesystem::path& wagonFolder,
+                       std::string_view passengerCabinFile)
+{
+    CabinReading cabin;
+    const std::string shapeName = simulatorFileName(passengerCabinFile);
+    const std::optional<std::filesystem::path> shapeFile =
+        findSimulatorFile(wagonFolder, passengerCabinFile);
+    if (!shapeFile) {
+        cabin.problems.push_back("No se encuentra la forma interior " +
+                                 std::string(passengerCabinFile) + " desde la carpeta del vagón.");
+        return cabin;
+    }
+    cabin.shapeFile = *shapeFile;
+    std::string problem;
+    std::optional<ShapeReading> shape = readNamed<ShapeReading>(
+        *shapeFile, "la forma", shapeName, [](const std::string& b) { return readShapeBytes(b); },
+        problem);
+    if (!shape) {
+        cabin.problems.push_back(problem);
+        return cabin;
+    }
+    std::vector<int> alphaBits;
+    for (const std::string& texture : shape->shape.textures) {
+        std::optional<AceTexture> read;
+        const std::optional<std::filesystem::path> file =
+            findSimulatorFile(shapeFile->parent_path(), texture);
+        if (!file) {
+            problem = "No se encuentra la textura " + texture + " junto a " + shapeName + ".";
+        } else {
+            read = readNamed<AceTexture>(
+                *file, "la textura", texture,
+                [](const std::string& b) { return readTextureBytes(b); }, problem);
+        }
+        alphaBits.push_back(read ? read->alphaBits : 0);
+        cabin.images.push_back(read ? std::optional<RgbaImage>(std::move(read->image))
+                                    : std::nullopt);
+        if (!read) {
+            cabin.problems.push_back(problem);
+        }
+    }
+    applyTextureAlpha(*shape, alphaBits);
+    cabin.shape = std::move(shape->shape);
+    return cabin;
+}
+
+} // namespace orbanil

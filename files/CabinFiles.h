@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/AceImage.h"
+#include "core/CabinGeometry.h"
+#include "core/CabinShape.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orbanil {
+
+// The passenger's cabin as a view draws it: the interior shape that an Inside block's
+// PassengerCabinFile names and the textures beside it, read as the simulator reads them.
+struct CabinReading
+{
+    std::filesystem::path shapeFile; // where the shape was found; empty when it was not
+    // Nothing when the shape could not be read; then `problems` says why.
+    std::optional<CabinShape> shape;
+    // One per shape->textures, in that order: nothing for a texture that is missing or cannot
+    // be read, whose triangles a view still draws, in a neutral colour.
+    std::vector<std::optional<RgbaImage>> images;
+    // Spanish sentences naming the file and what is wrong with it, the shape's first, then the
+    // textures' in their order ("No se encuentra la textura asiento.ace junto a coche.s.").
+    std::vector<std::string> problems;
+
+    // The names of the textures that have no image.
+    std::vector<std::string> missingTextures() const;
+    // One line for a status bar: empty when everything was read, else the first problem, with
+    // how many more there are.
+    std::string messageLine() const;
+};
+
+// Reads the cabin; never throws for anything a file holds.
+CabinReading readCabin(const std::filesystem::path& wagonFolder,
+                       std::string_view passengerCabinFile);
+
+// A whole .s file in any of its forms (text in UTF-16 or ASCII, binary, compressed), and a
+// whole .ace file. Both throw FormatError; the reason is a phrase to put after the file's name.
+ShapeReading readShapeBytes(std::string_view file);
+AceTexture readTextureBytes(std::string_view file);
+
+} // namespace orbanil

@@ -1,0 +1,115 @@
+#include "tests/support/AceWriter.h"
+
+#include <vector>
+
+namespace orbanil::testing {
+
+namespace {
+
+void putLittle(std::string& out, std::uint64_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i) {
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+}
+
+struct ChannelSpec
+{
+    int bits;
+    int type; // 2 mask, 3 red, 4 green, 5 blue, 6 alpha
+};
+
+std::vector<ChannelSpec> channelsFor(AceAlpha alpha)
+{
+    std::vector<ChannelSpec> channels{{8, 3}, {8, 4}, {8, 5}};
+    if (alpha == AceAlpha::Mask) {
+        channels.push_back({1, 2});
+    } else if (alpha == AceAlpha::Alpha) {
+        channels.push_back({8, 6});
+    }
+    return channels;
+}
+
+std::string header(int options, int width, int height, int format,
+                   const std::vector<ChannelSpec>& channels)
+{
+    std::string out;
+    for (const int value : {1, options, width, height, format, static_cast<int>(channels.size())}) {
+        putLittle(out, static_cast<std::uint32_t>(value), 4);
+    }
+    out.append(128, '\0');
+    for (const ChannelSpec& c : channels) {
+        putLittle(out, static_cast<std::uint64_t>(c.bits), 8);
+        putLittle(out, static_cast<std::uint64_t>(c.type), 8);
+    }
+    return out;
+}
+
+} // namespace
+
+std::string aceScanlines(const RgbaImage& image, AceAlpha alpha)
+{
+    const std::vector<ChannelSpec> channels = channelsFor(alpha);
+    std::string out = header(0, image.width, image.height, 0, channels);
+    const auto width = static_cast<std::size_t>(image.width);
+    std::string lines;
+    const std::size_t tableEnd = out.size() + 4 * static_cast<std::size_t>(image.height);
+    for (int y = 0; y < image.height; ++y) {
+        putLittle(out, tableEnd + lines.size(), 4);
+        const std::uint8_t* row = image.pixels.data() + 4 * width * static_cast<std::size_t>(y);
+        for (const ChannelSpec& c : channels) {
+            const std::size_t component = c.type == 2 || c.type == 6 ? 3 : c.type - 3;
+            if (c.bits == 8) {
+                for (std::size_t x = 0; x < width; ++x) {
+                    lines += static_cast<char>(row[4 * x + component]);
+                }
+                continue;
+            }
+            std::string packed((width + 7) / 8, '\0');
+            for (std::size_t x = 0; x < width; ++x) {
+                if (row[4 * x + 3] >= 128) {
+                    packed[x / 8] = static_cast<char>(packed[x / 8] | (0x80 >> (x % 8)));
+                }
+            }
+            lines += packed;
+        }
+    }
+    return out + lines;
+}
+
+std::string aceRaw(int surfaceFormat, int width, int height, std::string_view data, AceAlpha alpha)
+{
+    std::string out = header(0x10, width, height, surfaceFormat, channelsFor(alpha));
+    putLittle(out, out.size() + 4, 4); // the one level's offset
+    putLittle(out, data.size(), 4);
+    return out + std::string(data);
+}
+
+std::string aceFile(std::string_view contents)
+{
+    return "SIMISA@@@@@@@@@@" + std::string(contents);
+}
+
+std::string dxt1Block(std::uint16_t c0, std::uint16_t c1, const std::array<int, 16>& indices)
+{
+    std::string out;
+    putLittle(out, c0, 2);
+    putLittle(out, c1, 2);
+    std::uint32_t bits = 0;
+    for (std::size_t i = 0; i < 16; ++i) {
+        bits |= static_cast<std::uint32_t>(indices[i] & 3) << (2 * i);
+    }
+    putLittle(out, bits, 4);
+    return out;
+}
+
+RgbaImage filledImage(int width, int height, std::array<std::uint8_t, 4> rgba)
+{
+    RgbaImage image{width, height, {}};
+    for (int i = 0; i < width * height; ++i) {
+        image.pixels.insert(image.pixels.end(), rgba.begin(), rgba.end());
+    }
+    return image;
+}
+
+} // namespace orbanil::testing
