@@ -18,13 +18,9 @@ bool isUtf8(std::string_view text);
 std::string utf8FromCodePoint(char32_t c);
 void appendUtf8(std::string& out, char32_t c);
 
-// UTF-16 bytes (little or big endian) as UTF-8; a lone surrogate or half a code unit at the end
-// becomes U+FFFD.
+// UTF-16 bytes (little or big endian, no byte-order mark) as UTF-8; a lone surrogate or half a
+// code unit at the end becomes U+FFFD.
 std::string utf8FromUtf16(std::string_view bytes, bool bigEndian = false);
-
-// The UTF-8 text of UTF-16 bytes (no byte-order mark); an unpaired surrogate or half a code unit
-// at the end becomes U+FFFD.
-std::string utf8FromUtf16(std::string_view bytes, bool bigEndian);
 
 // Whether a code point is white space to .NET (Char.IsWhiteSpace): the separators of Unicode's
 // categories Zs, Zl and Zp, tab to carriage return, and U+0085.
