@@ -10,6 +10,45 @@ namespace {
 
 constexpr double degree = std::numbers::pi / 180;
 
+const double s10 = std::sin(10 * degree), c10 = std::cos(10 * degree);
+
+struct Axis
+{
+    double startX, startY; // StartDirection as typed, degrees
+    Direction forward, right, up;
+};
+
+// Where the typed direction looks, and which way the image's right and up lie: the
+// simulator's look-at keeps the world upright past straight down.
+const Axis axes[] = {
+    {0, 0, {0, 0, 1}, {1, 0, 0}, {0, 1, 0}},
+    {0, 90, {1, 0, 0}, {0, 0, -1}, {0, 1, 0}},
+    {10, 0, {0, -s10, c10}, {1, 0, 0}, {0, c10, s10}},
+    {350, 0, {0, s10, c10}, {1, 0, 0}, {0, c10, -s10}},
+    {100, 0, {0, -c10, -s10}, {-1, 0, 0}, {0, s10, -c10}},
+};
+
+TEST(PassengerCamera, StartDirectionTurnsTheViewAsTheSimulatorDoes)
+{
+    for (const Axis& axis : axes) {
+        SCOPED_TRACE(testing::Message() << axis.startX << " " << axis.startY);
+        const CameraAxes seen = cameraAxes(cameraAtStart({}, axis.startX, axis.startY));
+        for (const auto& [got, expected] : {std::pair{seen.forward, axis.forward},
+                                            {seen.right, axis.right},
+                                            {seen.up, axis.up}}) {
+            EXPECT_NEAR(got.x, expected.x, 1e-12);
+            EXPECT_NEAR(got.y, expected.y, 1e-12);
+            EXPECT_NEAR(got.z, expected.z, 1e-12);
+        }
+    }
+    // F = (H/2) / tan(fov/2): at 90 degrees on 640 x 400, a point 1 m right at 1 m is 200 px out.
+    const auto point = projectToScreen({{}, 0, 0, 90}, {1, 0, 1}, 640, 400);
+    ASSERT_TRUE(point);
+    EXPECT_DOUBLE_EQ(point->x, 520);
+    EXPECT_DOUBLE_EQ(point->y, 200);
+    EXPECT_FALSE(projectToScreen({{}, 0, 0, 45}, {0, 0, 0.099f}, 640, 400)); // the near plane
+}
+
 struct Look
 {
     double pitch, heading; // degrees
