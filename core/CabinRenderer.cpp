@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <limits>
-#include <utility>
 
 namespace orbanil {
 namespace {
@@ -108,16 +106,6 @@ public:
           centreX_(width / 2.0), centreY_(height / 2.0), reachX_(width / 2.0 + guardBand),
           reachY_(height / 2.0 + guardBand)
     {}
-
-    // How far ahead a triangle's centre lies; NaN sorts as far.
-    double depthOf(const CabinTriangle& triangle) const
-    {
-        double depth = 0;
-        for (const CabinVertex& corner : triangle.corners) {
-            depth += dot(minus(corner.position, eye_), axes_.forward);
-        }
-        return std::isnan(depth) ? std::numeric_limits<double>::infinity() : depth;
-    }
 
     ViewVertex toView(const CabinVertex& corner) const
     {
@@ -286,30 +274,12 @@ void drawTriangle(const Frame& frame, const ScreenVertex& a, const ScreenVertex&
                           : pass == Pass::Opaque                ? blendOpaqueReference
                                                                 : blendReference;
     for (int y = minY; y <= maxY; ++y) {
-        // The row's pixels inside all three edges.
-        std::int64_t first = minX;
-        std::int64_t last = maxX;
-        for (const Edge& edge : edges) {
-            const std::int64_t w = edge.at(minX, y);
-            if (edge.stepX > 0 && w < 0) {
-                first = std::max(first, minX + (-w + edge.stepX - 1) / edge.stepX);
-            } else if (edge.stepX < 0) {
-                last = std::min(last, w < 0 ? first - 1 : minX + w / -edge.stepX);
-            } else if (w < 0) {
-                last = first - 1;
-            }
-        }
-        if (first > last) {
-            continue;
-        }
-        const int start = static_cast<int>(first);
-        const int end = static_cast<int>(last);
-        std::int64_t w0 = edges[0].at(start, y);
-        std::int64_t w1 = edges[1].at(start, y);
-        std::int64_t w2 = edges[2].at(start, y);
-        std::uint8_t* pixel = frame.rgba + (static_cast<std::size_t>(y) * frame.width + start) * 4;
-        float* depth = frame.depth + static_cast<std::size_t>(y) * frame.width + start;
-        for (int x = start; x <= end; ++x, pixel += 4, ++depth, w0 += edges[0].stepX,
+        std::int64_t w0 = edges[0].at(minX, y);
+        std::int64_t w1 = edges[1].at(minX, y);
+        std::int64_t w2 = edges[2].at(minX, y);
+        std::uint8_t* pixel = frame.rgba + (static_cast<std::size_t>(y) * frame.width + minX) * 4;
+        float* depth = frame.depth + static_cast<std::size_t>(y) * frame.width + minX;
+        for (int x = minX; x <= maxX; ++x, pixel += 4, ++depth, w0 += edges[0].stepX,
                  w1 += edges[1].stepX, w2 += edges[2].stepX) {
             if ((w0 | w1 | w2) < 0) {
                 continue;
@@ -462,44 +432,19 @@ std::optional<RgbaImage> renderCabin(const CabinShape& shape,
     };
 
     const Projection projection(camera, width, height);
-    // The opaque and alpha-tested triangles nearest first, so that what they hide is seldom
-    // textured; only surfaces at the very same depth could tell the order. Then the solid
-    // texels of the blended ones, over what is behind them.
-    std::vector<std::pair<double, const CabinTriangle*>> nearFirst;
-    std::vector<const CabinTriangle*> blended;
-    nearFirst.reserve(shape.triangles.size());
-    for (const CabinTriangle& triangle : shape.triangles) {
-        if (!finite(triangle)) {
-            continue;
-        }
-        if (triangle.alpha == AlphaMode::Blend) {
-            blended.push_back(&triangle);
-        } else {
-            nearFirst.emplace_back(projection.depthOf(triangle), &triangle);
-        }
-    }
-    std::stable_sort(nearFirst.begin(), nearFirst.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::size_t drawn = 0;
-    const auto draw = [&](const CabinTriangle& triangle, Pass pass) {
-        if (++drawn % 64 == 0 && cancel && cancel->load(std::memory_order_relaxed)) {
-            return false;
-        }
-        drawShapeTriangle(frame, projection, triangle, surfaceOf(triangle), pass);
-        return true;
-    };
-    for (const auto& [depth, triangle] : nearFirst) {
-        if (!draw(*triangle, Pass::Opaque)) {
-            return std::nullopt;
-        }
-    }
     // Open Rails draws blended primitives sorted by the distance of their matrix, ties in the
     // order of the shape; an interior's hang on one matrix, so the order of the shape it is.
     for (const Pass pass : {Pass::Opaque, Pass::Blended}) {
-        for (const CabinTriangle* triangle : blended) {
-            if (!draw(*triangle, pass)) {
+        std::size_t drawn = 0;
+        for (const CabinTriangle& triangle : shape.triangles) {
+            if (++drawn % 64 == 0 && cancel && cancel->load(std::memory_order_relaxed)) {
                 return std::nullopt;
             }
+            if ((pass == Pass::Blended && triangle.alpha != AlphaMode::Blend) ||
+                !finite(triangle)) {
+                continue;
+            }
+            drawShapeTriangle(frame, projection, triangle, surfaceOf(triangle), pass);
         }
     }
     if (cancel && cancel->load(std::memory_order_relaxed)) {
