@@ -173,6 +173,20 @@ def main():
     blocks = core["BM_generateInside"]["items_per_second"]
     table.add("generateInside", f"{blocks / 1e6:.2f} M blocks/s", "-", "-", "-", None)
 
+    print("Passenger view ...", file=sys.stderr)
+    _, _, out = run_child([f"{bench}/bench_cabin_render", "--benchmark_format=json",
+                           f"--benchmark_repetitions={runs}",
+                           "--benchmark_report_aggregates_only=true"], base)
+    views = {b["run_name"]: b for b in json.loads(out)["benchmarks"]
+             if b.get("aggregate_name") == "median"}
+    view, large = views["BM_renderCabin/640/400"], views["BM_renderCabin/1280/800"]
+    table.add("passenger view frame, 640 x 400, 20,000 triangles", f"{view['real_time']:.1f} ms",
+              f"{view['cpu_time']:.1f} ms CPU", "-", "<= 33 ms", view["real_time"] <= 33)
+    table.add("passenger view frame, 1280 x 800", f"{large['real_time']:.1f} ms", "-", "-", "-",
+              None)
+    table.add("passenger view, renderer's heap for a frame", f"{view['renderer_MiB']:.1f} MiB",
+              "-", "-", "-", None)
+
     print("Large files through the main window ...", file=sys.stderr)
     _, _, out = run_child([f"{bench}/bench_large_files", str(runs)], offscreen)
     large = json.loads(out.strip().splitlines()[-1])

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/CabinShape.h"
+#include "core/PassengerCamera.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace orbanil::bench {
+
+// A coach interior to measure the cabin view with: a box 20 m long, rows of seats on both
+// sides of an aisle, alpha-tested luggage racks and blended windows, with four generated
+// textures; exactly `triangles` triangles from about 19,000 up.
+struct GeneratedCabin
+{
+    CabinShape shape;
+    std::vector<RgbaImage> images; // parallel to shape.textures
+    PassengerCamera camera;        // a seated passenger looking along the car
+
+    std::vector<const RgbaImage*> textures() const;
+};
+
+GeneratedCabin generatedCabin(std::size_t triangles = 20000, int textureSide = 512);
+
+} // namespace orbanil::bench
