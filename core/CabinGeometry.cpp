@@ -109,12 +109,6 @@ public:
                              "la matriz " + std::to_string(i));
             m_matrices.push_back(affineOf(data.matrices[i]));
         }
-        // The root's translation is dropped when the root is matrix 0 and the first sub-object
-        // of the highest detail draws: Open Rails does so to place shapes as MSTS did.
-        if (!m_matrices.empty() && !data.levels.empty() && !data.levels[0].hierarchy.empty() &&
-            data.levels[0].hierarchy[0] == -1 && firstSubObjectDraws(data.levels[0])) {
-            m_matrices[0].t = {};
-        }
     }
 
     ShapeReading build()
@@ -132,14 +126,8 @@ public:
     }
 
 private:
-    static bool firstSubObjectDraws(const ShapeDetailLevel& level)
-    {
-        return !level.subObjects.empty() &&
-               std::ranges::any_of(level.subObjects[0].triangleLists,
-                                   [](const ShapeTriangleList& l) { return !l.indices.empty(); });
-    }
-
-    // A matrix through every parent up to the root; identity for -1.
+    // A matrix through every parent below the root; identity for -1. The simulator never applies
+    // the root's own matrix (the one whose parent is -1) when it draws a shape.
     const Affine& placement(const ShapeDetailLevel& level, int matrix)
     {
         static const Affine identity;
@@ -156,13 +144,16 @@ private:
                     throw FormatError("la jerarquía de matrices forma un ciclo desde la matriz " +
                                       std::to_string(matrix));
                 }
-                combined = then(combined, entry(m_matrices, at, "hierarchy", "la matriz"));
+                const Affine& own = entry(m_matrices, at, "hierarchy", "la matriz");
                 if (static_cast<std::size_t>(at) >= level.hierarchy.size()) {
                     throw FormatError("la matriz " + std::to_string(at) +
                                       " no tiene padre en hierarchy, que tiene " +
                                       std::to_string(level.hierarchy.size()));
                 }
                 at = level.hierarchy[static_cast<std::size_t>(at)];
+                if (at != -1) {
+                    combined = then(combined, own);
+                }
             }
             cached = combined;
         }

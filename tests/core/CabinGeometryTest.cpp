@@ -26,9 +26,10 @@ TEST(CabinGeometry, ABlendingShaderBlendsOnlyWhenTheTextureHasAlphaToBlend)
     }
 }
 
-// A point through three matrices: its own, turned a quarter round about Y and moved; its
-// parent's, moved; the root's, turned a quarter round about Z, whose translation is dropped.
-TEST(CabinGeometry, ACornerGoesThroughEveryMatrixUpToTheRoot)
+// A point through its own matrix, turned a quarter round about Y and moved, and its parent's,
+// moved; not through the root's, turned a quarter round about Z and moved, which the simulator
+// never applies.
+TEST(CabinGeometry, ACornerGoesThroughEveryMatrixBelowTheRoot)
 {
     ShapeData data;
     data.shaders = {"TexDiff"};
@@ -46,9 +47,9 @@ TEST(CabinGeometry, ACornerGoesThroughEveryMatrixUpToTheRoot)
     const ShapeReading read = cabinShapeFrom(data);
     ASSERT_EQ(read.shape.triangles.size(), 1u);
     const CabinVertex& c = read.shape.triangles[0].corners[0];
-    // (1, 2, 3) → (3 + 5, 2, -1) → (8, 2, 9) → (-2, 8, 9).
-    EXPECT_EQ(c.position, (Vec3{-2, 8, 9}));
-    EXPECT_EQ(c.normal, (Vec3{0, 1, 0})); // (0, 0, 2) → (2, 0, 0) → (0, 2, 0), made unit
+    // (1, 2, 3) → (3 + 5, 2, -1) → (8, 2, 9).
+    EXPECT_EQ(c.position, (Vec3{8, 2, 9}));
+    EXPECT_EQ(c.normal, (Vec3{1, 0, 0})); // (0, 0, 2) → (2, 0, 0), made unit
     EXPECT_EQ(read.shape.textures, std::vector<std::string>{});
     EXPECT_EQ(read.shape.triangles[0].texture, -1);
 }
