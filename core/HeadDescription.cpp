@@ -1,7 +1,7 @@
 #include "core/HeadDescription.h"
 
-#include "core/ViewNumbers.h"
 #include "core/Viewpoints.h"
+#include "core/Wording.h"
 
 #include <algorithm>
 #include <utility>
@@ -10,31 +10,6 @@
 namespace orbanil::sketch {
 
 namespace {
-
-// "A", "A y B", "A, B y C".
-std::string joinedWithY(const std::vector<std::string>& parts)
-{
-    std::string joined;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0) {
-            joined += i + 1 == parts.size() ? " y " : ", ";
-        }
-        joined += parts[i];
-    }
-    return joined;
-}
-
-// A distance for a tooltip: a value longer than fifteen characters, the significant digits of
-// a written number, is cut short with "…" so that the tooltip stays on the screen.
-std::string distanceText(double metres)
-{
-    constexpr std::size_t longest = 15;
-    std::string rounded = writeRounded(metres);
-    if (rounded.size() > longest) {
-        rounded = rounded.substr(0, longest) + "…";
-    }
-    return rounded == "0" ? "menos de 0,01 m" : rounded + " m";
-}
 
 struct AxisWords
 {

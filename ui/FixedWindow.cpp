@@ -33,7 +33,8 @@ FixedWindow::FixedWindow(const QString& caption, int clientWidthTwips, int clien
 {
     setWindowTitle(caption);
     setWindowIcon(icon);
-    m_page->setFixedSize(m_twips.px(clientWidthTwips), m_twips.px(clientHeightTwips));
+    m_design = QSize(m_twips.px(clientWidthTwips), m_twips.px(clientHeightTwips));
+    m_page->setFixedSize(m_design);
     m_scroller->setWidget(m_page);
     m_scroller->setFrameShape(QFrame::NoFrame);
     // Tab walks the controls only, and the scroller brings each one it reaches into view.
@@ -64,20 +65,41 @@ void FixedWindow::fitToScreen()
     const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
     const QSize frame(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
     const QSize room = (area.size() - frame).expandedTo(QSize(1, 1));
-    const QSize design = m_page->size();
+    // A resizable window's page shrinks with it down to what its layout needs.
+    const QSize needed = m_resizable ? m_page->minimumSizeHint() : m_design;
+    const QSize design = m_design.expandedTo(needed);
     // A scroll bar needed one way takes room the other way.
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroller);
-    const bool narrow = design.width() > room.width() ||
-                        (design.height() > room.height() && design.width() + bar > room.width());
-    const bool low = design.height() + (narrow ? bar : 0) > room.height();
+    const bool narrow = needed.width() > room.width() ||
+                        (needed.height() > room.height() && needed.width() + bar > room.width());
+    const bool low = needed.height() + (narrow ? bar : 0) > room.height();
     const QSize client(std::min(design.width() + (low ? bar : 0), room.width()),
                        std::min(design.height() + (narrow ? bar : 0), room.height()));
-    setFixedSize(client);
+    if (m_resizable) {
+        setMinimumSize(needed.boundedTo(room));
+        resize(client);
+    } else {
+        setFixedSize(client);
+    }
 
     QRect placed(QPoint(), client + frame);
     placed.moveCenter(area.center());
     // However large the window, its title bar stays on the screen, where it can be dragged.
     move(std::max(placed.left(), area.left()), std::max(placed.top(), area.top()));
+}
+
+void FixedWindow::makeResizable()
+{
+    m_resizable = true;
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, false);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    // The design size stays the size the window first takes, unless its layout needs more.
+    m_page->setMinimumSize(0, 0);
+    m_page->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_scroller->setWidgetResizable(true);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(m_design);
 }
 
 void FixedWindow::closeEvent(QCloseEvent* event)

@@ -21,10 +21,11 @@ class QTimer;
 
 namespace orbanil {
 
-// A top-level window of fixed size with a caption and a close box, no minimize or maximize
-// button, centred on the screen the first time it is shown. Its controls are built by the
-// add functions below, each named and placed at a design rectangle in twips. On a screen too
-// small for it the window takes the room there is and its controls scroll, following Tab.
+// A top-level window of fixed size (unless made resizable) with a caption and a close box, no
+// minimize or maximize button, centred on the screen the first time it is shown. Its controls are
+// built by the add functions below, each named and placed at a design rectangle in twips. On a
+// screen too small for it the window takes the room there is and its controls scroll, following
+// Tab.
 class FixedWindow : public QWidget
 {
     Q_OBJECT
@@ -47,6 +48,12 @@ protected:
     const UiServices& services() const { return m_services; }
     // Escape, when no control takes it, closes the window as its close box does.
     void closeOnEscape() { m_escapeCloses = true; }
+
+    // The window may be resized and maximised from its design size: its controls follow the
+    // layout set on page(), and the page scrolls when the window is smaller than the layout.
+    void makeResizable();
+    // What holds the window's controls.
+    QWidget* page() const { return m_page; }
 
     QGroupBox* addFrame(QWidget* container, const char* name, const QString& caption, int left,
                         int top, int width, int height);
@@ -102,8 +109,10 @@ private:
     UiServices m_services;
     QScrollArea* m_scroller;
     QWidget* m_page; // holds the controls at the design size
+    QSize m_design;
     bool m_placed = false;
     bool m_escapeCloses = false;
+    bool m_resizable = false;
     QStyle* m_frameStyle = nullptr; // shared by the window's frames, made with the first frame
 };
 

@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
@@ -104,7 +105,15 @@ QRect availableScreenArea(const QWidget& window)
 
 UiServices defaultUiServices()
 {
-    return UiServices{[] { QApplication::beep(); }, &showMessage, &availableScreenArea};
+    return UiServices{[] { QApplication::beep(); }, &showMessage, &availableScreenArea,
+                      [](QWidget* parent, const FileQuestion& question) {
+                          return QFileDialog::getExistingDirectory(parent, question.title,
+                                                                   question.start);
+                      },
+                      [](QWidget* parent, const FileQuestion& question) {
+                          return QFileDialog::getSaveFileName(parent, question.title,
+                                                              question.start, question.filter);
+                      }};
 }
 
 } // namespace orbanil

@@ -51,6 +51,10 @@ struct RecordedServices
     QList<QMessageBox::StandardButton> answers;
     // The room a screen leaves the windows, when a test sets it; else the real screen's.
     QRect screenArea;
+    // The folder and file dialogs asked, and their answers in order; when none is left, the
+    // dialog is cancelled.
+    QList<FileQuestion> dialogs;
+    QStringList dialogAnswers;
 
     UiServices services()
     {
@@ -67,7 +71,15 @@ struct RecordedServices
             },
             [this](const QWidget& window) {
                 return screenArea.isEmpty() ? availableScreenArea(window) : screenArea;
-            }};
+            },
+            [this](QWidget*, const FileQuestion& question) { return answer(question); },
+            [this](QWidget*, const FileQuestion& question) { return answer(question); }};
+    }
+
+    QString answer(const FileQuestion& question)
+    {
+        dialogs.append(question);
+        return dialogAnswers.isEmpty() ? QString() : dialogAnswers.takeFirst();
     }
 
     // What a real box answers to Escape: its escape button, else what Qt picks for a box of

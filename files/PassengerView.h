@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/CabinShape.h"
+#include "core/TypedCamera.h"
+#include "files/CabinFiles.h"
+
+#include <atomic>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orbanil {
+
+// What the passenger view is asked to show: the shape named in the main window, the folder it
+// is found from, the camera the fields give and the size of the image.
+struct PassengerViewState
+{
+    std::filesystem::path wagonFolder; // empty while none is known
+    std::string shapeName;             // as typed in the shape field
+    unsigned readings = 0;             // a new count reads the files afresh
+    TypedCamera camera;
+    int width = 0; // pixels of the image
+    int height = 0;
+};
+
+// What it shows for such a state: either the image, with the notes under it, or the lines that
+// say in its place what is missing and what to do.
+struct PassengerViewFrame
+{
+    std::filesystem::path shapeFile; // the file found; empty when none was
+    std::optional<RgbaImage> image;
+    std::vector<std::string> lines;
+    std::string texturesLine; // textures missing or unreadable, drawn in a neutral colour
+    std::string headLine;     // the head outside the cabin or too near a surface
+};
+
+// Keeps the cabin read last: the files are read again only when the folder, the name or the
+// count of readings changes, not for a new camera or size. One caller at a time.
+class PassengerView
+{
+public:
+    // Nothing when `cancel` turned true before the drawing was done.
+    std::optional<PassengerViewFrame> frame(const PassengerViewState& state,
+                                            const std::atomic<bool>* cancel = nullptr);
+
+    // How often the shape has been read, for the tests of when it is.
+    int shapeReadings() const { return m_shapeReadings; }
+
+private:
+    struct Source
+    {
+        std::filesystem::path folder;
+        std::string name;
+        unsigned readings = 0;
+        bool operator==(const Source&) const = default;
+    };
+    const CabinReading& cabin(const PassengerViewState& state);
+
+    std::optional<Source> m_source;
+    CabinReading m_cabin;
+    int m_shapeReadings = 0;
+};
+
+} // namespace orbanil

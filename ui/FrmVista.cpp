@@ -1,0 +1,336 @@
+#include "ui/FrmVista.h"
+
+#include "core/ViewNumbers.h"
+#include "core/Viewpoints.h"
+#include "files/FileBytes.h"
+#include "files/FileError.h"
+#include "files/PathText.h"
+#include "files/SimulatorPath.h"
+#include "ui/CommandButton.h"
+#include "ui/ElidedLabel.h"
+#include "ui/Icons.h"
+#include "ui/PassengerViewWidget.h"
+#include "ui/PathQString.h"
+
+#include <QBuffer>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <utility>
+
+namespace orbanil {
+
+namespace {
+
+QString joinedLines(const std::vector<std::string>& lines)
+{
+    QStringList joined;
+    for (const std::string& line : lines) {
+        joined.append(QString::fromStdString(line));
+    }
+    return joined.join(QLatin1Char('\n'));
+}
+
+bool sameInput(const VistaInput& a, const VistaInput& b)
+{
+    return a.viewpoint == b.viewpoint && a.shapeFolder == b.shapeFolder &&
+           a.view.shapeFile == b.view.shapeFile && sameNumbers(a.view, b.view);
+}
+
+} // namespace
+
+FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services)
+    : FixedWindow(QStringLiteral("Orbanil - Vista del pasajero"), 9900, 9300, programIcon(),
+                  std::move(services)),
+      m_programFolder(std::move(programFolder)), m_render(new ViewRenderThread(this)),
+      lblFolder(new ElidedLabel(page())),
+      CmdFolder(new CommandButton(QStringLiteral("Carpeta del &vagón…"), page())),
+      lblShape(new ElidedLabel(page())), picVista(new PassengerViewWidget(page())),
+      lblTextures(new ElidedLabel(page())), lblHead(new ElidedLabel(page())),
+      lblDirection(new ElidedLabel(page())), lblRotationLimit(new ElidedLabel(page())),
+      CmdReset(new CommandButton(QStringLiteral("&Restablecer"), page())),
+      CmdUseDirection(new CommandButton(QStringLiteral("&Usar esta dirección"), page())),
+      CmdSaveImage(new CommandButton(QStringLiteral("Guardar &imagen…"), page())),
+      CmdClose(new CommandButton(QStringLiteral("&Cerrar"), page()))
+{
+    setObjectName(QStringLiteral("FrmVista"));
+    const auto name = [](QWidget* control, const char* objectName, const char* spokenName) {
+        control->setObjectName(QLatin1String(objectName));
+        if (spokenName) {
+            control->setAccessibleName(QString::fromUtf8(spokenName));
+        }
+    };
+    name(lblFolder, "lblFolder", nullptr);
+    name(CmdFolder, "CmdFolder", "Elegir la carpeta del vagón");
+    name(lblShape, "lblShape", nullptr);
+    name(picVista, "picVista", nullptr);
+    name(lblTextures, "lblTextures", nullptr);
+    name(lblHead, "lblHead", nullptr);
+    name(lblDirection, "lblDirection", nullptr);
+    name(lblRotationLimit, "lblRotationLimit", nullptr);
+    name(CmdReset, "CmdReset", "Restablecer la dirección de inicio y el campo de visión");
+    name(CmdUseDirection, "CmdUseDirection", "Usar esta dirección en StartDirection");
+    name(CmdSaveImage, "CmdSaveImage", "Guardar la imagen de la vista");
+    name(CmdClose, "CmdClose", "Cerrar la vista del pasajero");
+    for (QPushButton* button : {CmdFolder, CmdReset, CmdUseDirection, CmdSaveImage, CmdClose}) {
+        button->setAutoDefault(false);
+    }
+    for (QLabel* label :
+         {lblFolder, lblShape, lblTextures, lblHead, lblDirection, lblRotationLimit}) {
+        label->setTextFormat(Qt::PlainText);
+    }
+    // Notes of any length wrap; the line above and below them keep their place.
+    for (QLabel* label : {lblTextures, lblHead, lblRotationLimit}) {
+        label->setWordWrap(true);
+        label->setMinimumHeight(label->fontMetrics().height());
+    }
+    lblRotationLimit->setText(
+        QStringLiteral("RotationLimit no limita el giro en Open Rails, que no lo usa; aquí la "
+                       "vista gira sin límite, como allí. Microsoft Train Simulator sí limitaba "
+                       "el giro con él."));
+
+    auto* layout = new QGridLayout(page());
+    layout->addWidget(lblFolder, 0, 0);
+    layout->addWidget(CmdFolder, 0, 1);
+    layout->addWidget(lblShape, 1, 0, 1, 2);
+    layout->addWidget(picVista, 2, 0, 1, 2);
+    layout->addWidget(lblTextures, 3, 0, 1, 2);
+    layout->addWidget(lblHead, 4, 0, 1, 2);
+    layout->addWidget(lblDirection, 5, 0, 1, 2);
+    layout->addWidget(lblRotationLimit, 6, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {CmdReset, CmdUseDirection, CmdSaveImage}) {
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    buttons->addWidget(CmdClose);
+    layout->addLayout(buttons, 7, 0, 1, 2);
+    layout->setRowStretch(2, 1);
+    layout->setColumnStretch(0, 1);
+    makeResizable();
+    closeOnEscape();
+    setFocusOrder({picVista, CmdFolder, CmdReset, CmdUseDirection, CmdSaveImage, CmdClose});
+
+    connect(m_render, &ViewRenderThread::frameReady, this, &FrmVista::showFrame);
+    connect(CmdFolder, &QPushButton::clicked, this, &FrmVista::CmdFolder_Click);
+    connect(CmdReset, &QPushButton::clicked, this, &FrmVista::CmdReset_Click);
+    connect(CmdUseDirection, &QPushButton::clicked, this, &FrmVista::CmdUseDirection_Click);
+    connect(CmdSaveImage, &QPushButton::clicked, this, &FrmVista::CmdSaveImage_Click);
+    connect(CmdClose, &QPushButton::clicked, this, &FrmVista::CmdClose_Click);
+    connect(picVista, &PassengerViewWidget::dragged, this, &FrmVista::picVista_Dragged);
+    connect(picVista, &PassengerViewWidget::zoomed, this, &FrmVista::picVista_Zoomed);
+    connect(picVista, &PassengerViewWidget::turned, this, &FrmVista::picVista_Turned);
+    connect(picVista, &PassengerViewWidget::resized, this, &FrmVista::requestFrame);
+
+    setInput(VistaInput{});
+}
+
+void FrmVista::setInput(const VistaInput& input)
+{
+    const bool first = m_requested == 0 && !m_typed.camera && m_typed.problem.empty();
+    if (!first && sameInput(input, m_input)) {
+        return;
+    }
+    // A new viewpoint, or a new start direction typed, turns the view there; a new head moves
+    // it and leaves it looking where the user turned it.
+    const bool turnToTyped = first || input.viewpoint != m_input.viewpoint ||
+                             input.view.startDirectionX != m_input.view.startDirectionX ||
+                             input.view.startDirectionY != m_input.view.startDirectionY ||
+                             !m_typed.camera;
+    // The main window's folder counts when it tells a new one; the last folder chosen here
+    // stays until then.
+    if (input.shapeFolder != m_input.shapeFolder && !input.shapeFolder.empty()) {
+        m_folder = input.shapeFolder;
+    }
+    m_input = input;
+    m_typed = typedCamera(input.view);
+    if (m_typed.camera) {
+        if (turnToTyped) {
+            m_camera.pitch = m_typed.camera->pitch;
+            m_camera.heading = m_typed.camera->heading;
+        }
+        m_camera.eye = m_typed.camera->eye;
+    }
+    refreshFolder();
+    refreshDirection();
+    requestFrame();
+}
+
+std::optional<PassengerCamera> FrmVista::camera() const
+{
+    return m_typed.camera ? std::optional(m_camera) : std::nullopt;
+}
+
+bool FrmVista::isUpToDate() const
+{
+    return m_shown && m_shown->serial == m_requested;
+}
+
+void FrmVista::showEvent(QShowEvent* event)
+{
+    FixedWindow::showEvent(event);
+    requestFrame();
+}
+
+void FrmVista::requestFrame()
+{
+    // Until the window shows, the image has no size to be drawn at.
+    if (!isVisible()) {
+        return;
+    }
+    const QSize size = picVista->imageSize();
+    PassengerViewState state{m_folder, m_input.view.shapeFile, m_readings,
+                             m_typed,  size.width(),           size.height()};
+    if (state.camera.camera) {
+        state.camera.camera = m_camera;
+    }
+    m_requested = m_render->request(std::move(state));
+}
+
+void FrmVista::showFrame(std::shared_ptr<const ShownFrame> frame)
+{
+    m_shown = std::move(frame);
+    const PassengerViewFrame& shown = m_shown->frame;
+    const QString shapeName = QString::fromStdString(m_input.view.shapeFile);
+    if (!shown.shapeFile.empty()) {
+        lblShape->setText(QStringLiteral("Forma interior: %1").arg(pathToQString(shown.shapeFile)));
+    } else {
+        lblShape->setText(
+            shapeName.trimmed().isEmpty()
+                ? QStringLiteral("Forma interior: sin nombre")
+                : QStringLiteral("Forma interior: %1 (no encontrada)").arg(shapeName));
+    }
+    lblTextures->setText(QString::fromStdString(shown.texturesLine));
+    lblHead->setText(QString::fromStdString(shown.headLine));
+    if (shown.lines.empty()) {
+        picVista->showImage(m_shown->image, lblDirection->text());
+    } else {
+        picVista->showLines(joinedLines(shown.lines));
+    }
+    setEnabledIfChanged(CmdSaveImage, shown.lines.empty() && !m_shown->image.isNull());
+}
+
+void FrmVista::refreshFolder()
+{
+    lblFolder->setText(m_folder.empty()
+                           ? QStringLiteral("Carpeta del vagón: sin elegir")
+                           : QStringLiteral("Carpeta del vagón: %1").arg(pathToQString(m_folder)));
+}
+
+void FrmVista::refreshDirection()
+{
+    const QString viewpoint = QString::fromStdString(viewpointName(m_input.viewpoint));
+    if (!m_typed.camera) {
+        lblDirection->setText(QStringLiteral("%1: faltan números para la cámara.").arg(viewpoint));
+    } else {
+        const std::string direction =
+            startDirectionText(startDirectionOf(m_camera), m_input.view.startDirectionZ);
+        lblDirection->setText(QStringLiteral("%1: %2, campo de visión %3°")
+                                  .arg(viewpoint, QString::fromStdString(direction),
+                                       QString::fromStdString(writeRounded(m_camera.fieldOfView))));
+    }
+    setEnabledIfChanged(CmdReset, m_typed.camera.has_value());
+    setEnabledIfChanged(CmdUseDirection, m_typed.camera.has_value());
+}
+
+void FrmVista::look(const PassengerCamera& camera)
+{
+    if (!m_typed.camera) {
+        return;
+    }
+    m_camera = camera;
+    refreshDirection();
+    requestFrame();
+}
+
+void FrmVista::picVista_Dragged(QPoint by)
+{
+    look(dragged(m_camera, by.x(), by.y()));
+}
+
+void FrmVista::picVista_Zoomed(double notches)
+{
+    look(zoomed(m_camera, notches));
+}
+
+void FrmVista::picVista_Turned(int right, int down)
+{
+    look(turnedByKeys(m_camera, right, down));
+}
+
+void FrmVista::CmdFolder_Click()
+{
+    const std::filesystem::path start = m_folder.empty() ? m_programFolder : m_folder;
+    const FileQuestion question{QStringLiteral("Carpeta del vagón"), pathToQString(start), {}};
+    const QString chosen =
+        services().chooseFolder ? services().chooseFolder(this, question) : QString();
+    if (chosen.isEmpty()) {
+        return;
+    }
+    m_folder = qStringToPath(chosen);
+    // Choosing a folder again reads its files afresh: the shape may have been exported anew.
+    ++m_readings;
+    refreshFolder();
+    requestFrame();
+    emit folderChosen(m_folder);
+}
+
+void FrmVista::CmdReset_Click()
+{
+    if (m_typed.camera) {
+        look(*m_typed.camera);
+    }
+}
+
+void FrmVista::CmdUseDirection_Click()
+{
+    if (m_typed.camera) {
+        emit directionTaken(m_input.viewpoint, startDirectionOf(m_camera));
+    }
+}
+
+void FrmVista::CmdSaveImage_Click()
+{
+    if (!m_shown || m_shown->image.isNull()) {
+        return;
+    }
+    // "coche-vista.png" for the shape coche.s, in the program folder.
+    const std::string stem =
+        pathText(pathFromText(simulatorFileName(m_input.view.shapeFile)).stem());
+    const std::filesystem::path offered =
+        m_programFolder / pathFromText((stem.empty() ? "vista" : stem + "-vista") + ".png");
+    const FileQuestion question{QStringLiteral("Guardar la imagen de la vista"),
+                                pathToQString(offered), QStringLiteral("Imagen PNG (*.png)")};
+    QString chosen =
+        services().chooseFileToSave ? services().chooseFileToSave(this, question) : QString();
+    if (chosen.isEmpty()) {
+        return;
+    }
+    if (!chosen.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+        chosen += QLatin1String(".png");
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    try {
+        if (!m_shown->image.save(&buffer, "PNG")) {
+            throw FileError(qStringToPath(chosen), "no se pudo preparar la imagen PNG",
+                            FileAction::Save);
+        }
+        replaceFileAtomically(
+            qStringToPath(chosen),
+            std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+    } catch (const FileError& error) {
+        services().message(
+            this, warning(QStringLiteral("Guardar imagen"), QString::fromStdString(error.what())));
+    }
+}
+
+void FrmVista::CmdClose_Click()
+{
+    close();
+}
+
+} // namespace orbanil

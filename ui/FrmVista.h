@@ -1,0 +1,106 @@
+#pragma once
+
+#include "core/PassengerCamera.h"
+#include "core/TypedCamera.h"
+#include "core/ViewParams.h"
+#include "ui/FixedWindow.h"
+#include "ui/ViewRenderThread.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+
+namespace orbanil {
+
+class PassengerViewWidget;
+
+// What the main window tells the view: the viewpoint it shows and where the shape is found.
+struct VistaInput
+{
+    ViewParams view;           // the shown viewpoint's nine numbers, the principal's two names
+    std::size_t viewpoint = 0; // which viewpoint the numbers are, 0 the principal
+    // Where the shape field's name is found from, when the main window knows it (the folder of
+    // the file the picker chose); empty when it does not.
+    std::filesystem::path shapeFolder;
+};
+
+// "Orbanil - Vista del pasajero": the interior shape drawn from the head position of the shown
+// viewpoint as the simulator's passenger camera sees it, following every change of the main
+// window's fields. The user looks around with the mouse, the wheel and the arrow keys, and
+// hands the direction found back to the fields.
+class FrmVista : public FixedWindow
+{
+    Q_OBJECT
+public:
+    FrmVista(std::filesystem::path programFolder, UiServices services);
+
+    // The view follows the fields as they stand; nothing is read or drawn while the window
+    // waits for its drawing thread.
+    void setInput(const VistaInput& input);
+
+    // The camera the view looks through; nothing while the fields give none.
+    std::optional<PassengerCamera> camera() const;
+    // The folder the shape is found from; empty while none is known.
+    const std::filesystem::path& wagonFolder() const { return m_folder; }
+    // Whether what the window shows is drawn for the state it was last given.
+    bool isUpToDate() const;
+
+signals:
+    // "Usar esta dirección": the direction the view looks in, for StartDirection X and Y of
+    // that viewpoint.
+    void directionTaken(std::size_t viewpoint, StartDirectionDegrees direction);
+    // "Carpeta del vagón…" chose the folder the shape is found from.
+    void folderChosen(const std::filesystem::path& folder);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CmdFolder_Click();
+    void CmdReset_Click();
+    void CmdUseDirection_Click();
+    void CmdSaveImage_Click();
+    void CmdClose_Click();
+    void picVista_Dragged(QPoint by);
+    void picVista_Zoomed(double notches);
+    void picVista_Turned(int right, int down);
+
+    // The camera turned or zoomed by the user: drawn again, the fields untouched.
+    void look(const PassengerCamera& camera);
+    // Asks for a frame of the state as it stands now.
+    void requestFrame();
+    void showFrame(std::shared_ptr<const ShownFrame> frame);
+    void refreshDirection();
+    void refreshFolder();
+
+    std::filesystem::path m_programFolder;
+    ViewRenderThread* m_render;
+
+    VistaInput m_input;
+    std::filesystem::path m_folder; // the folder the shape is found from
+    unsigned m_readings = 0;        // counts the times the folder was chosen
+    TypedCamera m_typed;            // the camera of the fields as typed
+    PassengerCamera m_camera;       // where the user looks: the typed one, turned
+    std::uint64_t m_requested = 0;  // the serial of the last state asked for
+    std::shared_ptr<const ShownFrame> m_shown;
+
+    QLabel* lblFolder;
+    QPushButton* CmdFolder;
+    QLabel* lblShape;
+    PassengerViewWidget* picVista;
+    QLabel* lblTextures;
+    QLabel* lblHead;
+    QLabel* lblDirection;
+    QLabel* lblRotationLimit;
+    QPushButton* CmdReset;
+    QPushButton* CmdUseDirection;
+    QPushButton* CmdSaveImage;
+    QPushButton* CmdClose;
+};
+
+} // namespace orbanil
