@@ -1,7 +1,11 @@
 #include "GeneratedCabin.h"
 
+#include "tests/support/AceWriter.h"
+#include "tests/support/ShapeWriter.h"
+
 #include <cmath>
 #include <cstdint>
+#include <fstream>
 
 namespace orbanil::bench {
 namespace {
@@ -194,6 +198,21 @@ GeneratedCabin generatedCabin(std::size_t triangles, int textureSide)
     shape.boundsMax = max;
     cabin.camera = cameraAtStart({-0.8f, 2.45f, -5.6f}, 5, 0);
     return cabin;
+}
+
+void writeGeneratedCabin(const GeneratedCabin& cabin, const std::filesystem::path& folder,
+                         testing::ShapeForm form)
+{
+    const auto write = [&folder](const std::string& name, const std::string& bytes) {
+        std::ofstream(folder / name, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    };
+    std::filesystem::create_directories(folder);
+    write("coche.s", testing::shapeFile(testing::shapeOf(cabin.shape), form));
+    for (std::size_t t = 0; t < cabin.images.size(); ++t) {
+        write(cabin.shape.textures[t],
+              testing::aceFile(testing::aceScanlines(cabin.images[t], testing::AceAlpha::Alpha)));
+    }
 }
 
 } // namespace orbanil::bench

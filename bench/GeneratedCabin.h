@@ -2,8 +2,10 @@
 
 #include "core/CabinShape.h"
 #include "core/PassengerCamera.h"
+#include "tests/support/CabinFixture.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <vector>
 
 namespace orbanil::bench {
@@ -21,5 +23,10 @@ struct GeneratedCabin
 };
 
 GeneratedCabin generatedCabin(std::size_t triangles = 20000, int textureSide = 512);
+
+// The coach as the simulator's files, for what reads it from disk: coche.s in that form in
+// `folder` and its textures beside it, as scanlines with their 8-bit alpha.
+void writeGeneratedCabin(const GeneratedCabin& cabin, const std::filesystem::path& folder,
+                         testing::ShapeForm form);
 
 } // namespace orbanil::bench

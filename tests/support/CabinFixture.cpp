@@ -4,6 +4,7 @@
 
 #include <array>
 #include <fstream>
+#include <map>
 #include <stdexcept>
 
 namespace orbanil::testing {
@@ -21,25 +22,46 @@ public:
     {
         std::vector<std::array<int, 3>> vertices;            // point, normal, uv
         std::vector<std::pair<int, std::vector<int>>> lists; // prim_state, vertex indices
+        std::map<std::array<int, 3>, int> shared;            // the vertices triangles share
     };
 
+    // Its texture's corners on the quad's corners in their order.
     void quad(SubObject& sub, int primState, const Quad& corners, Vec3 normal)
     {
-        const int n = index(m_normals, normal);
+        constexpr std::array<Vec2, 4> uvs{{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
         const int first = static_cast<int>(sub.vertices.size());
-        for (int k = 0; k < 4; ++k) {
-            sub.vertices.push_back({index(m_points, corners[static_cast<std::size_t>(k)]), n, k});
-        }
-        if (sub.lists.empty() || sub.lists.back().first != primState) {
-            sub.lists.push_back({primState, {}});
+        for (std::size_t k = 0; k < 4; ++k) {
+            sub.vertices.push_back(vertexIndices({corners[k], normal, uvs[k]}));
         }
         for (const int k : {0, 1, 2, 0, 2, 3}) {
-            sub.lists.back().second.push_back(first + k);
+            list(sub, primState).push_back(first + k);
         }
     }
 
-    ShapeNode points() const { return vectors("points", "point", m_points); }
-    ShapeNode normals() const { return vectors("normals", "vector", m_normals); }
+    // Corners alike in place, normal and texture coordinates are one vertex, as exporters write.
+    void triangle(SubObject& sub, int primState, const std::array<CabinVertex, 3>& corners)
+    {
+        for (const CabinVertex& corner : corners) {
+            const std::array<int, 3> indices = vertexIndices(corner);
+            const auto [at, added] =
+                sub.shared.emplace(indices, static_cast<int>(sub.vertices.size()));
+            if (added) {
+                sub.vertices.push_back(indices);
+            }
+            list(sub, primState).push_back(at->second);
+        }
+    }
+
+    ShapeNode points() const { return vectors("points", "point", m_points.values); }
+    ShapeNode normals() const { return vectors("normals", "vector", m_normals.values); }
+    ShapeNode uvs() const
+    {
+        ShapeNode node = block("uv_points").i(static_cast<std::int64_t>(m_uvs.values.size()));
+        for (const Vec2& uv : m_uvs.values) {
+            node.add(block("uv_point").f(uv.u).f(uv.v));
+        }
+        return node;
+    }
 
     static ShapeNode subObject(const SubObject& sub)
     {
@@ -87,15 +109,36 @@ public:
     }
 
 private:
-    static int index(std::vector<Vec3>& list, Vec3 v)
+    // Each value once, in the order first met.
+    template <class Value, std::size_t N> struct Indexed
     {
-        for (std::size_t i = 0; i < list.size(); ++i) {
-            if (list[i] == v) {
-                return static_cast<int>(i);
+        std::vector<Value> values;
+        std::map<std::array<float, N>, int> indices;
+
+        int index(const Value& value, const std::array<float, N>& key)
+        {
+            const auto [at, added] = indices.emplace(key, static_cast<int>(values.size()));
+            if (added) {
+                values.push_back(value);
             }
+            return at->second;
         }
-        list.push_back(v);
-        return static_cast<int>(list.size() - 1);
+    };
+
+    std::array<int, 3> vertexIndices(const CabinVertex& corner)
+    {
+        const Vec3 p = corner.position;
+        const Vec3 n = corner.normal;
+        return {m_points.index(p, {p.x, p.y, p.z}), m_normals.index(n, {n.x, n.y, n.z}),
+                m_uvs.index(corner.uv, {corner.uv.u, corner.uv.v})};
+    }
+
+    static std::vector<int>& list(SubObject& sub, int primState)
+    {
+        if (sub.lists.empty() || sub.lists.back().first != primState) {
+            sub.lists.push_back({primState, {}});
+        }
+        return sub.lists.back().second;
     }
 
     static ShapeNode vectors(const char* list, const char* item, const std::vector<Vec3>& values)
@@ -107,8 +150,9 @@ private:
         return node;
     }
 
-    std::vector<Vec3> m_points;
-    std::vector<Vec3> m_normals;
+    Indexed<Vec3, 3> m_points;
+    Indexed<Vec3, 3> m_normals;
+    Indexed<Vec2, 2> m_uvs;
 };
 
 ShapeNode matrix(const char* name, std::array<float, 12> values)
@@ -205,10 +249,6 @@ ShapeNode fixtureCabin()
     CabinBuilder::SubObject far;
     cabin.quad(far, Floor, {{{-9, 0, 9}, {9, 0, 9}, {9, 0, -9}, {-9, 0, -9}}}, {0, 1, 0});
 
-    ShapeNode uvs = block("uv_points").i(4);
-    for (const auto& [u, v] : {std::pair{0.0f, 0.0f}, {1.0f, 0.0f}, {1.0f, 1.0f}, {0.0f, 1.0f}}) {
-        uvs.add(block("uv_point").f(u).f(v));
-    }
     ShapeNode images = block("images").i(4);
     ShapeNode textures = block("textures").i(4);
     int image = 0;
@@ -234,7 +274,7 @@ ShapeNode fixtureCabin()
                  .add(block("named_shader").s("BlendATexDiff")))
         .add(block("texture_filter_names").i(1).add(block("named_filter_mode").s("MipLinear")))
         .add(cabin.points())
-        .add(uvs)
+        .add(cabin.uvs())
         .add(cabin.normals())
         .add(block("sort_vectors").i(0))
         .add(block("colours").i(0))
@@ -267,6 +307,65 @@ ShapeNode fixtureCabin()
                  .i(1)
                  .add(block("animation").i(2).i(30).add(block("anim_nodes").i(0))));
     return shape;
+}
+
+ShapeNode shapeOf(const CabinShape& cabin)
+{
+    // A prim_state for each texture and way of drawing it, in the order first met.
+    std::map<std::pair<int, AlphaMode>, int> states;
+    CabinBuilder builder;
+    CabinBuilder::SubObject interior;
+    for (const CabinTriangle& triangle : cabin.triangles) {
+        const auto [at, added] = states.emplace(std::pair(triangle.texture, triangle.alpha),
+                                                static_cast<int>(states.size()));
+        builder.triangle(interior, at->second, triangle.corners);
+    }
+    const auto count = [](std::size_t n) { return static_cast<std::int64_t>(n); };
+    ShapeNode images = block("images").i(count(cabin.textures.size()));
+    ShapeNode textures = block("textures").i(count(cabin.textures.size()));
+    for (std::size_t t = 0; t < cabin.textures.size(); ++t) {
+        images.add(block("image").s(cabin.textures[t]));
+        textures.add(block("texture").i(count(t)).i(0).f(-3).flags(0xff000000));
+    }
+    std::vector<ShapeNode> primStates(states.size());
+    for (const auto& [key, index] : states) {
+        const auto [texture, alpha] = key;
+        ShapeNode state = primState("interior", alpha == AlphaMode::Blend ? 1 : 0, texture, 0,
+                                    alpha == AlphaMode::AlphaTest ? 1 : 0);
+        // An untextured triangle's prim_state names no texture.
+        if (texture < 0) {
+            state.children.front() = block("tex_idxs").i(0);
+        }
+        primStates[static_cast<std::size_t>(index)] = state;
+    }
+    ShapeNode primStateList = block("prim_states").i(count(primStates.size()));
+    for (ShapeNode& state : primStates) {
+        primStateList.add(std::move(state));
+    }
+    ShapeNode lod = block("lod_control");
+    lod.add(block("distance_levels_header").i(0))
+        .add(block("distance_levels")
+                 .i(1)
+                 .add(distanceLevel(2000, {CabinBuilder::subObject(interior)})));
+    return block("shape")
+        .add(block("shape_header").flags(0).flags(0))
+        .add(block("shader_names")
+                 .i(2)
+                 .add(block("named_shader").s("TexDiff"))
+                 .add(block("named_shader").s("BlendATexDiff")))
+        .add(builder.points())
+        .add(builder.uvs())
+        .add(builder.normals())
+        // The root's matrix is never applied; the interior stands under one that changes nothing.
+        .add(block("matrices")
+                 .i(2)
+                 .add(matrix("CABINA", {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 0}))
+                 .add(matrix("INTERIOR", {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0})))
+        .add(images)
+        .add(textures)
+        .add(block("vtx_states").i(1).add(block("vtx_state").flags(0).i(1).i(-5).i(0).flags(2)))
+        .add(primStateList)
+        .add(block("lod_controls").i(1).add(lod));
 }
 
 std::string shapeFile(const ShapeNode& shape, ShapeForm form)

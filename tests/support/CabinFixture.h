@@ -30,6 +30,10 @@ inline constexpr ShapeForm allShapeForms[] = {ShapeForm::TextUtf16, ShapeForm::T
 const char* formName(ShapeForm form);
 
 ShapeNode fixtureCabin();
+// Any cabin as a shape tree that reads back as the same triangles in the same order: one
+// sub-object under a child matrix that moves nothing, a prim_state for each texture and way of
+// drawing it (a texture's alpha decides a blend, as the simulator's reading does).
+ShapeNode shapeOf(const CabinShape& cabin);
 // Any shape tree as a whole .s file of that form.
 std::string shapeFile(const ShapeNode& shape, ShapeForm form);
 std::string fixtureShapeFile(ShapeForm form);
