@@ -124,18 +124,19 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services)
     connect(picVista, &PassengerViewWidget::turned, this, &FrmVista::picVista_Turned);
     connect(picVista, &PassengerViewWidget::resized, this, &FrmVista::requestFrame);
 
-    setInput(VistaInput{});
+    m_typed = typedCamera(m_input.view);
+    refreshFolder();
+    refreshDirection();
 }
 
 void FrmVista::setInput(const VistaInput& input)
 {
-    const bool first = m_requested == 0 && !m_typed.camera && m_typed.problem.empty();
-    if (!first && sameInput(input, m_input)) {
+    if (sameInput(input, m_input)) {
         return;
     }
     // A new viewpoint, or a new start direction typed, turns the view there; a new head moves
     // it and leaves it looking where the user turned it.
-    const bool turnToTyped = first || input.viewpoint != m_input.viewpoint ||
+    const bool turnToTyped = input.viewpoint != m_input.viewpoint ||
                              input.view.startDirectionX != m_input.view.startDirectionX ||
                              input.view.startDirectionY != m_input.view.startDirectionY ||
                              !m_typed.camera;
