@@ -81,7 +81,7 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services)
          {lblFolder, lblShape, lblTextures, lblHead, lblDirection, lblRotationLimit}) {
         label->setTextFormat(Qt::PlainText);
     }
-    // Notes of any length wrap; the line above and below them keep their place.
+    // The notes wrap; a line is kept for each, so that one coming does not move the image.
     for (QLabel* label : {lblTextures, lblHead, lblRotationLimit}) {
         label->setWordWrap(true);
         label->setMinimumHeight(label->fontMetrics().height());
