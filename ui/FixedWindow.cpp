@@ -140,6 +140,16 @@ QLineEdit* FixedWindow::addField(QWidget* container, const char* name, const QSt
     return field;
 }
 
+int FixedWindow::fieldWidthFor(const QString& text) const
+{
+    // A line edit's size hint is its frame and margins around the width of 17 "x": what is
+    // not those 17 is what the field needs besides its text. One pixel more for the caret.
+    QLineEdit probe(m_page);
+    const QFontMetrics metrics = probe.fontMetrics();
+    const int around = probe.sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    return m_twips.twips(around + metrics.horizontalAdvance(text) + 1);
+}
+
 QPlainTextEdit* FixedWindow::addTextBox(QWidget* container, const char* name, int left, int top,
                                         int width, int height)
 {
