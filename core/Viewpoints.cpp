@@ -91,7 +91,7 @@ void Viewpoints::add()
     m_shown = m_entries.size() - 1;
 }
 
-bool Viewpoints::changed(const Entry& entry) const
+bool Viewpoints::changed(const Entry& entry)
 {
     return !sameNumbers(entry.numbers, entry.original);
 }
@@ -119,7 +119,7 @@ void Viewpoints::removeShown()
 bool Viewpoints::anyAddedChanged() const
 {
     return std::any_of(m_entries.begin() + 1, m_entries.end(),
-                       [this](const Entry& entry) { return changed(entry); });
+                       [](const Entry& entry) { return changed(entry); });
 }
 
 void Viewpoints::replaceAdded(const std::vector<ViewParams>& read)

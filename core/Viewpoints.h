@@ -58,8 +58,6 @@ public:
     // The added viewpoints become these, as Leer Valores read them; the principal shows.
     void replaceAdded(const std::vector<ViewParams>& read);
 
-    bool operator==(const Viewpoints&) const = default;
-
 private:
     enum class Origin
     {
@@ -71,9 +69,8 @@ private:
         ViewParams numbers;
         ViewParams original; // as added or read
         Origin origin = Origin::Added;
-        bool operator==(const Entry&) const = default;
     };
-    bool changed(const Entry& entry) const;
+    static bool changed(const Entry& entry);
 
     ViewParams m_names; // the principal's shape and sound names
     std::vector<Entry> m_entries;
