@@ -83,7 +83,6 @@ private slots:
     void generateWritesEveryViewpoint();
     void generateRefusesNamingTheViewpoint();
     void removeAsksOnlyForAChangedViewpoint();
-    void generateNamesWhatIsMissing();
     void theNoteSaysWhenTheCodeIsOlderThanTheValues();
     void theShownViewpointForThePassengersView();
     void theDrawingNamesEachViewpoint();
@@ -202,29 +201,6 @@ void ViewpointsTest::removeAsksOnlyForAChangedViewpoint()
     QVERIFY(!remove->isEnabled());
 }
 
-void ViewpointsTest::generateNamesWhatIsMissing()
-{
-    StartedRun run;
-    FrmOrbanil* main = openMainWindow(run);
-    auto* generate = control<QPushButton>(main, "CmdGenerate");
-    QTRY_COMPARE(generate->toolTip(),
-                 QStringLiteral("Faltan 11 valores: el primero, Archivo Shape."));
-    typeWorkedExample(main);
-    addView(main);
-    typeInto(control<QLineEdit>(main, "txtStaDirX"), QString());
-    showView(main, 0);
-    // All the fields shown are full; the button says what keeps it grey, to the eye and the ear.
-    const QString missing = QStringLiteral("Falta Dirección de inicio X de la vista 2.");
-    QTRY_COMPARE(generate->toolTip(), missing);
-    QVERIFY(!generate->isEnabled());
-    QCOMPARE(generate->accessibleDescription(), missing);
-    showView(main, 1);
-    typeInto(control<QLineEdit>(main, "txtStaDirX"), QStringLiteral("5"));
-    QTRY_VERIFY(generate->isEnabled());
-    QCOMPARE(generate->toolTip(), QString());
-    QCOMPARE(generate->accessibleDescription(), QString());
-}
-
 void ViewpointsTest::theNoteSaysWhenTheCodeIsOlderThanTheValues()
 {
     StartedRun run;
@@ -254,12 +230,6 @@ void ViewpointsTest::theNoteSaysWhenTheCodeIsOlderThanTheValues()
     // A change of a value ends the confirmation and makes the code old.
     typeInto(control<QLineEdit>(main, "txtCamPosZ"), QStringLiteral("-5.5"));
     QCOMPARE(note->text(), stale);
-    QCOMPARE(generate(main) == both, false);
-    QCOMPARE(note->text(), QString());
-    // Code of the user's own is no block of the fields: no note however the values change.
-    QTest::keyClicks(code, QStringLiteral("x"));
-    typeInto(control<QLineEdit>(main, "txtCamPosZ"), QStringLiteral("-5"));
-    QCOMPARE(note->text(), QString());
 }
 
 void ViewpointsTest::theShownViewpointForThePassengersView()
@@ -285,12 +255,7 @@ void ViewpointsTest::theShownViewpointForThePassengersView()
     QTest::keyClick(startY, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(startY->text(), QStringLiteral("0"));
     QCOMPARE(main->shownViewpoint().startDirectionX, "90");
-    QCOMPARE(main->viewpoints().all().at(1).startDirectionY, "0");
     QCOMPARE(main->viewpoints().all().at(0).startDirectionX, "10");
-    // A text the field refuses is not written.
-    main->setShownStartDirection(QStringLiteral("-5"), QStringLiteral("12"));
-    QCOMPARE(main->shownViewpoint().startDirectionX, "90");
-    QCOMPARE(startY->text(), QStringLiteral("12"));
 }
 
 void ViewpointsTest::theDrawingNamesEachViewpoint()
