@@ -200,4 +200,20 @@ std::string generateViewpoints(const ViewParams& values, const std::vector<ViewP
     return text;
 }
 
+std::optional<std::string> generatedCode(const ViewParams& typed,
+                                         const std::vector<ViewParams>& added)
+{
+    if (!isReady(typed, added) || viewpointsProblem(typed, added)) {
+        return std::nullopt;
+    }
+    return generateViewpoints(blockValues(typed), added);
+}
+
+bool isStaleBlock(std::string_view block, const ViewParams& typed,
+                  const std::vector<ViewParams>& added)
+{
+    const std::optional<std::string> now = generatedCode(typed, added);
+    return !now || *now != block;
+}
+
 } // namespace orbanil

@@ -49,4 +49,14 @@ std::string generateInside(const ViewParams& values);
 // when none is. Generate writes generateViewpoints(blockValues(typed), added).
 std::string generateViewpoints(const ViewParams& values, const std::vector<ViewParams>& added);
 
+// What Generate writes for the typed principal and the added viewpoints' numbers now; nothing
+// when it is not offered (a value is empty) or refuses them (viewpointsProblem).
+std::optional<std::string> generatedCode(const ViewParams& typed,
+                                         const std::vector<ViewParams>& added);
+
+// Whether `block`, which Generate wrote, is no longer what it writes for these viewpoints:
+// another block, or none.
+bool isStaleBlock(std::string_view block, const ViewParams& typed,
+                  const std::vector<ViewParams>& added);
+
 } // namespace orbanil

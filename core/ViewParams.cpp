@@ -33,13 +33,31 @@ bool sameNumbers(const ViewParams& a, const ViewParams& b)
     });
 }
 
+std::optional<MissingValues> missingValues(const ViewParams& principal,
+                                           const std::vector<ViewParams>& added)
+{
+    std::optional<MissingValues> missing;
+    const auto count = [&missing](const ViewParams& params, std::size_t viewpoint, bool names) {
+        for (const ViewField& field : viewFields) {
+            if ((names || isNumberField(field)) && (params.*field.member).empty()) {
+                if (!missing) {
+                    missing = MissingValues{&field, viewpoint, 0};
+                }
+                ++missing->count;
+            }
+        }
+    };
+    count(principal, 0, true);
+    // An added viewpoint's names are the principal's.
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        count(added[i], i + 1, false);
+    }
+    return missing;
+}
+
 bool isReady(const ViewParams& principal, const std::vector<ViewParams>& added)
 {
-    // An added viewpoint's names are the principal's.
-    return isReady(principal) &&
-           std::ranges::all_of(added, [&principal](const ViewParams& numbers) {
-               return isReady(withNumbersOf(principal, numbers));
-           });
+    return !missingValues(principal, added);
 }
 
 } // namespace orbanil

@@ -3,6 +3,8 @@
 #include "core/KeyFilter.h"
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,8 @@ struct ViewParams
     std::string startDirectionY;
     std::string startDirectionZ;
     std::string soundFile;
+
+    bool operator==(const ViewParams&) const = default;
 };
 
 // One field of the main window: the control that holds a text, the text, its keystroke rule
@@ -65,6 +69,17 @@ inline bool isNumberField(const ViewField& field)
 ViewParams withNumbersOf(const ViewParams& names, const ViewParams& numbers);
 
 bool sameNumbers(const ViewParams& a, const ViewParams& b);
+
+// The first empty text of the principal's eleven and every added viewpoint's nine, in that
+// order: its field and viewpoint (0 the principal), and how many are empty in all.
+struct MissingValues
+{
+    const ViewField* first;
+    std::size_t viewpoint;
+    std::size_t count;
+};
+std::optional<MissingValues> missingValues(const ViewParams& principal,
+                                           const std::vector<ViewParams>& added);
 
 // Generate is offered when the principal's eleven texts and every added viewpoint's nine are
 // filled.

@@ -89,6 +89,26 @@ std::optional<std::string> savedNameProblem(std::string_view name)
     return std::nullopt;
 }
 
+std::optional<std::string> replacedSavedFile(const std::filesystem::path& folder,
+                                             std::string_view name)
+{
+    const std::filesystem::path path = savedFilePath(folder, name);
+    try {
+        for (const std::filesystem::path& existing : listFolder(folder, EntryKind::File, "*.obn")) {
+            if (sameName(existing, path.filename())) {
+                return pathText(existing);
+            }
+        }
+    } catch (const FileError&) {
+        // A folder that cannot be listed may still hold the file; saving says why it fails.
+        std::error_code error;
+        if (std::filesystem::is_regular_file(path, error)) {
+            return pathText(path.filename());
+        }
+    }
+    return std::nullopt;
+}
+
 void saveCodeFile(const std::filesystem::path& path, std::string_view codeText)
 {
     Utf8ToWindows1252Result encoded = utf8ToWindows1252(codeText);

@@ -16,6 +16,12 @@ std::filesystem::path savedFilePath(const std::filesystem::path& folder, std::st
 // CON); nothing when it can.
 std::optional<std::string> savedNameProblem(std::string_view name);
 
+// The saved file that saving under `name` would replace, its name as the folder spells it (on
+// Windows "Coche.obn" for "coche", names being one there without regard to case); nothing when
+// there is none. Where the folder cannot be listed, the file of that very name, if there is one.
+std::optional<std::string> replacedSavedFile(const std::filesystem::path& folder,
+                                             std::string_view name);
+
 // Writes the code text and one CR LF in Windows-1252, atomically. A character that
 // Windows-1252 cannot hold is refused before anything is written. Throws FileError.
 void saveCodeFile(const std::filesystem::path& path, std::string_view codeText);

@@ -4,7 +4,9 @@ namespace orbanil {
 
 namespace {
 
-constexpr int longestUnbrokenRun = 20;
+// Longer than any name of the simulator's (ORTSAlternatePassengerViewPoints is 32), which must
+// read whole, and still narrower than a message box.
+constexpr int longestUnbrokenRun = 40;
 constexpr QChar breakOpportunity(0x200B); // zero-width space
 
 } // namespace

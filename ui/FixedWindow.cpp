@@ -17,11 +17,32 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace orbanil {
+
+namespace {
+
+// A field that tells where it draws its text, as its own painting finds it: inside the style's
+// frame and the text margins, two pixels in from each side, one of them kept for the caret.
+class MeasuredField : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+
+    QRect textArea() const
+    {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+        return contents.marginsRemoved(textMargins()).adjusted(2, 0, -3, 0);
+    }
+};
+
+} // namespace
 
 FixedWindow::FixedWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
                          const QIcon& icon, UiServices services)
@@ -160,6 +181,14 @@ QLineEdit* FixedWindow::addField(QWidget* container, const char* name, const QSt
     field->setValidator(new FieldTextValidator(keys, field));
     connect(field, &QLineEdit::inputRejected, this, &FixedWindow::beep);
     return field;
+}
+
+int FixedWindow::fieldWidthFor(const QString& text) const
+{
+    MeasuredField probe(m_page);
+    probe.resize(200, 20);
+    return m_twips.twips(probe.width() - probe.textArea().width() +
+                         probe.fontMetrics().horizontalAdvance(text));
 }
 
 QPlainTextEdit* FixedWindow::addTextBox(QWidget* container, const char* name, int left, int top,

@@ -67,6 +67,9 @@ protected:
     // of one frame apart.
     QLineEdit* addField(QWidget* container, const char* name, const QString& spokenName,
                         FilterKind keys, int left, int top, int width, int height);
+    // The width in twips that a field of this window needs to show `text` whole, at the
+    // window's font and style.
+    int fieldWidthFor(const QString& text) const;
     // A multi-line text box with a vertical scroll bar, wrapping long lines at blanks.
     QPlainTextEdit* addTextBox(QWidget* container, const char* name, int left, int top, int width,
                                int height);

@@ -10,6 +10,7 @@
 #include "ui/CodeBox.h"
 #include "ui/Icons.h"
 #include "ui/PathQString.h"
+#include "ui/ViewpointControls.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -32,29 +34,31 @@ namespace orbanil {
 
 namespace {
 
-// Where a view field stands: its frame (1 for Frame1 ...) and its place in that frame.
-struct FieldPlace
+// The number fields of a frame: where the first stands, the others following it, each sharing
+// its left border with the one before, as in one box; then the frame's ")".
+struct NumberRow
 {
-    int frame;
+    int frame; // 2 for Frame2 ...
     int left;
     int top;
-    int width;
+    const char* closing;
 };
 
-// The places of the eleven fields, in the order of viewFields; every field is 285 twips high.
-constexpr std::array<FieldPlace, viewFields.size()> viewFieldPlaces{{
-    {1, 1800, 360, 1215},
-    {2, 2280, 480, 495},
-    {2, 2760, 480, 495},
-    {2, 3240, 480, 495},
-    {3, 1320, 480, 375},
-    {3, 1680, 480, 375},
-    {3, 2040, 480, 375},
-    {4, 1440, 480, 375},
-    {4, 1800, 480, 375},
-    {4, 2160, 480, 375},
-    {5, 1080, 480, 2175},
+// PassengerCabinHeadPos and eight characters three times are wider than Frame2: its fields
+// stand on the line under its label. The rotation limits line up with the start direction,
+// clear of their label.
+constexpr std::array<NumberRow, 3> numberRows{{
+    {2, 240, 705, "Label4"},
+    {3, 1440, 480, "Label6"},
+    {4, 1440, 480, "Label8"},
 }};
+
+// The widest text a number field shows whole: eight digits, wider than a sign or a point.
+const QString eightCharacters = QStringLiteral("00000000");
+
+constexpr int fieldHeight = 285;
+constexpr int sharedBorder = 15;
+constexpr int closingGap = 105; // between the last field and its ")"
 
 // One range line of the cabin box; a dimension that does not read says so instead.
 QString rangeText(const char* axisWord, const std::string& dimension)
@@ -70,7 +74,7 @@ QString rangeText(const char* axisWord, const std::string& dimension)
 
 FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
                        const CabinBox& box)
-    : FixedWindow(QStringLiteral("Wagon Orbanil"), 9195, 8520, programIcon(), services),
+    : FixedWindow(QStringLiteral("Wagon Orbanil"), 11775, 7920, programIcon(), services),
       m_programFolder(std::move(programFolder)), m_services(std::move(services))
 {
     setObjectName(QStringLiteral("FrmOrbanil"));
@@ -80,7 +84,7 @@ FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
     createOpenPanel(Frame6);
     showCodePanel(CodePanel::None);
     createWindowButtons();
-    createViewpointRow();
+    createViewpointColumn();
 
     std::vector<QWidget*> order(m_viewFields.begin(), m_viewFields.end());
     order.insert(order.end(),
@@ -92,6 +96,8 @@ FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
 
     Form_Load(box);
 }
+
+FrmOrbanil::~FrmOrbanil() = default;
 
 void FrmOrbanil::createParameterFrames()
 {
@@ -108,22 +114,19 @@ void FrmOrbanil::createParameterFrames()
 
     QGroupBox* Frame2 =
         addFrame(this, "Frame2", QStringLiteral("Posición de la cámara"), 120, 1200, 4095, 1095);
-    addLabel(Frame2, "Label3", QStringLiteral("PassengerCabinHeadPos ("), 240, 480, 1935, 255)
+    addLabel(Frame2, "Label3", QStringLiteral("PassengerCabinHeadPos ("), 240, 360, 1935, 255)
         ->setToolTip(QStringLiteral("Posición de la cámara dentro del vagón."));
-    addLabel(Frame2, "Label4", QStringLiteral(")"), 3840, 480, 135, 255);
 
     QGroupBox* Frame3 = addFrame(this, "Frame3", QStringLiteral("Limites de rotación de la cámara"),
                                  120, 2400, 4095, 1095);
     addLabel(Frame3, "Label5", QStringLiteral("RotationLimit ("), 240, 480, 1095, 255)
         ->setToolTip(QStringLiteral("Límites de rotación de la cámara."));
-    addLabel(Frame3, "Label6", QStringLiteral(")"), 2520, 480, 135, 255);
 
     QGroupBox* Frame4 = addFrame(this, "Frame4", QStringLiteral("Dirección de inicio de la cámara"),
                                  120, 3600, 4095, 1215);
     addLabel(Frame4, "Label7", QStringLiteral("StartDirection ("), 240, 480, 1095, 255)
         ->setToolTip(
             QStringLiteral("Indica la dirección inicial de la cámara al cambiar a la vista nº 5."));
-    addLabel(Frame4, "Label8", QStringLiteral(")"), 2640, 480, 135, 255);
 
     QGroupBox* Frame5 =
         addFrame(this, "Frame5", QStringLiteral("Archivo de sonido"), 120, 4920, 4095, 1095);
@@ -136,14 +139,19 @@ void FrmOrbanil::createParameterFrames()
     connect(Command2, &QPushButton::clicked, this, &FrmOrbanil::soundPickerRequested);
 
     QGroupBox* const frames[] = {Frame1, Frame2, Frame3, Frame4, Frame5};
-    for (std::size_t i = 0; i < viewFields.size(); ++i) {
-        const FieldPlace& at = viewFieldPlaces[i];
-        m_viewFields[i] = addField(frames[at.frame - 1], viewFields[i].control,
-                                   QString::fromUtf8(viewFields[i].spokenName), viewFields[i].keys,
-                                   at.left, at.top, at.width, 285);
-        // At once as well, so that a Tab pressed right after the last keystroke reaches
-        // "Generar Código".
-        connect(m_viewFields[i], &QLineEdit::textChanged, this, &FrmOrbanil::Timer1_Timer);
+    const auto nameField = [this, &frames](std::string ViewParams::*member, int frame, int left,
+                                           int top, int width) {
+        const ViewField& field = viewFieldOf(member);
+        const std::size_t i = static_cast<std::size_t>(&field - viewFields.data());
+        m_viewFields[i] =
+            addField(frames[frame - 1], field.control, QString::fromUtf8(field.spokenName),
+                     field.keys, left, top, width, fieldHeight);
+    };
+    nameField(&ViewParams::shapeFile, 1, 1800, 360, 1215);
+    createNumberRows(frames);
+    nameField(&ViewParams::soundFile, 5, 1080, 480, 2175);
+    for (QLineEdit* field : m_viewFields) {
+        connect(field, &QLineEdit::textChanged, this, &FrmOrbanil::viewField_Change);
     }
 
     QGroupBox* Frame7 =
@@ -153,13 +161,33 @@ void FrmOrbanil::createParameterFrames()
     lbl3 = addLabel(Frame7, "lbl3", QString(), 240, 1080, 3615, 255);
 }
 
+void FrmOrbanil::createNumberRows(QGroupBox* const (&frames)[5])
+{
+    // The design's 495 twips, or what eight characters take in this font.
+    const int width = std::max(495, fieldWidthFor(eightCharacters));
+    std::size_t i = 1; // the nine numbers follow the shape name in viewFields
+    for (const NumberRow& row : numberRows) {
+        QGroupBox* frame = frames[row.frame - 1];
+        int left = row.left;
+        for (int n = 0; n < 3; ++n, ++i, left += width - sharedBorder) {
+            const ViewField& field = viewFields[i];
+            m_viewFields[i] = addField(frame, field.control, QString::fromUtf8(field.spokenName),
+                                       field.keys, left, row.top, width, fieldHeight);
+        }
+        addLabel(frame, row.closing, QStringLiteral(")"), left + sharedBorder + closingGap, row.top,
+                 135, 255);
+    }
+}
+
 QGroupBox* FrmOrbanil::createCodeFrame()
 {
     QGroupBox* Frame6 =
         addFrame(this, "Frame6", QStringLiteral("Código generado"), 4320, 120, 4815, 5895);
-    txtCode = addControl(new CodeBox(Frame6), "txtCode", 120, 360, 4575, 2055);
+    txtCode = addControl(new CodeBox(Frame6), "txtCode", 120, 360, 4575, 1800);
     txtCode->setAccessibleName(QStringLiteral("Código generado"));
     filterKeystrokes(txtCode, FilterKind::FreeText);
+    // Under the code box, where Copiar and Guardar are pressed.
+    lblCodeNote = addLabel(Frame6, "lblCodeNote", QString(), 120, 2205, 4575, 255);
     CmdGenerate =
         addButton(Frame6, "CmdGenerate", QStringLiteral("&Generar Código"), 360, 2520, 1335, 495);
     CmdGenerate->setEnabled(false);
@@ -188,8 +216,7 @@ QGroupBox* FrmOrbanil::createCodeFrame()
     connect(CmdOpenFile, &QPushButton::clicked, this, &FrmOrbanil::CmdOpenFile_Click);
     connect(CmdClear, &QPushButton::clicked, this, &FrmOrbanil::CmdClear_Click);
     connect(CmdRead, &QPushButton::clicked, this, &FrmOrbanil::CmdRead_Click);
-    // The copy and save buttons follow the code at once, as "Generar Código" follows the fields.
-    connect(txtCode, &QPlainTextEdit::textChanged, this, &FrmOrbanil::Timer2_Timer);
+    connect(txtCode, &QPlainTextEdit::textChanged, this, &FrmOrbanil::txtCode_Change);
     return Frame6;
 }
 
@@ -269,19 +296,23 @@ void FrmOrbanil::createWindowButtons()
     connect(CmdExit, &QPushButton::clicked, this, &FrmOrbanil::exitRequested);
 }
 
-void FrmOrbanil::createViewpointRow()
+void FrmOrbanil::createViewpointColumn()
 {
-    QLabel* lblVista = addLabel(this, "lblVista", QStringLiteral("&Vista:"), 240, 8040, 735, 255);
-    cboVista = addComboBox(this, "cboVista", 1080, 7995, 3015, 345);
+    // At the top, seen without scrolling on the smallest screens; room below for more.
+    QLabel* lblVista = addLabel(this, "lblVista", QStringLiteral("&Vista:"), 9240, 240, 2415, 255);
+    cboVista = addComboBox(this, "cboVista", 9240, 480, 2415, 345);
     cboVista->setAccessibleName(QStringLiteral("Vista mostrada"));
     lblVista->setBuddy(cboVista);
     CmdAddView =
-        addButton(this, "CmdAddView", QStringLiteral("Añad&ir vista"), 4320, 7920, 2295, 495);
-    CmdAddView->setAccessibleName(QStringLiteral("Añadir una vista después de la mostrada"));
+        addButton(this, "CmdAddView", QStringLiteral("Añad&ir vista"), 9240, 960, 2415, 495);
+    CmdAddView->setAccessibleName(QStringLiteral("Añadir al final una copia de la vista mostrada"));
     CmdRemoveView =
-        addButton(this, "CmdRemoveView", QStringLiteral("&Quitar vista"), 6720, 7920, 2415, 495);
+        addButton(this, "CmdRemoveView", QStringLiteral("&Quitar vista"), 9240, 1560, 2415, 495);
     CmdRemoveView->setAccessibleName(QStringLiteral("Quitar la vista mostrada"));
-    refreshViewpointControls();
+    m_viewpointControls = std::make_unique<ViewpointControls>(
+        cboVista, CmdRemoveView, viewField(&ViewParams::shapeFile), Command1,
+        viewField(&ViewParams::soundFile), Command2);
+    m_viewpointControls->show(m_viewpoints);
 
     connect(cboVista, &QComboBox::currentIndexChanged, this, &FrmOrbanil::cboVista_Click);
     connect(CmdAddView, &QPushButton::clicked, this, &FrmOrbanil::CmdAddView_Click);
@@ -296,6 +327,8 @@ void FrmOrbanil::Form_Load(const CabinBox& box)
          {viewField(&ViewParams::shapeFile), viewField(&ViewParams::soundFile)}) {
         field->setToolTip(field->text());
     }
+    // Generate says from the start what it waits for.
+    Timer1_Timer();
 }
 
 void FrmOrbanil::setBox(const CabinBox& box)
@@ -304,12 +337,14 @@ void FrmOrbanil::setBox(const CabinBox& box)
     lbl2->setText(rangeText("Alto: ", box.height));
     lbl3->setText(rangeText("Largo: ", box.length));
     m_box = box;
-    picCameraView->setViewInput(allViewpoints(), m_shown, m_box);
+    picCameraView->setViewInput(allViewpoints(), m_viewpoints.shown(), m_box);
 }
 
 bool FrmOrbanil::holdsWork() const
 {
-    return !txtCode->isEmpty() || m_viewpoints.size() > 1 ||
+    const bool codeInFile =
+        txtCode->isEmpty() || (m_fileCode && *m_fileCode == txtCode->codeText());
+    return !codeInFile || m_viewpoints.size() > 1 ||
            std::ranges::any_of(m_viewFields,
                                [](const QLineEdit* field) { return !field->text().isEmpty(); });
 }
@@ -322,6 +357,20 @@ void FrmOrbanil::setShapeFile(const QString& name)
 void FrmOrbanil::setSoundFile(const QString& name)
 {
     viewField(&ViewParams::soundFile)->setText(name);
+}
+
+void FrmOrbanil::setShownStartDirection(const QString& x, const QString& y)
+{
+    replaceFieldText(viewField(&ViewParams::startDirectionX), x);
+    replaceFieldText(viewField(&ViewParams::startDirectionY), y);
+}
+
+void FrmOrbanil::replaceFieldText(QLineEdit* field, const QString& text)
+{
+    if (field->text() != text) {
+        field->selectAll();
+        field->insert(text);
+    }
 }
 
 QLineEdit* FrmOrbanil::viewField(std::string ViewParams::*member) const
@@ -338,11 +387,65 @@ ViewParams FrmOrbanil::viewParams() const
     return params;
 }
 
+void FrmOrbanil::viewField_Change()
+{
+    if (m_displaying) {
+        return;
+    }
+    m_viewpoints.setShownParams(viewParams());
+    m_confirmation.clear();
+    // At once as well, so that a Tab pressed right after the last keystroke reaches
+    // "Generar Código".
+    Timer1_Timer();
+    emit shownViewpointChanged();
+}
+
+void FrmOrbanil::txtCode_Change()
+{
+    // A text far longer than the block cannot be it, and is not read out to compare.
+    const QTextDocument* document = txtCode->document();
+    m_codeIsGenerated =
+        !m_generated.empty() &&
+        static_cast<std::size_t>(document->characterCount()) <= m_generated.size() + 1 &&
+        txtCode->codeText().toStdString() == m_generated;
+    m_confirmation.clear();
+    refreshCodeNote();
+    // The copy and save buttons follow the code at once, as "Generar Código" follows the fields.
+    Timer2_Timer();
+}
+
 void FrmOrbanil::Timer1_Timer()
 {
-    const std::vector<ViewParams> viewpoints = allViewpoints();
-    setEnabledIfChanged(CmdGenerate, isReady(viewpoints.front(), addedViewpoints()));
-    picCameraView->setViewInput(viewpoints, m_shown, m_box);
+    const std::vector<ViewParams> added = m_viewpoints.added();
+    const std::optional<std::string> missing = missingValuesText(m_viewpoints.principal(), added);
+    setEnabledIfChanged(CmdGenerate, !missing);
+    // Disabled, it says why; a screen reader reads the same.
+    const QString why = missing ? QString::fromStdString(*missing) : QString();
+    if (CmdGenerate->toolTip() != why) {
+        CmdGenerate->setToolTip(why);
+        CmdGenerate->setAccessibleDescription(why);
+    }
+    picCameraView->setViewInput(allViewpoints(), m_viewpoints.shown(), m_box);
+    refreshCodeNote();
+}
+
+void FrmOrbanil::refreshCodeNote()
+{
+    // Being told the code is old matters more than a confirmation of what was done with it.
+    const QString note =
+        m_codeIsGenerated &&
+                isStaleBlock(m_generated, m_viewpoints.principal(), m_viewpoints.added())
+            ? QStringLiteral("El código no refleja los últimos cambios: pulse «Generar Código».")
+            : m_confirmation;
+    if (lblCodeNote->text() != note) {
+        lblCodeNote->setText(note);
+    }
+}
+
+void FrmOrbanil::confirm(const QString& text)
+{
+    m_confirmation = text;
+    refreshCodeNote();
 }
 
 void FrmOrbanil::Timer2_Timer()
@@ -355,8 +458,8 @@ void FrmOrbanil::Timer2_Timer()
 
 void FrmOrbanil::CmdGenerate_Click()
 {
-    const ViewParams typed = principalParams();
-    const std::vector<ViewParams> added = addedViewpoints();
+    const ViewParams typed = m_viewpoints.principal();
+    const std::vector<ViewParams> added = m_viewpoints.added();
     if (const std::optional<BlockProblem> problem = viewpointsProblem(typed, added)) {
         warn(QStringLiteral("Generar Código"), QString::fromStdString(problem->message));
         showViewpoint(problem->viewpoint);
@@ -365,7 +468,8 @@ void FrmOrbanil::CmdGenerate_Click()
         field->selectAll();
         return;
     }
-    txtCode->replaceCodeText(QString::fromStdString(generateViewpoints(blockValues(typed), added)));
+    m_generated = generateViewpoints(blockValues(typed), added);
+    txtCode->replaceCodeText(QString::fromStdString(m_generated));
 }
 
 void FrmOrbanil::CmdClip_Click()
@@ -373,6 +477,7 @@ void FrmOrbanil::CmdClip_Click()
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(txtCode->codeText());
+    confirm(QStringLiteral("Copiado al portapapeles."));
 }
 
 void FrmOrbanil::CmdClear_Click()
@@ -392,29 +497,21 @@ void FrmOrbanil::CmdRead_Click()
     }
     // The block's Inside is the principal viewpoint, whose numbers the fields then show.
     showViewpoint(0);
-    bool replaceAdded = true;
-    if (!reading->alternates.empty() && m_viewpoints.anyAddedChanged()) {
-        // Only "Sí" replaces them; Escape and the close box keep them.
-        replaceAdded =
-            m_services.message(
-                this, Message{title, QString::fromStdString(replaceAddedQuestion(*reading)),
-                              QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No, QMessageBox::No}) == QMessageBox::Yes;
-    }
+    // Only "Sí" replaces added viewpoints with edits; Escape and the close box keep them.
+    const bool replaceAdded =
+        reading->alternates.empty() || !m_viewpoints.anyAddedChanged() ||
+        askYesNo(title, QString::fromStdString(replaceAddedQuestion(*reading)));
     const InsideReadBack readBack =
-        readBackInside(*reading, viewParams(), addedViewpoints(), replaceAdded);
+        readBackInside(*reading, viewParams(), m_viewpoints.added(), replaceAdded);
     if (readBack.readAlternates) {
         m_viewpoints.replaceAdded(readBack.added);
-        refreshViewpointControls();
+        m_confirmation.clear();
+        m_viewpointControls->show(m_viewpoints);
         Timer1_Timer();
     }
     for (std::size_t i = 0; i < viewFields.size(); ++i) {
-        const QString text = QString::fromStdString(readBack.fields.*viewFields[i].member);
-        if (m_viewFields[i]->text() != text) {
-            // As one edit that Ctrl+Z in the field undoes, like typing.
-            m_viewFields[i]->selectAll();
-            m_viewFields[i]->insert(text);
-        }
+        replaceFieldText(m_viewFields[i],
+                         QString::fromStdString(readBack.fields.*viewFields[i].member));
     }
     if (const std::string message = readBackMessage(readBack); !message.empty()) {
         m_services.message(this,
@@ -436,26 +533,39 @@ void FrmOrbanil::CmdCancel_Click()
 
 void FrmOrbanil::CmdSave_Click()
 {
+    const QString title = QStringLiteral("Guardar");
     const std::string name = txtfilename->text().toStdString();
     if (const std::optional<std::string> problem = savedNameProblem(name)) {
-        warn(QStringLiteral("Guardar"), QString::fromStdString(*problem));
+        warn(title, QString::fromStdString(*problem));
         return;
     }
+    const std::filesystem::path path = savedFilePath(m_programFolder, name);
+    const QString code = txtCode->codeText();
     try {
-        saveCodeFile(savedFilePath(m_programFolder, name), txtCode->codeText().toStdString());
+        // "No", Escape and the close box keep the file, the code and the panel.
+        if (const std::optional<std::string> existing = replacedSavedFile(m_programFolder, name);
+            existing && !askYesNo(title, QStringLiteral("Ya existe «%1». ¿Reemplazarlo?")
+                                             .arg(QString::fromStdString(*existing)))) {
+            return;
+        }
+        saveCodeFile(path, code.toStdString());
     } catch (const FileError& error) {
-        warn(QStringLiteral("Guardar"), QString::fromUtf8(error.what()));
+        warn(title, QString::fromUtf8(error.what()));
         return;
     }
+    m_fileCode = code;
     showCodePanel(CodePanel::None);
     readFileList();
     // Emptied only now that the file holds the code, and without an undo record: the file keeps
     // the text, and recording a large removal line by line costs more than the save itself.
     txtCode->clear();
+    confirm(QStringLiteral("Guardado en %1.").arg(pathToQString(path.filename())));
 }
 
 void FrmOrbanil::CmdOpenFile_Click()
 {
+    // Files copied into the folder since it was last shown appear.
+    readFileList();
     showCodePanel(CodePanel::Open);
 }
 
@@ -503,20 +613,30 @@ void FrmOrbanil::CmdOpen_Click()
         readFileList();
         return;
     }
-    txtCode->replaceCodeText(QString::fromStdString(text));
+    m_fileCode = QString::fromStdString(text);
+    txtCode->replaceCodeText(*m_fileCode);
     showCodePanel(CodePanel::None);
 }
 
 void FrmOrbanil::readFileList()
 {
-    File1->clear();
-    try {
-        for (const std::string& name : listSavedFiles(m_programFolder)) {
-            File1->addItem(QString::fromStdString(name));
+    {
+        // The chosen file stays chosen while the list holds it.
+        const QSignalBlocker quiet(File1);
+        File1->clear();
+        try {
+            for (const std::string& name : listSavedFiles(m_programFolder)) {
+                File1->addItem(QString::fromStdString(name));
+            }
+        } catch (const FileError& error) {
+            warn(QStringLiteral("Abrir"), QString::fromUtf8(error.what()));
         }
-    } catch (const FileError& error) {
-        warn(QStringLiteral("Abrir"), QString::fromUtf8(error.what()));
+        const QList<QListWidgetItem*> chosen = File1->findItems(m_chosenFile, Qt::MatchExactly);
+        if (!m_chosenFile.isEmpty() && !chosen.isEmpty()) {
+            File1->setCurrentItem(chosen.front());
+        }
     }
+    Timer2_Timer();
 }
 
 void FrmOrbanil::warn(const QString& title, const QString& text)
@@ -525,89 +645,35 @@ void FrmOrbanil::warn(const QString& title, const QString& text)
         this, Message{title, text, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok});
 }
 
-ViewParams FrmOrbanil::principalParams() const
+bool FrmOrbanil::askYesNo(const QString& title, const QString& text)
 {
-    const ViewParams fields = viewParams();
-    return m_shown == 0 ? fields : withNumbersOf(fields, m_viewpoints.numbers(0));
+    return m_services.message(this, Message{title, text, QMessageBox::Question,
+                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                                            QMessageBox::No}) == QMessageBox::Yes;
 }
 
-std::vector<ViewParams> FrmOrbanil::addedViewpoints() const
+void FrmOrbanil::displayShownViewpoint()
 {
-    std::vector<ViewParams> added = m_viewpoints.added();
-    if (m_shown > 0) {
-        added[m_shown - 1] = withNumbersOf(ViewParams{}, viewParams());
+    const ViewParams shown = m_viewpoints.shownParams();
+    m_displaying = true;
+    for (std::size_t i = 0; i < viewFields.size(); ++i) {
+        if (isNumberField(viewFields[i])) {
+            m_viewFields[i]->setText(QString::fromStdString(shown.*viewFields[i].member));
+        }
     }
-    return added;
-}
-
-std::vector<ViewParams> FrmOrbanil::allViewpoints() const
-{
-    const ViewParams principal = principalParams();
-    std::vector<ViewParams> all{principal};
-    for (const ViewParams& numbers : addedViewpoints()) {
-        all.push_back(withNumbersOf(principal, numbers));
-    }
-    return all;
-}
-
-void FrmOrbanil::keepShownNumbers()
-{
-    m_viewpoints.setNumbers(m_shown, viewParams());
+    m_displaying = false;
+    m_viewpointControls->show(m_viewpoints);
+    // Generate and the drawing follow at once, as they follow typing.
+    Timer1_Timer();
+    emit shownViewpointChanged();
 }
 
 void FrmOrbanil::showViewpoint(std::size_t viewpoint)
 {
-    if (viewpoint == m_shown) {
-        return;
+    if (viewpoint != m_viewpoints.shown()) {
+        m_viewpoints.show(viewpoint);
+        displayShownViewpoint();
     }
-    keepShownNumbers();
-    displayViewpoint(viewpoint);
-}
-
-void FrmOrbanil::displayViewpoint(std::size_t viewpoint)
-{
-    m_shown = viewpoint;
-    const ViewParams& numbers = m_viewpoints.numbers(viewpoint);
-    for (std::size_t i = 0; i < viewFields.size(); ++i) {
-        if (isNumberField(viewFields[i])) {
-            m_viewFields[i]->setText(QString::fromStdString(numbers.*viewFields[i].member));
-        }
-    }
-    refreshViewpointControls();
-    // Generate and the drawing follow at once, as they follow typing.
-    Timer1_Timer();
-}
-
-void FrmOrbanil::refreshViewpointControls()
-{
-    {
-        const QSignalBlocker quiet(cboVista);
-        cboVista->clear();
-        for (std::size_t i = 0; i < m_viewpoints.size(); ++i) {
-            cboVista->addItem(QString::fromStdString(viewpointName(i)));
-        }
-        cboVista->setCurrentIndex(static_cast<int>(m_shown));
-    }
-    CmdRemoveView->setEnabled(m_shown > 0);
-
-    QWidget* const names[] = {viewField(&ViewParams::shapeFile), Command1,
-                              viewField(&ViewParams::soundFile), Command2};
-    const bool locked = m_shown > 0;
-    if (locked == viewField(&ViewParams::shapeFile)->isReadOnly()) {
-        return;
-    }
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-        if (locked) {
-            m_nameTips[i] = names[i]->toolTip();
-        }
-        names[i]->setToolTip(
-            locked ? QStringLiteral("Las vistas añadidas usan los archivos de la vista principal.")
-                   : m_nameTips[i]);
-    }
-    viewField(&ViewParams::shapeFile)->setReadOnly(locked);
-    viewField(&ViewParams::soundFile)->setReadOnly(locked);
-    Command1->setEnabled(!locked);
-    Command2->setEnabled(!locked);
 }
 
 void FrmOrbanil::cboVista_Click(int index)
@@ -619,31 +685,23 @@ void FrmOrbanil::cboVista_Click(int index)
 
 void FrmOrbanil::CmdAddView_Click()
 {
-    keepShownNumbers();
-    displayViewpoint(m_viewpoints.addAfter(m_shown));
+    m_viewpoints.add();
+    m_confirmation.clear();
+    displayShownViewpoint();
 }
 
 void FrmOrbanil::CmdRemoveView_Click()
 {
-    if (m_shown == 0) {
+    if (m_viewpoints.namesEditable()) {
         return;
     }
-    keepShownNumbers();
-    if (m_viewpoints.changedSinceAdded(m_shown)) {
-        const QString name = QString::fromStdString(viewpointName(m_shown));
-        const QMessageBox::StandardButton answer = m_services.message(
-            this, Message{QStringLiteral("Quitar vista"),
-                          name + QStringLiteral(" tiene números distintos de los que tenía al "
-                                                "añadirla. ¿Quiere quitarla?"),
-                          QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-                          QMessageBox::No, QMessageBox::No});
-        if (answer != QMessageBox::Yes) {
-            return;
-        }
+    if (const std::optional<std::string> question = m_viewpoints.removeQuestion();
+        question && !askYesNo(QStringLiteral("Quitar vista"), QString::fromStdString(*question))) {
+        return;
     }
-    const std::size_t removed = m_shown;
-    m_viewpoints.remove(removed);
-    displayViewpoint(removed - 1);
+    m_viewpoints.removeShown();
+    m_confirmation.clear();
+    displayShownViewpoint();
 }
 
 } // namespace orbanil

@@ -8,6 +8,9 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QComboBox;
@@ -21,16 +24,18 @@ namespace orbanil {
 
 class CameraViewWidget;
 class CodeBox;
+class ViewpointControls;
 
 // The main window: the view parameters, the code box with its save and open panels and the
-// camera view drawn where neither panel is shown, the cabin box ranges and the buttons that
-// reach the other windows.
+// camera view drawn where neither panel is shown, the cabin box ranges, the viewpoints and the
+// buttons that reach the other windows.
 class FrmOrbanil : public FixedWindow
 {
     Q_OBJECT
 public:
     // Loads the window, whose load step shows the ranges of the box as typed in the dialog.
     FrmOrbanil(std::filesystem::path programFolder, UiServices services, const CabinBox& box);
+    ~FrmOrbanil() override;
 
     // The bare names the file pickers hand back.
     void setShapeFile(const QString& name);
@@ -38,11 +43,22 @@ public:
 
     // The range lines and the drawing follow the box as the dialog holds it now.
     void setBox(const CabinBox& box);
-    // Whether anything is typed in the view fields or the code box, which closing would lose.
+    // Whether closing would lose work: a typed value, an added viewpoint, or code that no file
+    // of this run holds (saved or opened as it stands). The values count even after a save:
+    // the file holds the code, not the fields.
     bool holdsWork() const;
 
-    // Every viewpoint as it stands, the principal first, the shown one as its fields hold it.
-    std::vector<ViewParams> allViewpoints() const;
+    // The viewpoints as they stand: the shown one as its fields hold it.
+    const Viewpoints& viewpoints() const { return m_viewpoints; }
+    // Every viewpoint, the principal first, each with the principal's names.
+    std::vector<ViewParams> allViewpoints() const { return m_viewpoints.all(); }
+
+    // For the passenger view window. The shown viewpoint's nine numbers and the principal's
+    // names, as the fields hold them; shownViewpointChanged() tells of every change to them.
+    ViewParams shownViewpoint() const { return m_viewpoints.shownParams(); }
+    // Writes StartDirection X and Y of the shown viewpoint, each as one edit that Ctrl+Z in its
+    // field undoes, as typing does; a text the field's rule refuses is not written.
+    void setShownStartDirection(const QString& x, const QString& y);
 
 signals:
     // Buttons whose effect belongs to the window set.
@@ -52,6 +68,8 @@ signals:
     void ayudaRequested();
     void aboutRequested();
     void exitRequested();
+    // A number or a name of the shown viewpoint changed, or another viewpoint is shown.
+    void shownViewpointChanged();
 
 private:
     // What the rectangle below the code buttons shows: one panel at most, else the drawing.
@@ -63,13 +81,15 @@ private:
     };
 
     void createParameterFrames();
-    // Frame6, which holds the code box and its buttons.
+    // The nine number fields, wide enough for eight characters, each frame's row with its ")".
+    void createNumberRows(QGroupBox* const (&frames)[5]);
+    // Frame6, which holds the code box, its note line and its buttons.
     QGroupBox* createCodeFrame();
     void createSavePanel(QGroupBox* Frame6);
     void createOpenPanel(QGroupBox* Frame6);
     void createWindowButtons();
-    // The row of the viewpoints, under everything else.
-    void createViewpointRow();
+    // The column of the viewpoints, right of the code.
+    void createViewpointColumn();
     // The one place that decides what the shared rectangle shows.
     void showCodePanel(CodePanel panel);
 
@@ -93,24 +113,26 @@ private:
     void cboVista_Click(int index);
     void CmdAddView_Click();
     void CmdRemoveView_Click();
+    void viewField_Change();
+    void txtCode_Change();
 
-    // The viewpoints: the fields show the numbers of the shown one and the principal's names;
-    // the others wait in m_viewpoints.
-    ViewParams principalParams() const;
-    std::vector<ViewParams> addedViewpoints() const;
-    // Keeps the fields' numbers for the viewpoint they show, then shows another's.
+    // Shows another viewpoint's numbers in the fields.
     void showViewpoint(std::size_t viewpoint);
-    // Puts a viewpoint's numbers in the fields, what they showed being kept or dropped before.
-    void displayViewpoint(std::size_t viewpoint);
-    void keepShownNumbers();
-    // The list and the buttons follow the viewpoints; the names lock while an added one shows.
-    void refreshViewpointControls();
+    // The fields show the shown viewpoint's numbers, as m_viewpoints holds them.
+    void displayShownViewpoint();
+    // The line under the code box: that the code is older than the values, else what was last
+    // confirmed.
+    void refreshCodeNote();
+    void confirm(const QString& text);
     // The eleven fields as the generator reads them.
     ViewParams viewParams() const;
     QLineEdit* viewField(std::string ViewParams::*member) const;
+    // Writes a text into a field as one edit that Ctrl+Z undoes, like typing.
+    static void replaceFieldText(QLineEdit* field, const QString& text);
     // Reads the program folder's saved files into File1; a failure is told in a message.
     void readFileList();
     void warn(const QString& title, const QString& text);
+    bool askYesNo(const QString& title, const QString& text);
 
     std::filesystem::path m_programFolder;
     UiServices m_services;
@@ -118,6 +140,14 @@ private:
     CabinBox m_box; // as the range lines show it
     // The saved file "Abrir" opens, as lblOpenFile shows it; empty until one is chosen.
     QString m_chosenFile;
+    // The code text that a file of this run holds, as saved or opened.
+    std::optional<QString> m_fileCode;
+    // The block Generate last wrote, and whether the code box still holds it as written.
+    std::string m_generated;
+    bool m_codeIsGenerated = false;
+    // What the note line confirms ("Copiado al portapapeles."), until the code, a value or the
+    // viewpoints change.
+    QString m_confirmation;
 
     std::array<QLineEdit*, viewFields.size()> m_viewFields{}; // in the order of viewFields
     QPushButton* Command1;
@@ -127,6 +157,7 @@ private:
     QLabel* lbl3;
 
     CodeBox* txtCode;
+    QLabel* lblCodeNote;
     QPushButton* CmdGenerate;
     QPushButton* CmdClip;
     QPushButton* CmdSaveFile;
@@ -155,9 +186,9 @@ private:
     QPushButton* CmdAddView;
     QPushButton* CmdRemoveView;
     Viewpoints m_viewpoints;
-    std::size_t m_shown = 0; // the viewpoint the fields show
-    // The tooltips of the names and their "..." buttons while they are not locked.
-    std::array<QString, 4> m_nameTips;
+    std::unique_ptr<ViewpointControls> m_viewpointControls;
+    // While the fields are being given another viewpoint's numbers: one change, told once.
+    bool m_displaying = false;
 };
 
 } // namespace orbanil

@@ -28,6 +28,11 @@ int Twips::px(int twips) const
     return static_cast<int>(std::lround(twips / 15.0 * m_factor));
 }
 
+int Twips::twips(int px) const
+{
+    return static_cast<int>(std::ceil(px * 15.0 / m_factor));
+}
+
 QRect Twips::rect(int left, int top, int width, int height) const
 {
     return QRect(px(left), px(top), px(width), px(height));

@@ -15,6 +15,8 @@ public:
     explicit Twips(const QFont& font);
 
     int px(int twips) const;
+    // The fewest twips that take at least `px` pixels.
+    int twips(int px) const;
     void place(QWidget* widget, int left, int top, int width, int height) const;
 
 private:

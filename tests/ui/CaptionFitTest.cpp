@@ -154,6 +154,8 @@ private slots:
     void dialogAndMainWindowWithPanelsAndRanges();
     void secondaryWindows();
     void wrappedButtonCaptionIsCaught();
+    void numberFieldsShowEightCharactersWhole_data();
+    void numberFieldsShowEightCharactersWhole();
     void longValuesAreCutShortWithTheWholeTextAsTooltip_data();
     void longValuesAreCutShortWithTheWholeTextAsTooltip();
 };
@@ -169,6 +171,13 @@ void CaptionFitTest::dialogAndMainWindowWithPanelsAndRanges()
     passDialog(run.box(), QStringLiteral("25,75"), QStringLiteral("4,25"), QStringLiteral("3,15"));
     FrmOrbanil* main = run.main();
     QVERIFY(main);
+    // The longest note under the code box: generated code the values no longer give.
+    typeWorkedExample(main);
+    auto* generate = control<QPushButton>(main, "CmdGenerate");
+    QTRY_VERIFY(generate->isEnabled());
+    QTest::mouseClick(generate, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(main, "CmdAddView"), Qt::LeftButton);
+    QVERIFY(control<QLabel>(main, "lblCodeNote")->text().startsWith(QStringLiteral("El código")));
     auto* savePanel = control<QGroupBox>(main, "FraSave");
     savePanel->show();
     control<QLabel>(main, "lblOpenFile")->setText(QStringLiteral("File: Vagon-12.obn"));
@@ -206,6 +215,51 @@ void CaptionFitTest::wrappedButtonCaptionIsCaught()
     const QRect needed =
         QFontMetrics(button.font()).boundingRect(area, CommandButton::captionFlags, button.text());
     QVERIFY(!area.contains(needed));
+}
+
+void CaptionFitTest::numberFieldsShowEightCharactersWhole_data()
+{
+    QTest::addColumn<qreal>("fontScale");
+    QTest::newRow("the platform's font") << 1.0;
+    QTest::newRow("a font half as large again") << 1.5;
+}
+
+void CaptionFitTest::numberFieldsShowEightCharactersWhole()
+{
+    QFETCH(qreal, fontScale);
+    const QFont kept = QApplication::font();
+    const auto restore = qScopeGuard([&kept] { QApplication::setFont(kept); });
+    QFont font = kept;
+    font.setPointSizeF(kept.pointSizeF() * fontScale);
+    QApplication::setFont(font);
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    QVERIFY(main);
+    for (const ViewField& viewField : viewFields) {
+        if (!isNumberField(viewField)) {
+            continue;
+        }
+        auto* field = control<QLineEdit>(main, viewField.control);
+        // Digits are a font's widest characters in a number.
+        typeInto(field, QStringLiteral("12345678"));
+        const QRect inside = field->contentsRect();
+        const int middle = inside.center().y();
+        // With the caret after the last, the first still shows, and the other way round.
+        field->grab();
+        QVERIFY2(field->cursorPositionAt(QPoint(inside.left() + 1, middle)) == 0,
+                 viewField.control);
+        QTest::keyClick(field, Qt::Key_Home);
+        field->grab();
+        QVERIFY2(field->cursorPositionAt(QPoint(inside.right() - 1, middle)) == 8,
+                 viewField.control);
+        // Inside its frame, clear of its neighbours: the labels and the next frame's fields.
+        const QWidget* frame = field->parentWidget();
+        QVERIFY2(frame->rect().contains(field->geometry()), viewField.control);
+        for (const QLabel* label : frame->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            QVERIFY2(!label->geometry().intersects(field->geometry()),
+                     qPrintable(where(field) + QStringLiteral(" and ") + label->objectName()));
+        }
+    }
 }
 
 void CaptionFitTest::longValuesAreCutShortWithTheWholeTextAsTooltip_data()

@@ -104,7 +104,8 @@ void FrmOrbanilTest::captionsAndTooltips()
         {"Label9", "Sound (", "Especifica el sonido de la vista número 5."},
         {"Label10", ")", ""},
         {"Command2", "...", "Haz Clic para buscar el archivo .SMS"},
-        {"CmdGenerate", "&Generar Código", ""},
+        // Disabled at the start, it says why.
+        {"CmdGenerate", "&Generar Código", "Faltan 11 valores: el primero, Archivo Shape."},
         {"CmdClip", "&Copiar al Portapapeles", ""},
         {"CmdSaveFile", "&Guardar", "Guardar el código en un archivo."},
         {"CmdOpenFile", "&Abrir", "Abrir archivo existente."},

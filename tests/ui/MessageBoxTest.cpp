@@ -62,6 +62,7 @@ private slots:
     void escapeAndCloseBoxGiveTheEscapeButton();
     void longWordsWrapInsideTheBox_data();
     void longWordsWrapInsideTheBox();
+    void theSimulatorsNamesStayWhole();
 };
 
 void MessageBoxTest::initTestCase()
@@ -159,6 +160,23 @@ void MessageBoxTest::longWordsWrapInsideTheBox()
     onNextMessageBox(check);
     QTest::mouseClick(control<QPushButton>(main, "CmdSave"), Qt::LeftButton);
     QVERIFY(checked);
+}
+
+void MessageBoxTest::theSimulatorsNamesStayWhole()
+{
+    const QString name = QStringLiteral("ORTSAlternatePassengerViewPoints");
+    const QString path = QString(60, QLatin1Char('n'));
+    QString shown;
+    answerOf(Message{QStringLiteral("Leer Valores"),
+                     QStringLiteral("El bloque %1 va antes de cualquier bloque Inside: %2.")
+                         .arg(name, path)},
+             [&shown](QMessageBox* box) {
+                 shown = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+                 box->button(QMessageBox::Ok)->click();
+             });
+    QVERIFY2(shown.contains(name), qPrintable(shown));
+    // A run longer than any name still wraps.
+    QVERIFY2(!shown.contains(path), qPrintable(shown));
 }
 
 QTEST_MAIN(MessageBoxTest)

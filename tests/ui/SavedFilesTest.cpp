@@ -1,3 +1,4 @@
+#include "tests/files/OnWindows.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/CodeBox.h"
 
@@ -88,6 +89,8 @@ class SavedFilesTest : public QObject
     Q_OBJECT
 private slots:
     void saveListAndOpenTheWorkedExample();
+    void replacingASavedFileAsksFirst_data();
+    void replacingASavedFileAsksFirst();
     void questionBeforeReplacingCode_data();
     void questionBeforeReplacingCode();
     void failedSaveKeepsCodePanelAndOldFile_data();
@@ -151,10 +154,57 @@ void SavedFilesTest::saveListAndOpenTheWorkedExample()
     QCOMPARE(code->codeText().size(), 169);
     QVERIFY(!openPanel->isVisible());
 
-    // "Abrir" stays available for the next time the panel is shown.
+    // "Abrir" stays available for the next time the panel is shown, whose list is read again:
+    // a file copied into the folder meanwhile is in it.
+    writeBytes(run.folder.filePath(QStringLiteral("copiado.obn")), "x\r\n");
     QTest::mouseClick(openFile, Qt::LeftButton);
+    QCOMPARE(listed(main), (QStringList{"copiado.obn", "vagon.obn"}));
     QTest::qWait(250);
     QVERIFY(open->isEnabled());
+}
+
+void SavedFilesTest::replacingASavedFileAsksFirst_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::newRow("a new name") << "otro" << false << QMessageBox::NoButton;
+    QTest::newRow("the name, Sí") << "coche" << true << QMessageBox::Yes;
+    QTest::newRow("the name, No") << "coche" << true << QMessageBox::No;
+    QTest::newRow("the name, Escape") << "coche" << true << QMessageBox::Escape;
+    // One name to Windows, two elsewhere.
+    QTest::newRow("in other case, Sí") << "COCHE" << onWindows << QMessageBox::Yes;
+}
+
+void SavedFilesTest::replacingASavedFileAsksFirst()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, asks);
+    QFETCH(QMessageBox::StandardButton, answer);
+    StartedRun run;
+    writeBytes(run.folder.filePath(QStringLiteral("coche.obn")), "antes\r\n");
+    FrmOrbanil* main = openMainWindow(run);
+    auto* code = control<CodeBox>(main, "txtCode");
+    code->replaceCodeText(QStringLiteral("nuevo"));
+    run.recorded.answers = {answer};
+    saveAs(main, name);
+
+    const bool saved = !asks || answer == QMessageBox::Yes;
+    QCOMPARE(run.recorded.messages.size(), asks ? 2 : 1);
+    if (asks) {
+        const Message& question = run.recorded.messages.last();
+        QCOMPARE(question.title, QStringLiteral("Guardar"));
+        QCOMPARE(question.text, QStringLiteral("Ya existe «coche.obn». ¿Reemplazarlo?"));
+        QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(question.defaultButton, QMessageBox::No);
+        QCOMPARE(question.escapeButton, QMessageBox::No);
+    }
+    const QString written = run.folder.filePath(name + QStringLiteral(".obn"));
+    QCOMPARE(bytesOf(written), saved ? QByteArray("nuevo\r\n") : QByteArray("antes\r\n"));
+    QCOMPARE(code->codeText(), saved ? QString() : QStringLiteral("nuevo"));
+    QCOMPARE(control<QGroupBox>(main, "FraSave")->isVisible(), !saved);
+    QCOMPARE(control<QLabel>(main, "lblCodeNote")->text(),
+             saved ? QStringLiteral("Guardado en %1.obn.").arg(name) : QString());
 }
 
 void SavedFilesTest::questionBeforeReplacingCode_data()
@@ -225,9 +275,14 @@ void SavedFilesTest::failedSaveKeepsCodePanelAndOldFile()
     writeBytes(run.folder.filePath(QStringLiteral("viejo.obn")), "old\r\n");
     FrmOrbanil* main = openMainWindow(run);
     control<CodeBox>(main, "txtCode")->replaceCodeText(code);
+    // Replacing viejo.obn is asked first, and agreed to.
+    const bool replacing = name == QLatin1String("viejo");
+    if (replacing) {
+        run.recorded.answers = {QMessageBox::Yes};
+    }
     saveAs(main, name);
 
-    QCOMPARE(run.recorded.messages.size(), 2);
+    QCOMPARE(run.recorded.messages.size(), replacing ? 3 : 2);
     const Message& warning = run.recorded.messages.last();
     QCOMPARE(warning.icon, QMessageBox::Warning);
     QVERIFY2(warning.text.contains(QStringLiteral("No se pudo guardar")), qPrintable(warning.text));
@@ -361,10 +416,10 @@ void SavedFilesTest::withoutSelectionTheNamedFileOpens()
     auto* open = control<QPushButton>(main, "CmdOpen");
     QTest::mouseClick(openFile, Qt::LeftButton);
     clickListed(main, QStringLiteral("a.obn"));
-    // A save reads the list again, so no entry is selected while the label names a.obn.
+    // A save reads the list again, and the chosen file stays chosen in it.
     code->replaceCodeText(QStringLiteral("otro"));
     saveAs(main, QStringLiteral("b"));
-    QVERIFY(control<QListWidget>(main, "File1")->selectedItems().isEmpty());
+    QCOMPARE(control<QListWidget>(main, "File1")->currentItem()->text(), QStringLiteral("a.obn"));
     QCOMPARE(control<QLabel>(main, "lblOpenFile")->text(), QStringLiteral("File: a.obn"));
     QTRY_VERIFY(open->isEnabled());
     QTest::mouseClick(open, Qt::LeftButton);

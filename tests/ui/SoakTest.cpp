@@ -2,6 +2,7 @@
 
 #include "core/CabinBox.h"
 #include "core/InsideBlock.h"
+#include "core/Viewpoints.h"
 #include "files/CodeFile.h"
 #include "files/FileNames.h"
 #include "files/PathText.h"
@@ -150,15 +151,12 @@ std::vector<ViewParams> typedViewpoints(const QWidget* main)
     return all;
 }
 
-// The one place the driver asks what Generate writes for the fields; nothing when it refuses.
-std::optional<QString> expectedBlock(const QWidget* main)
+// The one place the driver asks what Generate writes for the viewpoints; nothing when it refuses.
+std::optional<QString> expectedBlock(const Viewpoints& viewpoints)
 {
-    const std::vector<ViewParams> all = typedViewpoints(main);
-    const std::vector<ViewParams> added(all.begin() + 1, all.end());
-    if (viewpointsProblem(all.front(), added)) {
-        return std::nullopt;
-    }
-    return QString::fromStdString(generateViewpoints(blockValues(all.front()), added));
+    const std::optional<std::string> block =
+        generatedCode(viewpoints.principal(), viewpoints.added());
+    return block ? std::optional(QString::fromStdString(*block)) : std::nullopt;
 }
 
 CabinBox typedBox(const QWidget* box)
@@ -302,6 +300,13 @@ private:
     std::optional<QString> checkCode();
     std::optional<QString> checkFiles();
     std::optional<QString> checkRunEnd();
+    std::optional<QString> checkLeaving();
+    std::optional<QString> checkViewpoints();
+    std::optional<QString> checkCodeNote();
+    // Whether leaving now loses work: a value typed, a viewpoint added, or code no file holds.
+    bool holdsWork() const;
+    // The answer given to the question titled so in this step, if one was asked.
+    std::optional<QMessageBox::StandardButton> answerTo(const QString& title) const;
 
     std::mt19937_64 m_random;
     fs::path m_programFolder;
@@ -321,6 +326,15 @@ private:
     bool m_filesChangedByOthers = false;
     QString m_code; // the code text as the last step left it
     QString m_codeAtStart;
+    // What the driver knows besides the windows: the viewpoints as the user made them, for
+    // the main window they belong to; the code a file of the run holds; Generate's last block.
+    Viewpoints m_viewpoints;
+    QPointer<QWidget> m_viewpointsOf;
+    std::optional<QString> m_fileCode;
+    QString m_generated;
+    // The buttons pressed ("FrmBox/CmdCancel") and close boxes ("FrmOrbanil/close box").
+    QStringList m_pressed;
+    bool m_heldWork = false;
     QList<QString> m_warnings;
     FolderLook m_files;
     std::deque<QString> m_actions;
@@ -392,6 +406,8 @@ void SoakUser::start()
     m_ended = false;
     m_windows->start();
     m_code.clear();
+    m_fileCode.reset();
+    m_generated.clear();
     m_files = lookAt(m_sandbox);
 }
 
@@ -435,8 +451,15 @@ void SoakUser::listen()
         }
         m_heardWindows.append(window);
         for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-            QObject::connect(button, &QAbstractButton::clicked, button,
-                             [this, button] { m_clicked.append(button->objectName()); });
+            QObject::connect(button, &QAbstractButton::clicked, button, [this, window, button] {
+                m_clicked.append(button->objectName());
+                m_pressed.append(window->objectName() + QLatin1Char('/') + button->objectName());
+            });
+        }
+        if (auto* fixed = qobject_cast<FixedWindow*>(window)) {
+            QObject::connect(fixed, &FixedWindow::closeBoxPressed, fixed, [this, window] {
+                m_pressed.append(window->objectName() + QStringLiteral("/close box"));
+            });
         }
         if (auto* code = window->findChild<CodeBox*>(QStringLiteral("txtCode"))) {
             QObject::connect(code->document(), &QTextDocument::contentsChanged, code,
@@ -469,9 +492,11 @@ std::optional<QString> SoakUser::play(int steps)
         listen();
         m_action = QStringLiteral("%1: ").arg(step);
         m_clicked.clear();
+        m_pressed.clear();
         m_messages.clear();
         m_codeTouched = m_userEditedCode = m_filesChangedByOthers = false;
         m_codeAtStart = m_code;
+        m_heldWork = holdsWork();
 
         (this->*actions[static_cast<std::size_t>(pick(m_random))].first)();
         QCoreApplication::processEvents();
@@ -501,8 +526,10 @@ std::optional<QString> SoakUser::play(int steps)
                 .arg(step)
                 .arg(lastActions());
         }
-        for (auto check : {&SoakUser::checkWarnings, &SoakUser::checkRunEnd, &SoakUser::checkCode,
-                           &SoakUser::checkFiles, &SoakUser::checkEnabledStates}) {
+        for (auto check :
+             {&SoakUser::checkWarnings, &SoakUser::checkRunEnd, &SoakUser::checkLeaving,
+              &SoakUser::checkViewpoints, &SoakUser::checkCode, &SoakUser::checkFiles,
+              &SoakUser::checkCodeNote, &SoakUser::checkEnabledStates}) {
             if (const std::optional<QString> broken = (this->*check)()) {
                 return QStringLiteral("step %1: %2\nthe last actions:\n%3")
                     .arg(step)
@@ -1158,13 +1185,16 @@ std::optional<QString> SoakUser::checkCode()
     const bool warned = std::ranges::any_of(
         m_messages, [](const auto& message) { return message.first.icon == QMessageBox::Warning; });
     if (m_clicked.contains(QLatin1String("CmdGenerate"))) {
-        const std::optional<QString> block = expectedBlock(main);
+        const std::optional<QString> block = expectedBlock(m_viewpoints);
         if (block && (warned || now != *block)) {
             return QStringLiteral("Generate did not write the block of the fields, %1, but %2")
                 .arg(shown(*block), shown(now));
         }
         if (!block && (!warned || now != before)) {
             return QStringLiteral("Generate wrote a block the fields cannot give");
+        }
+        if (block) {
+            m_generated = *block;
         }
         return std::nullopt;
     }
@@ -1195,6 +1225,7 @@ std::optional<QString> SoakUser::checkCode()
             return QStringLiteral("Abrir gave %1 where the file reads %2")
                 .arg(shown(now), shown(read));
         }
+        m_fileCode = now;
         return std::nullopt;
     }
     if (now == before || m_userEditedCode) {
@@ -1216,15 +1247,33 @@ std::optional<QString> SoakUser::checkFiles()
     if (m_filesChangedByOthers) {
         return std::nullopt;
     }
+    // Guardar leaves the name in its field.
+    const QWidget* main = m_windows->frmOrbanil();
+    const std::string name =
+        main ? control<QLineEdit>(main, "txtfilename")->text().toStdString() : std::string();
+    const fs::path savedPath = savedFilePath(m_programFolder, name);
+    // A saved file of that name (to the system) is replaced only when the question agrees.
+    const bool exists = std::ranges::any_of(before, [&](const auto& entry) {
+        return entry.first.parent_path() == m_programFolder &&
+               entry.second.type == fs::file_type::regular &&
+               sameName(entry.first.filename(), savedPath.filename());
+    });
+    const std::optional<QMessageBox::StandardButton> replace = answerTo(QStringLiteral("Guardar"));
+    const bool asked = replace.has_value();
+    if (m_clicked.contains(QLatin1String("CmdSave")) && !savedNameProblem(name) &&
+        asked != exists) {
+        return exists ? QStringLiteral("Guardar replaced %1 without a question")
+                            .arg(pathToQString(savedPath.filename()))
+                      : QStringLiteral("Guardar asked to replace a file that is not there");
+    }
     const bool saved = m_clicked.contains(QLatin1String("CmdSave")) &&
+                       (!asked || replace == QMessageBox::Yes) &&
                        std::ranges::none_of(m_messages, [](const auto& message) {
                            return message.first.icon == QMessageBox::Warning;
                        });
-    // Guardar leaves the name in its field.
-    const QWidget* main = m_windows->frmOrbanil();
-    const fs::path savedPath = savedFilePath(
-        m_programFolder,
-        main ? control<QLineEdit>(main, "txtfilename")->text().toStdString() : std::string());
+    if (saved) {
+        m_fileCode = m_codeAtStart;
+    }
     bool found = !saved;
     std::map<fs::path, FileLook> all = before;
     all.insert(m_files.begin(), m_files.end());
@@ -1254,6 +1303,131 @@ std::optional<QString> SoakUser::checkFiles()
     if (!found) {
         return QStringLiteral("Guardar said nothing, yet %1 was not written")
             .arg(pathToQString(savedPath));
+    }
+    return std::nullopt;
+}
+
+std::optional<QMessageBox::StandardButton> SoakUser::answerTo(const QString& title) const
+{
+    for (const auto& [message, answer] : m_messages) {
+        if (message.title == title && message.icon == QMessageBox::Question) {
+            return answer;
+        }
+    }
+    return std::nullopt;
+}
+
+bool SoakUser::holdsWork() const
+{
+    const QWidget* main = m_windows->frmOrbanil();
+    if (!main) {
+        return false;
+    }
+    const std::vector<ViewParams> all = typedViewpoints(main);
+    const bool typed = std::ranges::any_of(
+        all, [](const ViewParams& viewpoint) { return viewpoint != ViewParams{}; });
+    return typed || all.size() > 1 || (!m_codeAtStart.isEmpty() && m_codeAtStart != m_fileCode);
+}
+
+std::optional<QString> SoakUser::checkLeaving()
+{
+    const bool leaving = std::ranges::any_of(m_pressed, [](const QString& pressed) {
+        return pressed == QLatin1String("FrmOrbanil/CmdExit") ||
+               pressed == QLatin1String("FrmBox/CmdCancel") ||
+               pressed == QLatin1String("FrmOrbanil/close box") ||
+               pressed == QLatin1String("FrmBox/close box");
+    });
+    const auto questions = std::ranges::count_if(m_messages, [](const auto& message) {
+        return message.first.title == QLatin1String("Salir");
+    });
+    const int expected = leaving && m_heldWork ? 1 : 0;
+    if (questions != expected) {
+        return QStringLiteral("leaving %1 asked %2 times, the main window %3 work")
+            .arg(leaving ? QStringLiteral("was") : QStringLiteral("wasn't"))
+            .arg(questions)
+            .arg(m_heldWork ? QStringLiteral("holding") : QStringLiteral("holding no"));
+    }
+    const bool left = !m_windows->frmOrbanil() && !m_windows->frmBox();
+    if (leaving && left != (!m_heldWork || answerTo(QStringLiteral("Salir")) == QMessageBox::Yes)) {
+        return left ? QStringLiteral("the program was left against the answer")
+                    : QStringLiteral("the program stayed against the answer");
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> SoakUser::checkViewpoints()
+{
+    auto* main = qobject_cast<FrmOrbanil*>(m_windows->frmOrbanil());
+    if (!main) {
+        return std::nullopt;
+    }
+    // A new window, or Leer Valores, whose reading has rules of its own: the driver takes the
+    // viewpoints as the window has them.
+    if (main != m_viewpointsOf || m_clicked.contains(QLatin1String("CmdRead"))) {
+        m_viewpoints = main->viewpoints();
+        m_viewpointsOf = main;
+        return std::nullopt;
+    }
+    Viewpoints& expected = m_viewpoints;
+    if (m_clicked.contains(QLatin1String("CmdAddView"))) {
+        expected.add();
+    }
+    if (m_clicked.contains(QLatin1String("CmdRemoveView"))) {
+        const std::optional<std::string> question = expected.removeQuestion();
+        const auto asked = std::ranges::find_if(m_messages, [](const auto& message) {
+            return message.first.title == QLatin1String("Quitar vista");
+        });
+        if ((asked != m_messages.end()) != question.has_value() ||
+            (question && asked->first.text != QString::fromStdString(*question))) {
+            return QStringLiteral("Quitar vista asked %1 where it should ask %2")
+                .arg(asked == m_messages.end() ? QStringLiteral("nothing") : asked->first.text,
+                     question ? QString::fromStdString(*question) : QStringLiteral("nothing"));
+        }
+        if (!question || asked->second == QMessageBox::Yes) {
+            expected.removeShown();
+        }
+    }
+    const std::size_t shown = static_cast<std::size_t>(shownViewpoint(main));
+    const ViewParams fields = typedParams(main);
+    if (shown != expected.shown()) {
+        // The list or Generate showed another: its fields show what it held.
+        expected.show(shown);
+        if (!sameNumbers(fields, expected.shownParams())) {
+            return QStringLiteral("%1 shows numbers it did not hold")
+                .arg(QString::fromStdString(viewpointName(shown)));
+        }
+    }
+    expected.setShownParams(fields);
+    if (expected.all() != main->allViewpoints() || expected.size() != main->viewpoints().size()) {
+        return QStringLiteral("the viewpoints are not those the user made: %1 of %2 expected")
+            .arg(main->viewpoints().size())
+            .arg(expected.size());
+    }
+    const std::optional<std::string> missing =
+        missingValuesText(expected.principal(), expected.added());
+    // To the eye and to a screen reader.
+    const auto* generate = control<QPushButton>(main, "CmdGenerate");
+    const QString says = QString::fromStdString(missing.value_or(std::string()));
+    if (generate->toolTip() != says || generate->accessibleDescription() != says) {
+        return QStringLiteral("Generar Código does not say what is missing: %1").arg(says);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> SoakUser::checkCodeNote()
+{
+    const QWidget* main = m_windows->frmOrbanil();
+    if (!main) {
+        return std::nullopt;
+    }
+    // The note speaks of Generate's block only while the code box holds it as written.
+    const bool stale =
+        !m_generated.isEmpty() && m_code == m_generated &&
+        isStaleBlock(m_generated.toStdString(), m_viewpoints.principal(), m_viewpoints.added());
+    const QString note = control<QLabel>(main, "lblCodeNote")->text();
+    if (stale != note.startsWith(QStringLiteral("El código no refleja"))) {
+        return stale ? QStringLiteral("the note does not say the code is older than the values")
+                     : QStringLiteral("the note says the code is old, but it is not: %1").arg(note);
     }
     return std::nullopt;
 }

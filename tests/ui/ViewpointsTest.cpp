@@ -3,6 +3,8 @@
 #include "ui/CodeBox.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QSignalSpy>
 
 using namespace orbanil;
 using namespace orbanil::testing;
@@ -81,6 +83,8 @@ private slots:
     void generateWritesEveryViewpoint();
     void generateRefusesNamingTheViewpoint();
     void removeAsksOnlyForAChangedViewpoint();
+    void theNoteSaysWhenTheCodeIsOlderThanTheValues();
+    void theShownViewpointForThePassengersView();
     void theDrawingNamesEachViewpoint();
     void readValuesTakesTheManualsExample();
 };
@@ -195,6 +199,63 @@ void ViewpointsTest::removeAsksOnlyForAChangedViewpoint()
     QCOMPARE(viewList(main)->currentText(), QStringLiteral("Principal"));
     QCOMPARE(shownNumbers(main), QStringLiteral("0 2.3 -5.25 20 60 0 10 0 0"));
     QVERIFY(!remove->isEnabled());
+}
+
+void ViewpointsTest::theNoteSaysWhenTheCodeIsOlderThanTheValues()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    auto* note = control<QLabel>(main, "lblCodeNote");
+    auto* code = control<CodeBox>(main, "txtCode");
+    const QString stale =
+        QStringLiteral("El código no refleja los últimos cambios: pulse «Generar Código».");
+    typeWorkedExample(main);
+    addView(main);
+    const QString both = generate(main);
+    QCOMPARE(note->text(), QString());
+
+    // Quitar vista: Copiar would copy the block with that viewpoint, and the note says so; the
+    // code stays as it is.
+    QTest::mouseClick(control<QPushButton>(main, "CmdRemoveView"), Qt::LeftButton);
+    QCOMPARE(note->text(), stale);
+    QCOMPARE(code->codeText(), both);
+    // Being old wins over the confirmation.
+    QTest::mouseClick(control<QPushButton>(main, "CmdClip"), Qt::LeftButton);
+    QCOMPARE(note->text(), stale);
+    // A viewpoint like the one removed gives the block again.
+    addView(main);
+    QCOMPARE(note->text(), QString());
+    QTest::mouseClick(control<QPushButton>(main, "CmdClip"), Qt::LeftButton);
+    QCOMPARE(note->text(), QStringLiteral("Copiado al portapapeles."));
+    // A change of a value ends the confirmation and makes the code old.
+    typeInto(control<QLineEdit>(main, "txtCamPosZ"), QStringLiteral("-5.5"));
+    QCOMPARE(note->text(), stale);
+}
+
+void ViewpointsTest::theShownViewpointForThePassengersView()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    typeWorkedExample(main);
+    QSignalSpy changed(main, &FrmOrbanil::shownViewpointChanged);
+    addView(main);
+    QCOMPARE(changed.size(), 1); // another viewpoint shown: one signal
+    typeInto(control<QLineEdit>(main, "txtCamPosX"), QStringLiteral("1"));
+    QVERIFY(changed.size() >= 2);
+    ViewParams expected = workedExampleParams();
+    expected.headX.assign(1, '1'); // GCC 12 warns wrongly of a string assigned a literal
+    QCOMPARE(main->shownViewpoint(), expected);
+
+    // Each of the two is one edit of its own field, undone there alone.
+    const int before = changed.size();
+    main->setShownStartDirection(QStringLiteral("90"), QStringLiteral("270"));
+    QCOMPARE(changed.size(), before + 2);
+    auto* startY = control<QLineEdit>(main, "txtStaDirY");
+    QCOMPARE(startY->text(), QStringLiteral("270"));
+    QTest::keyClick(startY, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(startY->text(), QStringLiteral("0"));
+    QCOMPARE(main->shownViewpoint().startDirectionX, "90");
+    QCOMPARE(main->viewpoints().all().at(0).startDirectionX, "10");
 }
 
 void ViewpointsTest::theDrawingNamesEachViewpoint()

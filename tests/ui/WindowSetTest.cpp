@@ -119,6 +119,8 @@ private slots:
     void oneInstanceOfEachSecondaryWindow();
     void everyWindowFitsASmallScreenAndScrollsToTheFocus_data();
     void everyWindowFitsASmallScreenAndScrollsToTheFocus();
+    void theViewpointsShowWithoutScrolling_data();
+    void theViewpointsShowWithoutScrolling();
     void everyControlNameIsUniqueInItsWindow();
     void enterPressesTheFocusedButtonInEveryWindow();
     void everyFocusableControlHasASpokenNameOfItsOwn();
@@ -215,31 +217,39 @@ void WindowSetTest::salirWithHelpOpenEndsWhenHelpCloses()
 void WindowSetTest::everyWayOutAsksBeforeWorkIsLost_data()
 {
     QTest::addColumn<QString>("work"); // what the main window holds
-    QTest::addColumn<QString>("way");  // the dialog's two on a return visit, the main window's two
+    QTest::addColumn<QString>("way"); // the dialog's two on a return visit, the main window's three
     QTest::addColumn<QMessageBox::StandardButton>("answer");
-    QTest::addColumn<bool>("ends");
+    QTest::addColumn<bool>("asks");
     struct Way
     {
         const char* row;
         const char* work;
         const char* way;
         QMessageBox::StandardButton answer;
-        bool ends;
+        bool asks;
     };
     const Way ways[] = {
-        {"nothing, dialog close box", "", "box close box", QMessageBox::NoButton, true},
-        {"nothing, main close box", "", "main close box", QMessageBox::NoButton, true},
-        {"a field, Cerrar, No", "field", "CmdCancel", QMessageBox::No, false},
-        {"code, dialog close box, Escape", "code", "box close box", QMessageBox::Escape, false},
+        {"nothing, dialog close box", "", "box close box", QMessageBox::NoButton, false},
+        {"nothing, main close box", "", "main close box", QMessageBox::NoButton, false},
+        {"a field, Cerrar, No", "field", "CmdCancel", QMessageBox::No, true},
+        {"code, dialog close box, Escape", "code", "box close box", QMessageBox::Escape, true},
         {"code, Cerrar, Yes", "code", "CmdCancel", QMessageBox::Yes, true},
-        {"a field, Salir, No", "field", "CmdExit", QMessageBox::No, false},
+        {"a field, Salir, No", "field", "CmdExit", QMessageBox::No, true},
         {"code, Salir, Yes", "code", "CmdExit", QMessageBox::Yes, true},
-        {"code, main close box, Escape", "code", "main close box", QMessageBox::Escape, false},
+        {"code, main close box, Escape", "code", "main close box", QMessageBox::Escape, true},
         {"a field, main close box, Yes", "field", "main close box", QMessageBox::Yes, true},
+        {"an added viewpoint, Salir, No", "viewpoint", "CmdExit", QMessageBox::No, true},
+        // The file holds the code, not the fields: Tab, Enter after a save lands on a question.
+        {"saved, Tab and Enter, No", "saved", "Tab Enter", QMessageBox::No, true},
+        {"saved, Tab and Enter, Yes", "saved", "Tab Enter", QMessageBox::Yes, true},
+        {"code saved by hand, Tab and Enter", "code saved", "Tab Enter", QMessageBox::NoButton,
+         false},
+        {"code opened, Salir", "opened", "CmdExit", QMessageBox::NoButton, false},
+        {"code opened and changed, Salir, No", "opened changed", "CmdExit", QMessageBox::No, true},
     };
     for (const Way& w : ways) {
         QTest::newRow(w.row) << QString::fromLatin1(w.work) << QString::fromLatin1(w.way)
-                             << w.answer << w.ends;
+                             << w.answer << w.asks;
     }
 }
 
@@ -248,17 +258,43 @@ void WindowSetTest::everyWayOutAsksBeforeWorkIsLost()
     QFETCH(QString, work);
     QFETCH(QString, way);
     QFETCH(QMessageBox::StandardButton, answer);
-    QFETCH(bool, ends);
+    QFETCH(bool, asks);
     StartedRun run;
+    QFile saved(run.folder.filePath(QStringLiteral("a.obn")));
+    QVERIFY(saved.open(QIODevice::WriteOnly) && saved.write("uno\r\n") == 5);
+    saved.close();
     QSignalSpy ended(run.windows.get(), &WindowSet::allUnloaded);
     FrmOrbanil* main = openMainWindow(run);
     auto* sound = control<QLineEdit>(main, "txtSound");
     auto* code = control<CodeBox>(main, "txtCode");
+    const auto press = [main](const char* button) {
+        auto* pressed = control<QPushButton>(main, button);
+        QTRY_VERIFY(pressed->isEnabled());
+        QTest::mouseClick(pressed, Qt::LeftButton);
+    };
     if (work == QLatin1String("field")) {
         typeInto(sound, QStringLiteral("a.sms"));
-    } else if (work == QLatin1String("code")) {
+    } else if (work.startsWith(QLatin1String("code"))) {
         QTest::keyClicks(code, QStringLiteral("x"));
+    } else if (work == QLatin1String("viewpoint")) {
+        press("CmdAddView");
+    } else if (work == QLatin1String("saved")) {
+        typeWorkedExample(main);
+        press("CmdGenerate");
+    } else if (work.startsWith(QLatin1String("opened"))) {
+        press("CmdOpenFile");
+        clickItem(control<QListWidget>(main, "File1"), QStringLiteral("a.obn"));
+        press("CmdOpen");
+        if (work.endsWith(QLatin1String("changed"))) {
+            QTest::keyClicks(code, QStringLiteral("y"));
+        }
     }
+    if (work.endsWith(QLatin1String("saved"))) {
+        press("CmdSaveFile");
+        QTest::keyClicks(control<QLineEdit>(main, "txtfilename"), QStringLiteral("coche\r"));
+        QVERIFY(code->isEmpty());
+    }
+    const int before = run.recorded.messages.size();
     const bool fromDialog = way == QLatin1String("CmdCancel") || way.startsWith("box");
     if (fromDialog) {
         QTest::mouseClick(control<QPushButton>(main, "CmdDimensions"), Qt::LeftButton);
@@ -268,12 +304,19 @@ void WindowSetTest::everyWayOutAsksBeforeWorkIsLost()
     // Alt+F4 reaches the window as its close box does.
     if (way.endsWith(QLatin1String("close box"))) {
         QVERIFY(!window->close());
+    } else if (way == QLatin1String("Tab Enter")) {
+        for (int tabs = 0; main->focusWidget()->objectName() != QLatin1String("CmdExit"); ++tabs) {
+            QVERIFY(tabs < 5);
+            QTest::keyClick(main->focusWidget(), Qt::Key_Tab);
+        }
+        QTest::keyClick(main->focusWidget(), Qt::Key_Return);
     } else {
         QTest::mouseClick(control<QPushButton>(window, qPrintable(way)), Qt::LeftButton);
     }
 
-    QCOMPARE(run.recorded.messages.size(), work.isEmpty() ? 1 : 2);
-    if (!work.isEmpty()) {
+    // Asked once, or not at all.
+    QCOMPARE(run.recorded.messages.size(), before + (asks ? 1 : 0));
+    if (asks) {
         const Message& question = run.recorded.messages.last();
         QCOMPARE(question.text, QStringLiteral("¿Salir de Orbanil? Se perderán los valores y el "
                                                "código que no haya guardado."));
@@ -283,12 +326,16 @@ void WindowSetTest::everyWayOutAsksBeforeWorkIsLost()
         QCOMPARE(question.escapeButton, QMessageBox::No);
     }
     // Without an end the hidden main window would stay loaded with nothing on screen.
+    const bool ends = !asks || answer == QMessageBox::Yes;
     QCOMPARE(ended.size(), ends ? 1 : 0);
     QCOMPARE(run.windows->anyLoaded(), !ends);
     if (!ends) {
         QVERIFY(window->isVisible());
         QCOMPARE(run.main(), main);
-        QCOMPARE(sound->text() + code->codeText(), work == "field" ? "a.sms" : "x");
+        QCOMPARE(sound->text(), work == "field" ? "a.sms" : work == "saved" ? "interior.sms" : "");
+        QCOMPARE(code->codeText(), work == "code"             ? "x"
+                                   : work == "opened changed" ? "yuno\r\n"
+                                                              : "");
     }
 }
 
@@ -383,6 +430,26 @@ void WindowSetTest::everyWindowFitsASmallScreenAndScrollsToTheFocus()
     }
     QTest::mouseClick(control<QPushButton>(run.main(), "CmdDimensions"), Qt::LeftButton);
     verifyFitsAndShowsTheFocus(run.box(), screen);
+}
+
+void WindowSetTest::theViewpointsShowWithoutScrolling_data()
+{
+    QTest::addColumn<QRect>("screen");
+    // 1366 x 768 and 1920 x 1080 at 150 %, each less a task bar.
+    QTest::newRow("1366 x 728") << QRect(0, 0, 1366, 728);
+    QTest::newRow("1.5x 1920 x 1080") << QRect(0, 0, 1280, 680);
+}
+
+void WindowSetTest::theViewpointsShowWithoutScrolling()
+{
+    QFETCH(QRect, screen);
+    StartedRun run(screen);
+    FrmOrbanil* main = openMainWindow(run);
+    QVERIFY(screen.contains(main->frameGeometry()));
+    for (const char* name : {"lblVista", "cboVista", "CmdAddView", "CmdRemoveView"}) {
+        // Once the window system has sized the window and its scroll bars have followed.
+        QTRY_VERIFY2(showsWhole(control<QWidget>(main, name)), name);
+    }
 }
 
 void WindowSetTest::everyControlNameIsUniqueInItsWindow()
