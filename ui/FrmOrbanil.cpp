@@ -70,6 +70,11 @@ QString rangeText(const char* axisWord, const std::string& dimension)
            QStringLiteral(" m (no es un número válido)");
 }
 
+// What RotationLimit's label and fields say: the two simulators differ.
+const QString rotationLimitTip =
+    QStringLiteral("Límites de rotación de la cámara. Microsoft Train Simulator limita con ellos "
+                   "el giro de la vista; Open Rails los lee, pero no limita el giro.");
+
 } // namespace
 
 FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
@@ -88,10 +93,10 @@ FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
 
     std::vector<QWidget*> order(m_viewFields.begin(), m_viewFields.end());
     order.insert(order.end(),
-                 {txtCode,       CmdGenerate, CmdClip,     CmdSaveFile,  txtfilename, CmdSave,
-                  CmdCancel,     CmdExit,     CmdOpenFile, File1,        CmdOpen,     CmdCancel2,
-                  CmdDimensions, CmdAbout,    Command1,    Command2,     CmdClear,    CmdRead,
-                  CmdAyuda,      cboVista,    CmdAddView,  CmdRemoveView});
+                 {txtCode,       CmdGenerate, CmdClip,     CmdSaveFile,   txtfilename, CmdSave,
+                  CmdCancel,     CmdExit,     CmdOpenFile, File1,         CmdOpen,     CmdCancel2,
+                  CmdDimensions, CmdAbout,    Command1,    Command2,      CmdClear,    CmdRead,
+                  CmdAyuda,      cboVista,    CmdAddView,  CmdRemoveView, CmdVista});
     setFocusOrder(order);
 
     Form_Load(box);
@@ -120,7 +125,7 @@ void FrmOrbanil::createParameterFrames()
     QGroupBox* Frame3 = addFrame(this, "Frame3", QStringLiteral("Limites de rotación de la cámara"),
                                  120, 2400, 4095, 1095);
     addLabel(Frame3, "Label5", QStringLiteral("RotationLimit ("), 240, 480, 1095, 255)
-        ->setToolTip(QStringLiteral("Límites de rotación de la cámara."));
+        ->setToolTip(rotationLimitTip);
 
     QGroupBox* Frame4 = addFrame(this, "Frame4", QStringLiteral("Dirección de inicio de la cámara"),
                                  120, 3600, 4095, 1215);
@@ -149,6 +154,10 @@ void FrmOrbanil::createParameterFrames()
     };
     nameField(&ViewParams::shapeFile, 1, 1800, 360, 1215);
     createNumberRows(frames);
+    for (auto member :
+         {&ViewParams::rotationLimitX, &ViewParams::rotationLimitY, &ViewParams::rotationLimitZ}) {
+        viewField(member)->setToolTip(rotationLimitTip);
+    }
     nameField(&ViewParams::soundFile, 5, 1080, 480, 2175);
     for (QLineEdit* field : m_viewFields) {
         connect(field, &QLineEdit::textChanged, this, &FrmOrbanil::viewField_Change);
@@ -309,6 +318,10 @@ void FrmOrbanil::createViewpointColumn()
     CmdRemoveView =
         addButton(this, "CmdRemoveView", QStringLiteral("&Quitar vista"), 9240, 1560, 2415, 495);
     CmdRemoveView->setAccessibleName(QStringLiteral("Quitar la vista mostrada"));
+    CmdVista =
+        addButton(this, "CmdVista", QStringLiteral("Vista del &pasajero"), 9240, 2160, 2415, 495);
+    CmdVista->setAccessibleName(QStringLiteral("Abrir la vista del pasajero"));
+    CmdVista->setToolTip(QStringLiteral("Ver el interior desde la cabeza, como en Open Rails."));
     m_viewpointControls = std::make_unique<ViewpointControls>(
         cboVista, CmdRemoveView, viewField(&ViewParams::shapeFile), Command1,
         viewField(&ViewParams::soundFile), Command2);
@@ -317,6 +330,7 @@ void FrmOrbanil::createViewpointColumn()
     connect(cboVista, &QComboBox::currentIndexChanged, this, &FrmOrbanil::cboVista_Click);
     connect(CmdAddView, &QPushButton::clicked, this, &FrmOrbanil::CmdAddView_Click);
     connect(CmdRemoveView, &QPushButton::clicked, this, &FrmOrbanil::CmdRemoveView_Click);
+    connect(CmdVista, &QPushButton::clicked, this, &FrmOrbanil::passengerViewRequested);
 }
 
 void FrmOrbanil::Form_Load(const CabinBox& box)
@@ -352,6 +366,12 @@ bool FrmOrbanil::holdsWork() const
 void FrmOrbanil::setShapeFile(const QString& name)
 {
     viewField(&ViewParams::shapeFile)->setText(name);
+}
+
+void FrmOrbanil::setChosenShape(const QString& name, const std::filesystem::path& folder)
+{
+    m_shapeFolder = folder;
+    setShapeFile(name);
 }
 
 void FrmOrbanil::setSoundFile(const QString& name)

@@ -40,6 +40,14 @@ public:
     // The bare names the file pickers hand back.
     void setShapeFile(const QString& name);
     void setSoundFile(const QString& name);
+    // The shape the picker chose, in `folder`: the field shows its bare name, and the folder
+    // is kept as the one the name is found from.
+    void setChosenShape(const QString& name, const std::filesystem::path& folder);
+    // Where the shape field's name is found from, for the passenger view: the folder of the
+    // picker's last choice or the one chosen in the view, the later of the two; empty while
+    // neither was. Kept for the run, whatever is typed.
+    const std::filesystem::path& shapeFolder() const { return m_shapeFolder; }
+    void setShapeFolder(const std::filesystem::path& folder) { m_shapeFolder = folder; }
 
     // The range lines and the drawing follow the box as the dialog holds it now.
     void setBox(const CabinBox& box);
@@ -68,6 +76,7 @@ signals:
     void ayudaRequested();
     void aboutRequested();
     void exitRequested();
+    void passengerViewRequested();
     // A number or a name of the shown viewpoint changed, or another viewpoint is shown.
     void shownViewpointChanged();
 
@@ -88,7 +97,7 @@ private:
     void createSavePanel(QGroupBox* Frame6);
     void createOpenPanel(QGroupBox* Frame6);
     void createWindowButtons();
-    // The column of the viewpoints, right of the code.
+    // The column of the viewpoints, right of the code, and the passenger view's button.
     void createViewpointColumn();
     // The one place that decides what the shared rectangle shows.
     void showCodePanel(CodePanel panel);
@@ -185,6 +194,8 @@ private:
     QComboBox* cboVista;
     QPushButton* CmdAddView;
     QPushButton* CmdRemoveView;
+    QPushButton* CmdVista;
+    std::filesystem::path m_shapeFolder;
     Viewpoints m_viewpoints;
     std::unique_ptr<ViewpointControls> m_viewpointControls;
     // While the fields are being given another viewpoint's numbers: one change, told once.

@@ -5,6 +5,7 @@
 #include "ui/FrmBox.h"
 #include "ui/FrmOrbanil.h"
 #include "ui/FrmPicker.h"
+#include "ui/FrmVista.h"
 
 #include <utility>
 
@@ -22,6 +23,7 @@ WindowSet::~WindowSet()
     delete m_shape;
     delete m_sms;
     delete m_ayuda;
+    delete m_vista;
     for (const QPointer<QWidget>& window : std::as_const(m_unloading)) {
         delete window.data();
     }
@@ -29,7 +31,7 @@ WindowSet::~WindowSet()
 
 bool WindowSet::anyLoaded() const
 {
-    return m_main || m_box || m_about || m_shape || m_sms || m_ayuda;
+    return m_main || m_box || m_about || m_shape || m_sms || m_ayuda || m_vista;
 }
 
 void WindowSet::start()
@@ -79,6 +81,13 @@ FrmOrbanil& WindowSet::loadMain()
                 [this] { loadPicker(m_shape, FrmPicker::Kind::Shape).showWindow(); });
         connect(m_main, &FrmOrbanil::soundPickerRequested, this,
                 [this] { loadPicker(m_sms, FrmPicker::Kind::Sms).showWindow(); });
+        connect(m_main, &FrmOrbanil::passengerViewRequested, this, [this] {
+            loadVista().showWindow();
+            tellVista();
+        });
+        connect(m_main, &FrmOrbanil::shownViewpointChanged, this, &WindowSet::tellVista);
+        // A passenger view left open from before shows this window's viewpoint from now on.
+        tellVista();
     }
     return *m_main;
 }
@@ -99,6 +108,38 @@ FrmAyuda& WindowSet::loadAyuda()
         connect(m_ayuda, &FixedWindow::closeBoxPressed, this, [this] { unload(m_ayuda); });
     }
     return *m_ayuda;
+}
+
+FrmVista& WindowSet::loadVista()
+{
+    if (!m_vista) {
+        m_vista = new FrmVista(m_programFolder, m_services);
+        connect(m_vista, &FixedWindow::closeBoxPressed, this, [this] { unload(m_vista); });
+        // The direction goes to the viewpoint it was found for, if that one still shows.
+        connect(m_vista, &FrmVista::directionTaken, this,
+                [this](std::size_t viewpoint, StartDirectionDegrees direction) {
+                    if (m_main && m_main->viewpoints().shown() == viewpoint) {
+                        m_main->setShownStartDirection(QString::number(direction.x),
+                                                       QString::number(direction.y));
+                    }
+                });
+        connect(m_vista, &FrmVista::folderChosen, this, [this](const std::filesystem::path& f) {
+            if (m_main) {
+                m_main->setShapeFolder(f);
+            }
+        });
+    }
+    return *m_vista;
+}
+
+void WindowSet::tellVista()
+{
+    // Left open after "&Salir", the view keeps what it showed last.
+    if (!m_vista || !m_main) {
+        return;
+    }
+    m_vista->setInput(
+        VistaInput{m_main->shownViewpoint(), m_main->viewpoints().shown(), m_main->shapeFolder()});
 }
 
 FrmPicker& WindowSet::loadPicker(FrmPicker*& slot, FrmPicker::Kind kind)
@@ -175,7 +216,8 @@ void WindowSet::pickerNameChosen(FrmPicker::Kind kind, const QString& name)
         return;
     }
     if (kind == FrmPicker::Kind::Shape) {
-        m_main->setShapeFile(name);
+        m_main->setChosenShape(name, m_lastShapeFolder);
+        tellVista();
     } else {
         m_main->setSoundFile(name);
     }

@@ -16,8 +16,9 @@ class FrmAbout;
 class FrmAyuda;
 class FrmBox;
 class FrmOrbanil;
+class FrmVista;
 
-// The six windows of a run, one instance each, created on first use. Windows are shown
+// The windows of a run, one instance each, created on first use. Windows are shown
 // without owner and never modal; the run is over when none is loaded, hidden ones included.
 class WindowSet : public QObject
 {
@@ -40,6 +41,7 @@ public:
     FrmPicker* frmShape() const { return m_shape; }
     FrmPicker* frmSms() const { return m_sms; }
     FrmAyuda* frmAyuda() const { return m_ayuda; }
+    FrmVista* frmVista() const { return m_vista; }
 
     bool anyLoaded() const;
 
@@ -52,6 +54,9 @@ private:
     FrmOrbanil& loadMain();
     FrmAbout& loadAbout();
     FrmAyuda& loadAyuda();
+    FrmVista& loadVista();
+    // The passenger view follows the main window's shown viewpoint and shape folder.
+    void tellVista();
     FrmPicker& loadPicker(FrmPicker*& slot, FrmPicker::Kind kind);
 
     // Destroys the window in `slot` if there is one; ends the run when none is left.
@@ -77,6 +82,7 @@ private:
     FrmPicker* m_shape = nullptr;
     FrmPicker* m_sms = nullptr;
     FrmAyuda* m_ayuda = nullptr;
+    FrmVista* m_vista = nullptr;
     // Where the last pick of each picker was, for the next opening; for this run only.
     std::filesystem::path m_lastShapeFolder;
     std::filesystem::path m_lastSmsFolder;

@@ -96,7 +96,9 @@ void FrmOrbanilTest::captionsAndTooltips()
         {"Command1", "...", "Haz Clic para buscar el archivo .S"},
         {"Label3", "PassengerCabinHeadPos (", "Posición de la cámara dentro del vagón."},
         {"Label4", ")", ""},
-        {"Label5", "RotationLimit (", "Límites de rotación de la cámara."},
+        {"Label5", "RotationLimit (",
+         "Límites de rotación de la cámara. Microsoft Train Simulator limita con ellos el giro de "
+         "la vista; Open Rails los lee, pero no limita el giro."},
         {"Label6", ")", ""},
         {"Label7", "StartDirection (",
          "Indica la dirección inicial de la cámara al cambiar a la vista nº 5."},
@@ -122,6 +124,7 @@ void FrmOrbanilTest::captionsAndTooltips()
         {"CmdAyuda", "A&yuda", ""},
         {"CmdAbout", "&Acerca de..", ""},
         {"CmdExit", "&Salir", ""},
+        {"CmdVista", "Vista del &pasajero", "Ver el interior desde la cabeza, como en Open Rails."},
     };
     for (const Caption& c : captions) {
         QWidget* captioned = control<QWidget>(main, c.name);
@@ -139,12 +142,12 @@ void FrmOrbanilTest::focusOrderWithEachPanel()
     auto* shapeFile = control<QLineEdit>(main, "txtShapeFile");
     QCOMPARE(
         focusChain(shapeFile),
-        (QStringList{"txtShapeFile", "txtCamPosX",   "txtCamPosY",    "txtCamPosZ", "txtRotLimX",
-                     "txtRotLimY",   "txtRotLimZ",   "txtStaDirX",    "txtStaDirY", "txtStaDirZ",
-                     "txtSound",     "txtCode",      "CmdGenerate",   "CmdClip",    "CmdSaveFile",
-                     "CmdExit",      "CmdOpenFile",  "CmdDimensions", "CmdAbout",   "Command1",
-                     "Command2",     "CmdClear",     "CmdRead",       "CmdAyuda",   "cboVista",
-                     "CmdAddView",   "CmdRemoveView"}));
+        (QStringList{"txtShapeFile", "txtCamPosX",    "txtCamPosY",    "txtCamPosZ", "txtRotLimX",
+                     "txtRotLimY",   "txtRotLimZ",    "txtStaDirX",    "txtStaDirY", "txtStaDirZ",
+                     "txtSound",     "txtCode",       "CmdGenerate",   "CmdClip",    "CmdSaveFile",
+                     "CmdExit",      "CmdOpenFile",   "CmdDimensions", "CmdAbout",   "Command1",
+                     "Command2",     "CmdClear",      "CmdRead",       "CmdAyuda",   "cboVista",
+                     "CmdAddView",   "CmdRemoveView", "CmdVista"}));
     auto* saveFile = control<QPushButton>(main, "CmdSaveFile");
     control<CodeBox>(main, "txtCode")->replaceCodeText(QStringLiteral("x"));
     QTRY_VERIFY(saveFile->isEnabled());

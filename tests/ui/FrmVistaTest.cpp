@@ -84,11 +84,50 @@ private slots:
     void savesTheShownViewAsPng();
 };
 
+// The main window with the fixture cabin named and its folder chosen in the passenger view,
+// which "Vista del pasajero" opened.
+struct ViewThroughMain
+{
+    StartedRun run;
+    FixtureFolder fixture = writeFixtureFolder(folderOf(run.folder), ShapeForm::TextUtf16);
+    FrmOrbanil* main = openMainWindow(run);
+    FrmVista* vista = nullptr;
+    PassengerViewWidget* picture = nullptr;
+
+    ViewThroughMain()
+    {
+        const ViewParams typed = seatedPassenger({}).view;
+        for (const ViewField& field : viewFields) {
+            typeInto(control<QLineEdit>(main, field.control),
+                     QString::fromStdString(typed.*field.member));
+        }
+        QTest::mouseClick(control<QPushButton>(main, "CmdVista"), Qt::LeftButton);
+        vista = run.windows->frmVista();
+        QVERIFY(vista && vista->isVisible());
+        picture = control<PassengerViewWidget>(vista, "picVista");
+        run.recorded.dialogAnswers = {pathToQString(fixture.wagonFolder)};
+        QTest::mouseClick(control<QPushButton>(vista, "CmdFolder"), Qt::LeftButton);
+        QCOMPARE(main->shapeFolder(), fixture.wagonFolder);
+        QVERIFY(shown());
+    }
+    bool shown()
+    {
+        return QTest::qWaitFor([this] { return vista->isUpToDate(); }, drawn);
+    }
+    void typeHead(const std::array<const char*, 3>& head)
+    {
+        for (std::size_t i = 0; i < head.size(); ++i) {
+            typeInto(control<QLineEdit>(main, viewFields[1 + i].control),
+                     QString::fromLatin1(head[i]));
+        }
+    }
+};
+
 // The top bar of the window frame, 0.1 m high, seen through its glass: one colour wherever the
-// camera puts it.
+// camera puts it, the principal's head typed twice, then an added viewpoint's.
 void FrmVistaTest::imageFollowsTheTypedHead()
 {
-    OpenView view;
+    ViewThroughMain view;
     const CabinReading cabin = readCabin(view.fixture.wagonFolder, fixtureCabinFile);
     QVERIFY(cabin.shape);
     std::vector<const RgbaImage*> textures;
@@ -96,16 +135,28 @@ void FrmVistaTest::imageFollowsTheTypedHead()
         textures.push_back(image ? &*image : nullptr);
     }
     const Vec3 marker{-1.39f, 1.75f, 0.5f};
-    VistaInput input = seatedPassenger(view.fixture.wagonFolder);
+    struct Step
+    {
+        bool addViewpoint;
+        std::array<const char*, 3> head;
+    };
+    const Step steps[] = {
+        {false, {"0", "1.5", "0"}}, {false, {"0.3", "1.6", "0.3"}}, {true, {"0", "1.95", "0.5"}}};
     std::vector<ScreenPoint> places;
     std::vector<QImage> images;
-    for (const auto& [x, y, z] : {std::array{"0", "1.5", "0"}, std::array{"0.3", "1.6", "0.3"}}) {
-        input.view.headX = x;
-        input.view.headY = y;
-        input.view.headZ = z;
-        QVERIFY(view.show(input));
-        const PassengerCamera camera = view.window.camera().value();
-        QCOMPARE(camera.eye, (Vec3{std::stof(x), std::stof(y), std::stof(z)}));
+    for (const Step& step : steps) {
+        if (step.addViewpoint) {
+            QTest::mouseClick(control<QPushButton>(view.main, "CmdAddView"), Qt::LeftButton);
+        }
+        view.typeHead(step.head);
+        QVERIFY(view.shown());
+        const PassengerCamera camera = view.vista->camera().value();
+        QCOMPARE(camera.eye,
+                 (Vec3{std::stof(step.head[0]), std::stof(step.head[1]), std::stof(step.head[2])}));
+        QVERIFY(control<QLabel>(view.vista, "lblDirection")
+                    ->text()
+                    .startsWith(step.addViewpoint ? QStringLiteral("Vista 2:")
+                                                  : QStringLiteral("Principal:")));
         const QImage image = view.picture->image().convertToFormat(QImage::Format_RGBA8888);
         // The image is the cabin drawn from the typed head at the view's size.
         QCOMPARE(image.size(), view.picture->imageSize());
@@ -115,43 +166,65 @@ void FrmVistaTest::imageFollowsTheTypedHead()
         places.push_back(projectToScreen(camera, marker, image.width(), image.height()).value());
         images.push_back(image);
     }
-    QVERIFY(std::hypot(places[1].x - places[0].x, places[1].y - places[0].y) > 40);
     const QRgb bar = pixel(images[0], places[0]);
-    QVERIFY(alike(pixel(images[1], places[1]), bar));
-    QVERIFY(!alike(pixel(images[1], places[0]), bar, 10));
+    for (std::size_t i = 1; i < places.size(); ++i) {
+        QVERIFY(std::hypot(places[i].x - places[i - 1].x, places[i].y - places[i - 1].y) > 40);
+        QVERIFY(alike(pixel(images[i], places[i]), bar));
+        QVERIFY(!alike(pixel(images[i], places[i - 1]), bar, 10));
+    }
 }
 
-// Drags in every direction, past straight down too, and then the direction written back.
+// Drags in every direction, past straight down too, each direction taken into the main
+// window's fields, one edit each, and drawn again from there.
 void FrmVistaTest::takenDirectionTypedBackGivesTheSameView()
 {
-    OpenView view;
-    VistaInput input = seatedPassenger(view.fixture.wagonFolder);
-    QVERIFY(view.show(input));
-    QSignalSpy taken(&view.window, &FrmVista::directionTaken);
+    ViewThroughMain view;
+    auto* pitch = control<QLineEdit>(view.main, "txtStaDirX");
+    auto* heading = control<QLineEdit>(view.main, "txtStaDirY");
+    auto* roll = control<QLineEdit>(view.main, "txtStaDirZ");
+    typeInto(roll, QStringLiteral("7"));
+    QVERIFY(view.shown());
     const QPoint centre = view.picture->rect().center();
+    QStringList pitches{pitch->text()};
+    QStringList headings{heading->text()};
     for (const QPoint by : {QPoint(37, -12), QPoint(-90, 25), QPoint(5, 190), QPoint(-260, -330)}) {
-        const PassengerCamera before = view.window.camera().value();
+        const PassengerCamera before = view.vista->camera().value();
         QTest::mousePress(view.picture, Qt::LeftButton, {}, centre);
         QTest::mouseMove(view.picture, centre + by / 2);
         QTest::mouseMove(view.picture, centre + by);
         QTest::mouseRelease(view.picture, Qt::LeftButton, {}, centre + by);
-        const PassengerCamera looked = view.window.camera().value();
+        const PassengerCamera looked = view.vista->camera().value();
         const PassengerCamera expected = dragged(before, by.x(), by.y());
         QVERIFY(std::abs(looked.heading - expected.heading) < 1e-9 &&
                 std::abs(looked.pitch - expected.pitch) < 1e-9);
-        QTest::mouseClick(control<QPushButton>(&view.window, "CmdUseDirection"), Qt::LeftButton);
-        QCOMPARE(taken.size(), 1);
-        const auto direction = taken.takeFirst().at(1).value<StartDirectionDegrees>();
-        input.view.startDirectionX = std::to_string(direction.x);
-        input.view.startDirectionY = std::to_string(direction.y);
-        QVERIFY(view.show(input));
-        const PassengerCamera typed = view.window.camera().value();
+        QTest::mouseClick(control<QPushButton>(view.vista, "CmdUseDirection"), Qt::LeftButton);
+        const StartDirectionDegrees direction = startDirectionOf(looked);
+        QCOMPARE(pitch->text(), QString::number(direction.x));
+        QCOMPARE(heading->text(), QString::number(direction.y));
+        QCOMPARE(roll->text(), QStringLiteral("7"));
+        pitches.append(pitch->text());
+        headings.append(heading->text());
+        QVERIFY(view.shown());
+        const PassengerCamera typed = view.vista->camera().value();
         const CameraAxes a = cameraAxes(looked);
         const CameraAxes b = cameraAxes(typed);
         QVERIFY2(degreesBetween(a.forward, b.forward) < 0.71, qPrintable(QString::number(by.y())));
         QVERIFY(degreesBetween(a.up, b.up) < 0.71);
         QCOMPARE(typed.eye, looked.eye);
     }
+    // One Ctrl+Z in a field takes back the last direction written there, and only that.
+    for (auto [field, written] : {std::pair{pitch, pitches}, std::pair{heading, headings}}) {
+        written.erase(std::unique(written.begin(), written.end()), written.end());
+        QVERIFY(written.size() >= 2);
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(field->text(), written.at(written.size() - 2));
+    }
+
+    // One view however often it is asked for; Escape closes it as its close box does.
+    QTest::mouseClick(control<QPushButton>(view.main, "CmdVista"), Qt::LeftButton);
+    QCOMPARE(view.run.windows->frmVista(), view.vista);
+    QTest::keyClick(view.picture, Qt::Key_Escape);
+    QCOMPARE(view.run.windows->frmVista(), nullptr);
 }
 
 void FrmVistaTest::eachMissingOrBadFileShowsItsLine_data()

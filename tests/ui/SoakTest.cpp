@@ -7,6 +7,7 @@
 #include "files/FileNames.h"
 #include "files/PathText.h"
 #include "files/Windows1252.h"
+#include "tests/support/CabinFixture.h"
 #include "tests/support/FaultInjection.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/CodeBox.h"
@@ -14,6 +15,8 @@
 #include "ui/FrmAbout.h"
 #include "ui/FrmAyuda.h"
 #include "ui/FrmOrbanil.h"
+#include "ui/FrmVista.h"
+#include "ui/PassengerViewWidget.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -23,6 +26,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -203,6 +207,16 @@ const EnabledRule enabledRules[] = {
      [](const QWidget* w) { return !control<QLabel>(w, "lblSelected")->text().isEmpty(); }},
     {"FrmSms", "CmdOk",
      [](const QWidget* w) { return !control<QLabel>(w, "lblSelected")->text().isEmpty(); }},
+    // The passenger view turns while the fields give a camera, and saves what it draws.
+    {"FrmVista", "CmdReset",
+     [](const QWidget* w) { return qobject_cast<const FrmVista*>(w)->camera().has_value(); }},
+    {"FrmVista", "CmdUseDirection",
+     [](const QWidget* w) { return qobject_cast<const FrmVista*>(w)->camera().has_value(); }},
+    {"FrmVista", "CmdSaveImage",
+     [](const QWidget* w) {
+         const auto* picture = control<PassengerViewWidget>(w, "picVista");
+         return !picture->image().isNull() && picture->lines().isEmpty();
+     }},
 };
 
 bool enabledByRule(const QWidget* window, const QAbstractButton* button)
@@ -291,6 +305,12 @@ private:
     void useFilePicker();
     void closeWindow();
     void changeFilesBehindTheBack();
+    // Drags, wheels and arrow keys in the passenger view.
+    void lookAround();
+    // What the folder and save dialogs answer: a folder of the tree, an image in the sandbox
+    // (or in a folder that is not there), or nothing.
+    QString answerFolder();
+    QString answerImage();
     // A button, Escape or the close box; one box in four is shown on screen and answered there.
     QMessageBox::StandardButton answer(QWidget* parent, const Message& message);
 
@@ -324,7 +344,8 @@ private:
     bool m_codeTouched = false;
     bool m_userEditedCode = false;
     bool m_filesChangedByOthers = false;
-    QString m_code; // the code text as the last step left it
+    std::optional<fs::path> m_imageAnswer; // where this step's save dialog put the image
+    QString m_code;                        // the code text as the last step left it
     QString m_codeAtStart;
     // What the driver knows besides the windows: the viewpoints as the user made them, for
     // the main window they belong to; the code a file of the run holds; Generate's last block.
@@ -347,6 +368,7 @@ SoakUser::SoakUser(unsigned long long seed, const QTemporaryDir& sandbox)
       m_tree(folderOf(sandbox) / "arbol"), m_sandbox(folderOf(sandbox))
 {
     fs::create_directories(m_programFolder);
+    fs::create_directories(folderOf(sandbox) / "Vistas");
     fs::copy_file(fs::path(ORBANIL_BUNDLED_HELP), m_programFolder / "Ayuda.txt");
     // The pickers' tree: folders and files of the kinds they offer, names a user may meet.
     const char* const folders[] = {
@@ -372,6 +394,11 @@ SoakUser::SoakUser(unsigned long long seed, const QTemporaryDir& sandbox)
 #endif
     for (const QString& file : std::as_const(files)) {
         writeBytes(m_tree / qStringToPath(file), "x");
+    }
+    // cab.s, the name the driver's blocks give, is a cabin the passenger view can draw.
+    writeBytes(m_tree / "Cabinas" / "cab.s", fixtureShapeFile(ShapeForm::Binary));
+    for (const FixtureTexture& texture : fixtureTextures()) {
+        writeBytes(m_tree / "Cabinas" / texture.fileName, texture.bytes);
     }
     if (!m_boundRoot.active()) {
         std::printf("files made unreadable stay readable to this run: %s\n",
@@ -399,7 +426,9 @@ void SoakUser::start()
     UiServices services{
         [] {},
         [this](QWidget* parent, const Message& message) { return answer(parent, message); },
-        {}};
+        {},
+        [this](QWidget*, const FileQuestion&) { return answerFolder(); },
+        [this](QWidget*, const FileQuestion&) { return answerImage(); }};
     m_windows = std::make_unique<WindowSet>(m_programFolder, services);
     QObject::connect(m_windows.get(), &WindowSet::allUnloaded, m_windows.get(),
                      [this] { m_ended = true; });
@@ -415,9 +444,9 @@ QList<QWidget*> SoakUser::loadedWindows() const
 {
     QList<QWidget*> windows;
     const WindowSet& set = *m_windows;
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{set.frmOrbanil(), set.frmBox(), set.frmAbout(),
-                                         set.frmAyuda(), set.frmShape(), set.frmSms()}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             set.frmOrbanil(), set.frmBox(), set.frmAbout(), set.frmAyuda(), set.frmShape(),
+             set.frmSms(), set.frmVista()}) {
         if (window) {
             windows.append(window);
         }
@@ -481,6 +510,7 @@ std::optional<QString> SoakUser::play(int steps)
         {&SoakUser::passDialog, 2},      {&SoakUser::nameSavedFile, 4},
         {&SoakUser::chooseSavedFile, 4}, {&SoakUser::useFilePicker, 5},
         {&SoakUser::closeWindow, 2},     {&SoakUser::changeFilesBehindTheBack, 3},
+        {&SoakUser::lookAround, 3},
     };
     std::vector<int> weights;
     for (const auto& [action, weight] : actions) {
@@ -495,6 +525,7 @@ std::optional<QString> SoakUser::play(int steps)
         m_pressed.clear();
         m_messages.clear();
         m_codeTouched = m_userEditedCode = m_filesChangedByOthers = false;
+        m_imageAnswer.reset();
         m_codeAtStart = m_code;
         m_heldWork = holdsWork();
 
@@ -1033,6 +1064,67 @@ void SoakUser::closeWindow()
     window->close();
 }
 
+void SoakUser::lookAround()
+{
+    QWidget* vista = shownWindow("FrmVista");
+    if (!vista) {
+        return;
+    }
+    auto* picture = control<PassengerViewWidget>(vista, "picVista");
+    const QPoint from(below(picture->width()), below(picture->height()));
+    switch (below(3)) {
+    case 0: {
+        const QPoint to(below(picture->width()), below(picture->height()));
+        note(QStringLiteral("drag in the view by %1, %2")
+                 .arg(to.x() - from.x())
+                 .arg(to.y() - from.y()));
+        QTest::mousePress(picture, Qt::LeftButton, {}, from);
+        QTest::mouseMove(picture, (from + to) / 2);
+        QTest::mouseMove(picture, to);
+        QTest::mouseRelease(picture, Qt::LeftButton, {}, to);
+        break;
+    }
+    case 1: {
+        const int notches = below(9) - 4;
+        note(QStringLiteral("wheel in the view by %1").arg(notches));
+        QWheelEvent wheel(QPointF(from), QPointF(picture->mapToGlobal(from)), {},
+                          QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(picture, &wheel);
+        break;
+    }
+    default: {
+        const Qt::Key key = oneOf(QList<Qt::Key>{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+                                                 Qt::Key_Down, Qt::Key_Plus, Qt::Key_Minus});
+        note(QStringLiteral("key %1 in the view").arg(key, 0, 16));
+        picture->setFocus();
+        QTest::keyClick(picture, key);
+    }
+    }
+}
+
+QString SoakUser::answerFolder()
+{
+    const QStringList folders{QString(), pathToQString(m_tree), pathToQString(m_tree / "Cabinas"),
+                              pathToQString(m_tree / "Cerrada")};
+    const QString chosen = oneOf(folders);
+    note(QStringLiteral(" [folder dialog answered %1]").arg(shown(chosen)));
+    return chosen;
+}
+
+QString SoakUser::answerImage()
+{
+    const int way = below(3);
+    if (way == 0) {
+        note(QStringLiteral(" [save dialog cancelled]"));
+        return {};
+    }
+    m_imageAnswer = way == 1 ? m_sandbox / "Vistas" / pathFromText("vista ñ.png")
+                             : m_sandbox / "No existe" / "vista.png";
+    note(QStringLiteral(" [save dialog answered %1]").arg(pathToQString(*m_imageAnswer)));
+    return pathToQString(*m_imageAnswer);
+}
+
 void SoakUser::changeFilesBehindTheBack()
 {
     m_filesChangedByOthers = true;
@@ -1283,6 +1375,17 @@ std::optional<QString> SoakUser::checkFiles()
         if (was != before.end() && is != m_files.end() && was->second == is->second) {
             continue;
         }
+        // "Guardar imagen…" writes a PNG where its dialog said, unless a warning tells why not.
+        if (m_imageAnswer && path == *m_imageAnswer && is != m_files.end() &&
+            m_pressed.contains(QLatin1String("FrmVista/CmdSaveImage")) &&
+            std::ranges::none_of(m_messages, [](const auto& message) {
+                return message.first.icon == QMessageBox::Warning;
+            })) {
+            if (!fileBytes(path).starts_with("\x89PNG\r\n")) {
+                return QStringLiteral("%1 is no PNG").arg(pathToQString(path));
+            }
+            continue;
+        }
         if (saved && path.parent_path() == m_programFolder &&
             sameName(path.filename(), savedPath.filename()) && is != m_files.end()) {
             // The code as it stood before Guardar emptied the box, in Windows-1252 with CR LF.
@@ -1395,6 +1498,23 @@ std::optional<QString> SoakUser::checkViewpoints()
         if (!sameNumbers(fields, expected.shownParams())) {
             return QStringLiteral("%1 shows numbers it did not hold")
                 .arg(QString::fromStdString(viewpointName(shown)));
+        }
+    }
+    // "Usar esta dirección" writes the direction the view looks in, and nothing else.
+    const FrmVista* vista = qobject_cast<const FrmVista*>(m_windows->frmVista());
+    if (m_pressed.contains(QLatin1String("FrmVista/CmdUseDirection")) && vista && vista->camera()) {
+        ViewParams taken = expected.shownParams();
+        const StartDirectionDegrees direction = startDirectionOf(*vista->camera());
+        taken.startDirectionX = std::to_string(direction.x);
+        taken.startDirectionY = std::to_string(direction.y);
+        if (!sameNumbers(fields, taken)) {
+            return QStringLiteral("Usar esta dirección wrote StartDirection ( %1 %2 %3 ), the view "
+                                  "looks at ( %4 %5 )")
+                .arg(QString::fromStdString(fields.startDirectionX),
+                     QString::fromStdString(fields.startDirectionY),
+                     QString::fromStdString(fields.startDirectionZ))
+                .arg(direction.x)
+                .arg(direction.y);
         }
     }
     expected.setShownParams(fields);
