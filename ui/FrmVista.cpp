@@ -13,6 +13,7 @@
 #include "ui/PathQString.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,6 +32,12 @@ QString joinedLines(const std::vector<std::string>& lines)
         joined.append(QString::fromStdString(line));
     }
     return joined.join(QLatin1Char('\n'));
+}
+
+// A path as the system writes it: the folder dialogs of Windows hand back forward slashes.
+QString shownPath(const std::filesystem::path& path)
+{
+    return QDir::toNativeSeparators(pathToQString(path));
 }
 
 bool sameInput(const VistaInput& a, const VistaInput& b)
@@ -196,7 +203,7 @@ void FrmVista::showFrame(std::shared_ptr<const ShownFrame> frame)
     const PassengerViewFrame& shown = m_shown->frame;
     const QString shapeName = QString::fromStdString(m_input.view.shapeFile);
     if (!shown.shapeFile.empty()) {
-        lblShape->setText(QStringLiteral("Forma interior: %1").arg(pathToQString(shown.shapeFile)));
+        lblShape->setText(QStringLiteral("Forma interior: %1").arg(shownPath(shown.shapeFile)));
     } else {
         lblShape->setText(
             shapeName.trimmed().isEmpty()
@@ -217,7 +224,7 @@ void FrmVista::refreshFolder()
 {
     lblFolder->setText(m_folder.empty()
                            ? QStringLiteral("Carpeta del vagón: sin elegir")
-                           : QStringLiteral("Carpeta del vagón: %1").arg(pathToQString(m_folder)));
+                           : QStringLiteral("Carpeta del vagón: %1").arg(shownPath(m_folder)));
 }
 
 void FrmVista::refreshDirection()

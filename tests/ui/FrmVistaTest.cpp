@@ -7,6 +7,7 @@
 #include "tests/support/UiTestSupport.h"
 #include "ui/PassengerViewWidget.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -302,7 +303,7 @@ void FrmVistaTest::eachMissingOrBadFileShowsItsLine()
         QCOMPARE(view.window.wagonFolder(), view.fixture.wagonFolder);
         QVERIFY(control<QLabel>(&view.window, "lblFolder")
                     ->text()
-                    .endsWith(pathToQString(view.fixture.wagonFolder)));
+                    .endsWith(QDir::toNativeSeparators(pathToQString(view.fixture.wagonFolder))));
     }
     // The direction the fields give stays shown whatever the files.
     QCOMPARE(control<QLabel>(&view.window, "lblDirection")->text(), direction);
