@@ -204,11 +204,13 @@ void FrmVista::showFrame(std::shared_ptr<const ShownFrame> frame)
     const QString shapeName = QString::fromStdString(m_input.view.shapeFile);
     if (!shown.shapeFile.empty()) {
         lblShape->setText(QStringLiteral("Forma interior: %1").arg(shownPath(shown.shapeFile)));
+    } else if (shapeName.trimmed().isEmpty()) {
+        lblShape->setText(QStringLiteral("Forma interior: sin nombre"));
+    } else if (m_folder.empty()) {
+        // Without a folder the name has not been looked for, so it is not called missing.
+        lblShape->setText(QStringLiteral("Forma interior: %1").arg(shapeName));
     } else {
-        lblShape->setText(
-            shapeName.trimmed().isEmpty()
-                ? QStringLiteral("Forma interior: sin nombre")
-                : QStringLiteral("Forma interior: %1 (no encontrada)").arg(shapeName));
+        lblShape->setText(QStringLiteral("Forma interior: %1 (no encontrada)").arg(shapeName));
     }
     lblTextures->setText(QString::fromStdString(shown.texturesLine));
     lblHead->setText(QString::fromStdString(shown.headLine));
