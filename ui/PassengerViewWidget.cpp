@@ -91,19 +91,21 @@ void PassengerViewWidget::resizeEvent(QResizeEvent* /*event*/)
 
 void PassengerViewWidget::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
+    // The simulator turns the view with the right button held; the left one does it too here.
+    const Qt::MouseButton button = event->button();
+    if (m_dragButton != Qt::NoButton || (button != Qt::LeftButton && button != Qt::RightButton)) {
         QWidget::mousePressEvent(event);
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    m_dragging = true;
+    m_dragButton = button;
     m_dragFrom = event->position().toPoint();
     setCursor(Qt::ClosedHandCursor);
 }
 
 void PassengerViewWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_dragging) {
+    if (m_dragButton == Qt::NoButton) {
         return;
     }
     const QPoint at = event->position().toPoint();
@@ -116,9 +118,9 @@ void PassengerViewWidget::mouseMoveEvent(QMouseEvent* event)
 
 void PassengerViewWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && m_dragging) {
+    if (event->button() == m_dragButton) {
         mouseMoveEvent(event);
-        m_dragging = false;
+        m_dragButton = Qt::NoButton;
         setCursor(Qt::OpenHandCursor);
     }
 }

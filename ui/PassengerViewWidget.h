@@ -52,8 +52,8 @@ private:
     QImage m_image;
     QString m_lines; // shown in place of the image when not empty
     QPoint m_dragFrom;
-    bool m_dragging = false;
-    int m_wheelEighths = 0; // what a fine wheel turned short of a notch
+    Qt::MouseButton m_dragButton = Qt::NoButton; // the button held for a drag, if any
+    int m_wheelEighths = 0;                      // what a fine wheel turned short of a notch
 };
 
 } // namespace orbanil

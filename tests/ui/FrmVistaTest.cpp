@@ -188,12 +188,17 @@ void FrmVistaTest::takenDirectionTypedBackGivesTheSameView()
     const QPoint centre = view.picture->rect().center();
     QStringList pitches{pitch->text()};
     QStringList headings{heading->text()};
-    for (const QPoint by : {QPoint(37, -12), QPoint(-90, 25), QPoint(5, 190), QPoint(-260, -330)}) {
+    // The simulator's right button, and the left one.
+    const std::pair<QPoint, Qt::MouseButton> drags[] = {{QPoint(37, -12), Qt::RightButton},
+                                                        {QPoint(-90, 25), Qt::LeftButton},
+                                                        {QPoint(5, 190), Qt::RightButton},
+                                                        {QPoint(-260, -330), Qt::LeftButton}};
+    for (const auto& [by, button] : drags) {
         const PassengerCamera before = view.vista->camera().value();
-        QTest::mousePress(view.picture, Qt::LeftButton, {}, centre);
+        QTest::mousePress(view.picture, button, {}, centre);
         QTest::mouseMove(view.picture, centre + by / 2);
         QTest::mouseMove(view.picture, centre + by);
-        QTest::mouseRelease(view.picture, Qt::LeftButton, {}, centre + by);
+        QTest::mouseRelease(view.picture, button, {}, centre + by);
         const PassengerCamera looked = view.vista->camera().value();
         const PassengerCamera expected = dragged(before, by.x(), by.y());
         QVERIFY(std::abs(looked.heading - expected.heading) < 1e-9 &&
