@@ -81,22 +81,6 @@ struct Frame
     float* depth = nullptr; // 1 / z of the surface drawn, 0 where there is none
 };
 
-double dot(const Direction& a, const Direction& b)
-{
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
-Direction cross(const Direction& a, const Direction& b)
-{
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
-Direction minus(const Vec3& a, const Vec3& b)
-{
-    return {static_cast<double>(a.x) - b.x, static_cast<double>(a.y) - b.y,
-            static_cast<double>(a.z) - b.z};
-}
-
 // The camera of one frame and the planes a triangle must lie inside.
 class Projection
 {
@@ -109,7 +93,7 @@ public:
 
     ViewVertex toView(const CabinVertex& corner) const
     {
-        const Direction d = minus(corner.position, eye_);
+        const Direction d = directionOf(corner.position) - directionOf(eye_);
         return {dot(d, axes_.right), dot(d, axes_.up), dot(d, axes_.forward), corner.uv.u,
                 corner.uv.v};
     }
@@ -314,17 +298,16 @@ void drawTriangle(const Frame& frame, const ScreenVertex& a, const ScreenVertex&
 // Brighter where a surface faces the light, from 0.6 to 1, so that plain walls stay apart.
 int shadeOf(const CabinTriangle& triangle)
 {
-    const auto asDirection = [](const Vec3& v) { return Direction{v.x, v.y, v.z}; };
     Direction n{};
     for (const CabinVertex& corner : triangle.corners) {
-        const Direction d = asDirection(corner.normal);
-        n = {n.x + d.x, n.y + d.y, n.z + d.z};
+        n = n + directionOf(corner.normal);
     }
     double length = std::sqrt(dot(n, n));
     if (!(length > 1e-6) || !std::isfinite(length)) {
         // No usable normals: the face's own, which faces whoever sees the triangle drawn.
-        const Vec3& p = triangle.corners[0].position;
-        n = cross(minus(triangle.corners[1].position, p), minus(triangle.corners[2].position, p));
+        const Direction p = directionOf(triangle.corners[0].position);
+        n = cross(directionOf(triangle.corners[1].position) - p,
+                  directionOf(triangle.corners[2].position) - p);
         length = std::sqrt(dot(n, n));
     }
     const double facing = length > 0 && std::isfinite(length) ? dot(n, towardLight) / length : 0;
@@ -355,8 +338,8 @@ void drawShapeTriangle(const Frame& frame, const Projection& projection,
     // Open Rails culls faces whose corners run counter-clockwise on the screen: seen from the
     // camera, a drawn face's corners turn clockwise. NaN fails this test too.
     const Direction origin{v0.x, v0.y, v0.z};
-    const Direction facing = cross(Direction{v1.x - v0.x, v1.y - v0.y, v1.z - v0.z},
-                                   Direction{v2.x - v0.x, v2.y - v0.y, v2.z - v0.z});
+    const Direction facing =
+        cross(Direction{v1.x, v1.y, v1.z} - origin, Direction{v2.x, v2.y, v2.z} - origin);
     if (!(dot(origin, facing) < 0)) {
         return;
     }

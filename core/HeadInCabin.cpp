@@ -1,5 +1,6 @@
 #include "core/HeadInCabin.h"
 
+#include "core/Direction.h"
 #include "core/PassengerCamera.h"
 #include "core/Wording.h"
 
@@ -13,35 +14,7 @@ namespace orbanil {
 
 namespace {
 
-struct Point
-{
-    double x, y, z;
-};
-
-Point operator-(Point a, Point b)
-{
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-
-Point operator+(Point a, Point b)
-{
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-
-Point operator*(Point a, double s)
-{
-    return {a.x * s, a.y * s, a.z * s};
-}
-
-double dot(Point a, Point b)
-{
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
-Point point(Vec3 v)
-{
-    return {v.x, v.y, v.z};
-}
+using Point = Direction;
 
 // The point of triangle abc nearest to p, found by the region of the triangle's plane that p
 // falls in: a corner, an edge or the inside.
@@ -131,13 +104,13 @@ std::string headInCabinLine(const CabinShape& shape, Vec3 head)
     if (std::string outside = outsideLine(shape, head); !outside.empty()) {
         return outside;
     }
-    const Point p = point(head);
+    const Point p = directionOf(head);
     double nearest = std::numeric_limits<double>::infinity();
     const CabinTriangle* surface = nullptr;
     for (const CabinTriangle& triangle : shape.triangles) {
-        const Point q = nearestOnTriangle(p, point(triangle.corners[0].position),
-                                          point(triangle.corners[1].position),
-                                          point(triangle.corners[2].position));
+        const Point q = nearestOnTriangle(p, directionOf(triangle.corners[0].position),
+                                          directionOf(triangle.corners[1].position),
+                                          directionOf(triangle.corners[2].position));
         const double distance = std::sqrt(dot(p - q, p - q));
         if (distance < nearest) {
             nearest = distance;

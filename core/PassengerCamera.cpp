@@ -66,17 +66,14 @@ std::optional<ScreenPoint> projectToScreen(const PassengerCamera& camera, Vec3 p
                                            int height)
 {
     const CameraAxes axes = cameraAxes(camera);
-    const double dx = static_cast<double>(point.x) - camera.eye.x;
-    const double dy = static_cast<double>(point.y) - camera.eye.y;
-    const double dz = static_cast<double>(point.z) - camera.eye.z;
-    const auto along = [&](const Direction& d) { return dx * d.x + dy * d.y + dz * d.z; };
-    const double z = along(axes.forward);
+    const Direction d = directionOf(point) - directionOf(camera.eye);
+    const double z = dot(d, axes.forward);
     if (!(z >= nearPlane)) {
         return std::nullopt;
     }
     const double f = focalLengthPixels(camera, height);
-    return ScreenPoint{width / 2.0 + f * along(axes.right) / z,
-                       height / 2.0 - f * along(axes.up) / z, z};
+    return ScreenPoint{width / 2.0 + f * dot(d, axes.right) / z,
+                       height / 2.0 - f * dot(d, axes.up) / z, z};
 }
 
 PassengerCamera dragged(PassengerCamera camera, double rightPixels, double downPixels)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CabinShape.h"
+#include "core/Direction.h"
 
 #include <numbers>
 #include <optional>
@@ -29,13 +30,6 @@ inline constexpr double dragRadiansPerPixel = 0.01;
 inline constexpr double keyTurnDegrees = 1;
 // Turning by keys holds the pitch within this, just short of straight up or down.
 inline constexpr double keyPitchLimit = std::numbers::pi / 2.1;
-
-struct Direction
-{
-    double x = 0;
-    double y = 0;
-    double z = 0;
-};
 
 // Unit vectors in the shape's space: where the camera looks, and the image's right and up.
 struct CameraAxes

@@ -73,7 +73,7 @@ TEST(PassengerCamera, TheDirectionReadsAsTheFieldsWouldHoldIt)
 
 double angleBetween(const Direction& a, const Direction& b)
 {
-    return std::acos(std::clamp(a.x * b.x + a.y * b.y + a.z * b.z, -1.0, 1.0));
+    return std::acos(std::clamp(dot(a, b), -1.0, 1.0));
 }
 
 // Looking around and typing back the direction shown gives the same view, within the rounding

@@ -68,7 +68,7 @@ bool alike(QRgb a, QRgb b, int within = 3)
 
 double degreesBetween(const Direction& a, const Direction& b)
 {
-    const double cosine = a.x * b.x + a.y * b.y + a.z * b.z;
+    const double cosine = dot(a, b);
     return std::acos(std::clamp(cosine, -1.0, 1.0)) * 180 / std::numbers::pi;
 }
 
