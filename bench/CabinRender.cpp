@@ -1,7 +1,7 @@
 // One frame of the passenger view: the generated coach at 640 x 400, its time and the heap
 // the renderer takes for it (the image, the depth buffer and its own buffers).
 #include "GeneratedCabin.h"
-#include "core/CabinRenderer.h"
+#include "core/view/CabinRenderer.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,6 +1,6 @@
 // Throughput of the reading rule, the Windows-1252 conversions and the block generator.
 #include "SavedFileText.h"
-#include "core/InsideBlock.h"
+#include "core/block/InsideBlock.h"
 #include "files/CodeFile.h"
 #include "files/FileBytes.h"
 #include "files/Windows1252.h"

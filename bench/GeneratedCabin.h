@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/CabinShape.h"
-#include "core/PassengerCamera.h"
+#include "core/shape/CabinShape.h"
+#include "core/view/PassengerCamera.h"
 #include "tests/support/CabinFixture.h"
 
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "SavedFileText.h"
 
-#include "core/InsideBlock.h"
+#include "core/block/InsideBlock.h"
 #include "files/Windows1252.h"
 
 namespace orbanil::bench {

@@ -1,6 +1,6 @@
 #include "files/CabinFiles.h"
 
-#include "core/FormatError.h"
+#include "core/shape/FormatError.h"
 #include "files/FileBytes.h"
 #include "files/FileError.h"
 #include "files/SimisFile.h"

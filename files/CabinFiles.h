@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/AceImage.h"
-#include "core/CabinGeometry.h"
-#include "core/CabinShape.h"
+#include "core/shape/AceImage.h"
+#include "core/shape/CabinGeometry.h"
+#include "core/shape/CabinShape.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "files/PassengerView.h"
 
-#include "core/CabinRenderer.h"
-#include "core/HeadInCabin.h"
+#include "core/view/CabinRenderer.h"
+#include "core/view/HeadInCabin.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/CabinShape.h"
-#include "core/TypedCamera.h"
+#include "core/shape/CabinShape.h"
+#include "core/view/TypedCamera.h"
 #include "files/CabinFiles.h"
 
 #include <atomic>

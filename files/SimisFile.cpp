@@ -1,7 +1,7 @@
 #include "files/SimisFile.h"
 
-#include "core/FormatError.h"
-#include "core/SimisHeader.h"
+#include "core/shape/FormatError.h"
+#include "core/shape/SimisHeader.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "files/Windows1252.h"
 
-#include "core/Utf8.h"
+#include "core/text/Utf8.h"
 
 #include <algorithm>
 

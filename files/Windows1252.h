@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Utf8.h"
+#include "core/text/Utf8.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 // Any bytes read as a texture (.ace) either give a message (valid UTF-8) or an image of the
 // size it names, within the sides the reader takes, with one of the three alpha kinds.
-#include "core/FormatError.h"
+#include "core/shape/FormatError.h"
 #include "files/CabinFiles.h"
 #include "fuzz/FuzzCheck.h"
 

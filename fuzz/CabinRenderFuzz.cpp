@@ -1,7 +1,7 @@
 // The passenger view of any triangles from any camera: whatever the numbers (NaN, infinities,
 // the ends of single precision, eyes inside triangles, planes through the near plane) and
 // whatever the texture, an opaque image of the size asked for, in bounded time.
-#include "core/CabinRenderer.h"
+#include "core/view/CabinRenderer.h"
 #include "fuzz/FuzzCheck.h"
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 // Any bytes read as a shape (.s), in whichever form their header names, either give a message
 // (valid UTF-8) or triangles that a drawing can take as they are: finite corners within the
 // cabin's limits and the bounds, unit (or zero) normals, texture indices into the list.
-#include "core/FormatError.h"
+#include "core/shape/FormatError.h"
 #include "files/CabinFiles.h"
 #include "fuzz/FuzzCheck.h"
 

@@ -1,6 +1,6 @@
 // The Inside block on any eleven texts: the fixed text plus each text once, in field order,
 // seven lines joined by CR LF.
-#include "core/InsideBlock.h"
+#include "core/block/InsideBlock.h"
 #include "fuzz/FuzzCheck.h"
 
 #include <cstddef>

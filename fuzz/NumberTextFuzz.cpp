@@ -1,9 +1,9 @@
 // Reading and writing numbers: only text the box dimension filter lets through reads, every
 // admitted form reads as the C library reads it, the box takes those above zero, and what is
 // written reads back to 15 significant digits.
-#include "core/CabinBox.h"
-#include "core/KeyFilter.h"
-#include "core/NumberText.h"
+#include "core/block/CabinBox.h"
+#include "core/block/KeyFilter.h"
+#include "core/block/NumberText.h"
 #include "fuzz/FuzzCheck.h"
 
 #include <cerrno>

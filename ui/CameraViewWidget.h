@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/CameraViewSketch.h"
-#include "core/ViewParams.h"
+#include "core/sketch/CameraViewSketch.h"
+#include "core/block/ViewParams.h"
 
 #include <QWidget>
 #include <cstddef>

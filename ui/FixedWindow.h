@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/KeyFilter.h"
+#include "core/block/KeyFilter.h"
 #include "ui/Twips.h"
 #include "ui/UiServices.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/CabinBox.h"
+#include "core/block/CabinBox.h"
 #include "ui/FixedWindow.h"
 #include "ui/UiServices.h"
 

@@ -1,9 +1,9 @@
 #include "ui/FrmOrbanil.h"
 
-#include "core/CabinBox.h"
-#include "core/InsideBlock.h"
-#include "core/InsideReadBack.h"
-#include "core/SimulatorReader.h"
+#include "core/block/CabinBox.h"
+#include "core/block/InsideBlock.h"
+#include "core/reader/InsideReadBack.h"
+#include "core/reader/SimulatorReader.h"
 #include "files/CodeFile.h"
 #include "files/FileError.h"
 #include "ui/CameraViewWidget.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/CabinBox.h"
-#include "core/ViewParams.h"
-#include "core/Viewpoints.h"
+#include "core/block/CabinBox.h"
+#include "core/block/ViewParams.h"
+#include "core/block/Viewpoints.h"
 #include "ui/FixedWindow.h"
 #include "ui/UiServices.h"
 

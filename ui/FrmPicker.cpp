@@ -1,6 +1,6 @@
 #include "ui/FrmPicker.h"
 
-#include "core/KeyFilter.h"
+#include "core/block/KeyFilter.h"
 #include "files/FileError.h"
 #include "files/FolderListing.h"
 #include "ui/DirList.h"

@@ -1,7 +1,7 @@
 #include "ui/FrmVista.h"
 
-#include "core/ViewNumbers.h"
-#include "core/Viewpoints.h"
+#include "core/block/ViewNumbers.h"
+#include "core/block/Viewpoints.h"
 #include "files/FileBytes.h"
 #include "files/FileError.h"
 #include "files/PathText.h"

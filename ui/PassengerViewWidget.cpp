@@ -1,6 +1,6 @@
 #include "ui/PassengerViewWidget.h"
 
-#include "core/CabinRenderer.h"
+#include "core/view/CabinRenderer.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Viewpoints.h"
+#include "core/block/Viewpoints.h"
 
 #include <QString>
 #include <array>

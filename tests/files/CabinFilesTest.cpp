@@ -1,6 +1,6 @@
 #include "files/CabinFiles.h"
 
-#include "core/FormatError.h"
+#include "core/shape/FormatError.h"
 #include "tests/support/AceWriter.h"
 #include "tests/support/CabinFixture.h"
 #include "tests/support/TempFolder.h"

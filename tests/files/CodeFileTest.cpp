@@ -1,7 +1,7 @@
 #include "files/CodeFile.h"
 
-#include "core/InsideBlock.h"
-#include "core/SimulatorReader.h"
+#include "core/block/InsideBlock.h"
+#include "core/reader/SimulatorReader.h"
 #include "files/FileError.h"
 #include "files/PathText.h"
 #include "tests/support/TempFolder.h"

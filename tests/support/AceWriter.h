@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/CabinShape.h"
+#include "core/shape/CabinShape.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/InsideBlock.h"
-#include "core/SimulatorReader.h"
-#include "core/ViewParams.h"
+#include "core/block/InsideBlock.h"
+#include "core/reader/SimulatorReader.h"
+#include "core/block/ViewParams.h"
 
 #include <charconv>
 #include <cmath>

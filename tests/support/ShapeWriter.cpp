@@ -1,6 +1,6 @@
 #include "tests/support/ShapeWriter.h"
 
-#include "core/Utf8.h"
+#include "core/text/Utf8.h"
 
 #include <array>
 #include <charconv>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ViewParams.h"
+#include "core/block/ViewParams.h"
 #include "tests/support/WorkedExample.h"
 #include "ui/FrmBox.h"
 #include "ui/FrmOrbanil.h"

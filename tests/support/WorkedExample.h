@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ViewParams.h"
+#include "core/block/ViewParams.h"
 
 #include <string>
 

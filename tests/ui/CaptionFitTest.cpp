@@ -1,4 +1,4 @@
-#include "core/CabinBox.h"
+#include "core/block/CabinBox.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/CommandButton.h"
 #include "ui/FrmAbout.h"

@@ -1,7 +1,7 @@
 // The passenger view window on the fixture cabin, driven as the main window and a user drive it.
 #include "ui/FrmVista.h"
 
-#include "core/CabinRenderer.h"
+#include "core/view/CabinRenderer.h"
 #include "files/CabinFiles.h"
 #include "tests/support/CabinFixture.h"
 #include "tests/support/UiTestSupport.h"

@@ -1,5 +1,5 @@
-#include "core/CabinBox.h"
-#include "core/CameraViewSketch.h"
+#include "core/block/CabinBox.h"
+#include "core/sketch/CameraViewSketch.h"
 #include "files/HelpFile.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/FrmAbout.h"

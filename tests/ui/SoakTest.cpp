@@ -1,8 +1,8 @@
 // A user from a seed on the real windows, the rules checked after each step (docs/soak.md).
 
-#include "core/CabinBox.h"
-#include "core/InsideBlock.h"
-#include "core/Viewpoints.h"
+#include "core/block/CabinBox.h"
+#include "core/block/InsideBlock.h"
+#include "core/block/Viewpoints.h"
 #include "files/CodeFile.h"
 #include "files/FileNames.h"
 #include "files/PathText.h"

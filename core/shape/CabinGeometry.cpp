@@ -1,0 +1,305 @@
+#include "core/shape/CabinGeometry.h"
+
+#include "core/shape/FormatError.h"
+#include "core/shape/SimisHeader.h"
+#include "core/text/Utf8.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <span>
+
+namespace orbanil {
+
+namespace {
+
+// p′ = p·R + t, the affine part of the simulator's 4×4 matrices.
+struct Affine
+{
+    std::array<std::array<float, 3>, 3> r{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+    Vec3 t;
+};
+
+Affine affineOf(const ShapeMatrix& m)
+{
+    Affine a;
+    for (std::size_t row = 0; row < 3; ++row) {
+        for (std::size_t column = 0; column < 3; ++column) {
+            a.r[row][column] = m[3 * row + column];
+        }
+    }
+    a.t = {m[9], m[10], m[11]};
+    return a;
+}
+
+Vec3 rotated(const Vec3& v, const Affine& a)
+{
+    return {v.x * a.r[0][0] + v.y * a.r[1][0] + v.z * a.r[2][0],
+            v.x * a.r[0][1] + v.y * a.r[1][1] + v.z * a.r[2][1],
+            v.x * a.r[0][2] + v.y * a.r[1][2] + v.z * a.r[2][2]};
+}
+
+Vec3 transformed(const Vec3& p, const Affine& a)
+{
+    const Vec3 r = rotated(p, a);
+    return {r.x + a.t.x, r.y + a.t.y, r.z + a.t.z};
+}
+
+// First a, then b: p·a·b.
+Affine then(const Affine& a, const Affine& b)
+{
+    Affine c;
+    for (std::size_t row = 0; row < 3; ++row) {
+        const Vec3 v = rotated({a.r[row][0], a.r[row][1], a.r[row][2]}, b);
+        c.r[row] = {v.x, v.y, v.z};
+    }
+    c.t = transformed(a.t, b);
+    return c;
+}
+
+std::string number(float value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
+    return text;
+}
+
+// A coordinate that is a number and no larger than a cabin's world could hold.
+void checkCoordinates(std::span<const float> values, float limit, const std::string& what)
+{
+    for (const float v : values) {
+        if (!std::isfinite(v)) {
+            throw FormatError(what + " tiene una coordenada que no es un número");
+        }
+        if (std::fabs(v) > limit) {
+            throw FormatError(what + " tiene una coordenada demasiado grande (" + number(v) + ")");
+        }
+    }
+}
+
+// The entry `index` of a list, or a fault naming who asked for it.
+template <class List>
+const typename List::value_type& entry(const List& list, long long index, const char* user,
+                                       const char* what)
+{
+    if (index < 0 || index >= static_cast<long long>(list.size())) {
+        throw FormatError(std::string(user) + " usa " + what + " " + std::to_string(index) +
+                          ", fuera de la lista de " + std::to_string(list.size()));
+    }
+    return list[static_cast<std::size_t>(index)];
+}
+
+bool isBlendShader(std::string_view name)
+{
+    // The simulator knows these names exactly as written.
+    return name == "BlendATex" || name == "BlendATexDiff" || name == "AddATex" ||
+           name == "AddATexDiff";
+}
+
+class TriangleBuilder
+{
+public:
+    explicit TriangleBuilder(const ShapeData& data) : m_data(data)
+    {
+        m_matrices.reserve(data.matrices.size());
+        for (std::size_t i = 0; i < data.matrices.size(); ++i) {
+            checkCoordinates(data.matrices[i], maxCabinCoordinate,
+                             "la matriz " + std::to_string(i));
+            m_matrices.push_back(affineOf(data.matrices[i]));
+        }
+    }
+
+    ShapeReading build()
+    {
+        for (const ShapeDetailLevel& level : m_data.levels) {
+            m_placements.assign(m_matrices.size(), std::nullopt);
+            for (const ShapeSubObject& subObject : level.subObjects) {
+                for (const ShapeTriangleList& list : subObject.triangleLists) {
+                    addList(level, subObject, list);
+                }
+            }
+        }
+        setBounds();
+        return std::move(m_reading);
+    }
+
+private:
+    // A matrix through every parent below the root; identity for -1. The simulator never applies
+    // the root's own matrix (the one whose parent is -1) when it draws a shape.
+    const Affine& placement(const ShapeDetailLevel& level, int matrix)
+    {
+        static const Affine identity;
+        if (matrix == -1) {
+            return identity;
+        }
+        entry(m_matrices, matrix, "un vtx_state", "la matriz");
+        std::optional<Affine>& cached = m_placements[static_cast<std::size_t>(matrix)];
+        if (!cached) {
+            Affine combined;
+            int at = matrix;
+            for (std::size_t steps = 0; at != -1; ++steps) {
+                if (steps == m_matrices.size()) {
+                    throw FormatError("la jerarquía de matrices forma un ciclo desde la matriz " +
+                                      std::to_string(matrix));
+                }
+                const Affine& own = entry(m_matrices, at, "hierarchy", "la matriz");
+                if (static_cast<std::size_t>(at) >= level.hierarchy.size()) {
+                    throw FormatError("la matriz " + std::to_string(at) +
+                                      " no tiene padre en hierarchy, que tiene " +
+                                      std::to_string(level.hierarchy.size()));
+                }
+                at = level.hierarchy[static_cast<std::size_t>(at)];
+                if (at != -1) {
+                    combined = then(combined, own);
+                }
+            }
+            cached = combined;
+        }
+        return *cached;
+    }
+
+    int textureIndex(const ShapePrimState& state)
+    {
+        if (state.textures.empty()) {
+            return -1;
+        }
+        const int texture = state.textures.front();
+        const int image = entry(m_data.textureImages, texture, "un prim_state", "la textura");
+        const std::string& name = entry(m_data.images, image, "una textura", "la imagen");
+        const auto [found, added] =
+            m_textureOfImage.emplace(image, static_cast<int>(m_reading.shape.textures.size()));
+        if (added) {
+            m_reading.shape.textures.push_back(name);
+        }
+        return found->second;
+    }
+
+    CabinVertex corner(const ShapeSubObject& subObject, int index, const Affine& placement)
+    {
+        const ShapeVertex& v = entry(subObject.vertices, index, "un triángulo", "el vértice");
+        const Vec3& point = entry(m_data.points, v.point, "un vértice", "el punto");
+        const Vec3& normal = entry(m_data.normals, v.normal, "un vértice", "la normal");
+        checkCoordinates(std::array{point.x, point.y, point.z}, maxCabinCoordinate,
+                         "el punto " + std::to_string(v.point));
+        checkCoordinates(std::array{normal.x, normal.y, normal.z}, maxCabinCoordinate,
+                         "la normal " + std::to_string(v.normal));
+        CabinVertex out;
+        if (v.uv != -1) {
+            out.uv = entry(m_data.uvPoints, v.uv, "un vértice", "el punto uv");
+            checkCoordinates(std::array{out.uv.u, out.uv.v}, maxCabinCoordinate,
+                             "el punto uv " + std::to_string(v.uv));
+        }
+        out.position = transformed(point, placement);
+        checkCoordinates(std::array{out.position.x, out.position.y, out.position.z},
+                         maxCabinCoordinate,
+                         "el punto " + std::to_string(v.point) + " en su matriz");
+        const Vec3 n = rotated(normal, placement);
+        const float length = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
+        if (length > 0 && std::isfinite(length)) {
+            out.normal = {n.x / length, n.y / length, n.z / length};
+        }
+        return out;
+    }
+
+    void addList(const ShapeDetailLevel& level, const ShapeSubObject& subObject,
+                 const ShapeTriangleList& list)
+    {
+        const ShapePrimState& state =
+            entry(m_data.primStates, list.primState, "una lista de triángulos", "el prim_state");
+        const int matrix =
+            entry(m_data.vertexStateMatrices, state.vertexState, "un prim_state", "el vtx_state");
+        const Affine& where = placement(level, matrix);
+        const std::string& shader =
+            entry(m_data.shaders, state.shader, "un prim_state", "el shader");
+        const AlphaRequest request{isBlendShader(shader), state.alphaTestMode == 1};
+        const int texture = textureIndex(state);
+        for (std::size_t i = 0; i + 2 < list.indices.size(); i += 3) {
+            CabinTriangle& triangle = m_reading.shape.triangles.emplace_back();
+            for (std::size_t k = 0; k < 3; ++k) {
+                triangle.corners[k] = corner(subObject, list.indices[i + k], where);
+            }
+            triangle.texture = texture;
+            triangle.alpha = alphaMode(request, 0);
+            m_reading.alphaRequests.push_back(request);
+        }
+    }
+
+    void setBounds()
+    {
+        CabinShape& shape = m_reading.shape;
+        if (shape.triangles.empty()) {
+            return;
+        }
+        shape.boundsMin = shape.boundsMax = shape.triangles.front().corners.front().position;
+        for (const CabinTriangle& triangle : shape.triangles) {
+            for (const CabinVertex& c : triangle.corners) {
+                shape.boundsMin = {std::min(shape.boundsMin.x, c.position.x),
+                                   std::min(shape.boundsMin.y, c.position.y),
+                                   std::min(shape.boundsMin.z, c.position.z)};
+                shape.boundsMax = {std::max(shape.boundsMax.x, c.position.x),
+                                   std::max(shape.boundsMax.y, c.position.y),
+                                   std::max(shape.boundsMax.z, c.position.z)};
+            }
+        }
+    }
+
+    const ShapeData& m_data;
+    std::vector<Affine> m_matrices;
+    std::vector<std::optional<Affine>> m_placements; // per matrix, for the level being built
+    std::map<int, int> m_textureOfImage;
+    ShapeReading m_reading;
+};
+
+// The ASCII text form as the simulator decodes it: a byte above 127 is no ASCII and reads "?".
+std::string asciiText(std::string_view bytes)
+{
+    std::string text(bytes);
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) > 127) {
+            c = '?';
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+AlphaMode alphaMode(AlphaRequest request, int textureAlphaBits)
+{
+    if (request.blendShader &&
+        (textureAlphaBits > 1 || (textureAlphaBits == 1 && !request.alphaTest))) {
+        return AlphaMode::Blend;
+    }
+    return request.alphaTest ? AlphaMode::AlphaTest : AlphaMode::Opaque;
+}
+
+ShapeReading cabinShapeFrom(const ShapeData& data)
+{
+    return TriangleBuilder(data).build();
+}
+
+void applyTextureAlpha(ShapeReading& reading, const std::vector<int>& textureAlphaBits)
+{
+    std::vector<CabinTriangle>& triangles = reading.shape.triangles;
+    for (std::size_t i = 0; i < triangles.size(); ++i) {
+        const int texture = triangles[i].texture;
+        const int bits = texture >= 0 && static_cast<std::size_t>(texture) < textureAlphaBits.size()
+                             ? textureAlphaBits[static_cast<std::size_t>(texture)]
+                             : 0;
+        triangles[i].alpha = alphaMode(reading.alphaRequests[i], bits);
+    }
+}
+
+ShapeReading readShapeContents(std::string_view contents, bool utf16)
+{
+    const ShapeContents shape = readShapeSubheader(contents, utf16);
+    if (!shape.text) {
+        return cabinShapeFrom(readShapeData(*binaryBlocks(shape.body)));
+    }
+    const std::string text = utf16 ? utf8FromUtf16(shape.body, false) : asciiText(shape.body);
+    return cabinShapeFrom(readShapeData(*textBlocks(text)));
+}
+
+} // namespace orbanil

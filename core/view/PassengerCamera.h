@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/shape/CabinShape.h"
+#include "core/space/Direction.h"
+
+#include <numbers>
+#include <optional>
+
+namespace orbanil {
+
+// The passenger's camera as Open Rails places it: at the head position, in the interior
+// shape's own space, turned by StartDirection X (pitch) and Y (heading).
+struct PassengerCamera
+{
+    Vec3 eye;                // the head position, metres
+    double pitch = 0;        // radians, positive looks down
+    double heading = 0;      // radians, positive turns right
+    double fieldOfView = 45; // vertical, degrees
+    bool operator==(const PassengerCamera&) const = default;
+};
+
+// Open Rails' ViewingFOV setting by default, and the range its mouse wheel zooms through.
+inline constexpr double defaultFieldOfView = 45;
+inline constexpr double minFieldOfView = 1;
+inline constexpr double maxFieldOfView = 135;
+inline constexpr double zoomStepDegrees = 5; // one wheel notch
+// The passenger camera's near plane: nearer surfaces are cut away.
+inline constexpr double nearPlane = 0.1;
+inline constexpr double dragRadiansPerPixel = 0.01;
+inline constexpr double keyTurnDegrees = 1;
+// Turning by keys holds the pitch within this, just short of straight up or down.
+inline constexpr double keyPitchLimit = std::numbers::pi / 2.1;
+
+// Unit vectors in the shape's space: where the camera looks, and the image's right and up.
+struct CameraAxes
+{
+    Direction forward;
+    Direction right;
+    Direction up;
+};
+
+// Pixel coordinates on an image (x right, y down, the top left corner at 0, 0, so that pixel
+// (i, j) covers [i, i + 1) x [j, j + 1)) and the distance in front of the camera, metres.
+struct ScreenPoint
+{
+    double x = 0;
+    double y = 0;
+    double depth = 0;
+};
+
+// StartDirection X and Y as the fields hold them: whole degrees, 0 to 359.
+struct StartDirectionDegrees
+{
+    int x = 0;
+    int y = 0;
+    bool operator==(const StartDirectionDegrees&) const = default;
+};
+
+// The camera of a viewpoint as typed, at the default field of view.
+PassengerCamera cameraAtStart(Vec3 head, double startDirectionX, double startDirectionY);
+
+CameraAxes cameraAxes(const PassengerCamera& camera);
+
+// F in sx = W/2 + F x/z, sy = H/2 - F y/z; a field of view outside the zoom's range counts as
+// its nearest end (45 degrees when it is not a number).
+double focalLengthPixels(const PassengerCamera& camera, int imageHeight);
+
+// Where a point appears on a width x height image; nothing when it is nearer than the near
+// plane (or behind the camera).
+std::optional<ScreenPoint> projectToScreen(const PassengerCamera& camera, Vec3 point, int width,
+                                           int height);
+
+// Looking around as in the simulator: dragging the mouse right or down by so many pixels
+// turns right or down; the arrow keys turn by whole degrees; the wheel zooms (up, positive, in).
+PassengerCamera dragged(PassengerCamera camera, double rightPixels, double downPixels);
+PassengerCamera turnedByKeys(PassengerCamera camera, int stepsRight, int stepsDown);
+PassengerCamera zoomed(PassengerCamera camera, double wheelSteps);
+
+// The direction the camera looks in as the fields would hold it: typed back, it gives the
+// same view within half a degree.
+StartDirectionDegrees startDirectionOf(const PassengerCamera& camera);
+
+} // namespace orbanil

@@ -1,0 +1,158 @@
+#include "core/shape/AceImage.h"
+
+#include "tests/support/AceWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace orbanil {
+namespace {
+
+using namespace testing;
+using Rgba = std::array<std::uint8_t, 4>;
+
+Rgba pixel(const RgbaImage& image, int x, int y)
+{
+    const auto at = static_cast<std::size_t>(4 * (y * image.width + x));
+    return {image.pixels[at], image.pixels[at + 1], image.pixels[at + 2], image.pixels[at + 3]};
+}
+
+std::string repeated(const std::string& block, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i) {
+        out += block;
+    }
+    return out;
+}
+
+std::string little16(std::uint16_t v)
+{
+    return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+}
+
+std::array<int, 16> byColumn()
+{
+    std::array<int, 16> indices{};
+    for (std::size_t k = 0; k < 16; ++k) {
+        indices[k] = static_cast<int>(k % 4);
+    }
+    return indices;
+}
+
+std::array<int, 16> byRow()
+{
+    std::array<int, 16> indices{};
+    for (std::size_t k = 0; k < 16; ++k) {
+        indices[k] = static_cast<int>(k / 4);
+    }
+    return indices;
+}
+
+struct Decode
+{
+    const char* what;
+    std::string contents;
+    int alphaBits;
+    std::vector<std::pair<std::array<int, 2>, Rgba>> pixels; // (x, y) and its colour
+};
+
+RgbaImage withHole()
+{
+    RgbaImage image = filledImage(8, 8, {10, 20, 30, 255});
+    std::fill_n(image.pixels.begin() + 4 * (8 * 3 + 5), 4, 0); // (5, 3): transparent black
+    return image;
+}
+
+// Red 0xF800 > blue 0x001F: four colours, the two between at thirds. Black 0x0000 is not above
+// 0x8408 (132, 130, 66): three colours, the one between at half, and transparent black.
+const Decode decodes[] = {
+    {"DXT1, four colours",
+     aceRaw(0x12, 8, 8, repeated(dxt1Block(0xF800, 0x001F, byColumn()), 4)),
+     0,
+     {{{0, 0}, {255, 0, 0, 255}},
+      {{1, 5}, {0, 0, 255, 255}},
+      {{2, 2}, {170, 0, 85, 255}},
+      {{7, 7}, {85, 0, 170, 255}}}},
+    {"DXT1, three colours and transparent",
+     aceRaw(0x12, 8, 8, repeated(dxt1Block(0x0000, 0x8408, byRow()), 4), AceAlpha::Mask),
+     1,
+     {{{3, 0}, {0, 0, 0, 255}},
+      {{0, 1}, {132, 130, 66, 255}},
+      {{5, 6}, {66, 65, 33, 255}},
+      {{6, 7}, {0, 0, 0, 0}}}},
+    {"DXT1, a size that is not a multiple of 4",
+     aceRaw(0x12, 6, 5, repeated(dxt1Block(0xF800, 0x001F, byColumn()), 4)),
+     0,
+     {{{5, 4}, {0, 0, 255, 255}}}},
+    {"DXT3: four bits of alpha a pixel, always four colours",
+     aceRaw(0x14, 4, 4,
+            std::string("\x10\x32\x54\x76\x98\xBA\xDC\xFE", 8) + dxt1Block(0x0000, 0x8408, byRow()),
+            AceAlpha::Alpha),
+     8,
+     {{{0, 0}, {0, 0, 0, 0}}, {{1, 0}, {0, 0, 0, 17}}, {{3, 3}, {88, 86, 44, 255}}}},
+    {"DXT5: eight alphas between two",
+     aceRaw(0x16, 4, 4,
+            std::string("\xFF\x00\x88\xC6\xFA\x00\x00\x00", 8) +
+                dxt1Block(0xF800, 0x001F, byColumn()),
+            AceAlpha::Alpha),
+     8,
+     {{{0, 0}, {255, 0, 0, 255}},
+      {{1, 0}, {0, 0, 255, 0}},
+      {{2, 0}, {170, 0, 85, 218}},
+      {{3, 0}, {85, 0, 170, 182}},
+      {{0, 1}, {255, 0, 0, 145}},
+      {{1, 1}, {0, 0, 255, 109}},
+      {{2, 1}, {170, 0, 85, 72}},
+      {{3, 1}, {85, 0, 170, 36}}}},
+    {"DXT5: six alphas between two, then 0 and 255",
+     aceRaw(0x16, 4, 4,
+            std::string("\x00\xFF\x88\xC6\xFA\x00\x00\x00", 8) +
+                dxt1Block(0xF800, 0x001F, byColumn()),
+            AceAlpha::Alpha),
+     8,
+     {{{2, 0}, {170, 0, 85, 51}},
+      {{1, 1}, {0, 0, 255, 204}},
+      {{2, 1}, {170, 0, 85, 0}},
+      {{3, 1}, {85, 0, 170, 255}}}},
+    {"565",
+     aceRaw(0x0E, 2, 1, little16(0xF800) + little16(0x07E0)),
+     0,
+     {{{0, 0}, {255, 0, 0, 255}}, {{1, 0}, {0, 255, 0, 255}}}},
+    {"5551",
+     aceRaw(0x10, 2, 1, little16(0x801F) + little16(0x7C00), AceAlpha::Mask),
+     1,
+     {{{0, 0}, {0, 0, 255, 255}}, {{1, 0}, {255, 0, 0, 0}}}},
+    {"4444",
+     aceRaw(0x11, 1, 1, little16(0x8F30), AceAlpha::Alpha),
+     8,
+     {{{0, 0}, {255, 51, 0, 136}}}},
+    {"scanlines with a mask",
+     aceScanlines(withHole(), AceAlpha::Mask),
+     1,
+     {{{0, 0}, {10, 20, 30, 255}}, {{5, 3}, {0, 0, 0, 0}}, {{6, 3}, {10, 20, 30, 255}}}},
+    {"scanlines with alpha",
+     aceScanlines(filledImage(3, 2, {1, 2, 3, 77}), AceAlpha::Alpha),
+     8,
+     {{{2, 1}, {1, 2, 3, 77}}}},
+    {"scanlines, opaque",
+     aceScanlines(withHole(), AceAlpha::None),
+     0,
+     {{{5, 3}, {0, 0, 0, 255}}, {{7, 7}, {10, 20, 30, 255}}}},
+};
+
+TEST(AceImage, TexturesDecodeToTheirPixels)
+{
+    for (const Decode& d : decodes) {
+        SCOPED_TRACE(d.what);
+        const AceTexture texture = readAceContents(d.contents);
+        EXPECT_EQ(texture.alphaBits, d.alphaBits);
+        ASSERT_EQ(texture.image.pixels.size(),
+                  4u * static_cast<std::size_t>(texture.image.width * texture.image.height));
+        for (const auto& [at, colour] : d.pixels) {
+            EXPECT_EQ(pixel(texture.image, at[0], at[1]), colour) << at[0] << "," << at[1];
+        }
+    }
+}
+
+} // namespace
+} // namespace orbanil

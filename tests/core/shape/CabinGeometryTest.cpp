@@ -1,0 +1,58 @@
+#include "core/shape/CabinGeometry.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace orbanil {
+namespace {
+
+TEST(CabinGeometry, ABlendingShaderBlendsOnlyWhenTheTextureHasAlphaToBlend)
+{
+    struct Case
+    {
+        AlphaRequest request;
+        int alphaBits;
+        AlphaMode mode;
+    };
+    const Case cases[] = {
+        {{false, false}, 8, AlphaMode::Opaque},   {{false, true}, 0, AlphaMode::AlphaTest},
+        {{false, true}, 8, AlphaMode::AlphaTest}, {{true, false}, 0, AlphaMode::Opaque},
+        {{true, true}, 0, AlphaMode::AlphaTest},  {{true, false}, 1, AlphaMode::Blend},
+        {{true, true}, 1, AlphaMode::AlphaTest},  {{true, true}, 8, AlphaMode::Blend},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(alphaMode(c.request, c.alphaBits), c.mode)
+            << c.request.blendShader << c.request.alphaTest << c.alphaBits;
+    }
+}
+
+// A point through its own matrix, turned a quarter round about Y and moved, and its parent's,
+// moved; not through the root's, turned a quarter round about Z and moved, which the simulator
+// never applies.
+TEST(CabinGeometry, ACornerGoesThroughEveryMatrixBelowTheRoot)
+{
+    ShapeData data;
+    data.shaders = {"TexDiff"};
+    data.points = {{1, 2, 3}};
+    data.normals = {{0, 0, 2}};
+    data.matrices = {{0, 1, 0, -1, 0, 0, 0, 0, 1, 50, 60, 70},
+                     {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 10},
+                     {0, 0, -1, 0, 1, 0, 1, 0, 0, 5, 0, 0}};
+    data.vertexStateMatrices = {2};
+    data.primStates = {{0, {}, 0, 0}};
+    ShapeDetailLevel& level = data.levels.emplace_back();
+    level.hierarchy = {-1, 0, 1};
+    level.subObjects.push_back({{{0, 0, -1}}, {{0, {0, 0, 0}}}});
+
+    const ShapeReading read = cabinShapeFrom(data);
+    ASSERT_EQ(read.shape.triangles.size(), 1u);
+    const CabinVertex& c = read.shape.triangles[0].corners[0];
+    // (1, 2, 3) → (3 + 5, 2, -1) → (8, 2, 9).
+    EXPECT_EQ(c.position, (Vec3{8, 2, 9}));
+    EXPECT_EQ(c.normal, (Vec3{1, 0, 0})); // (0, 0, 2) → (2, 0, 0), made unit
+    EXPECT_EQ(read.shape.textures, std::vector<std::string>{});
+    EXPECT_EQ(read.shape.triangles[0].texture, -1);
+}
+
+} // namespace
+} // namespace orbanil
