@@ -39,7 +39,7 @@ CabinReading readCabin(const std::filesystem::path& wagonFolder,
 
 // A whole .s file in any of its forms (text in UTF-16 or ASCII, binary, compressed), and a
 // whole .ace file. Both throw FormatError; the reason is a phrase to put after the file's name.
-ShapeReading readShapeBytes(std::string_view file);
+CabinGeometry readShapeBytes(std::string_view file);
 AceTexture readTextureBytes(std::string_view file);
 
 } // namespace orbanil

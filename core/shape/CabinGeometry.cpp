@@ -1,8 +1,6 @@
 #include "core/shape/CabinGeometry.h"
 
 #include "core/shape/FormatError.h"
-#include "core/shape/SimisHeader.h"
-#include "core/text/Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -111,7 +109,7 @@ public:
         }
     }
 
-    ShapeReading build()
+    CabinGeometry build()
     {
         for (const ShapeDetailLevel& level : m_data.levels) {
             m_placements.assign(m_matrices.size(), std::nullopt);
@@ -122,12 +120,12 @@ public:
             }
         }
         setBounds();
-        return std::move(m_reading);
+        return std::move(m_geometry);
     }
 
 private:
-    // A matrix through every parent below the root; identity for -1. The simulator never applies
-    // the root's own matrix (the one whose parent is -1) when it draws a shape.
+    // A matrix and each of its parents but the root, whose own matrix (the one whose parent is
+    // -1) the simulator never applies when it draws a shape; identity for the root and for -1.
     const Affine& placement(const ShapeDetailLevel& level, int matrix)
     {
         static const Affine identity;
@@ -169,9 +167,9 @@ private:
         const int image = entry(m_data.textureImages, texture, "un prim_state", "la textura");
         const std::string& name = entry(m_data.images, image, "una textura", "la imagen");
         const auto [found, added] =
-            m_textureOfImage.emplace(image, static_cast<int>(m_reading.shape.textures.size()));
+            m_textureOfImage.emplace(image, static_cast<int>(m_geometry.textures.size()));
         if (added) {
-            m_reading.shape.textures.push_back(name);
+            m_geometry.textures.push_back(name);
         }
         return found->second;
     }
@@ -216,24 +214,23 @@ private:
         const AlphaRequest request{isBlendShader(shader), state.alphaTestMode == 1};
         const int texture = textureIndex(state);
         for (std::size_t i = 0; i + 2 < list.indices.size(); i += 3) {
-            CabinTriangle& triangle = m_reading.shape.triangles.emplace_back();
+            PlacedTriangle& triangle = m_geometry.triangles.emplace_back();
             for (std::size_t k = 0; k < 3; ++k) {
                 triangle.corners[k] = corner(subObject, list.indices[i + k], where);
             }
             triangle.texture = texture;
-            triangle.alpha = alphaMode(request, 0);
-            m_reading.alphaRequests.push_back(request);
+            triangle.alpha = request;
         }
     }
 
     void setBounds()
     {
-        CabinShape& shape = m_reading.shape;
+        CabinGeometry& shape = m_geometry;
         if (shape.triangles.empty()) {
             return;
         }
         shape.boundsMin = shape.boundsMax = shape.triangles.front().corners.front().position;
-        for (const CabinTriangle& triangle : shape.triangles) {
+        for (const PlacedTriangle& triangle : shape.triangles) {
             for (const CabinVertex& c : triangle.corners) {
                 shape.boundsMin = {std::min(shape.boundsMin.x, c.position.x),
                                    std::min(shape.boundsMin.y, c.position.y),
@@ -249,57 +246,14 @@ private:
     std::vector<Affine> m_matrices;
     std::vector<std::optional<Affine>> m_placements; // per matrix, for the level being built
     std::map<int, int> m_textureOfImage;
-    ShapeReading m_reading;
+    CabinGeometry m_geometry;
 };
-
-// The ASCII text form as the simulator decodes it: a byte above 127 is no ASCII and reads "?".
-std::string asciiText(std::string_view bytes)
-{
-    std::string text(bytes);
-    for (char& c : text) {
-        if (static_cast<unsigned char>(c) > 127) {
-            c = '?';
-        }
-    }
-    return text;
-}
 
 } // namespace
 
-AlphaMode alphaMode(AlphaRequest request, int textureAlphaBits)
-{
-    if (request.blendShader &&
-        (textureAlphaBits > 1 || (textureAlphaBits == 1 && !request.alphaTest))) {
-        return AlphaMode::Blend;
-    }
-    return request.alphaTest ? AlphaMode::AlphaTest : AlphaMode::Opaque;
-}
-
-ShapeReading cabinShapeFrom(const ShapeData& data)
+CabinGeometry cabinGeometry(const ShapeData& data)
 {
     return TriangleBuilder(data).build();
-}
-
-void applyTextureAlpha(ShapeReading& reading, const std::vector<int>& textureAlphaBits)
-{
-    std::vector<CabinTriangle>& triangles = reading.shape.triangles;
-    for (std::size_t i = 0; i < triangles.size(); ++i) {
-        const int texture = triangles[i].texture;
-        const int bits = texture >= 0 && static_cast<std::size_t>(texture) < textureAlphaBits.size()
-                             ? textureAlphaBits[static_cast<std::size_t>(texture)]
-                             : 0;
-        triangles[i].alpha = alphaMode(reading.alphaRequests[i], bits);
-    }
-}
-
-ShapeReading readShapeContents(std::string_view contents, bool utf16)
-{
-    const ShapeContents shape = readShapeSubheader(contents, utf16);
-    if (!shape.text) {
-        return cabinShapeFrom(readShapeData(*binaryBlocks(shape.body)));
-    }
-    const std::string text = utf16 ? utf8FromUtf16(shape.body, false) : asciiText(shape.body);
-    return cabinShapeFrom(readShapeData(*textBlocks(text)));
 }
 
 } // namespace orbanil

@@ -53,21 +53,4 @@ SimisHeader readSimisHeader(std::string_view file)
     return header;
 }
 
-ShapeContents readShapeSubheader(std::string_view contents, bool utf16)
-{
-    const std::size_t length = utf16 ? 2 * headerCharacters : headerCharacters;
-    const std::string subheader = headerText(contents, utf16, 8);
-    if (contents.size() < length) {
-        throw FormatError("está cortado dentro de la subcabecera «JINX…»");
-    }
-    ShapeContents shape;
-    shape.body = contents.substr(length);
-    if (subheader[7] == 't') {
-        shape.text = true;
-    } else if (subheader[7] != 'b') {
-        throw FormatError("la subcabecera «" + subheader + "» no es de texto ni binaria");
-    }
-    return shape;
-}
-
 } // namespace orbanil

@@ -29,15 +29,4 @@ inline constexpr std::size_t headerCharacters = 16;
 // other character.
 std::string headerText(std::string_view bytes, bool utf16, std::size_t characters);
 
-// What a shape's contents hold after their 16-character subheader ("JINX0s1t______\r\n" or
-// "JINX0s1b______\r\n"): structured text or binary blocks.
-struct ShapeContents
-{
-    bool text = false;
-    std::string_view body; // after the subheader, in the contents' own encoding
-};
-
-// Throws FormatError when the subheader is missing or names neither text nor binary.
-ShapeContents readShapeSubheader(std::string_view contents, bool utf16);
-
 } // namespace orbanil

@@ -22,9 +22,9 @@ bool near(const Vec3& a, const Vec3& b)
            std::fabs(a.z - b.z) < 1e-5f;
 }
 
-bool hasCorner(const CabinShape& shape, const Vec3& point)
+bool hasCorner(const CabinGeometry& shape, const Vec3& point)
 {
-    for (const CabinTriangle& t : shape.triangles) {
+    for (const PlacedTriangle& t : shape.triangles) {
         for (const CabinVertex& c : t.corners) {
             if (near(c.position, point)) {
                 return true;
@@ -38,22 +38,20 @@ bool hasCorner(const CabinShape& shape, const Vec3& point)
 // geometry puts them.
 TEST(CabinFiles, EveryFormOfTheCabinGivesTheSameTriangles)
 {
-    const ShapeReading text = readShapeBytes(fixtureShapeFile(ShapeForm::TextUtf16));
-    ASSERT_EQ(text.shape.triangles.size(), 22u);
-    EXPECT_EQ(text.shape.textures, fixtureTextureNames);
+    const CabinGeometry text = readShapeBytes(fixtureShapeFile(ShapeForm::TextUtf16));
+    ASSERT_EQ(text.triangles.size(), 22u);
+    EXPECT_EQ(text.textures, fixtureTextureNames);
     for (const ShapeForm form : allShapeForms) {
         SCOPED_TRACE(formName(form));
-        const ShapeReading read = readShapeBytes(fixtureShapeFile(form));
-        EXPECT_EQ(read.shape, text.shape);
-        EXPECT_EQ(read.alphaRequests, text.alphaRequests);
+        EXPECT_EQ(readShapeBytes(fixtureShapeFile(form)), text);
     }
     for (const KnownPoint& point : fixtureKnownPoints()) {
-        EXPECT_TRUE(hasCorner(text.shape, point.position)) << point.name;
+        EXPECT_TRUE(hasCorner(text, point.position)) << point.name;
     }
-    EXPECT_TRUE(near(text.shape.boundsMin, {-1.4f, 0, -3}));
-    EXPECT_TRUE(near(text.shape.boundsMax, {1.4f, 2.4f, 3}));
+    EXPECT_TRUE(near(text.boundsMin, {-1.4f, 0, -3}));
+    EXPECT_TRUE(near(text.boundsMax, {1.4f, 2.4f, 3}));
     // The seats' backs face the back of the car once their matrix has turned them.
-    const CabinTriangle& back = text.shape.triangles[12];
+    const PlacedTriangle& back = text.triangles[12];
     EXPECT_TRUE(near(back.corners[0].normal, {0, 0, 1}));
     EXPECT_EQ(back.corners[1].uv, (Vec2{1, 0}));
 }

@@ -1,5 +1,7 @@
 #include "core/shape/CabinGeometry.h"
 
+#include "core/shape/TextureAlpha.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -44,14 +46,14 @@ TEST(CabinGeometry, ACornerGoesThroughEveryMatrixBelowTheRoot)
     level.hierarchy = {-1, 0, 1};
     level.subObjects.push_back({{{0, 0, -1}}, {{0, {0, 0, 0}}}});
 
-    const ShapeReading read = cabinShapeFrom(data);
-    ASSERT_EQ(read.shape.triangles.size(), 1u);
-    const CabinVertex& c = read.shape.triangles[0].corners[0];
+    const CabinGeometry read = cabinGeometry(data);
+    ASSERT_EQ(read.triangles.size(), 1u);
+    const CabinVertex& c = read.triangles[0].corners[0];
     // (1, 2, 3) → (3 + 5, 2, -1) → (8, 2, 9).
     EXPECT_EQ(c.position, (Vec3{8, 2, 9}));
     EXPECT_EQ(c.normal, (Vec3{1, 0, 0})); // (0, 0, 2) → (2, 0, 0), made unit
-    EXPECT_EQ(read.shape.textures, std::vector<std::string>{});
-    EXPECT_EQ(read.shape.triangles[0].texture, -1);
+    EXPECT_EQ(read.textures, std::vector<std::string>{});
+    EXPECT_EQ(read.triangles[0].texture, -1);
 }
 
 } // namespace
