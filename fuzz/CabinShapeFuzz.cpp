@@ -34,9 +34,8 @@ void checkShape(const ShapeReading& read)
         FUZZ_CHECK(t.alpha != AlphaMode::Blend); // until the textures are known
         for (const CabinVertex& c : t.corners) {
             checkInside(c.position, shape.boundsMin, shape.boundsMax);
-            const float length = std::sqrt(c.normal.x * c.normal.x + c.normal.y * c.normal.y +
-                                           c.normal.z * c.normal.z);
-            FUZZ_CHECK(length == 0 || std::fabs(length - 1) < 1e-3f);
+            const float unit = length(c.normal);
+            FUZZ_CHECK(unit == 0 || std::fabs(unit - 1) < 1e-3f);
             FUZZ_CHECK(std::isfinite(c.uv.u) && std::isfinite(c.uv.v));
         }
     }
