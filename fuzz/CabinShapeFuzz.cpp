@@ -31,9 +31,8 @@ void checkShape(const CabinGeometry& shape)
         FUZZ_CHECK(t.texture >= -1 && t.texture < static_cast<int>(shape.textures.size()));
         for (const CabinVertex& c : t.corners) {
             checkInside(c.position, shape.boundsMin, shape.boundsMax);
-            const float length = std::sqrt(c.normal.x * c.normal.x + c.normal.y * c.normal.y +
-                                           c.normal.z * c.normal.z);
-            FUZZ_CHECK(length == 0 || std::fabs(length - 1) < 1e-3f);
+            const float unit = length(c.normal);
+            FUZZ_CHECK(unit == 0 || std::fabs(unit - 1) < 1e-3f);
             FUZZ_CHECK(std::isfinite(c.uv.u) && std::isfinite(c.uv.v));
         }
     }

@@ -2,7 +2,7 @@
 
 #include "core/block/ViewNumbers.h"
 #include "core/block/Viewpoints.h"
-#include "core/reader/SimulatorReader.h"
+#include "core/reader/ItemStream.h"
 
 #include <utility>
 

@@ -16,45 +16,30 @@ namespace {
 // p′ = p·R + t, the affine part of the simulator's 4×4 matrices.
 struct Affine
 {
-    std::array<std::array<float, 3>, 3> r{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+    std::array<Vec3, 3> rows{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
     Vec3 t;
 };
 
 Affine affineOf(const ShapeMatrix& m)
 {
-    Affine a;
-    for (std::size_t row = 0; row < 3; ++row) {
-        for (std::size_t column = 0; column < 3; ++column) {
-            a.r[row][column] = m[3 * row + column];
-        }
-    }
-    a.t = {m[9], m[10], m[11]};
-    return a;
+    return {{{{m[0], m[1], m[2]}, {m[3], m[4], m[5]}, {m[6], m[7], m[8]}}}, {m[9], m[10], m[11]}};
 }
 
 Vec3 rotated(const Vec3& v, const Affine& a)
 {
-    return {v.x * a.r[0][0] + v.y * a.r[1][0] + v.z * a.r[2][0],
-            v.x * a.r[0][1] + v.y * a.r[1][1] + v.z * a.r[2][1],
-            v.x * a.r[0][2] + v.y * a.r[1][2] + v.z * a.r[2][2]};
+    return a.rows[0] * v.x + a.rows[1] * v.y + a.rows[2] * v.z;
 }
 
 Vec3 transformed(const Vec3& p, const Affine& a)
 {
-    const Vec3 r = rotated(p, a);
-    return {r.x + a.t.x, r.y + a.t.y, r.z + a.t.z};
+    return rotated(p, a) + a.t;
 }
 
 // First a, then b: p·a·b.
 Affine then(const Affine& a, const Affine& b)
 {
-    Affine c;
-    for (std::size_t row = 0; row < 3; ++row) {
-        const Vec3 v = rotated({a.r[row][0], a.r[row][1], a.r[row][2]}, b);
-        c.r[row] = {v.x, v.y, v.z};
-    }
-    c.t = transformed(a.t, b);
-    return c;
+    return {{rotated(a.rows[0], b), rotated(a.rows[1], b), rotated(a.rows[2], b)},
+            transformed(a.t, b)};
 }
 
 std::string number(float value)
@@ -193,11 +178,7 @@ private:
         checkCoordinates(std::array{out.position.x, out.position.y, out.position.z},
                          maxCabinCoordinate,
                          "el punto " + std::to_string(v.point) + " en su matriz");
-        const Vec3 n = rotated(normal, placement);
-        const float length = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
-        if (length > 0 && std::isfinite(length)) {
-            out.normal = {n.x / length, n.y / length, n.z / length};
-        }
+        out.normal = normalized(rotated(normal, placement));
         return out;
     }
 
@@ -232,12 +213,8 @@ private:
         shape.boundsMin = shape.boundsMax = shape.triangles.front().corners.front().position;
         for (const PlacedTriangle& triangle : shape.triangles) {
             for (const CabinVertex& c : triangle.corners) {
-                shape.boundsMin = {std::min(shape.boundsMin.x, c.position.x),
-                                   std::min(shape.boundsMin.y, c.position.y),
-                                   std::min(shape.boundsMin.z, c.position.z)};
-                shape.boundsMax = {std::max(shape.boundsMax.x, c.position.x),
-                                   std::max(shape.boundsMax.y, c.position.y),
-                                   std::max(shape.boundsMax.z, c.position.z)};
+                shape.boundsMin = min(shape.boundsMin, c.position);
+                shape.boundsMax = max(shape.boundsMax, c.position);
             }
         }
     }
