@@ -1,8 +1,8 @@
 // The text form of a shape's blocks, item by item through the simulator's text reader: a block
 // is a keyword, an optional label and "(", comments are passed over as everywhere else.
+#include "core/reader/SimulatorReader.h"
 #include "core/shape/FormatError.h"
 #include "core/shape/ShapeBlocks.h"
-#include "core/reader/SimulatorReader.h"
 
 #include <charconv>
 

@@ -1,11 +1,11 @@
 #include "core/sketch/CameraViewSketch.h"
 
-#include "core/sketch/HeadDescription.h"
 #include "core/block/NumberText.h"
+#include "core/block/ViewNumbers.h"
+#include "core/sketch/HeadDescription.h"
 #include "core/sketch/PlotGeometry.h"
 #include "core/sketch/SketchLabels.h"
 #include "core/sketch/ViewDirection.h"
-#include "core/block/ViewNumbers.h"
 
 #include <algorithm>
 #include <cmath>

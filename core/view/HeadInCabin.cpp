@@ -1,8 +1,8 @@
 #include "core/view/HeadInCabin.h"
 
 #include "core/space/Direction.h"
-#include "core/view/PassengerCamera.h"
 #include "core/text/Wording.h"
+#include "core/view/PassengerCamera.h"
 
 #include <algorithm>
 #include <array>
