@@ -21,7 +21,7 @@ const CabinReading& PassengerView::cabin(const PassengerViewState& state)
     const Source source{state.wagonFolder, state.shapeName, state.readings};
     if (m_source != source) {
         m_cabin = CabinReading{};
-        m_cabin = readCabin(state.wagonFolder, state.shapeName);
+        m_cabin = readCabin(m_files, state.wagonFolder, state.shapeName);
         m_source = source;
         ++m_shapeReadings;
     }

@@ -36,10 +36,13 @@ struct PassengerViewFrame
 };
 
 // Keeps the cabin read last: the files are read again only when the folder, the name or the
-// count of readings changes, not for a new camera or size. One caller at a time.
+// count of readings changes, not for a new camera or size. One caller at a time; the files are
+// read through `files`, which outlives the view.
 class PassengerView
 {
 public:
+    explicit PassengerView(const FileAccess& files) : m_files(files) {}
+
     // Nothing when `cancel` turned true before the drawing was done.
     std::optional<PassengerViewFrame> frame(const PassengerViewState& state,
                                             const std::atomic<bool>* cancel = nullptr);
@@ -57,6 +60,7 @@ private:
     };
     const CabinReading& cabin(const PassengerViewState& state);
 
+    const FileAccess& m_files;
     std::optional<Source> m_source;
     CabinReading m_cabin;
     int m_shapeReadings = 0;

@@ -48,10 +48,11 @@ bool sameInput(const VistaInput& a, const VistaInput& b)
 
 } // namespace
 
-FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services)
+FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
+                   const FileAccess& files)
     : FixedWindow(QStringLiteral("Orbanil - Vista del pasajero"), 9900, 9300, programIcon(),
                   std::move(services)),
-      m_programFolder(std::move(programFolder)), m_render(new ViewRenderThread(this)),
+      m_programFolder(std::move(programFolder)), m_render(new ViewRenderThread(files, this)),
       lblFolder(new ElidedLabel(page())),
       CmdFolder(new CommandButton(QStringLiteral("Carpeta del &vagón…"), page())),
       lblShape(new ElidedLabel(page())), picVista(new PassengerViewWidget(page())),

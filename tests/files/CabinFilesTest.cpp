@@ -3,6 +3,7 @@
 #include "core/shape/FormatError.h"
 #include "tests/support/AceWriter.h"
 #include "tests/support/CabinFixture.h"
+#include "tests/support/MemoryFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <cmath>
@@ -62,7 +63,7 @@ TEST(CabinFiles, TheCabinIsFoundWithoutRegardToCaseAndDrawnAsTheSimulatorDrawsIt
 {
     TempFolder root;
     const FixtureFolder folder = writeFixtureFolder(root.path(), ShapeForm::CompressedBinary);
-    const CabinReading cabin = readCabin(folder.wagonFolder, fixtureCabinFile);
+    const CabinReading cabin = readCabin(DiskFileAccess(), folder.wagonFolder, fixtureCabinFile);
     EXPECT_EQ(cabin.problems, std::vector<std::string>());
     EXPECT_EQ(cabin.messageLine(), "");
     ASSERT_TRUE(cabin.shape);
@@ -266,21 +267,21 @@ const BadInput badInputs[] = {
 
 TEST(CabinFiles, EveryBadInputIsNamedAndTheRestStillDraws)
 {
+    const FixtureFolder folder = fixtureFolder(memoryRoot, ShapeForm::TextUtf16);
     for (const BadInput& bad : badInputs) {
         SCOPED_TRACE(bad.what);
-        TempFolder root;
-        const FixtureFolder folder = writeFixtureFolder(root.path(), ShapeForm::TextUtf16);
+        MemoryFiles disk(folder.files);
         if (bad.shape) {
-            writeBytes(folder.shapeFile, bad.shape());
+            disk.files[folder.shapeFile] = bad.shape();
         }
         if (!bad.texture.empty()) {
             const auto file = folder.shapeFile.parent_path() / bad.texture;
-            std::filesystem::remove(file);
+            disk.files.erase(file);
             if (bad.textureBytes) {
-                writeBytes(file, bad.textureBytes());
+                disk.files[file] = bad.textureBytes();
             }
         }
-        const CabinReading cabin = readCabin(folder.wagonFolder, fixtureCabinFile);
+        const CabinReading cabin = readCabin(disk, folder.wagonFolder, fixtureCabinFile);
         EXPECT_EQ(cabin.problems, std::vector<std::string>{bad.problem});
         EXPECT_EQ(cabin.messageLine(), bad.problem);
         ASSERT_EQ(cabin.shape.has_value(), bad.shapeRead);
@@ -299,19 +300,19 @@ TEST(CabinFiles, EveryBadInputIsNamedAndTheRestStillDraws)
 
 TEST(CabinFiles, ShapesAreFoundOnlyWhereTheSimulatorLooks)
 {
-    TempFolder root;
-    const FixtureFolder folder = writeFixtureFolder(root.path(), ShapeForm::Binary);
+    const FixtureFolder folder = fixtureFolder(memoryRoot, ShapeForm::Binary);
+    const MemoryFiles disk(folder.files);
     for (const char* name : {"..\\Interiores\\Falta.s", "C:\\Interiores\\coche.s",
                              "\\Interiores\\coche.s", "..\\Interiores", "..\\coche.s"}) {
         SCOPED_TRACE(name);
-        const CabinReading cabin = readCabin(folder.wagonFolder, name);
+        const CabinReading cabin = readCabin(disk, folder.wagonFolder, name);
         EXPECT_FALSE(cabin.shape);
         EXPECT_EQ(cabin.problems,
                   std::vector<std::string>{"No se encuentra la forma interior " +
                                            std::string(name) + " desde la carpeta del vagón."});
     }
-    EXPECT_TRUE(readCabin(folder.wagonFolder, "../INTERIORES/./COCHE.S").shape);
-    EXPECT_TRUE(readCabin(root.path() / "Vagon" / "", "..\\interiores\\coche.s").shape);
+    EXPECT_TRUE(readCabin(disk, folder.wagonFolder, "../INTERIORES/./COCHE.S").shape);
+    EXPECT_TRUE(readCabin(disk, folder.wagonFolder / "", "..\\interiores\\coche.s").shape);
 }
 
 TEST(CabinFiles, TheMessageLineCountsTheOtherProblems)

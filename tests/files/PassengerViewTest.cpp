@@ -1,7 +1,7 @@
 #include "files/PassengerView.h"
 
 #include "tests/support/CabinFixture.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/MemoryFiles.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -15,8 +15,8 @@ using namespace testing;
 // name or the folder chosen again reads the files.
 TEST(PassengerView, ReadsTheFilesAgainOnlyForAnotherFolderNameOrChoice)
 {
-    const TempFolder root;
-    const FixtureFolder fixture = writeFixtureFolder(root.path(), ShapeForm::Binary);
+    const FixtureFolder fixture = fixtureFolder(memoryRoot, ShapeForm::Binary);
+    const MemoryFiles disk(fixture.files);
     ViewParams typed{fixtureCabinFile, "0", "1.5", "0", "0", "0", "0", "0", "270", "0", ""};
     PassengerViewState state{fixture.wagonFolder, fixtureCabinFile, 0, typedCamera(typed), 64, 40};
     struct Step
@@ -33,9 +33,9 @@ TEST(PassengerView, ReadsTheFilesAgainOnlyForAnotherFolderNameOrChoice)
         {"a name typed", [](PassengerViewState& s) { s.shapeName += "x"; }, 2},
         {"and taken back", [](PassengerViewState& s) { s.shapeName.pop_back(); }, 3},
         {"the folder chosen again", [](PassengerViewState& s) { ++s.readings; }, 4},
-        {"another folder", [&](PassengerViewState& s) { s.wagonFolder = root.path(); }, 5},
+        {"another folder", [](PassengerViewState& s) { s.wagonFolder = memoryRoot; }, 5},
     };
-    PassengerView view;
+    PassengerView view(disk);
     for (const Step& step : steps) {
         step.change(state);
         const std::optional<PassengerViewFrame> frame = view.frame(state);

@@ -3,6 +3,7 @@
 
 #include "core/view/CabinRenderer.h"
 #include "files/CabinFiles.h"
+#include "files/FileAccess.h"
 #include "tests/support/CabinFixture.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/PassengerViewWidget.h"
@@ -36,7 +37,8 @@ struct OpenView
     QTemporaryDir root;
     RecordedServices recorded;
     FixtureFolder fixture = writeFixtureFolder(folderOf(root), ShapeForm::TextUtf16);
-    FrmVista window{folderOf(root), recorded.services()};
+    DiskFileAccess disk;
+    FrmVista window{folderOf(root), recorded.services(), disk};
     PassengerViewWidget* picture = control<PassengerViewWidget>(&window, "picVista");
 
     OpenView()
@@ -129,7 +131,8 @@ struct ViewThroughMain
 void FrmVistaTest::imageFollowsTheTypedHead()
 {
     ViewThroughMain view;
-    const CabinReading cabin = readCabin(view.fixture.wagonFolder, fixtureCabinFile);
+    const CabinReading cabin =
+        readCabin(DiskFileAccess(), view.fixture.wagonFolder, fixtureCabinFile);
     QVERIFY(cabin.shape);
     std::vector<const RgbaImage*> textures;
     for (const std::optional<RgbaImage>& image : cabin.images) {
