@@ -13,7 +13,6 @@
 #include "ui/PathQString.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,12 +31,6 @@ QString joinedLines(const std::vector<std::string>& lines)
         joined.append(QString::fromStdString(line));
     }
     return joined.join(QLatin1Char('\n'));
-}
-
-// A path as the system writes it: the folder dialogs of Windows hand back forward slashes.
-QString shownPath(const std::filesystem::path& path)
-{
-    return QDir::toNativeSeparators(pathToQString(path));
 }
 
 bool sameInput(const VistaInput& a, const VistaInput& b)
@@ -190,44 +183,32 @@ void FrmVista::requestFrame()
         return;
     }
     const QSize size = picVista->imageSize();
-    PassengerViewState state{m_folder, m_input.view.shapeFile, m_readings,
-                             m_typed,  size.width(),           size.height()};
-    if (state.camera.camera) {
-        state.camera.camera = m_camera;
-    }
-    m_requested = m_render->request(std::move(state));
+    m_requested = m_render->request({m_folder, m_input.view.shapeFile, m_readings, m_typed,
+                                     camera(), size.width(), size.height()});
 }
 
 void FrmVista::showFrame(std::shared_ptr<const ShownFrame> frame)
 {
     m_shown = std::move(frame);
     const PassengerViewFrame& shown = m_shown->frame;
-    const QString shapeName = QString::fromStdString(m_input.view.shapeFile);
-    if (!shown.shapeFile.empty()) {
-        lblShape->setText(QStringLiteral("Forma interior: %1").arg(shownPath(shown.shapeFile)));
-    } else if (shapeName.trimmed().isEmpty()) {
-        lblShape->setText(QStringLiteral("Forma interior: sin nombre"));
-    } else if (m_folder.empty()) {
-        // Without a folder the name has not been looked for, so it is not called missing.
-        lblShape->setText(QStringLiteral("Forma interior: %1").arg(shapeName));
-    } else {
-        lblShape->setText(QStringLiteral("Forma interior: %1 (no encontrada)").arg(shapeName));
-    }
+    lblShape->setText(QString::fromStdString(shown.shapeLine));
     lblTextures->setText(QString::fromStdString(shown.texturesLine));
     lblHead->setText(QString::fromStdString(shown.headLine));
-    if (shown.lines.empty()) {
+    const bool drawn = shown.status == ViewStatus::Drawn;
+    if (drawn) {
         picVista->showImage(m_shown->image, lblDirection->text());
     } else {
         picVista->showLines(joinedLines(shown.lines));
     }
-    setEnabledIfChanged(CmdSaveImage, shown.lines.empty() && !m_shown->image.isNull());
+    setEnabledIfChanged(CmdSaveImage, drawn && !m_shown->image.isNull());
 }
 
 void FrmVista::refreshFolder()
 {
     lblFolder->setText(m_folder.empty()
                            ? QStringLiteral("Carpeta del vagón: sin elegir")
-                           : QStringLiteral("Carpeta del vagón: %1").arg(shownPath(m_folder)));
+                           : QStringLiteral("Carpeta del vagón: %1")
+                                 .arg(QString::fromStdString(nativePathText(m_folder))));
 }
 
 void FrmVista::refreshDirection()
