@@ -6,8 +6,6 @@
 #include "files/FileError.h"
 #include "files/PathText.h"
 #include "files/SimulatorPath.h"
-#include "ui/CommandButton.h"
-#include "ui/ElidedLabel.h"
 #include "ui/Icons.h"
 #include "ui/PassengerViewWidget.h"
 #include "ui/PathQString.h"
@@ -46,51 +44,35 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
     : FixedWindow(QStringLiteral("Orbanil - Vista del pasajero"), 9900, 9300, programIcon(),
                   std::move(services)),
       m_programFolder(std::move(programFolder)), m_render(new ViewRenderThread(files, this)),
-      lblFolder(new ElidedLabel(page())),
-      CmdFolder(new CommandButton(QStringLiteral("Carpeta del &vagón…"), page())),
-      lblShape(new ElidedLabel(page())), picVista(new PassengerViewWidget(page())),
-      lblTextures(new ElidedLabel(page())), lblHead(new ElidedLabel(page())),
-      lblDirection(new ElidedLabel(page())), lblRotationLimit(new ElidedLabel(page())),
-      CmdReset(new CommandButton(QStringLiteral("&Restablecer"), page())),
-      CmdUseDirection(new CommandButton(QStringLiteral("&Usar esta dirección"), page())),
-      CmdSaveImage(new CommandButton(QStringLiteral("Guardar &imagen…"), page())),
-      CmdClose(new CommandButton(QStringLiteral("&Cerrar"), page()))
+      lblFolder(makeLabel(page(), "lblFolder", {})),
+      CmdFolder(makeButton(page(), "CmdFolder", QStringLiteral("Carpeta del &vagón…"))),
+      lblShape(makeLabel(page(), "lblShape", {})),
+      picVista(makeControl(new PassengerViewWidget(page()), "picVista")),
+      lblTextures(makeLabel(page(), "lblTextures", {})), lblHead(makeLabel(page(), "lblHead", {})),
+      lblDirection(makeLabel(page(), "lblDirection", {})),
+      lblRotationLimit(makeLabel(
+          page(), "lblRotationLimit",
+          QStringLiteral("RotationLimit no limita el giro en Open Rails, que no lo usa; aquí la "
+                         "vista gira sin límite, como allí. Microsoft Train Simulator sí "
+                         "limitaba el giro con él."))),
+      CmdReset(makeButton(page(), "CmdReset", QStringLiteral("&Restablecer"))),
+      CmdUseDirection(
+          makeButton(page(), "CmdUseDirection", QStringLiteral("&Usar esta dirección"))),
+      CmdSaveImage(makeButton(page(), "CmdSaveImage", QStringLiteral("Guardar &imagen…"))),
+      CmdClose(makeButton(page(), "CmdClose", QStringLiteral("&Cerrar")))
 {
     setObjectName(QStringLiteral("FrmVista"));
-    const auto name = [](QWidget* control, const char* objectName, const char* spokenName) {
-        control->setObjectName(QLatin1String(objectName));
-        if (spokenName) {
-            control->setAccessibleName(QString::fromUtf8(spokenName));
-        }
-    };
-    name(lblFolder, "lblFolder", nullptr);
-    name(CmdFolder, "CmdFolder", "Elegir la carpeta del vagón");
-    name(lblShape, "lblShape", nullptr);
-    name(picVista, "picVista", nullptr);
-    name(lblTextures, "lblTextures", nullptr);
-    name(lblHead, "lblHead", nullptr);
-    name(lblDirection, "lblDirection", nullptr);
-    name(lblRotationLimit, "lblRotationLimit", nullptr);
-    name(CmdReset, "CmdReset", "Restablecer la dirección de inicio y el campo de visión");
-    name(CmdUseDirection, "CmdUseDirection", "Usar esta dirección en StartDirection");
-    name(CmdSaveImage, "CmdSaveImage", "Guardar la imagen de la vista");
-    name(CmdClose, "CmdClose", "Cerrar la vista del pasajero");
-    for (QPushButton* button : {CmdFolder, CmdReset, CmdUseDirection, CmdSaveImage, CmdClose}) {
-        button->setAutoDefault(false);
-    }
-    for (QLabel* label :
-         {lblFolder, lblShape, lblTextures, lblHead, lblDirection, lblRotationLimit}) {
-        label->setTextFormat(Qt::PlainText);
-    }
+    CmdFolder->setAccessibleName(QStringLiteral("Elegir la carpeta del vagón"));
+    CmdReset->setAccessibleName(
+        QStringLiteral("Restablecer la dirección de inicio y el campo de visión"));
+    CmdUseDirection->setAccessibleName(QStringLiteral("Usar esta dirección en StartDirection"));
+    CmdSaveImage->setAccessibleName(QStringLiteral("Guardar la imagen de la vista"));
+    CmdClose->setAccessibleName(QStringLiteral("Cerrar la vista del pasajero"));
     // The notes wrap; a line is kept for each, so that one coming does not move the image.
     for (QLabel* label : {lblTextures, lblHead, lblRotationLimit}) {
         label->setWordWrap(true);
         label->setMinimumHeight(label->fontMetrics().height());
     }
-    lblRotationLimit->setText(
-        QStringLiteral("RotationLimit no limita el giro en Open Rails, que no lo usa; aquí la "
-                       "vista gira sin límite, como allí. Microsoft Train Simulator sí limitaba "
-                       "el giro con él."));
 
     auto* layout = new QGridLayout(page());
     layout->addWidget(lblFolder, 0, 0);
