@@ -3,10 +3,10 @@
 #include "core/shape/FormatError.h"
 #include "core/shape/SimisHeader.h"
 #include "core/text/Utf8.h"
+#include "core/text/Wording.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <optional>
 #include <span>
@@ -59,13 +59,6 @@ Affine then(const Affine& a, const Affine& b)
     return c;
 }
 
-std::string number(float value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
-    return text;
-}
-
 // A coordinate that is a number and no larger than a cabin's world could hold.
 void checkCoordinates(std::span<const float> values, float limit, const std::string& what)
 {
@@ -74,7 +67,8 @@ void checkCoordinates(std::span<const float> values, float limit, const std::str
             throw FormatError(what + " tiene una coordenada que no es un número");
         }
         if (std::fabs(v) > limit) {
-            throw FormatError(what + " tiene una coordenada demasiado grande (" + number(v) + ")");
+            throw FormatError(what + " tiene una coordenada demasiado grande (" + distanceText(v) +
+                              ")");
         }
     }
 }

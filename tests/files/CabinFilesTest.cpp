@@ -204,7 +204,7 @@ const BadInput badInputs[] = {
      [] { return textWith([](ShapeNode& s) { s.find("point")->items[1].real = 1e30f; }); },
      "",
      {},
-     shapeProblem("el punto 0 tiene una coordenada demasiado grande (1e+30)")},
+     shapeProblem("el punto 0 tiene una coordenada demasiado grande (100000001504747… m)")},
     {"an inflated size that lies",
      [] { return compressedFile(compressedContents, compressedContents.size() + 1000); },
      "",
