@@ -113,7 +113,7 @@ FrmAyuda& WindowSet::loadAyuda()
 FrmVista& WindowSet::loadVista()
 {
     if (!m_vista) {
-        m_vista = new FrmVista(m_programFolder, m_services);
+        m_vista = new FrmVista(m_programFolder, m_services, m_files);
         connect(m_vista, &FixedWindow::closeBoxPressed, this, [this] { unload(m_vista); });
         // The direction goes to the viewpoint it was found for, if that one still shows.
         connect(m_vista, &FrmVista::directionTaken, this,

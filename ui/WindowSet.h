@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/FileAccess.h"
 #include "ui/FrmPicker.h"
 #include "ui/UiServices.h"
 
@@ -76,6 +77,7 @@ private:
 
     std::filesystem::path m_programFolder;
     UiServices m_services;
+    DiskFileAccess m_files; // what the passenger view reads the cabin through
     FrmOrbanil* m_main = nullptr;
     FrmBox* m_box = nullptr;
     FrmAbout* m_about = nullptr;
