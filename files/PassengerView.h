@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/shape/CabinShape.h"
+#include "core/view/CabinLight.h"
 #include "core/view/TypedCamera.h"
 #include "files/CabinFiles.h"
 
@@ -13,7 +14,7 @@
 namespace orbanil {
 
 // What the passenger view is asked to show: the shape named in the main window, the folder it
-// is found from, the camera the fields give and the size of the image.
+// is found from, the camera the fields give, the size of the image and the light it is seen in.
 struct PassengerViewState
 {
     std::filesystem::path wagonFolder; // empty while none is known
@@ -22,6 +23,7 @@ struct PassengerViewState
     TypedCamera camera;
     int width = 0; // pixels of the image
     int height = 0;
+    CabinLight light{};
 };
 
 // What it shows for such a state: either the image, with the notes under it, or the lines that

@@ -131,9 +131,9 @@ void FrmVistaTest::imageFollowsTheTypedHead()
     ViewThroughMain view;
     const CabinReading cabin = readCabin(view.fixture.wagonFolder, fixtureCabinFile);
     QVERIFY(cabin.shape);
-    std::vector<const RgbaImage*> textures;
-    for (const std::optional<RgbaImage>& image : cabin.images) {
-        textures.push_back(image ? &*image : nullptr);
+    std::vector<const CabinTexture*> textures;
+    for (const std::optional<CabinTexture>& texture : cabin.images) {
+        textures.push_back(texture ? &*texture : nullptr);
     }
     const Vec3 marker{-1.39f, 1.75f, 0.5f};
     struct Step
@@ -162,7 +162,7 @@ void FrmVistaTest::imageFollowsTheTypedHead()
         // The image is the cabin drawn from the typed head at the view's size.
         QCOMPARE(image.size(), view.picture->imageSize());
         const RgbaImage expected =
-            renderCabin(*cabin.shape, textures, camera, image.width(), image.height()).value();
+            renderCabin(*cabin.shape, textures, camera, {}, image.width(), image.height()).value();
         QVERIFY(std::equal(expected.pixels.begin(), expected.pixels.end(), image.constBits()));
         places.push_back(projectToScreen(camera, marker, image.width(), image.height()).value());
         images.push_back(image);
