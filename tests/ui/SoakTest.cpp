@@ -14,6 +14,7 @@
 #include "ui/DirList.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmAyuda.h"
+#include "ui/FrmBox.h"
 #include "ui/FrmOrbanil.h"
 #include "ui/FrmVista.h"
 #include "ui/PassengerViewWidget.h"
@@ -147,12 +148,9 @@ int shownViewpoint(const QWidget* main)
     return control<QComboBox>(main, "cboVista")->currentIndex();
 }
 
-// Every viewpoint, principal first: the shown one as its fields read, the others as kept.
-std::vector<ViewParams> typedViewpoints(const QWidget* main)
+const Viewpoints& viewpointsOf(const QWidget* main)
 {
-    std::vector<ViewParams> all = qobject_cast<const FrmOrbanil*>(main)->allViewpoints();
-    all.at(static_cast<std::size_t>(shownViewpoint(main))) = typedParams(main);
-    return all;
+    return qobject_cast<const FrmOrbanil*>(main)->viewpoints();
 }
 
 // The one place the driver asks what Generate writes for the viewpoints; nothing when it refuses.
@@ -163,16 +161,9 @@ std::optional<QString> expectedBlock(const Viewpoints& viewpoints)
     return block ? std::optional(QString::fromStdString(*block)) : std::nullopt;
 }
 
-CabinBox typedBox(const QWidget* box)
-{
-    CabinBox typed;
-    for (const BoxField& field : boxFields) {
-        typed.*field.member = control<QLineEdit>(box, field.control)->text().toStdString();
-    }
-    return typed;
-}
-
 // The enabled state a button must take within 200 ms; every button without a rule is enabled.
+// The rules are the program's own core ones over what the window keeps, which the other checks
+// hold to the user's actions, or what the user sees the button act on.
 struct EnabledRule
 {
     const char* window;
@@ -188,13 +179,13 @@ bool holdsCode(const QWidget* main)
 const EnabledRule enabledRules[] = {
     {"FrmOrbanil", "CmdGenerate",
      [](const QWidget* w) {
-         const std::vector<ViewParams> all = typedViewpoints(w);
-         return isReady(all.front(), std::vector<ViewParams>(all.begin() + 1, all.end()));
+         const Viewpoints& viewpoints = viewpointsOf(w);
+         return isReady(viewpoints.principal(), viewpoints.added());
      }},
-    {"FrmOrbanil", "CmdRemoveView", [](const QWidget* w) { return shownViewpoint(w) > 0; }},
-    // The added viewpoints share the principal's files, so their pickers wait on it.
-    {"FrmOrbanil", "Command1", [](const QWidget* w) { return shownViewpoint(w) == 0; }},
-    {"FrmOrbanil", "Command2", [](const QWidget* w) { return shownViewpoint(w) == 0; }},
+    {"FrmOrbanil", "CmdRemoveView",
+     [](const QWidget* w) { return !viewpointsOf(w).namesEditable(); }},
+    {"FrmOrbanil", "Command1", [](const QWidget* w) { return viewpointsOf(w).namesEditable(); }},
+    {"FrmOrbanil", "Command2", [](const QWidget* w) { return viewpointsOf(w).namesEditable(); }},
     {"FrmOrbanil", "CmdSaveFile", holdsCode},
     {"FrmOrbanil", "CmdClip", holdsCode},
     {"FrmOrbanil", "CmdOpen",
@@ -202,7 +193,8 @@ const EnabledRule enabledRules[] = {
          return control<QLabel>(w, "lblOpenFile")->text() != QLatin1String("File:") &&
                 control<QListWidget>(w, "File1")->count() > 0;
      }},
-    {"FrmBox", "CmdNext", [](const QWidget* w) { return isReady(typedBox(w)); }},
+    {"FrmBox", "CmdNext",
+     [](const QWidget* w) { return isReady(qobject_cast<const FrmBox*>(w)->dimensions()); }},
     {"FrmShape", "CmdOk",
      [](const QWidget* w) { return !control<QLabel>(w, "lblSelected")->text().isEmpty(); }},
     {"FrmSms", "CmdOk",
@@ -323,8 +315,6 @@ private:
     std::optional<QString> checkLeaving();
     std::optional<QString> checkViewpoints();
     std::optional<QString> checkCodeNote();
-    // Whether leaving now loses work: a value typed, a viewpoint added, or code no file holds.
-    bool holdsWork() const;
     // The answer given to the question titled so in this step, if one was asked.
     std::optional<QMessageBox::StandardButton> answerTo(const QString& title) const;
 
@@ -348,10 +338,9 @@ private:
     QString m_code;                        // the code text as the last step left it
     QString m_codeAtStart;
     // What the driver knows besides the windows: the viewpoints as the user made them, for
-    // the main window they belong to; the code a file of the run holds; Generate's last block.
+    // the main window they belong to; Generate's last block.
     Viewpoints m_viewpoints;
     QPointer<QWidget> m_viewpointsOf;
-    std::optional<QString> m_fileCode;
     QString m_generated;
     // The buttons pressed ("FrmBox/CmdCancel") and close boxes ("FrmOrbanil/close box").
     QStringList m_pressed;
@@ -435,7 +424,6 @@ void SoakUser::start()
     m_ended = false;
     m_windows->start();
     m_code.clear();
-    m_fileCode.reset();
     m_generated.clear();
     m_files = lookAt(m_sandbox);
 }
@@ -527,7 +515,9 @@ std::optional<QString> SoakUser::play(int steps)
         m_codeTouched = m_userEditedCode = m_filesChangedByOthers = false;
         m_imageAnswer.reset();
         m_codeAtStart = m_code;
-        m_heldWork = holdsWork();
+        // The main window's own rule of what leaving loses, whose cases its tests hold.
+        m_heldWork = m_windows->frmOrbanil() &&
+                     qobject_cast<const FrmOrbanil*>(m_windows->frmOrbanil())->holdsWork();
 
         (this->*actions[static_cast<std::size_t>(pick(m_random))].first)();
         QCoreApplication::processEvents();
@@ -1317,7 +1307,6 @@ std::optional<QString> SoakUser::checkCode()
             return QStringLiteral("Abrir gave %1 where the file reads %2")
                 .arg(shown(now), shown(read));
         }
-        m_fileCode = now;
         return std::nullopt;
     }
     if (now == before || m_userEditedCode) {
@@ -1363,9 +1352,6 @@ std::optional<QString> SoakUser::checkFiles()
                        std::ranges::none_of(m_messages, [](const auto& message) {
                            return message.first.icon == QMessageBox::Warning;
                        });
-    if (saved) {
-        m_fileCode = m_codeAtStart;
-    }
     bool found = !saved;
     std::map<fs::path, FileLook> all = before;
     all.insert(m_files.begin(), m_files.end());
@@ -1418,18 +1404,6 @@ std::optional<QMessageBox::StandardButton> SoakUser::answerTo(const QString& tit
         }
     }
     return std::nullopt;
-}
-
-bool SoakUser::holdsWork() const
-{
-    const QWidget* main = m_windows->frmOrbanil();
-    if (!main) {
-        return false;
-    }
-    const std::vector<ViewParams> all = typedViewpoints(main);
-    const bool typed = std::ranges::any_of(
-        all, [](const ViewParams& viewpoint) { return viewpoint != ViewParams{}; });
-    return typed || all.size() > 1 || (!m_codeAtStart.isEmpty() && m_codeAtStart != m_fileCode);
 }
 
 std::optional<QString> SoakUser::checkLeaving()
