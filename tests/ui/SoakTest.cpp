@@ -37,6 +37,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <ranges>
 #include <string>
 
 #if defined(__has_feature)
@@ -225,7 +226,12 @@ bool enabledByRule(const QWidget* window, const QAbstractButton* button)
 // Types `text` key by key, letters beyond ASCII (ñ, á) as a Spanish keyboard types them.
 void typeText(QWidget* widget, const QString& text)
 {
+    // A key that closes the window is the last it takes, as a user's keys go elsewhere then.
+    const QPointer<QWidget> target(widget);
     for (const QChar c : text) {
+        if (!target || !target->isVisible()) {
+            return;
+        }
         const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
         QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);
     }
@@ -315,7 +321,8 @@ private:
     std::optional<QString> checkLeaving();
     std::optional<QString> checkViewpoints();
     std::optional<QString> checkCodeNote();
-    // The answer given to the question titled so in this step, if one was asked.
+    // The answer to the last question titled so in this step, if one was asked: blanks typed on
+    // a button press it again after a "No", and the last press decides.
     std::optional<QMessageBox::StandardButton> answerTo(const QString& title) const;
 
     std::mt19937_64 m_random;
@@ -1286,11 +1293,8 @@ std::optional<QString> SoakUser::checkCode()
             .arg(shown(QGuiApplication::clipboard()->text()), shown(now));
     }
     if (m_clicked.contains(QLatin1String("CmdOpen"))) {
-        const auto question = std::ranges::find_if(m_messages, [](const auto& message) {
-            return message.first.buttons.testFlag(QMessageBox::No);
-        });
-        const bool replace = before.isEmpty() ||
-                             (question != m_messages.end() && question->second == QMessageBox::No);
+        const bool replace =
+            before.isEmpty() || answerTo(QStringLiteral("Open")) == QMessageBox::No;
         const QString label = control<QLabel>(main, "lblOpenFile")->text();
         if (!replace || warned || !label.startsWith(QLatin1String("File: "))) {
             return now == before ? std::nullopt
@@ -1398,7 +1402,7 @@ std::optional<QString> SoakUser::checkFiles()
 
 std::optional<QMessageBox::StandardButton> SoakUser::answerTo(const QString& title) const
 {
-    for (const auto& [message, answer] : m_messages) {
+    for (const auto& [message, answer] : m_messages | std::views::reverse) {
         if (message.title == title && message.icon == QMessageBox::Question) {
             return answer;
         }
@@ -1408,16 +1412,18 @@ std::optional<QMessageBox::StandardButton> SoakUser::answerTo(const QString& tit
 
 std::optional<QString> SoakUser::checkLeaving()
 {
-    const bool leaving = std::ranges::any_of(m_pressed, [](const QString& pressed) {
+    const auto presses = std::ranges::count_if(m_pressed, [](const QString& pressed) {
         return pressed == QLatin1String("FrmOrbanil/CmdExit") ||
                pressed == QLatin1String("FrmBox/CmdCancel") ||
                pressed == QLatin1String("FrmOrbanil/close box") ||
                pressed == QLatin1String("FrmBox/close box");
     });
+    const bool leaving = presses > 0;
     const auto questions = std::ranges::count_if(m_messages, [](const auto& message) {
         return message.first.title == QLatin1String("Salir");
     });
-    const int expected = leaving && m_heldWork ? 1 : 0;
+    // Once a press, as a "No" keeps the work.
+    const auto expected = m_heldWork ? presses : 0;
     if (questions != expected) {
         return QStringLiteral("leaving %1 asked %2 times, the main window %3 work")
             .arg(leaving ? QStringLiteral("was") : QStringLiteral("wasn't"))
