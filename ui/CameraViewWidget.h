@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/sketch/CameraViewSketch.h"
 #include "core/block/ViewParams.h"
+#include "core/sketch/CameraViewSketch.h"
 
 #include <QWidget>
 #include <cstddef>

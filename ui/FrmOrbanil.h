@@ -92,10 +92,10 @@ private:
     void createParameterFrames();
     // The nine number fields, wide enough for eight characters, each frame's row with its ")".
     void createNumberRows(QGroupBox* const (&frames)[5]);
-    // Frame6, which holds the code box, its note line and its buttons.
-    QGroupBox* createCodeFrame();
-    void createSavePanel(QGroupBox* Frame6);
-    void createOpenPanel(QGroupBox* Frame6);
+    // Frame6, which holds the code box, its note line and its buttons; the drawing under it.
+    void createCodeFrame();
+    void createSavePanel();
+    void createOpenPanel();
     void createWindowButtons();
     // The column of the viewpoints, right of the code, and the passenger view's button.
     void createViewpointColumn();

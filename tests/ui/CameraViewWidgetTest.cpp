@@ -33,9 +33,9 @@ struct Form
     {
         const Twips twips(window.font());
         twips.place(before, 0, 0, 1000, 285);
-        twips.place(view, 0, 300, 4215, 2055);
-        twips.place(after, 0, 2400, 1000, 285);
-        window.resize(twips.px(4300), twips.px(2800));
+        twips.place(view, 0, 300, 7335, 3150);
+        twips.place(after, 0, 3500, 1000, 285);
+        window.resize(twips.px(7400), twips.px(3900));
     }
 };
 
