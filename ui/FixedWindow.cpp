@@ -262,4 +262,12 @@ void FixedWindow::setEnabledIfChanged(QWidget* control, bool enabled)
     }
 }
 
+void FixedWindow::replaceFieldText(QLineEdit* field, const QString& text)
+{
+    if (field->text() != text) {
+        field->selectAll();
+        field->insert(text);
+    }
+}
+
 } // namespace orbanil

@@ -101,6 +101,9 @@ protected:
 
     // Sets a control's enabled state only when it differs, so idle timer ticks cost nothing.
     static void setEnabledIfChanged(QWidget* control, bool enabled);
+    // Writes a text into a field as one edit that Ctrl+Z undoes, like typing; a text the
+    // field's rule refuses is not written.
+    static void replaceFieldText(QLineEdit* field, const QString& text);
 
 private:
     void beep() const;

@@ -394,14 +394,6 @@ void FrmOrbanil::setShownStartDirection(const QString& x, const QString& y)
     replaceFieldText(viewField(&ViewParams::startDirectionY), y);
 }
 
-void FrmOrbanil::replaceFieldText(QLineEdit* field, const QString& text)
-{
-    if (field->text() != text) {
-        field->selectAll();
-        field->insert(text);
-    }
-}
-
 QLineEdit* FrmOrbanil::viewField(std::string ViewParams::*member) const
 {
     return m_viewFields[static_cast<std::size_t>(&viewFieldOf(member) - viewFields.data())];

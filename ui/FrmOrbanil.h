@@ -136,8 +136,6 @@ private:
     // The eleven fields as the generator reads them.
     ViewParams viewParams() const;
     QLineEdit* viewField(std::string ViewParams::*member) const;
-    // Writes a text into a field as one edit that Ctrl+Z undoes, like typing.
-    static void replaceFieldText(QLineEdit* field, const QString& text);
     // Reads the program folder's saved files into File1; a failure is told in a message.
     void readFileList();
     void warn(const QString& title, const QString& text);
