@@ -383,6 +383,11 @@ void FrmOrbanil::setChosenShape(const QString& name, const std::filesystem::path
     setShapeFile(name);
 }
 
+void FrmOrbanil::setCabinShape(std::shared_ptr<const CabinShape> shape)
+{
+    picCameraView->setCabinShape(std::move(shape));
+}
+
 void FrmOrbanil::setSoundFile(const QString& name)
 {
     viewField(&ViewParams::soundFile)->setText(name);

@@ -22,6 +22,7 @@ class QPushButton;
 
 namespace orbanil {
 
+struct CabinShape;
 class CameraViewWidget;
 class CodeBox;
 class ViewpointControls;
@@ -51,6 +52,9 @@ public:
 
     // The range lines and the drawing follow the box as the dialog holds it now.
     void setBox(const CabinBox& box);
+    // The cabin's shape as read for the shape field's name and folder, which the drawing shows
+    // under the box; nullptr while none is.
+    void setCabinShape(std::shared_ptr<const CabinShape> shape);
     // Whether closing would lose work: a typed value, an added viewpoint, or code that no file
     // of this run holds (saved or opened as it stands). The values count even after a save:
     // the file holds the code, not the fields.

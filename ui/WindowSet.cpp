@@ -13,7 +13,9 @@ namespace orbanil {
 
 WindowSet::WindowSet(std::filesystem::path programFolder, UiServices services, QObject* parent)
     : QObject(parent), m_programFolder(std::move(programFolder)), m_services(std::move(services))
-{}
+{
+    connect(&m_cabinShape, &CabinShapeReader::shapeRead, this, &WindowSet::shapeRead);
+}
 
 WindowSet::~WindowSet()
 {
@@ -86,6 +88,7 @@ FrmOrbanil& WindowSet::loadMain()
             tellVista();
         });
         connect(m_main, &FrmOrbanil::shownViewpointChanged, this, &WindowSet::tellVista);
+        connect(m_main, &FrmOrbanil::shownViewpointChanged, this, [this] { followShape(); });
         // A passenger view left open from before shows this window's viewpoint from now on.
         tellVista();
     }
@@ -126,6 +129,7 @@ FrmVista& WindowSet::loadVista()
         connect(m_vista, &FrmVista::folderChosen, this, [this](const std::filesystem::path& f) {
             if (m_main) {
                 m_main->setShapeFolder(f);
+                followShape(true);
             }
         });
     }
@@ -140,6 +144,23 @@ void WindowSet::tellVista()
     }
     m_vista->setInput(
         VistaInput{m_main->shownViewpoint(), m_main->viewpoints().shown(), m_main->shapeFolder()});
+}
+
+void WindowSet::followShape(bool again)
+{
+    if (m_main) {
+        m_cabinShape.read(m_main->shapeFolder(), m_main->viewpoints().principal().shapeFile, again);
+    }
+}
+
+void WindowSet::shapeRead(const std::shared_ptr<const CabinShape>& shape)
+{
+    if (m_main) {
+        m_main->setCabinShape(shape);
+    }
+    if (m_box) {
+        m_box->setCabinShape(shape);
+    }
 }
 
 FrmPicker& WindowSet::loadPicker(FrmPicker*& slot, FrmPicker::Kind kind)
@@ -218,6 +239,7 @@ void WindowSet::pickerNameChosen(FrmPicker::Kind kind, const QString& name)
     if (kind == FrmPicker::Kind::Shape) {
         m_main->setChosenShape(name, m_lastShapeFolder);
         tellVista();
+        followShape();
     } else {
         m_main->setSoundFile(name);
     }

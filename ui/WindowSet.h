@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/CabinShapeReader.h"
 #include "ui/FrmPicker.h"
 #include "ui/UiServices.h"
 
@@ -57,6 +58,10 @@ private:
     FrmVista& loadVista();
     // The passenger view follows the main window's shown viewpoint and shape folder.
     void tellVista();
+    // The cabin's shape is read for the main window's shape name and folder, for its drawing
+    // and the box dialog; `again` reads the files afresh.
+    void followShape(bool again = false);
+    void shapeRead(const std::shared_ptr<const CabinShape>& shape);
     FrmPicker& loadPicker(FrmPicker*& slot, FrmPicker::Kind kind);
 
     // Destroys the window in `slot` if there is one; ends the run when none is left.
@@ -88,6 +93,8 @@ private:
     std::filesystem::path m_lastSmsFolder;
     // Unloaded windows waiting for their deferred deletion; destroyed with the set at the latest.
     QList<QPointer<QWidget>> m_unloading;
+    // One reading of the cabin's shape for every window that shows or measures it.
+    CabinShapeReader m_cabinShape;
 };
 
 } // namespace orbanil
