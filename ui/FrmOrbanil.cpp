@@ -57,9 +57,9 @@ constexpr std::array<NumberRow, 3> numberRows{{
 // save and open panels: wide enough for a 20 m car at 20 pixels a metre from above and from the
 // side, under each other.
 constexpr int sharedLeft = 4320;
-constexpr int sharedTop = 3765;
+constexpr int sharedTop = 3735;
 constexpr int sharedWidth = 7335;
-constexpr int sharedHeight = 3150;
+constexpr int sharedHeight = 2955;
 
 // The widest text a number field shows whole: eight digits, wider than a sign or a point.
 const QString eightCharacters = QStringLiteral("00000000");
@@ -87,7 +87,7 @@ const QString rotationLimitTip =
 
 FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
                        const CabinBox& box)
-    : FixedWindow(QStringLiteral("Wagon Orbanil"), 11775, 7035, programIcon(), services),
+    : FixedWindow(QStringLiteral("Wagon Orbanil"), 11775, 6795, programIcon(), services),
       m_programFolder(std::move(programFolder)), m_services(std::move(services))
 {
     setObjectName(QStringLiteral("FrmOrbanil"));
@@ -115,7 +115,7 @@ FrmOrbanil::~FrmOrbanil() = default;
 void FrmOrbanil::createParameterFrames()
 {
     QGroupBox* Frame1 =
-        addFrame(this, "Frame1", QStringLiteral("Nombre del archivo Shape"), 120, 120, 4095, 810);
+        addFrame(this, "Frame1", QStringLiteral("Nombre del archivo Shape"), 120, 105, 4095, 780);
     addLabel(Frame1, "Label1", QStringLiteral("PassengerCabinFile ("), 240, 360, 1575, 255)
         ->setToolTip(QStringLiteral("Archivo que se usará para la vista interior."));
     addLabel(Frame1, "Label2", QStringLiteral(")"), 3120, 360, 135, 255);
@@ -126,23 +126,23 @@ void FrmOrbanil::createParameterFrames()
     connect(addTimer(Frame1, "Timer1"), &QTimer::timeout, this, &FrmOrbanil::Timer1_Timer);
 
     QGroupBox* Frame2 =
-        addFrame(this, "Frame2", QStringLiteral("Posición de la cámara"), 120, 1035, 4095, 1095);
+        addFrame(this, "Frame2", QStringLiteral("Posición de la cámara"), 120, 975, 4095, 1095);
     addLabel(Frame2, "Label3", QStringLiteral("PassengerCabinHeadPos ("), 240, 360, 1935, 255)
         ->setToolTip(QStringLiteral("Posición de la cámara dentro del vagón."));
 
     QGroupBox* Frame3 = addFrame(this, "Frame3", QStringLiteral("Limites de rotación de la cámara"),
-                                 120, 2235, 4095, 810);
+                                 120, 2160, 4095, 780);
     addLabel(Frame3, "Label5", QStringLiteral("RotationLimit ("), 240, 360, 1095, 255)
         ->setToolTip(rotationLimitTip);
 
     QGroupBox* Frame4 = addFrame(this, "Frame4", QStringLiteral("Dirección de inicio de la cámara"),
-                                 120, 3150, 4095, 810);
+                                 120, 3030, 4095, 780);
     addLabel(Frame4, "Label7", QStringLiteral("StartDirection ("), 240, 360, 1095, 255)
         ->setToolTip(
             QStringLiteral("Indica la dirección inicial de la cámara al cambiar a la vista nº 5."));
 
     QGroupBox* Frame5 =
-        addFrame(this, "Frame5", QStringLiteral("Archivo de sonido"), 120, 4065, 4095, 810);
+        addFrame(this, "Frame5", QStringLiteral("Archivo de sonido"), 120, 3900, 4095, 780);
     addLabel(Frame5, "Label9", QStringLiteral("Sound ("), 360, 360, 615, 255)
         ->setToolTip(QStringLiteral("Especifica el sonido de la vista número 5."));
     addLabel(Frame5, "Label10", QStringLiteral(")"), 3360, 360, 135, 255);
@@ -172,7 +172,7 @@ void FrmOrbanil::createParameterFrames()
     }
 
     QGroupBox* Frame7 =
-        addFrame(this, "Frame7", QStringLiteral("Dimensiones de la caja"), 120, 4980, 4095, 1335);
+        addFrame(this, "Frame7", QStringLiteral("Dimensiones de la caja"), 120, 4770, 4095, 1335);
     lbl1 = addLabel(Frame7, "lbl1", QString(), 240, 360, 3615, 255);
     lbl2 = addLabel(Frame7, "lbl2", QString(), 240, 660, 3615, 255);
     lbl3 = addLabel(Frame7, "lbl3", QString(), 240, 960, 3615, 255);
@@ -199,7 +199,7 @@ void FrmOrbanil::createNumberRows(QGroupBox* const (&frames)[5])
 void FrmOrbanil::createCodeFrame()
 {
     QGroupBox* Frame6 =
-        addFrame(this, "Frame6", QStringLiteral("Código generado"), 4320, 120, 4815, 3540);
+        addFrame(this, "Frame6", QStringLiteral("Código generado"), 4320, 105, 4815, 3540);
     txtCode = addControl(new CodeBox(Frame6), "txtCode", 120, 360, 4575, 1620);
     txtCode->setAccessibleName(QStringLiteral("Código generado"));
     filterKeystrokes(txtCode, FilterKind::FreeText);
@@ -301,7 +301,7 @@ void FrmOrbanil::createWindowButtons()
 {
     // Under the box's ranges, which it changes.
     CmdDimensions = addButton(this, "CmdDimensions", QStringLiteral("&Dimensiones de la caja"), 120,
-                              6420, 4095, 495);
+                              6195, 4095, 495);
     CmdDimensions->setToolTip(QStringLiteral("Modificar las dimensiones de la caja."));
     // At the foot of the column of the viewpoints, over the drawing.
     CmdAyuda = addButton(this, "CmdAyuda", QStringLiteral("A&yuda"), 9240, 2505, 1155, 495);
@@ -317,7 +317,7 @@ void FrmOrbanil::createWindowButtons()
 void FrmOrbanil::createViewpointColumn()
 {
     // At the top, seen without scrolling on the smallest screens.
-    QLabel* lblVista = addLabel(this, "lblVista", QStringLiteral("&Vista:"), 9240, 120, 2415, 255);
+    QLabel* lblVista = addLabel(this, "lblVista", QStringLiteral("&Vista:"), 9240, 105, 2415, 255);
     cboVista = addComboBox(this, "cboVista", 9240, 375, 2415, 345);
     cboVista->setAccessibleName(QStringLiteral("Vista mostrada"));
     lblVista->setBuddy(cboVista);

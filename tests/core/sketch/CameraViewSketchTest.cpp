@@ -12,7 +12,7 @@
 namespace orbanil {
 namespace {
 
-// A font of `line` px lines and 6/13 of that per byte; 13 px on 489 x 210 is the design.
+// A font of `line` px lines and 6/13 of that per byte; 13 px on 489 x 197 is the design.
 TextMetrics fixedFont(double line)
 {
     return TextMetrics{line, [line](std::string_view text) {
@@ -23,7 +23,7 @@ TextMetrics fixedFont(double line)
 const CabinBox workedBox{"12,5", "3", "2,9"};
 
 CameraViewSketch sketchOf(const ViewParams& view, const CabinBox& box = workedBox,
-                          double width = 489, double height = 210, double line = 13)
+                          double width = 489, double height = 197, double line = 13)
 {
     return sketchCameraView(readCameraViewNumbers(view, box), width, height, fixedFont(line));
 }
@@ -280,12 +280,15 @@ TEST(CameraViewSketch, WorkedExampleIsToScaleWithTheRailAtZero)
     EXPECT_EQ(sketch.side.grid.size(), 15u);
 }
 
-// At the design size a pixel of a 20 m car is at most 5 cm, in both views: a head is placed by
-// hand to 5 cm.
+// A pixel of a 20 m car is at most 5 cm in both views, so that a head is placed by hand to 5 cm:
+// at the design size for a coach, and for a tall one at the size and font of a usual Windows.
 TEST(CameraViewSketch, TwentyMetreCarTakesFourHundredPixelsInBothViews)
 {
-    for (const CabinBox& box : {CabinBox{"20", "4,5", "3,2"}, CabinBox{"20", "3", "2,9"}}) {
-        const CameraViewSketch sketch = sketchOf(testing::workedExampleParams(), box);
+    const double windows = 16.0 / 13;
+    for (const auto& [box, scale] :
+         {std::pair{CabinBox{"20", "4", "2,9"}, 1.0}, {CabinBox{"20", "4,5", "3,2"}, windows}}) {
+        const CameraViewSketch sketch =
+            sketchOf(testing::workedExampleParams(), box, 489 * scale, 197 * scale, 13 * scale);
         EXPECT_GE(sketch.above.box->width, 400) << box.height;
         EXPECT_GE(sketch.side.box->width, 400) << box.height;
     }
@@ -362,7 +365,7 @@ void expectLaidOut(const CameraViewSketch& sketch, const Area& a)
 
 TEST(CameraViewSketch, FitsAnyAreaWithoutOverlaps)
 {
-    const Area areas[] = {{489, 210, 13}, {978, 420, 26}, {680, 292, 18}, {281, 137, 13},
+    const Area areas[] = {{489, 197, 13}, {978, 394, 26}, {680, 274, 18}, {281, 137, 13},
                           {150, 137, 13}, {281, 40, 13},  {40, 20, 13},   {0, 0, 13}};
     const ViewParams heads[] = {testing::workedExampleParams(), headAt("0", "2.3", "-7"),
                                 headAt("2", "-1", "-70"), headAt("", "", ""),
@@ -413,7 +416,7 @@ TEST(CameraViewSketch, EightViewpointsStayInsideAndReadable)
         std::vector<std::string> above;
         std::vector<std::string> side;
     };
-    for (const Area& a : {Area{489, 210, 13}, Area{978, 420, 26}}) {
+    for (const Area& a : {Area{489, 197, 13}, Area{978, 394, 26}}) {
         for (const Shown& c :
              {Shown{0, {"2", "3", "4", "5", "6", "7", "8"}, {"2, 3", "4, 5", "6", "7", "8"}},
               Shown{3, {"1", "2", "3", "5", "6", "7", "8"}, {"1", "2, 3", "5", "6", "7", "8"}}}) {
