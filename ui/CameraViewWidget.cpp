@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 #include <numbers>
@@ -181,6 +182,7 @@ void paintView(QPainter& painter, const ViewSketch& view, const QPalette& palett
 CameraViewWidget::CameraViewWidget(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
     setAccessibleName(QStringLiteral("Vista de la cámara"));
     refresh();
 }
@@ -250,6 +252,53 @@ void CameraViewWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     paintView(painter, m_sketch.above, palette(), m_shapeAbove);
     paintView(painter, m_sketch.side, palette(), m_shapeSide);
+}
+
+void CameraViewWidget::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    if (event->button() == Qt::LeftButton && !m_grab) {
+        m_grab = grabHead(m_sketch, PixelPoint{at.x(), at.y()});
+        if (m_grab) {
+            m_moved.reset();
+            emit headGrabbed();
+        }
+    }
+    followPointer(at);
+}
+
+void CameraViewWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    if (m_grab) {
+        // A move of less than a centimetre writes nothing.
+        const HeadMove move = dragHead(*m_grab, PixelPoint{at.x(), at.y()});
+        if (move != m_moved) {
+            m_moved = move;
+            emit headDragged(move);
+        }
+    }
+    followPointer(at);
+}
+
+void CameraViewWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && m_grab) {
+        mouseMoveEvent(event);
+        m_grab.reset();
+    }
+    followPointer(event->position());
+}
+
+void CameraViewWidget::followPointer(QPointF at)
+{
+    if (m_grab) {
+        setCursor(Qt::ClosedHandCursor);
+    } else if (grabHead(m_sketch, PixelPoint{at.x(), at.y()})) {
+        setCursor(Qt::OpenHandCursor);
+    } else {
+        unsetCursor();
+    }
 }
 
 void CameraViewWidget::resizeEvent(QResizeEvent* event)

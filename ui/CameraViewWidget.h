@@ -2,6 +2,7 @@
 
 #include "core/block/ViewParams.h"
 #include "core/sketch/CameraViewSketch.h"
+#include "core/sketch/HeadDrag.h"
 
 #include <QImage>
 #include <QWidget>
@@ -35,8 +36,17 @@ public:
 
     const CameraViewSketch& sketch() const { return m_sketch; }
 
+signals:
+    // The left button went down on the shown head: a drag begins.
+    void headGrabbed();
+    // The drag took the head here; the coordinates its view does not move are left out.
+    void headDragged(const HeadMove& move);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -46,8 +56,13 @@ private:
     // screen's pixel ratio changed.
     void refreshShape();
 
+    // The pointer's place in the drawing: the hand over the head, closed while it is dragged.
+    void followPointer(QPointF at);
+
     CameraViewNumbers m_numbers;
     CameraViewSketch m_sketch;
+    std::optional<HeadGrab> m_grab;  // while the head is dragged
+    std::optional<HeadMove> m_moved; // where the drag took it last
 
     // What the shape's images are drawn for.
     struct ShapeLayout

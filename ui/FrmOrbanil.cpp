@@ -2,6 +2,7 @@
 
 #include "core/block/CabinBox.h"
 #include "core/block/InsideBlock.h"
+#include "core/block/ViewNumbers.h"
 #include "core/reader/InsideReadBack.h"
 #include "core/reader/SimulatorReader.h"
 #include "files/CodeFile.h"
@@ -234,6 +235,10 @@ void FrmOrbanil::createCodeFrame()
     connect(CmdClear, &QPushButton::clicked, this, &FrmOrbanil::CmdClear_Click);
     connect(CmdRead, &QPushButton::clicked, this, &FrmOrbanil::CmdRead_Click);
     connect(txtCode, &QPlainTextEdit::textChanged, this, &FrmOrbanil::txtCode_Change);
+    connect(picCameraView, &CameraViewWidget::headGrabbed, this,
+            &FrmOrbanil::picCameraView_HeadGrabbed);
+    connect(picCameraView, &CameraViewWidget::headDragged, this,
+            &FrmOrbanil::picCameraView_HeadDragged);
 }
 
 void FrmOrbanil::createSavePanel()
@@ -424,6 +429,37 @@ void FrmOrbanil::viewField_Change()
     // "Generar Código".
     Timer1_Timer();
     emit shownViewpointChanged();
+}
+
+void FrmOrbanil::picCameraView_HeadGrabbed()
+{
+    m_dragWritten.clear();
+}
+
+void FrmOrbanil::picCameraView_HeadDragged(const HeadMove& move)
+{
+    m_displaying = true;
+    for (const auto& [member, at] : {std::pair{&ViewParams::headX, move.x},
+                                     {&ViewParams::headY, move.y},
+                                     {&ViewParams::headZ, move.z}}) {
+        if (!at) {
+            continue;
+        }
+        QLineEdit* field = viewField(member);
+        // The drag's own edit, unless the user has typed over it since.
+        if (const auto written = m_dragWritten.constFind(field);
+            written != m_dragWritten.cend() && *written == field->text()) {
+            field->undo();
+        }
+        m_dragWritten.remove(field);
+        const QString text = QString::fromStdString(writeRoundedPoint(*at));
+        if (field->text() != text) {
+            replaceFieldText(field, text);
+            m_dragWritten.insert(field, text);
+        }
+    }
+    m_displaying = false;
+    viewField_Change();
 }
 
 void FrmOrbanil::txtCode_Change()

@@ -6,6 +6,7 @@
 #include "ui/FixedWindow.h"
 #include "ui/UiServices.h"
 
+#include <QHash>
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -23,6 +24,7 @@ class QPushButton;
 namespace orbanil {
 
 struct CabinShape;
+struct HeadMove;
 class CameraViewWidget;
 class CodeBox;
 class ViewpointControls;
@@ -128,6 +130,8 @@ private:
     void CmdRemoveView_Click();
     void viewField_Change();
     void txtCode_Change();
+    void picCameraView_HeadGrabbed();
+    void picCameraView_HeadDragged(const HeadMove& move);
 
     // Shows another viewpoint's numbers in the fields.
     void showViewpoint(std::size_t viewpoint);
@@ -200,8 +204,12 @@ private:
     std::filesystem::path m_shapeFolder;
     Viewpoints m_viewpoints;
     std::unique_ptr<ViewpointControls> m_viewpointControls;
-    // While the fields are being given another viewpoint's numbers: one change, told once.
+    // While the fields are being given another viewpoint's numbers, or a drag's: one change,
+    // told once.
     bool m_displaying = false;
+    // The head fields the drag under way has written, with what it wrote: each holds one edit
+    // of the drag, which its next move undoes before writing its own.
+    QHash<QLineEdit*, QString> m_dragWritten;
 };
 
 } // namespace orbanil
