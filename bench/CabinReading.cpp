@@ -52,7 +52,7 @@ void readCabinIn(benchmark::State& state, const CabinFolder& cabin, bool texture
             std::ifstream in(cabin.folder / "coche.s", std::ios::binary);
             const std::string bytes((std::istreambuf_iterator<char>(in)),
                                     std::istreambuf_iterator<char>());
-            triangles = readShapeBytes(bytes).shape.triangles.size();
+            triangles = readShapeBytes(bytes).triangles.size();
         }
         benchmark::DoNotOptimize(triangles);
     }

@@ -3,27 +3,11 @@
 #include "tests/support/AceWriter.h"
 #include "tests/support/ShapeWriter.h"
 
-#include <cmath>
 #include <cstdint>
 #include <fstream>
 
 namespace orbanil::bench {
 namespace {
-
-Vec3 operator+(Vec3 a, Vec3 b)
-{
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-
-Vec3 operator*(Vec3 a, float s)
-{
-    return {a.x * s, a.y * s, a.z * s};
-}
-
-float length(Vec3 a)
-{
-    return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
-}
 
 enum Texture
 {
@@ -43,8 +27,7 @@ public:
     void face(Vec3 corner, Vec3 a, Vec3 b, int cols, int rows, Vec3 normal, Texture texture,
               AlphaMode alpha = AlphaMode::Opaque)
     {
-        const Vec3 ab{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-        const bool forward = ab.x * normal.x + ab.y * normal.y + ab.z * normal.z > 0;
+        const bool forward = dot(cross(a, b), normal) > 0;
         const auto corner_ = [&](int i, int j) {
             const float s = float(i) / float(cols);
             const float t = float(j) / float(rows);

@@ -1,6 +1,8 @@
 #include "files/CabinFiles.h"
 
 #include "core/shape/FormatError.h"
+#include "core/shape/ShapeContents.h"
+#include "core/shape/TextureAlpha.h"
 #include "files/FileBytes.h"
 #include "files/FileError.h"
 #include "files/SimisFile.h"
@@ -55,7 +57,7 @@ std::string CabinReading::messageLine() const
            " más)";
 }
 
-ShapeReading readShapeBytes(std::string_view file)
+CabinGeometry readShapeBytes(std::string_view file)
 {
     const SimisContents contents = simisContents(file);
     return readShapeContents(contents.bytes, contents.utf16);
@@ -80,7 +82,7 @@ CabinReading readCabin(const std::filesystem::path& wagonFolder,
     }
     cabin.shapeFile = *shapeFile;
     std::string problem;
-    std::optional<ShapeReading> shape = readNamed<ShapeReading>(
+    std::optional<CabinGeometry> shape = readNamed<CabinGeometry>(
         *shapeFile, "la forma", shapeName, [](const std::string& b) { return readShapeBytes(b); },
         problem);
     if (!shape) {
@@ -88,7 +90,7 @@ CabinReading readCabin(const std::filesystem::path& wagonFolder,
         return cabin;
     }
     std::vector<int> alphaBits;
-    for (const std::string& texture : shape->shape.textures) {
+    for (const std::string& texture : shape->textures) {
         std::optional<AceTexture> read;
         const std::optional<std::filesystem::path> file =
             findSimulatorFile(shapeFile->parent_path(), texture);
@@ -106,8 +108,7 @@ CabinReading readCabin(const std::filesystem::path& wagonFolder,
             cabin.problems.push_back(problem);
         }
     }
-    applyTextureAlpha(*shape, alphaBits);
-    cabin.shape = std::move(shape->shape);
+    cabin.shape = cabinShape(std::move(*shape), alphaBits);
     return cabin;
 }
 

@@ -37,9 +37,10 @@ struct CabinReading
 CabinReading readCabin(const std::filesystem::path& wagonFolder,
                        std::string_view passengerCabinFile);
 
-// A whole .s file in any of its forms (text in UTF-16 or ASCII, binary, compressed), and a
-// whole .ace file. Both throw FormatError; the reason is a phrase to put after the file's name.
-ShapeReading readShapeBytes(std::string_view file);
+// A whole .s file in any of its forms (text in UTF-16 or ASCII, binary, compressed) to its
+// triangles, a CabinShape once its textures' alpha is known (cabinShape); a whole .ace file to
+// its texture. Both throw FormatError; the reason is a phrase to put after the file's name.
+CabinGeometry readShapeBytes(std::string_view file);
 AceTexture readTextureBytes(std::string_view file);
 
 } // namespace orbanil

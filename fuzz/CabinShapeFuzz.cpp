@@ -22,21 +22,17 @@ void checkInside(const Vec3& p, const Vec3& low, const Vec3& high)
                p.z <= high.z);
 }
 
-void checkShape(const ShapeReading& read)
+void checkShape(const CabinGeometry& shape)
 {
-    const CabinShape& shape = read.shape;
-    FUZZ_CHECK(read.alphaRequests.size() == shape.triangles.size());
     if (shape.triangles.empty()) {
         FUZZ_CHECK(shape.boundsMin == Vec3{} && shape.boundsMax == Vec3{});
     }
-    for (const CabinTriangle& t : shape.triangles) {
+    for (const PlacedTriangle& t : shape.triangles) {
         FUZZ_CHECK(t.texture >= -1 && t.texture < static_cast<int>(shape.textures.size()));
-        FUZZ_CHECK(t.alpha != AlphaMode::Blend); // until the textures are known
         for (const CabinVertex& c : t.corners) {
             checkInside(c.position, shape.boundsMin, shape.boundsMax);
-            const float length = std::sqrt(c.normal.x * c.normal.x + c.normal.y * c.normal.y +
-                                           c.normal.z * c.normal.z);
-            FUZZ_CHECK(length == 0 || std::fabs(length - 1) < 1e-3f);
+            const float unit = length(c.normal);
+            FUZZ_CHECK(unit == 0 || std::fabs(unit - 1) < 1e-3f);
             FUZZ_CHECK(std::isfinite(c.uv.u) && std::isfinite(c.uv.v));
         }
     }

@@ -2,8 +2,8 @@
 // fields admit, with up to eight added viewpoints' nine, either make Generate refuse or read
 // back exactly as typed inside a Wagon, the items around the blocks untouched; and any text
 // read by "Leer Valores" gives field texts that their fields admit.
-#include "core/reader/InsideReadBack.h"
 #include "core/block/KeyFilter.h"
+#include "core/reader/InsideReadBack.h"
 #include "fuzz/FuzzCheck.h"
 #include "tests/support/InsideRoundTrip.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/block/ViewParams.h"
 #include "core/view/PassengerCamera.h"
 #include "core/view/TypedCamera.h"
-#include "core/block/ViewParams.h"
 #include "ui/FixedWindow.h"
 #include "ui/ViewRenderThread.h"
 

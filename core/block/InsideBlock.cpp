@@ -1,8 +1,8 @@
 #include "core/block/InsideBlock.h"
 
-#include "core/reader/SimulatorReader.h"
 #include "core/block/ViewNumbers.h"
 #include "core/block/Viewpoints.h"
+#include "core/reader/ItemStream.h"
 
 #include <utility>
 

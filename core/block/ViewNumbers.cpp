@@ -1,7 +1,7 @@
 #include "core/block/ViewNumbers.h"
 
 #include "core/block/NumberText.h"
-#include "core/reader/SimulatorReader.h"
+#include "core/reader/ReadNumber.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,6 +4,7 @@
 #include "core/block/NumberText.h"
 #include "core/block/ViewNumbers.h"
 #include "core/block/Viewpoints.h"
+#include "core/text/Wording.h"
 
 #include <cmath>
 
@@ -175,7 +176,7 @@ void readBackName(const std::optional<ReadName>& name, const char* keyword,
                               "; la casilla queda vacía");
         return;
     }
-    const std::string shown = "«" + name->written + "»";
+    const std::string shown = quoted(name->written);
     if (!isAdmittedUtf8(FilterKind::FreeText, name->text)) {
         out.refused.push_back(
             where + shown +

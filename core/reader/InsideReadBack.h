@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/reader/SimulatorReader.h"
 #include "core/block/ViewParams.h"
+#include "core/reader/SimulatorReader.h"
 
 #include <string>
 #include <vector>

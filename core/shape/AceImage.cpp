@@ -1,5 +1,6 @@
 #include "core/shape/AceImage.h"
 
+#include "core/shape/ByteReader.h"
 #include "core/shape/FormatError.h"
 
 #include <array>
@@ -34,45 +35,6 @@ enum Surface : std::int32_t
     Dxt1 = 0x12,
     Dxt3 = 0x14,
     Dxt5 = 0x16,
-};
-
-class Bytes
-{
-public:
-    explicit Bytes(std::string_view bytes) : m_bytes(bytes) {}
-
-    std::size_t at() const { return m_at; }
-    std::size_t left() const { return m_bytes.size() - m_at; }
-
-    void need(std::size_t n, const char* what) const
-    {
-        if (left() < n) {
-            throw FormatError(std::string("está cortado en ") + what);
-        }
-    }
-
-    std::uint64_t little(std::size_t n, const char* what)
-    {
-        need(n, what);
-        std::uint64_t v = 0;
-        for (std::size_t i = n; i-- > 0;) {
-            v = (v << 8) | static_cast<unsigned char>(m_bytes[m_at + i]);
-        }
-        m_at += n;
-        return v;
-    }
-
-    std::int32_t int32(const char* what) { return static_cast<std::int32_t>(little(4, what)); }
-
-    void skip(std::size_t n, const char* what)
-    {
-        need(n, what);
-        m_at += n;
-    }
-
-private:
-    std::string_view m_bytes;
-    std::size_t m_at = 0;
 };
 
 std::uint8_t expand5(unsigned v)
@@ -237,25 +199,24 @@ std::string hex(std::int32_t value)
 }
 
 // The largest level stored as raw data: after the level table, its length and its bytes.
-void readRawLevel(Bytes& in, std::string_view contents, std::int32_t format, int levels,
-                  RgbaImage& image)
+void readRawLevel(ByteReader& in, std::int32_t format, int levels, RgbaImage& image)
 {
-    in.skip(4 * static_cast<std::size_t>(levels), "la tabla de niveles");
-    const std::int32_t length = in.int32("la longitud del nivel mayor");
+    in.skip(4 * static_cast<std::size_t>(levels), "está cortado en la tabla de niveles");
+    const std::int32_t length = in.i32("está cortado en la longitud del nivel mayor");
     const std::size_t required = requiredBytes(format, image.width, image.height);
     if (length < 0 || static_cast<std::size_t>(length) < required) {
         throw FormatError("el nivel mayor dice tener " + std::to_string(length) +
                           " bytes y necesita " + std::to_string(required));
     }
-    in.need(required, "los datos del nivel mayor");
+    const std::string_view data = in.take(required, "está cortado en los datos del nivel mayor");
     allocate(image);
-    decodeRaw(reinterpret_cast<const unsigned char*>(contents.data() + in.at()), format, image);
+    decodeRaw(reinterpret_cast<const unsigned char*>(data.data()), format, image);
 }
 
 // The largest level stored as scanlines: a table of their offsets from the start of the
 // contents, then each scanline as one plane per channel, a 1-bit plane packed from the high bit.
-void readScanlines(Bytes& in, std::string_view contents, const std::vector<ChannelEntry>& channels,
-                   RgbaImage& image)
+void readScanlines(ByteReader& in, std::string_view contents,
+                   const std::vector<ChannelEntry>& channels, RgbaImage& image)
 {
     std::array<int, 7> planeOf{-1, -1, -1, -1, -1, -1, -1};
     for (std::size_t i = 0; i < channels.size(); ++i) {
@@ -283,10 +244,11 @@ void readScanlines(Bytes& in, std::string_view contents, const std::vector<Chann
         return p[x];
     };
     const int alpha = planeOf[Alpha] >= 0 ? planeOf[Alpha] : planeOf[Mask];
-    in.need(4 * static_cast<std::size_t>(image.height), "la tabla de líneas");
+    const char* const cutTable = "está cortado en la tabla de líneas";
+    in.need(4 * static_cast<std::size_t>(image.height), cutTable);
     std::vector<std::int32_t> offsets(static_cast<std::size_t>(image.height));
     for (std::int32_t& offset : offsets) {
-        offset = in.int32("la tabla de líneas");
+        offset = in.i32(cutTable);
     }
     for (int y = 0; y < image.height; ++y) {
         const std::int32_t offset = offsets[static_cast<std::size_t>(y)];
@@ -317,18 +279,19 @@ bool isPowerOfTwo(int v)
 
 AceTexture readAceContents(std::string_view contents)
 {
-    Bytes in(contents);
-    const std::int32_t signature = in.int32("la cabecera de la textura");
+    ByteReader in(contents);
+    const char* const cutHeader = "está cortado en la cabecera de la textura";
+    const std::int32_t signature = in.i32(cutHeader);
     if (signature != 1) {
         throw FormatError("no es una textura: empieza por " + std::to_string(signature) +
                           " en vez de 1");
     }
-    const std::int32_t options = in.int32("la cabecera de la textura");
-    const std::int32_t width = in.int32("la cabecera de la textura");
-    const std::int32_t height = in.int32("la cabecera de la textura");
-    const std::int32_t format = in.int32("la cabecera de la textura");
-    const std::int32_t channelCount = in.int32("la cabecera de la textura");
-    in.skip(128, "la cabecera de la textura");
+    const std::int32_t options = in.i32(cutHeader);
+    const std::int32_t width = in.i32(cutHeader);
+    const std::int32_t height = in.i32(cutHeader);
+    const std::int32_t format = in.i32(cutHeader);
+    const std::int32_t channelCount = in.i32(cutHeader);
+    in.skip(128, cutHeader);
     if (width <= 0 || height <= 0 || width > maxAceSide || height > maxAceSide) {
         throw FormatError("mide " + std::to_string(width) + " × " + std::to_string(height) +
                           " píxeles, fuera de 1 a " + std::to_string(maxAceSide));
@@ -349,10 +312,12 @@ AceTexture readAceContents(std::string_view contents)
     }
     AceTexture texture;
     std::vector<ChannelEntry> channels;
+    const char* const cutChannels = "está cortado en la tabla de canales";
     for (std::int32_t i = 0; i < channelCount; ++i) {
         ChannelEntry channel;
-        channel.bits = static_cast<std::uint8_t>(in.little(8, "la tabla de canales"));
-        const std::uint64_t type = in.little(8, "la tabla de canales");
+        // Narrowed to a byte before it is checked, as the simulator's AceFile.cs does: 257 reads 1.
+        channel.bits = static_cast<std::uint8_t>(in.u64(cutChannels));
+        const std::uint64_t type = in.u64(cutChannels);
         if (channel.bits != 1 && channel.bits != 8) {
             throw FormatError("un canal tiene " + std::to_string(channel.bits) +
                               " bits; se leen 1 u 8");
@@ -376,7 +341,7 @@ AceTexture readAceContents(std::string_view contents)
     texture.image.width = width;
     texture.image.height = height;
     if (raw) {
-        readRawLevel(in, contents, format, levels, texture.image);
+        readRawLevel(in, format, levels, texture.image);
     } else {
         readScanlines(in, contents, channels, texture.image);
     }

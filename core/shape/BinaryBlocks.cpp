@@ -1,102 +1,101 @@
 // The binary form of a shape's blocks: every block carries its length, so an unknown one is
 // passed over whole, and nothing is read past the end of the block that holds it.
+#include "core/shape/ByteReader.h"
 #include "core/shape/ShapeBlocks.h"
 #include "core/text/Utf8.h"
 
-#include <bit>
+#include <type_traits>
 
 namespace orbanil {
 
 namespace {
 
+const char* const noData = "faltan datos";
+
 class BinaryBlocks final : public BlockSource
 {
 public:
-    explicit BinaryBlocks(std::string_view bytes) : m_bytes(bytes) {}
+    explicit BinaryBlocks(std::string_view bytes) : m_blocks{ByteReader(bytes)} {}
 
     std::optional<BlockStart> enter() override
     {
-        if (m_at == end()) {
+        ByteReader& outer = m_blocks.back();
+        if (outer.left() == 0) {
             return std::nullopt;
         }
+        const char* const cutHeader = "está cortado dentro de la cabecera de un bloque";
         constexpr std::size_t headerBytes = 8;
-        if (end() - m_at < headerBytes + 1) {
-            fail("está cortado dentro de la cabecera de un bloque");
+        if (outer.left() < headerBytes + 1) {
+            fail(cutHeader);
         }
-        const int id = static_cast<int>(little(2));
-        little(2); // flags, which nothing reads
-        const std::uint32_t length = little(4);
+        const int id = outer.u16(cutHeader);
+        outer.u16(cutHeader); // flags, which nothing reads
+        const std::uint32_t length = outer.u32(cutHeader);
         const std::string name = tokenName(id);
-        if (length > end() - m_at) {
+        if (length > outer.left()) {
             fail("el bloque " + name + " dice ocupar " + std::to_string(length) +
-                 " bytes y solo quedan " + std::to_string(end() - m_at) +
+                 " bytes y solo quedan " + std::to_string(outer.left()) +
                  ": está cortado o su longitud es falsa");
         }
-        const std::size_t blockEnd = m_at + length;
-        const std::size_t labelLength = static_cast<unsigned char>(m_bytes[m_at++]);
-        if (length == 0 || 2 * labelLength > blockEnd - m_at) {
-            fail("la etiqueta del bloque " + name + " no cabe en él");
+        const std::string labelTooLong = "la etiqueta del bloque " + name + " no cabe en él";
+        if (length == 0) {
+            fail(labelTooLong);
+        }
+        ByteReader block(outer.take(length, cutHeader));
+        const std::size_t labelLength = block.u8(cutHeader);
+        if (2 * labelLength > block.left()) {
+            fail(labelTooLong);
         }
         BlockStart start{id <= token::last ? id : token::unknown, {}};
-        start.label = utf8FromUtf16(m_bytes.substr(m_at, 2 * labelLength), false);
-        m_at += 2 * labelLength;
+        start.label = utf8FromUtf16(block.take(2 * labelLength, cutHeader), false);
         m_open.push_back(name);
-        m_ends.push_back(blockEnd);
+        m_blocks.push_back(block);
         return start;
     }
 
     void leave() override
     {
-        m_at = m_ends.back();
-        m_ends.pop_back();
+        m_blocks.pop_back();
         m_open.pop_back();
     }
 
-    bool atEnd() override { return m_at == end(); }
+    bool atEnd() override { return m_blocks.back().left() == 0; }
 
-    std::int32_t readInt() override { return static_cast<std::int32_t>(value(4)); }
-    std::uint32_t readFlags() override { return value(4); }
-    float readFloat() override { return std::bit_cast<float>(value(4)); }
+    std::int32_t readInt() override
+    {
+        return inBlock([](ByteReader& in) { return in.i32(noData); });
+    }
+    std::uint32_t readFlags() override
+    {
+        return inBlock([](ByteReader& in) { return in.u32(noData); });
+    }
+    float readFloat() override
+    {
+        return inBlock([](ByteReader& in) { return in.f32(noData); });
+    }
 
     std::string readString() override
     {
-        const std::size_t count = value(2);
-        need(2 * count);
-        const std::string text = utf8FromUtf16(m_bytes.substr(m_at, 2 * count), false);
-        m_at += 2 * count;
-        return text;
+        return utf8FromUtf16(inBlock([](ByteReader& in) {
+                                 const std::size_t count = in.u16(noData);
+                                 return in.take(2 * count, noData);
+                             }),
+                             false);
     }
 
 private:
-    std::size_t end() const { return m_ends.empty() ? m_bytes.size() : m_ends.back(); }
-
-    void need(std::size_t n) const
+    // A read within the current block: running out names the block.
+    template <class Read> std::invoke_result_t<Read&, ByteReader&> inBlock(Read read)
     {
-        if (end() - m_at < n) {
-            fail("faltan datos");
+        try {
+            return read(m_blocks.back());
+        } catch (const FormatError& e) {
+            fail(e.what());
         }
     }
 
-    std::uint32_t value(std::size_t n)
-    {
-        need(n);
-        return little(n);
-    }
-
-    // n bytes, little-endian, that are known to be there.
-    std::uint32_t little(std::size_t n)
-    {
-        std::uint32_t v = 0;
-        for (std::size_t i = n; i-- > 0;) {
-            v = (v << 8) | static_cast<unsigned char>(m_bytes[m_at + i]);
-        }
-        m_at += n;
-        return v;
-    }
-
-    std::string_view m_bytes;
-    std::size_t m_at = 0;
-    std::vector<std::size_t> m_ends; // where each block entered ends, innermost last
+    // The file, then each block entered, innermost last; each read up to where it has got.
+    std::vector<ByteReader> m_blocks;
 };
 
 } // namespace

@@ -1,8 +1,6 @@
 #include "core/shape/CabinGeometry.h"
 
 #include "core/shape/FormatError.h"
-#include "core/shape/SimisHeader.h"
-#include "core/text/Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,45 +16,30 @@ namespace {
 // p′ = p·R + t, the affine part of the simulator's 4×4 matrices.
 struct Affine
 {
-    std::array<std::array<float, 3>, 3> r{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+    std::array<Vec3, 3> rows{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
     Vec3 t;
 };
 
 Affine affineOf(const ShapeMatrix& m)
 {
-    Affine a;
-    for (std::size_t row = 0; row < 3; ++row) {
-        for (std::size_t column = 0; column < 3; ++column) {
-            a.r[row][column] = m[3 * row + column];
-        }
-    }
-    a.t = {m[9], m[10], m[11]};
-    return a;
+    return {{{{m[0], m[1], m[2]}, {m[3], m[4], m[5]}, {m[6], m[7], m[8]}}}, {m[9], m[10], m[11]}};
 }
 
 Vec3 rotated(const Vec3& v, const Affine& a)
 {
-    return {v.x * a.r[0][0] + v.y * a.r[1][0] + v.z * a.r[2][0],
-            v.x * a.r[0][1] + v.y * a.r[1][1] + v.z * a.r[2][1],
-            v.x * a.r[0][2] + v.y * a.r[1][2] + v.z * a.r[2][2]};
+    return a.rows[0] * v.x + a.rows[1] * v.y + a.rows[2] * v.z;
 }
 
 Vec3 transformed(const Vec3& p, const Affine& a)
 {
-    const Vec3 r = rotated(p, a);
-    return {r.x + a.t.x, r.y + a.t.y, r.z + a.t.z};
+    return rotated(p, a) + a.t;
 }
 
 // First a, then b: p·a·b.
 Affine then(const Affine& a, const Affine& b)
 {
-    Affine c;
-    for (std::size_t row = 0; row < 3; ++row) {
-        const Vec3 v = rotated({a.r[row][0], a.r[row][1], a.r[row][2]}, b);
-        c.r[row] = {v.x, v.y, v.z};
-    }
-    c.t = transformed(a.t, b);
-    return c;
+    return {{rotated(a.rows[0], b), rotated(a.rows[1], b), rotated(a.rows[2], b)},
+            transformed(a.t, b)};
 }
 
 std::string number(float value)
@@ -111,7 +94,7 @@ public:
         }
     }
 
-    ShapeReading build()
+    CabinGeometry build()
     {
         for (const ShapeDetailLevel& level : m_data.levels) {
             m_placements.assign(m_matrices.size(), std::nullopt);
@@ -122,12 +105,12 @@ public:
             }
         }
         setBounds();
-        return std::move(m_reading);
+        return std::move(m_geometry);
     }
 
 private:
-    // A matrix through every parent below the root; identity for -1. The simulator never applies
-    // the root's own matrix (the one whose parent is -1) when it draws a shape.
+    // A matrix and each of its parents but the root, whose own matrix (the one whose parent is
+    // -1) the simulator never applies when it draws a shape; identity for the root and for -1.
     const Affine& placement(const ShapeDetailLevel& level, int matrix)
     {
         static const Affine identity;
@@ -169,9 +152,9 @@ private:
         const int image = entry(m_data.textureImages, texture, "un prim_state", "la textura");
         const std::string& name = entry(m_data.images, image, "una textura", "la imagen");
         const auto [found, added] =
-            m_textureOfImage.emplace(image, static_cast<int>(m_reading.shape.textures.size()));
+            m_textureOfImage.emplace(image, static_cast<int>(m_geometry.textures.size()));
         if (added) {
-            m_reading.shape.textures.push_back(name);
+            m_geometry.textures.push_back(name);
         }
         return found->second;
     }
@@ -195,11 +178,7 @@ private:
         checkCoordinates(std::array{out.position.x, out.position.y, out.position.z},
                          maxCabinCoordinate,
                          "el punto " + std::to_string(v.point) + " en su matriz");
-        const Vec3 n = rotated(normal, placement);
-        const float length = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
-        if (length > 0 && std::isfinite(length)) {
-            out.normal = {n.x / length, n.y / length, n.z / length};
-        }
+        out.normal = normalized(rotated(normal, placement));
         return out;
     }
 
@@ -216,31 +195,26 @@ private:
         const AlphaRequest request{isBlendShader(shader), state.alphaTestMode == 1};
         const int texture = textureIndex(state);
         for (std::size_t i = 0; i + 2 < list.indices.size(); i += 3) {
-            CabinTriangle& triangle = m_reading.shape.triangles.emplace_back();
+            PlacedTriangle& triangle = m_geometry.triangles.emplace_back();
             for (std::size_t k = 0; k < 3; ++k) {
                 triangle.corners[k] = corner(subObject, list.indices[i + k], where);
             }
             triangle.texture = texture;
-            triangle.alpha = alphaMode(request, 0);
-            m_reading.alphaRequests.push_back(request);
+            triangle.alpha = request;
         }
     }
 
     void setBounds()
     {
-        CabinShape& shape = m_reading.shape;
+        CabinGeometry& shape = m_geometry;
         if (shape.triangles.empty()) {
             return;
         }
         shape.boundsMin = shape.boundsMax = shape.triangles.front().corners.front().position;
-        for (const CabinTriangle& triangle : shape.triangles) {
+        for (const PlacedTriangle& triangle : shape.triangles) {
             for (const CabinVertex& c : triangle.corners) {
-                shape.boundsMin = {std::min(shape.boundsMin.x, c.position.x),
-                                   std::min(shape.boundsMin.y, c.position.y),
-                                   std::min(shape.boundsMin.z, c.position.z)};
-                shape.boundsMax = {std::max(shape.boundsMax.x, c.position.x),
-                                   std::max(shape.boundsMax.y, c.position.y),
-                                   std::max(shape.boundsMax.z, c.position.z)};
+                shape.boundsMin = min(shape.boundsMin, c.position);
+                shape.boundsMax = max(shape.boundsMax, c.position);
             }
         }
     }
@@ -249,57 +223,14 @@ private:
     std::vector<Affine> m_matrices;
     std::vector<std::optional<Affine>> m_placements; // per matrix, for the level being built
     std::map<int, int> m_textureOfImage;
-    ShapeReading m_reading;
+    CabinGeometry m_geometry;
 };
-
-// The ASCII text form as the simulator decodes it: a byte above 127 is no ASCII and reads "?".
-std::string asciiText(std::string_view bytes)
-{
-    std::string text(bytes);
-    for (char& c : text) {
-        if (static_cast<unsigned char>(c) > 127) {
-            c = '?';
-        }
-    }
-    return text;
-}
 
 } // namespace
 
-AlphaMode alphaMode(AlphaRequest request, int textureAlphaBits)
-{
-    if (request.blendShader &&
-        (textureAlphaBits > 1 || (textureAlphaBits == 1 && !request.alphaTest))) {
-        return AlphaMode::Blend;
-    }
-    return request.alphaTest ? AlphaMode::AlphaTest : AlphaMode::Opaque;
-}
-
-ShapeReading cabinShapeFrom(const ShapeData& data)
+CabinGeometry cabinGeometry(const ShapeData& data)
 {
     return TriangleBuilder(data).build();
-}
-
-void applyTextureAlpha(ShapeReading& reading, const std::vector<int>& textureAlphaBits)
-{
-    std::vector<CabinTriangle>& triangles = reading.shape.triangles;
-    for (std::size_t i = 0; i < triangles.size(); ++i) {
-        const int texture = triangles[i].texture;
-        const int bits = texture >= 0 && static_cast<std::size_t>(texture) < textureAlphaBits.size()
-                             ? textureAlphaBits[static_cast<std::size_t>(texture)]
-                             : 0;
-        triangles[i].alpha = alphaMode(reading.alphaRequests[i], bits);
-    }
-}
-
-ShapeReading readShapeContents(std::string_view contents, bool utf16)
-{
-    const ShapeContents shape = readShapeSubheader(contents, utf16);
-    if (!shape.text) {
-        return cabinShapeFrom(readShapeData(*binaryBlocks(shape.body)));
-    }
-    const std::string text = utf16 ? utf8FromUtf16(shape.body, false) : asciiText(shape.body);
-    return cabinShapeFrom(readShapeData(*textBlocks(text)));
 }
 
 } // namespace orbanil

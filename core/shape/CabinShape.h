@@ -1,21 +1,13 @@
 #pragma once
 
+#include "core/space/Vector.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace orbanil {
-
-// A point or direction in the shape's own space (MSTS space: +X right, +Y up, +Z toward the
-// front of the car, left-handed), in metres.
-struct Vec3
-{
-    float x = 0;
-    float y = 0;
-    float z = 0;
-    bool operator==(const Vec3&) const = default;
-};
 
 // Texture coordinates as the shape gives them: (0, 0) is the top left corner of the image,
 // u grows to the right and v downward; values outside 0–1 wrap.
@@ -36,7 +28,7 @@ enum class AlphaMode
 
 struct CabinVertex
 {
-    Vec3 position; // through its matrix and every parent up to the root
+    Vec3 position; // through its matrix and every parent below the root
     Vec3 normal;   // through the same rotations, unit length
     Vec2 uv;
     bool operator==(const CabinVertex&) const = default;

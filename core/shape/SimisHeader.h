@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace orbanil {
@@ -21,15 +22,11 @@ struct SimisHeader
 // Throws FormatError when the bytes do not start with a header.
 SimisHeader readSimisHeader(std::string_view file);
 
-// What a shape's contents hold after their 16-character subheader ("JINX0s1t______\r\n" or
-// "JINX0s1b______\r\n"): structured text or binary blocks.
-struct ShapeContents
-{
-    bool text = false;
-    std::string_view body; // after the subheader, in the contents' own encoding
-};
+// The characters of the SIMIS header, and of the subheader that a shape's contents open with.
+inline constexpr std::size_t headerCharacters = 16;
 
-// Throws FormatError when the subheader is missing or names neither text nor binary.
-ShapeContents readShapeSubheader(std::string_view contents, bool utf16);
+// The first characters of a header, in UTF-16LE or in bytes, as printable ASCII: "?" for any
+// other character.
+std::string headerText(std::string_view bytes, bool utf16, std::size_t characters);
 
 } // namespace orbanil

@@ -1,19 +1,16 @@
 // The text form of a shape's blocks, item by item through the simulator's text reader: a block
 // is a keyword, an optional label and "(", comments are passed over as everywhere else.
+#include "core/reader/ItemStream.h"
+#include "core/reader/ReadNumber.h"
 #include "core/shape/FormatError.h"
 #include "core/shape/ShapeBlocks.h"
-#include "core/reader/SimulatorReader.h"
+#include "core/text/Wording.h"
 
 #include <charconv>
 
 namespace orbanil {
 
 namespace {
-
-std::string quoted(std::string_view text)
-{
-    return "«" + std::string(text) + "»";
-}
 
 class TextBlocks final : public BlockSource
 {

@@ -1,5 +1,7 @@
 #include "core/sketch/ViewDirection.h"
 
+#include "core/space/Forward.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -16,19 +18,11 @@ double normalDegrees(double degrees)
     return d < 0 ? d + 360 : d;
 }
 
-// The start direction as a unit vector: X right, Y up, Z to the front.
-struct Vector
-{
-    double x, y, z;
-};
-
-Vector directionOf(double yaw, double tilt)
+// The start direction as the camera takes it: X right, Y up, Z to the front.
+Vec3d directionOf(double yaw, double tilt)
 {
     // A full turn more draws the same, to the last bit.
-    const double turned = normalDegrees(yaw) * radiansPerDegree;
-    const double down = normalDegrees(tilt) * radiansPerDegree;
-    return Vector{std::cos(down) * std::sin(turned), -std::sin(down),
-                  std::cos(down) * std::cos(turned)};
+    return forwardOf(normalDegrees(tilt) * radiansPerDegree, normalDegrees(yaw) * radiansPerDegree);
 }
 
 // The vector on the plane's screen (right, up), and its part towards whoever looks at it.
@@ -37,7 +31,7 @@ struct Projected
     double right, up, out;
 };
 
-Projected projected(Plane plane, const Vector& v)
+Projected projected(Plane plane, const Vec3d& v)
 {
     // From above the viewer stands over the box, its right side at the bottom; from the side, on
     // its right.

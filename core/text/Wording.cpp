@@ -4,6 +4,11 @@
 
 namespace orbanil {
 
+std::string quoted(std::string_view text)
+{
+    return "«" + std::string(text) + "»";
+}
+
 std::string joinedWithY(const std::vector<std::string>& parts)
 {
     std::string joined;

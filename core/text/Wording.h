@@ -1,11 +1,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orbanil {
 
 // How the program's sentences put lists and distances.
+
+// A text as the messages quote what a file says: «text».
+std::string quoted(std::string_view text);
 
 // "A", "A y B", "A, B y C".
 std::string joinedWithY(const std::vector<std::string>& parts);

@@ -22,7 +22,7 @@ constexpr double subPixels = 1 << subPixelBits;
 constexpr std::int64_t halfPixel = 1 << (subPixelBits - 1);
 
 // Where the light comes from for the mild shading: above, a little right and ahead.
-constexpr Direction towardLight{0.3 / 1.1576, 1.0 / 1.1576, 0.5 / 1.1576};
+constexpr Vec3d towardLight{0.3 / 1.1576, 1.0 / 1.1576, 0.5 / 1.1576};
 
 struct Texel
 {
@@ -93,7 +93,7 @@ public:
 
     ViewVertex toView(const CabinVertex& corner) const
     {
-        const Direction d = directionOf(corner.position) - directionOf(eye_);
+        const Vec3d d = vectorCast<double>(corner.position) - vectorCast<double>(eye_);
         return {dot(d, axes_.right), dot(d, axes_.up), dot(d, axes_.forward), corner.uv.u,
                 corner.uv.v};
     }
@@ -298,19 +298,20 @@ void drawTriangle(const Frame& frame, const ScreenVertex& a, const ScreenVertex&
 // Brighter where a surface faces the light, from 0.6 to 1, so that plain walls stay apart.
 int shadeOf(const CabinTriangle& triangle)
 {
-    Direction n{};
+    Vec3d n{};
     for (const CabinVertex& corner : triangle.corners) {
-        n = n + directionOf(corner.normal);
+        n = n + vectorCast<double>(corner.normal);
     }
-    double length = std::sqrt(dot(n, n));
-    if (!(length > 1e-6) || !std::isfinite(length)) {
+    double magnitude = length(n);
+    if (!(magnitude > 1e-6) || !std::isfinite(magnitude)) {
         // No usable normals: the face's own, which faces whoever sees the triangle drawn.
-        const Direction p = directionOf(triangle.corners[0].position);
-        n = cross(directionOf(triangle.corners[1].position) - p,
-                  directionOf(triangle.corners[2].position) - p);
-        length = std::sqrt(dot(n, n));
+        const Vec3d p = vectorCast<double>(triangle.corners[0].position);
+        n = cross(vectorCast<double>(triangle.corners[1].position) - p,
+                  vectorCast<double>(triangle.corners[2].position) - p);
+        magnitude = length(n);
     }
-    const double facing = length > 0 && std::isfinite(length) ? dot(n, towardLight) / length : 0;
+    const double facing =
+        magnitude > 0 && std::isfinite(magnitude) ? dot(n, towardLight) / magnitude : 0;
     return static_cast<int>(std::lround(256 * (0.8 + 0.2 * facing)));
 }
 
@@ -337,9 +338,8 @@ void drawShapeTriangle(const Frame& frame, const Projection& projection,
     const ViewVertex& v2 = polygon[2];
     // Open Rails culls faces whose corners run counter-clockwise on the screen: seen from the
     // camera, a drawn face's corners turn clockwise. NaN fails this test too.
-    const Direction origin{v0.x, v0.y, v0.z};
-    const Direction facing =
-        cross(Direction{v1.x, v1.y, v1.z} - origin, Direction{v2.x, v2.y, v2.z} - origin);
+    const Vec3d origin{v0.x, v0.y, v0.z};
+    const Vec3d facing = cross(Vec3d{v1.x, v1.y, v1.z} - origin, Vec3d{v2.x, v2.y, v2.z} - origin);
     if (!(dot(origin, facing) < 0)) {
         return;
     }

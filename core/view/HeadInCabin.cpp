@@ -1,8 +1,8 @@
 #include "core/view/HeadInCabin.h"
 
-#include "core/space/Direction.h"
-#include "core/view/PassengerCamera.h"
+#include "core/space/Vector.h"
 #include "core/text/Wording.h"
+#include "core/view/PassengerCamera.h"
 
 #include <algorithm>
 #include <array>
@@ -14,21 +14,19 @@ namespace orbanil {
 
 namespace {
 
-using Point = Direction;
-
 // The point of triangle abc nearest to p, found by the region of the triangle's plane that p
 // falls in: a corner, an edge or the inside.
-Point nearestOnTriangle(Point p, Point a, Point b, Point c)
+Vec3d nearestOnTriangle(Vec3d p, Vec3d a, Vec3d b, Vec3d c)
 {
-    const Point ab = b - a;
-    const Point ac = c - a;
-    const Point ap = p - a;
+    const Vec3d ab = b - a;
+    const Vec3d ac = c - a;
+    const Vec3d ap = p - a;
     const double d1 = dot(ab, ap);
     const double d2 = dot(ac, ap);
     if (d1 <= 0 && d2 <= 0) {
         return a;
     }
-    const Point bp = p - b;
+    const Vec3d bp = p - b;
     const double d3 = dot(ab, bp);
     const double d4 = dot(ac, bp);
     if (d3 >= 0 && d4 <= d3) {
@@ -38,7 +36,7 @@ Point nearestOnTriangle(Point p, Point a, Point b, Point c)
     if (vc <= 0 && d1 >= 0 && d3 <= 0) {
         return a + ab * (d1 / (d1 - d3));
     }
-    const Point cp = p - c;
+    const Vec3d cp = p - c;
     const double d5 = dot(ab, cp);
     const double d6 = dot(ac, cp);
     if (d6 >= 0 && d5 <= d6) {
@@ -104,14 +102,14 @@ std::string headInCabinLine(const CabinShape& shape, Vec3 head)
     if (std::string outside = outsideLine(shape, head); !outside.empty()) {
         return outside;
     }
-    const Point p = directionOf(head);
+    const Vec3d p = vectorCast<double>(head);
     double nearest = std::numeric_limits<double>::infinity();
     const CabinTriangle* surface = nullptr;
     for (const CabinTriangle& triangle : shape.triangles) {
-        const Point q = nearestOnTriangle(p, directionOf(triangle.corners[0].position),
-                                          directionOf(triangle.corners[1].position),
-                                          directionOf(triangle.corners[2].position));
-        const double distance = std::sqrt(dot(p - q, p - q));
+        const Vec3d q = nearestOnTriangle(p, vectorCast<double>(triangle.corners[0].position),
+                                          vectorCast<double>(triangle.corners[1].position),
+                                          vectorCast<double>(triangle.corners[2].position));
+        const double distance = length(p - q);
         if (distance < nearest) {
             nearest = distance;
             surface = &triangle;

@@ -1,5 +1,7 @@
 #include "core/view/PassengerCamera.h"
 
+#include "core/space/Forward.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -38,18 +40,14 @@ PassengerCamera cameraAtStart(Vec3 head, double startDirectionX, double startDir
 
 CameraAxes cameraAxes(const PassengerCamera& camera)
 {
-    const double cp = std::cos(camera.pitch);
-    const double sp = std::sin(camera.pitch);
     const double ch = std::cos(camera.heading);
     const double sh = std::sin(camera.heading);
     CameraAxes axes;
-    axes.forward = {cp * sh, -sp, cp * ch};
+    axes.forward = forwardOf(camera.pitch, camera.heading);
     // The simulator's look-at keeps the world upright: past straight down (or up) the image
     // turns round instead of standing on its head.
-    axes.right = cp >= 0 ? Direction{ch, 0, -sh} : Direction{-ch, 0, sh};
-    const Direction& f = axes.forward;
-    const Direction& r = axes.right;
-    axes.up = {f.y * r.z - f.z * r.y, f.z * r.x - f.x * r.z, f.x * r.y - f.y * r.x};
+    axes.right = std::cos(camera.pitch) >= 0 ? Vec3d{ch, 0, -sh} : Vec3d{-ch, 0, sh};
+    axes.up = cross(axes.forward, axes.right);
     return axes;
 }
 
@@ -66,7 +64,7 @@ std::optional<ScreenPoint> projectToScreen(const PassengerCamera& camera, Vec3 p
                                            int height)
 {
     const CameraAxes axes = cameraAxes(camera);
-    const Direction d = directionOf(point) - directionOf(camera.eye);
+    const Vec3d d = vectorCast<double>(point) - vectorCast<double>(camera.eye);
     const double z = dot(d, axes.forward);
     if (!(z >= nearPlane)) {
         return std::nullopt;

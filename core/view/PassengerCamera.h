@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/shape/CabinShape.h"
-#include "core/space/Direction.h"
+#include "core/space/Vector.h"
 
 #include <numbers>
 #include <optional>
@@ -34,9 +34,9 @@ inline constexpr double keyPitchLimit = std::numbers::pi / 2.1;
 // Unit vectors in the shape's space: where the camera looks, and the image's right and up.
 struct CameraAxes
 {
-    Direction forward;
-    Direction right;
-    Direction up;
+    Vec3d forward;
+    Vec3d right;
+    Vec3d up;
 };
 
 // Pixel coordinates on an image (x right, y down, the top left corner at 0, 0, so that pixel

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/view/PassengerCamera.h"
 #include "core/block/ViewParams.h"
+#include "core/view/PassengerCamera.h"
 
 #include <optional>
 #include <string>

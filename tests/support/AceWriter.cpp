@@ -1,17 +1,12 @@
 #include "tests/support/AceWriter.h"
 
+#include "tests/support/ShapeWriter.h"
+
 #include <vector>
 
 namespace orbanil::testing {
 
 namespace {
-
-void putLittle(std::string& out, std::uint64_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) {
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
-}
 
 struct ChannelSpec
 {
@@ -35,12 +30,12 @@ std::string header(int options, int width, int height, int format,
 {
     std::string out;
     for (const int value : {1, options, width, height, format, static_cast<int>(channels.size())}) {
-        putLittle(out, static_cast<std::uint32_t>(value), 4);
+        out += littleEndian(static_cast<std::uint32_t>(value), 4);
     }
     out.append(128, '\0');
     for (const ChannelSpec& c : channels) {
-        putLittle(out, static_cast<std::uint64_t>(c.bits), 8);
-        putLittle(out, static_cast<std::uint64_t>(c.type), 8);
+        out += littleEndian(static_cast<std::uint64_t>(c.bits), 8);
+        out += littleEndian(static_cast<std::uint64_t>(c.type), 8);
     }
     return out;
 }
@@ -55,7 +50,7 @@ std::string aceScanlines(const RgbaImage& image, AceAlpha alpha)
     std::string lines;
     const std::size_t tableEnd = out.size() + 4 * static_cast<std::size_t>(image.height);
     for (int y = 0; y < image.height; ++y) {
-        putLittle(out, tableEnd + lines.size(), 4);
+        out += littleEndian(tableEnd + lines.size(), 4);
         const std::uint8_t* row = image.pixels.data() + 4 * width * static_cast<std::size_t>(y);
         for (const ChannelSpec& c : channels) {
             const std::size_t component = c.type == 2 || c.type == 6 ? 3 : c.type - 3;
@@ -80,8 +75,8 @@ std::string aceScanlines(const RgbaImage& image, AceAlpha alpha)
 std::string aceRaw(int surfaceFormat, int width, int height, std::string_view data, AceAlpha alpha)
 {
     std::string out = header(0x10, width, height, surfaceFormat, channelsFor(alpha));
-    putLittle(out, out.size() + 4, 4); // the one level's offset
-    putLittle(out, data.size(), 4);
+    out += littleEndian(out.size() + 4, 4); // the one level's offset
+    out += littleEndian(data.size(), 4);
     return out + std::string(data);
 }
 
@@ -93,14 +88,23 @@ std::string aceFile(std::string_view contents)
 std::string dxt1Block(std::uint16_t c0, std::uint16_t c1, const std::array<int, 16>& indices)
 {
     std::string out;
-    putLittle(out, c0, 2);
-    putLittle(out, c1, 2);
+    out += littleEndian(c0, 2);
+    out += littleEndian(c1, 2);
     std::uint32_t bits = 0;
     for (std::size_t i = 0; i < 16; ++i) {
         bits |= static_cast<std::uint32_t>(indices[i] & 3) << (2 * i);
     }
-    putLittle(out, bits, 4);
+    out += littleEndian(bits, 4);
     return out;
+}
+
+std::array<int, 16> dxt1Stripes(Stripe stripe)
+{
+    std::array<int, 16> indices{};
+    for (std::size_t k = 0; k < 16; ++k) {
+        indices[k] = static_cast<int>(stripe == Stripe::ByRow ? k / 4 : k % 4);
+    }
+    return indices;
 }
 
 RgbaImage filledImage(int width, int height, std::array<std::uint8_t, 4> rgba)

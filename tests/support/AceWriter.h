@@ -33,6 +33,14 @@ std::string aceFile(std::string_view contents);
 // row.
 std::string dxt1Block(std::uint16_t c0, std::uint16_t c1, const std::array<int, 16>& indices);
 
+// Palette indices for dxt1Block that stripe a block: each pixel's is its column (0–3) or its row.
+enum class Stripe
+{
+    ByColumn,
+    ByRow,
+};
+std::array<int, 16> dxt1Stripes(Stripe stripe);
+
 // An image of one colour.
 RgbaImage filledImage(int width, int height, std::array<std::uint8_t, 4> rgba);
 

@@ -396,15 +396,9 @@ std::vector<FixtureTexture> fixtureTextures()
     const std::uint16_t blue = 0x001F;
     std::string floor;
     std::string seat;
-    std::array<int, 16> columns{};
-    std::array<int, 16> rows{};
-    for (int k = 0; k < 16; ++k) {
-        columns[static_cast<std::size_t>(k)] = k % 4;
-        rows[static_cast<std::size_t>(k)] = k / 4;
-    }
     for (int b = 0; b < 4; ++b) {
-        floor += dxt1Block(red, blue, columns);
-        seat += dxt1Block(0x0000, 0x8408, rows);
+        floor += dxt1Block(red, blue, dxt1Stripes(Stripe::ByColumn));
+        seat += dxt1Block(0x0000, 0x8408, dxt1Stripes(Stripe::ByRow));
     }
     RgbaImage frame = filledImage(8, 8, {200, 200, 200, 255});
     for (int y = 1; y < 7; ++y) {

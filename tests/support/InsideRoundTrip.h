@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/block/InsideBlock.h"
-#include "core/reader/SimulatorReader.h"
 #include "core/block/ViewParams.h"
+#include "core/reader/SimulatorReader.h"
 
 #include <charconv>
 #include <cmath>

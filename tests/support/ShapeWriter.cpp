@@ -162,13 +162,6 @@ void writeText(const ShapeNode& node, int depth, std::string& out)
     }
 }
 
-void putLittle(std::string& out, std::uint64_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) {
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
-}
-
 std::string binaryBlock(const ShapeNode& node)
 {
     std::string contents;
@@ -179,17 +172,17 @@ std::string binaryBlock(const ShapeNode& node)
         switch (item.kind) {
         case ShapeNode::Kind::Int:
         case ShapeNode::Kind::Flags:
-            putLittle(contents, static_cast<std::uint32_t>(item.integer), 4);
+            contents += littleEndian(static_cast<std::uint32_t>(item.integer), 4);
             break;
         case ShapeNode::Kind::Float: {
             std::uint32_t bits = 0;
             std::memcpy(&bits, &item.real, sizeof bits);
-            putLittle(contents, bits, 4);
+            contents += littleEndian(bits, 4);
             break;
         }
         case ShapeNode::Kind::String: {
             const std::string text = utf16Le(item.text);
-            putLittle(contents, text.size() / 2, 2);
+            contents += littleEndian(text.size() / 2, 2);
             contents += text;
             break;
         }
@@ -199,9 +192,9 @@ std::string binaryBlock(const ShapeNode& node)
         }
     }
     std::string out;
-    putLittle(out, static_cast<std::uint32_t>(idOf(node.keyword)), 2);
-    putLittle(out, 0, 2);
-    putLittle(out, contents.size(), 4);
+    out += littleEndian(static_cast<std::uint32_t>(idOf(node.keyword)), 2);
+    out += littleEndian(0, 2);
+    out += littleEndian(contents.size(), 4);
     return out + contents;
 }
 
@@ -275,6 +268,15 @@ std::string shapeBinary(const ShapeNode& node)
     return binaryBlock(node);
 }
 
+std::string littleEndian(std::uint64_t value, int bytes)
+{
+    std::string out;
+    for (int i = 0; i < bytes; ++i) {
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+    return out;
+}
+
 std::string utf16Le(std::string_view utf8)
 {
     std::string out;
@@ -287,10 +289,10 @@ std::string utf16Le(std::string_view utf8)
         }
         const char32_t c = *decoded;
         if (c >= 0x10000) {
-            putLittle(out, 0xD800 + ((c - 0x10000) >> 10), 2);
-            putLittle(out, 0xDC00 + ((c - 0x10000) & 0x3FF), 2);
+            out += littleEndian(0xD800 + ((c - 0x10000) >> 10), 2);
+            out += littleEndian(0xDC00 + ((c - 0x10000) & 0x3FF), 2);
         } else {
-            putLittle(out, c, 2);
+            out += littleEndian(c, 2);
         }
     }
     return out;
@@ -328,7 +330,7 @@ std::string compressedFile(std::string_view contents, std::optional<std::uint32_
     }
     deflated.resize(length);
     std::string out = "SIMISA@F";
-    putLittle(out, statedSize.value_or(static_cast<std::uint32_t>(contents.size())), 4);
+    out += littleEndian(statedSize.value_or(static_cast<std::uint32_t>(contents.size())), 4);
     return out + "@@@@" + deflated;
 }
 

@@ -65,6 +65,9 @@ std::string compressedFile(std::string_view contents,
 std::string binaryShapeContents(std::string_view body);
 std::string textShapeContents(std::string_view utf8Text);
 
+// The low `bytes` bytes of value, little-endian.
+std::string littleEndian(std::uint64_t value, int bytes);
+
 // UTF-8 as UTF-16LE.
 std::string utf16Le(std::string_view utf8);
 

@@ -66,7 +66,7 @@ bool alike(QRgb a, QRgb b, int within = 3)
            std::abs(qBlue(a) - qBlue(b)) <= within;
 }
 
-double degreesBetween(const Direction& a, const Direction& b)
+double degreesBetween(const Vec3d& a, const Vec3d& b)
 {
     const double cosine = dot(a, b);
     return std::acos(std::clamp(cosine, -1.0, 1.0)) * 180 / std::numbers::pi;

@@ -1,5 +1,6 @@
 #include "core/reader/SimulatorReader.h"
 
+#include "core/reader/ItemStream.h"
 #include "tests/support/InsideRoundTrip.h"
 #include "tests/support/WorkedExample.h"
 

@@ -1,6 +1,8 @@
 #include "core/shape/AceImage.h"
 
 #include "tests/support/AceWriter.h"
+#include "tests/support/BadBytes.h"
+#include "tests/support/ShapeWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -25,28 +27,8 @@ std::string repeated(const std::string& block, int times)
     return out;
 }
 
-std::string little16(std::uint16_t v)
-{
-    return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
-}
-
-std::array<int, 16> byColumn()
-{
-    std::array<int, 16> indices{};
-    for (std::size_t k = 0; k < 16; ++k) {
-        indices[k] = static_cast<int>(k % 4);
-    }
-    return indices;
-}
-
-std::array<int, 16> byRow()
-{
-    std::array<int, 16> indices{};
-    for (std::size_t k = 0; k < 16; ++k) {
-        indices[k] = static_cast<int>(k / 4);
-    }
-    return indices;
-}
+const std::array<int, 16> byColumn = dxt1Stripes(Stripe::ByColumn);
+const std::array<int, 16> byRow = dxt1Stripes(Stripe::ByRow);
 
 struct Decode
 {
@@ -67,33 +49,33 @@ RgbaImage withHole()
 // 0x8408 (132, 130, 66): three colours, the one between at half, and transparent black.
 const Decode decodes[] = {
     {"DXT1, four colours",
-     aceRaw(0x12, 8, 8, repeated(dxt1Block(0xF800, 0x001F, byColumn()), 4)),
+     aceRaw(0x12, 8, 8, repeated(dxt1Block(0xF800, 0x001F, byColumn), 4)),
      0,
      {{{0, 0}, {255, 0, 0, 255}},
       {{1, 5}, {0, 0, 255, 255}},
       {{2, 2}, {170, 0, 85, 255}},
       {{7, 7}, {85, 0, 170, 255}}}},
     {"DXT1, three colours and transparent",
-     aceRaw(0x12, 8, 8, repeated(dxt1Block(0x0000, 0x8408, byRow()), 4), AceAlpha::Mask),
+     aceRaw(0x12, 8, 8, repeated(dxt1Block(0x0000, 0x8408, byRow), 4), AceAlpha::Mask),
      1,
      {{{3, 0}, {0, 0, 0, 255}},
       {{0, 1}, {132, 130, 66, 255}},
       {{5, 6}, {66, 65, 33, 255}},
       {{6, 7}, {0, 0, 0, 0}}}},
     {"DXT1, a size that is not a multiple of 4",
-     aceRaw(0x12, 6, 5, repeated(dxt1Block(0xF800, 0x001F, byColumn()), 4)),
+     aceRaw(0x12, 6, 5, repeated(dxt1Block(0xF800, 0x001F, byColumn), 4)),
      0,
      {{{5, 4}, {0, 0, 255, 255}}}},
     {"DXT3: four bits of alpha a pixel, always four colours",
      aceRaw(0x14, 4, 4,
-            std::string("\x10\x32\x54\x76\x98\xBA\xDC\xFE", 8) + dxt1Block(0x0000, 0x8408, byRow()),
+            std::string("\x10\x32\x54\x76\x98\xBA\xDC\xFE", 8) + dxt1Block(0x0000, 0x8408, byRow),
             AceAlpha::Alpha),
      8,
      {{{0, 0}, {0, 0, 0, 0}}, {{1, 0}, {0, 0, 0, 17}}, {{3, 3}, {88, 86, 44, 255}}}},
     {"DXT5: eight alphas between two",
      aceRaw(0x16, 4, 4,
             std::string("\xFF\x00\x88\xC6\xFA\x00\x00\x00", 8) +
-                dxt1Block(0xF800, 0x001F, byColumn()),
+                dxt1Block(0xF800, 0x001F, byColumn),
             AceAlpha::Alpha),
      8,
      {{{0, 0}, {255, 0, 0, 255}},
@@ -107,7 +89,7 @@ const Decode decodes[] = {
     {"DXT5: six alphas between two, then 0 and 255",
      aceRaw(0x16, 4, 4,
             std::string("\x00\xFF\x88\xC6\xFA\x00\x00\x00", 8) +
-                dxt1Block(0xF800, 0x001F, byColumn()),
+                dxt1Block(0xF800, 0x001F, byColumn),
             AceAlpha::Alpha),
      8,
      {{{2, 0}, {170, 0, 85, 51}},
@@ -115,15 +97,15 @@ const Decode decodes[] = {
       {{2, 1}, {170, 0, 85, 0}},
       {{3, 1}, {85, 0, 170, 255}}}},
     {"565",
-     aceRaw(0x0E, 2, 1, little16(0xF800) + little16(0x07E0)),
+     aceRaw(0x0E, 2, 1, littleEndian(0xF800, 2) + littleEndian(0x07E0, 2)),
      0,
      {{{0, 0}, {255, 0, 0, 255}}, {{1, 0}, {0, 255, 0, 255}}}},
     {"5551",
-     aceRaw(0x10, 2, 1, little16(0x801F) + little16(0x7C00), AceAlpha::Mask),
+     aceRaw(0x10, 2, 1, littleEndian(0x801F, 2) + littleEndian(0x7C00, 2), AceAlpha::Mask),
      1,
      {{{0, 0}, {0, 0, 255, 255}}, {{1, 0}, {255, 0, 0, 0}}}},
     {"4444",
-     aceRaw(0x11, 1, 1, little16(0x8F30), AceAlpha::Alpha),
+     aceRaw(0x11, 1, 1, littleEndian(0x8F30, 2), AceAlpha::Alpha),
      8,
      {{{0, 0}, {255, 51, 0, 136}}}},
     {"scanlines with a mask",
@@ -152,6 +134,18 @@ TEST(AceImage, TexturesDecodeToTheirPixels)
             EXPECT_EQ(pixel(texture.image, at[0], at[1]), colour) << at[0] << "," << at[1];
         }
     }
+}
+
+TEST(AceImage, EveryBadTextureSaysWhatIsWrong)
+{
+    const BadBytes cases[] = {
+        {"cut short", aceScanlines(withHole(), AceAlpha::Mask).substr(0, 152 + 64 + 10),
+         "está cortado en la tabla de líneas"},
+        {"an unknown format", aceRaw(0x13, 8, 8, std::string(64, '\0')),
+         "el formato de superficie 0x13 no se conoce"},
+        {"too large", aceRaw(0x12, 100000, 8, ""), "mide 100000 × 8 píxeles, fuera de 1 a 8192"},
+    };
+    expectRefused(cases, readAceContents);
 }
 
 } // namespace

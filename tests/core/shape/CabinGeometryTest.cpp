@@ -1,30 +1,9 @@
 #include "core/shape/CabinGeometry.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 
 namespace orbanil {
 namespace {
-
-TEST(CabinGeometry, ABlendingShaderBlendsOnlyWhenTheTextureHasAlphaToBlend)
-{
-    struct Case
-    {
-        AlphaRequest request;
-        int alphaBits;
-        AlphaMode mode;
-    };
-    const Case cases[] = {
-        {{false, false}, 8, AlphaMode::Opaque},   {{false, true}, 0, AlphaMode::AlphaTest},
-        {{false, true}, 8, AlphaMode::AlphaTest}, {{true, false}, 0, AlphaMode::Opaque},
-        {{true, true}, 0, AlphaMode::AlphaTest},  {{true, false}, 1, AlphaMode::Blend},
-        {{true, true}, 1, AlphaMode::AlphaTest},  {{true, true}, 8, AlphaMode::Blend},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(alphaMode(c.request, c.alphaBits), c.mode)
-            << c.request.blendShader << c.request.alphaTest << c.alphaBits;
-    }
-}
 
 // A point through its own matrix, turned a quarter round about Y and moved, and its parent's,
 // moved; not through the root's, turned a quarter round about Z and moved, which the simulator
@@ -44,14 +23,14 @@ TEST(CabinGeometry, ACornerGoesThroughEveryMatrixBelowTheRoot)
     level.hierarchy = {-1, 0, 1};
     level.subObjects.push_back({{{0, 0, -1}}, {{0, {0, 0, 0}}}});
 
-    const ShapeReading read = cabinShapeFrom(data);
-    ASSERT_EQ(read.shape.triangles.size(), 1u);
-    const CabinVertex& c = read.shape.triangles[0].corners[0];
+    const CabinGeometry read = cabinGeometry(data);
+    ASSERT_EQ(read.triangles.size(), 1u);
+    const CabinVertex& c = read.triangles[0].corners[0];
     // (1, 2, 3) → (3 + 5, 2, -1) → (8, 2, 9).
     EXPECT_EQ(c.position, (Vec3{8, 2, 9}));
     EXPECT_EQ(c.normal, (Vec3{1, 0, 0})); // (0, 0, 2) → (2, 0, 0), made unit
-    EXPECT_EQ(read.shape.textures, std::vector<std::string>{});
-    EXPECT_EQ(read.shape.triangles[0].texture, -1);
+    EXPECT_EQ(read.textures, std::vector<std::string>{});
+    EXPECT_EQ(read.triangles[0].texture, -1);
 }
 
 } // namespace

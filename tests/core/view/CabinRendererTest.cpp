@@ -6,19 +6,6 @@
 namespace orbanil {
 namespace {
 
-Vec3 operator+(Vec3 a, Vec3 b)
-{
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-Vec3 operator*(Vec3 a, double s)
-{
-    return {float(a.x * s), float(a.y * s), float(a.z * s)};
-}
-Vec3 vec(const Direction& d)
-{
-    return {float(d.x), float(d.y), float(d.z)};
-}
-
 // A synthetic interior: solid-coloured textures, triangles in the order added, all lit alike
 // so that a colour reads the same on every face.
 struct Scene
@@ -191,22 +178,23 @@ TEST(CabinRenderer, TheNearestClockwiseTriangleShowsWhereTheCameraPutsIt)
             uniform(-4, 4),
             uniform(20, 120)};
         const CameraAxes axes = cameraAxes(camera);
-        const Vec3 forward = vec(axes.forward), right = vec(axes.right), up = vec(axes.up);
+        const Vec3d eye = vectorCast<double>(camera.eye);
         // Now and then nearer than the near plane, where nothing is drawn.
         const double f = focalLengthPixels(camera, height);
         const double z = trial % 10 ? uniform(0.5, 20) : uniform(0.02, 0.09);
-        const Vec3 p = camera.eye + forward * z + right * (uniform(-40, 40) * z / f) +
-                       up * (uniform(-30, 30) * z / f);
+        const Vec3d p = eye + axes.forward * z + axes.right * (uniform(-40, 40) * z / f) +
+                        axes.up * (uniform(-30, 30) * z / f);
         // Corners on the ray through p at `distance` times its depth, `radius` pixels round it, in
         // a plane turned `tilt` about the image's up.
         const auto around = [&](double distance, double radius, double tilt, double turn) {
-            const Vec3 centre = camera.eye + (p + camera.eye * -1) * distance;
-            const Vec3 across = right * std::cos(tilt) + forward * std::sin(tilt);
+            const Vec3d centre = eye + (p - eye) * distance;
+            const Vec3d across = axes.right * std::cos(tilt) + axes.forward * std::sin(tilt);
             std::array<Vec3, 3> corners;
             for (int k = 0; k < 3; ++k) {
                 const double a = turn + k * 2 * std::numbers::pi / 3;
-                corners[k] = centre + (across * std::cos(a) + up * std::sin(a)) *
-                                          (radius * z * distance / f);
+                corners[k] =
+                    vectorCast<float>(centre + (across * std::cos(a) + axes.up * std::sin(a)) *
+                                                   (radius * z * distance / f));
             }
             return corners;
         };
@@ -237,7 +225,7 @@ TEST(CabinRenderer, TheNearestClockwiseTriangleShowsWhereTheCameraPutsIt)
             }
         }
         const RgbaImage image = scene.render(camera, width, height);
-        const Vec3 middle = (behind[0] + behind[1] + behind[2]) * (1.0 / 3); // on the ray to p
+        const Vec3 middle = (behind[0] + behind[1] + behind[2]) / 3; // on the ray to p
         const ScreenPoint at = projectToScreen(camera, middle, width, height).value();
         const bool nearShows = z >= nearPlane && clockwise(near);
         EXPECT_TRUE(shows(image, int(at.x), int(at.y), nearShows ? orange : cyan)) << trial;

@@ -15,7 +15,7 @@ const double s10 = std::sin(10 * degree), c10 = std::cos(10 * degree);
 struct Axis
 {
     double startX, startY; // StartDirection as typed, degrees
-    Direction forward, right, up;
+    Vec3d forward, right, up;
 };
 
 // Where the typed direction looks, and which way the image's right and up lie: the
@@ -71,7 +71,7 @@ TEST(PassengerCamera, TheDirectionReadsAsTheFieldsWouldHoldIt)
     }
 }
 
-double angleBetween(const Direction& a, const Direction& b)
+double angleBetween(const Vec3d& a, const Vec3d& b)
 {
     return std::acos(std::clamp(dot(a, b), -1.0, 1.0));
 }

@@ -1,4 +1,4 @@
-#include "core/shape/ShapeFile.h"
+#include "core/shape/ShapeData.h"
 
 #include "core/shape/FormatError.h"
 
