@@ -398,6 +398,16 @@ void FrmOrbanil::setSoundFile(const QString& name)
     viewField(&ViewParams::soundFile)->setText(name);
 }
 
+QRect FrmOrbanil::viewNumbersArea() const
+{
+    const auto onScreen = [](const QWidget* frame) {
+        return QRect(frame->mapToGlobal(QPoint()), frame->size());
+    };
+    // The frames of the first and the last of them.
+    return onScreen(viewField(&ViewParams::headX)->parentWidget())
+        .united(onScreen(viewField(&ViewParams::startDirectionZ)->parentWidget()));
+}
+
 void FrmOrbanil::setShownStartDirection(const QString& x, const QString& y)
 {
     replaceFieldText(viewField(&ViewParams::startDirectionX), x);

@@ -70,6 +70,9 @@ public:
     // For the passenger view window. The shown viewpoint's nine numbers and the principal's
     // names, as the fields hold them; shownViewpointChanged() tells of every change to them.
     ViewParams shownViewpoint() const { return m_viewpoints.shownParams(); }
+    // Where on the screen the head, rotation limit and start direction fields are, for the
+    // passenger view to open clear of them.
+    QRect viewNumbersArea() const;
     // Writes StartDirection X and Y of the shown viewpoint, each as one edit that Ctrl+Z in its
     // field undoes, as typing does; a text the field's rule refuses is not written.
     void setShownStartDirection(const QString& x, const QString& y);

@@ -1,5 +1,6 @@
 #include "ui/WindowSet.h"
 
+#include "core/screen/WindowPlacement.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmAyuda.h"
 #include "ui/FrmBox.h"
@@ -84,7 +85,7 @@ FrmOrbanil& WindowSet::loadMain()
         connect(m_main, &FrmOrbanil::soundPickerRequested, this,
                 [this] { loadPicker(m_sms, FrmPicker::Kind::Sms).showWindow(); });
         connect(m_main, &FrmOrbanil::passengerViewRequested, this, [this] {
-            loadVista().showWindow();
+            loadVista().showWindow(besideMain());
             tellVista();
         });
         connect(m_main, &FrmOrbanil::shownViewpointChanged, this, &WindowSet::tellVista);
@@ -134,6 +135,20 @@ FrmVista& WindowSet::loadVista()
         });
     }
     return *m_vista;
+}
+
+FixedWindow::Placement WindowSet::besideMain() const
+{
+    // Asked for by the main window, which is loaded.
+    return [this](QSize frame, QSize least, QRect area) {
+        const auto screen = [](const QRect& r) {
+            return ScreenRect{r.left(), r.top(), r.width(), r.height()};
+        };
+        const ScreenRect placed = besideWindow(screen(area), screen(m_main->frameGeometry()),
+                                               screen(m_main->viewNumbersArea()), frame.width(),
+                                               frame.height(), least.width());
+        return QRect(placed.left, placed.top, placed.width, placed.height);
+    };
 }
 
 void WindowSet::tellVista()

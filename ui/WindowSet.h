@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/CabinShapeReader.h"
+#include "ui/FixedWindow.h"
 #include "ui/FrmPicker.h"
 #include "ui/UiServices.h"
 
@@ -12,7 +13,6 @@
 
 namespace orbanil {
 
-class FixedWindow;
 class FrmAbout;
 class FrmAyuda;
 class FrmBox;
@@ -58,6 +58,8 @@ private:
     FrmVista& loadVista();
     // The passenger view follows the main window's shown viewpoint and shape folder.
     void tellVista();
+    // The passenger view opens beside the main window, or where it hides none of its numbers.
+    FixedWindow::Placement besideMain() const;
     // The cabin's shape is read for the main window's shape name and folder, for its drawing
     // and the box dialog; `again` reads the files afresh.
     void followShape(bool again = false);

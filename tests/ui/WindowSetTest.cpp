@@ -6,6 +6,7 @@
 #include "ui/FrmAbout.h"
 #include "ui/FrmAyuda.h"
 #include "ui/FrmPicker.h"
+#include "ui/FrmVista.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -124,6 +125,8 @@ private slots:
     void theMainWindowShowsWholeWithoutScrolling_data();
     void theMainWindowShowsWholeWithoutScrolling();
     void theCabinReadForTheShapeReachesTheDrawingAndTheBoxDialog();
+    void thePassengerViewOpensClearOfTheNumbers_data();
+    void thePassengerViewOpensClearOfTheNumbers();
     void everyControlNameIsUniqueInItsWindow();
     void enterPressesTheFocusedButtonInEveryWindow();
     void everyFocusableControlHasASpokenNameOfItsOwn();
@@ -475,6 +478,29 @@ void WindowSetTest::theCabinReadForTheShapeReachesTheDrawingAndTheBoxDialog()
     typeInto(control<QLineEdit>(main, "txtShapeFile"), QStringLiteral("otro.s"));
     QTRY_VERIFY(!fromShape->isEnabled());
     QVERIFY(!drawing->cabinShape());
+}
+
+void WindowSetTest::thePassengerViewOpensClearOfTheNumbers_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<bool>("beside");
+    QTest::newRow("2560 x 1400") << QRect(0, 0, 2560, 1400) << true;
+    QTest::newRow("1366 x 728") << QRect(0, 0, 1366, 728) << false;
+}
+
+void WindowSetTest::thePassengerViewOpensClearOfTheNumbers()
+{
+    QFETCH(QRect, screen);
+    QFETCH(bool, beside);
+    StartedRun run(screen);
+    FrmOrbanil* main = openMainWindow(run);
+    QTest::mouseClick(control<QPushButton>(main, "CmdVista"), Qt::LeftButton);
+    const FrmVista* vista = run.windows->frmVista();
+    QVERIFY(vista && vista->isVisible());
+    const QRect placed = vista->frameGeometry();
+    QVERIFY(screen.contains(placed));
+    QVERIFY(!placed.intersects(main->viewNumbersArea()));
+    QCOMPARE(!placed.intersects(main->frameGeometry()), beside);
 }
 
 void WindowSetTest::everyControlNameIsUniqueInItsWindow()
