@@ -42,7 +42,7 @@ void readCabinIn(benchmark::State& state, const CabinFolder& cabin, bool texture
     std::size_t triangles = 0;
     for (auto _ : state) {
         if (textures) {
-            const CabinReading read = readCabin(cabin.folder, "coche.s");
+            const CabinReading read = readCabin(DiskFileAccess(), cabin.folder, "coche.s");
             if (!read.problems.empty()) {
                 state.SkipWithError(read.problems.front().c_str());
                 return;

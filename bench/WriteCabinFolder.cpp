@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
         coach = bench::generatedCabin();
         bench::writeGeneratedCabin(*coach, root, testing::ShapeForm::CompressedBinary);
     }
-    const CabinReading read = readCabin(folder, name);
+    const CabinReading read = readCabin(DiskFileAccess(), folder, name);
     // The coach read back is the coach generated, triangle for triangle; the reading lists the
     // textures in the order the triangles first use them.
     if (coach) {

@@ -3,7 +3,6 @@
 #include "core/shape/FormatError.h"
 #include "core/shape/ShapeContents.h"
 #include "core/shape/TextureAlpha.h"
-#include "files/FileBytes.h"
 #include "files/FileError.h"
 #include "files/SimisFile.h"
 #include "files/SimulatorPath.h"
@@ -16,11 +15,12 @@ namespace {
 
 // What reading one file gave: its bytes' model, or the sentence saying why there is none.
 template <class Model, class Read>
-std::optional<Model> readNamed(const std::filesystem::path& file, const std::string& what,
-                               const std::string& name, Read read, std::string& problem)
+std::optional<Model> readNamed(const FileAccess& files, const std::filesystem::path& file,
+                               const std::string& what, const std::string& name, Read read,
+                               std::string& problem)
 {
     try {
-        return read(readFileBytes(file));
+        return read(files.bytes(file));
     } catch (const FileError& e) {
         problem = e.what();
     } catch (const FormatError& e) {
@@ -68,13 +68,13 @@ AceTexture readTextureBytes(std::string_view file)
     return readAceContents(simisContents(file).bytes);
 }
 
-CabinReading readCabin(const std::filesystem::path& wagonFolder,
+CabinReading readCabin(const FileAccess& files, const std::filesystem::path& wagonFolder,
                        std::string_view passengerCabinFile)
 {
     CabinReading cabin;
     const std::string shapeName = simulatorFileName(passengerCabinFile);
     const std::optional<std::filesystem::path> shapeFile =
-        findSimulatorFile(wagonFolder, passengerCabinFile);
+        findSimulatorFile(files, wagonFolder, passengerCabinFile);
     if (!shapeFile) {
         cabin.problems.push_back("No se encuentra la forma interior " +
                                  std::string(passengerCabinFile) + " desde la carpeta del vagón.");
@@ -83,8 +83,8 @@ CabinReading readCabin(const std::filesystem::path& wagonFolder,
     cabin.shapeFile = *shapeFile;
     std::string problem;
     std::optional<CabinGeometry> shape = readNamed<CabinGeometry>(
-        *shapeFile, "la forma", shapeName, [](const std::string& b) { return readShapeBytes(b); },
-        problem);
+        files, *shapeFile, "la forma", shapeName,
+        [](const std::string& b) { return readShapeBytes(b); }, problem);
     if (!shape) {
         cabin.problems.push_back(problem);
         return cabin;
@@ -93,12 +93,12 @@ CabinReading readCabin(const std::filesystem::path& wagonFolder,
     for (const std::string& texture : shape->textures) {
         std::optional<AceTexture> read;
         const std::optional<std::filesystem::path> file =
-            findSimulatorFile(shapeFile->parent_path(), texture);
+            findSimulatorFile(files, shapeFile->parent_path(), texture);
         if (!file) {
             problem = "No se encuentra la textura " + texture + " junto a " + shapeName + ".";
         } else {
             read = readNamed<AceTexture>(
-                *file, "la textura", texture,
+                files, *file, "la textura", texture,
                 [](const std::string& b) { return readTextureBytes(b); }, problem);
         }
         alphaBits.push_back(read ? read->alphaBits : 0);

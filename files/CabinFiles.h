@@ -3,6 +3,7 @@
 #include "core/shape/AceImage.h"
 #include "core/shape/CabinGeometry.h"
 #include "core/shape/CabinShape.h"
+#include "files/FileAccess.h"
 
 #include <filesystem>
 #include <optional>
@@ -34,7 +35,7 @@ struct CabinReading
 };
 
 // Reads the cabin; never throws for anything a file holds.
-CabinReading readCabin(const std::filesystem::path& wagonFolder,
+CabinReading readCabin(const FileAccess& files, const std::filesystem::path& wagonFolder,
                        std::string_view passengerCabinFile);
 
 // A whole .s file in any of its forms (text in UTF-16 or ASCII, binary, compressed) to its

@@ -2,12 +2,16 @@
 
 #include "core/view/CabinRenderer.h"
 #include "core/view/HeadInCabin.h"
+#include "files/PathText.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace orbanil {
 
 namespace {
+
+constexpr const char* shapeLabel = "Forma interior: ";
 
 bool isBlank(const std::string& text)
 {
@@ -21,53 +25,72 @@ const CabinReading& PassengerView::cabin(const PassengerViewState& state)
     const Source source{state.wagonFolder, state.shapeName, state.readings};
     if (m_source != source) {
         m_cabin = CabinReading{};
-        m_cabin = readCabin(state.wagonFolder, state.shapeName);
+        m_cabin = readCabin(m_files, state.wagonFolder, state.shapeName);
         m_source = source;
         ++m_shapeReadings;
     }
     return m_cabin;
 }
 
+const CabinShape* PassengerView::shape(const PassengerViewState& state, PassengerViewFrame& frame)
+{
+    const auto stop = [&frame](ViewStatus status, std::string shapeLine, std::string line) {
+        frame.status = status;
+        frame.shapeLine = shapeLabel + shapeLine;
+        frame.lines.push_back(std::move(line));
+        return nullptr;
+    };
+    if (isBlank(state.shapeName)) {
+        return stop(ViewStatus::NoShapeName, "sin nombre",
+                    "No hay archivo Shape: escriba su nombre en la ventana principal "
+                    "(PassengerCabinFile) o elíjalo con su botón «...».");
+    }
+    if (state.wagonFolder.empty()) {
+        // Without a folder the name has not been looked for, so it is not called missing.
+        return stop(ViewStatus::NoFolder, state.shapeName,
+                    "No se sabe en qué carpeta está el vagón: pulse «Carpeta del vagón…» y "
+                    "elija la carpeta del archivo .wag o .eng.");
+    }
+    const CabinReading& read = cabin(state);
+    if (read.shapeFile.empty()) {
+        return stop(ViewStatus::ShapeNotFound, state.shapeName + " (no encontrada)",
+                    read.problems.front() +
+                        " Compruebe el nombre en la ventana principal, o pulse «Carpeta del "
+                        "vagón…» y elija la carpeta del archivo .wag o .eng.");
+    }
+    const std::string found = nativePathText(read.shapeFile);
+    if (!read.shape) {
+        return stop(ViewStatus::ShapeUnreadable, found,
+                    read.problems.front() +
+                        " Compruebe que es una forma del simulador que se puede abrir, o "
+                        "vuelva a exportarla desde su programa de modelado.");
+    }
+    frame.shapeLine = shapeLabel + found;
+    if (!read.problems.empty()) {
+        frame.texturesLine = read.messageLine() + " Sus superficies se dibujan en gris.";
+    }
+    return &*read.shape;
+}
+
 std::optional<PassengerViewFrame> PassengerView::frame(const PassengerViewState& state,
                                                        const std::atomic<bool>* cancel)
 {
     PassengerViewFrame frame;
-    const CabinShape* shape = nullptr;
-    if (isBlank(state.shapeName)) {
-        frame.lines.push_back("No hay archivo Shape: escriba su nombre en la ventana principal "
-                              "(PassengerCabinFile) o elíjalo con su botón «...».");
-    } else if (state.wagonFolder.empty()) {
-        frame.lines.push_back("No se sabe en qué carpeta está el vagón: pulse «Carpeta del "
-                              "vagón…» y elija la carpeta del archivo .wag o .eng.");
-    } else {
-        const CabinReading& read = cabin(state);
-        frame.shapeFile = read.shapeFile;
-        if (read.shapeFile.empty()) {
-            frame.lines.push_back(read.problems.front() +
-                                  " Compruebe el nombre en la ventana principal, o pulse «Carpeta "
-                                  "del vagón…» y elija la carpeta del archivo .wag o .eng.");
-        } else if (!read.shape) {
-            frame.lines.push_back(read.problems.front() +
-                                  " Compruebe que es una forma del simulador que se puede abrir, "
-                                  "o vuelva a exportarla desde su programa de modelado.");
-        } else {
-            shape = &*read.shape;
-            if (!read.problems.empty()) {
-                frame.texturesLine = read.messageLine() + " Sus superficies se dibujan en gris.";
-            }
-        }
-    }
+    const CabinShape* shape = this->shape(state, frame);
     if (!state.camera.camera) {
+        if (frame.status == ViewStatus::Drawn) {
+            frame.status = ViewStatus::NoCamera;
+        }
         frame.lines.push_back(state.camera.problem);
     }
-    if (!shape || !frame.lines.empty()) {
+    if (frame.status != ViewStatus::Drawn) {
         return frame;
     }
     std::vector<const RgbaImage*> textures;
     for (const std::optional<RgbaImage>& image : m_cabin.images) {
         textures.push_back(image ? &*image : nullptr);
     }
-    const PassengerCamera& camera = *state.camera.camera;
+    const PassengerCamera camera = state.lookingAround.value_or(*state.camera.camera);
     frame.image = renderCabin(*shape, textures, camera, state.width, state.height, cancel);
     if (!frame.image) {
         return std::nullopt;

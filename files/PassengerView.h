@@ -13,22 +13,37 @@
 namespace orbanil {
 
 // What the passenger view is asked to show: the shape named in the main window, the folder it
-// is found from, the camera the fields give and the size of the image.
+// is found from, the camera the fields give, where the user has turned it, and the size of the
+// image.
 struct PassengerViewState
 {
     std::filesystem::path wagonFolder; // empty while none is known
     std::string shapeName;             // as typed in the shape field
     unsigned readings = 0;             // a new count reads the files afresh
-    TypedCamera camera;
+    TypedCamera camera;                // as typed
+    // The typed camera turned and zoomed by the user; nothing to look through it as typed.
+    std::optional<PassengerCamera> lookingAround;
     int width = 0; // pixels of the image
     int height = 0;
 };
 
-// What it shows for such a state: either the image, with the notes under it, or the lines that
-// say in its place what is missing and what to do.
+// What keeps the image from being drawn, the first of them; Drawn when nothing does.
+enum class ViewStatus
+{
+    NoShapeName,
+    NoFolder,
+    ShapeNotFound,
+    ShapeUnreadable,
+    NoCamera,
+    Drawn,
+};
+
+// What it shows for such a state: the shape line above, then either the image with the notes
+// under it, or the lines that say in its place what is missing and what to do.
 struct PassengerViewFrame
 {
-    std::filesystem::path shapeFile; // the file found; empty when none was
+    ViewStatus status = ViewStatus::Drawn;
+    std::string shapeLine; // "Forma interior: …", the file found or the name looked for
     std::optional<RgbaImage> image;
     std::vector<std::string> lines;
     std::string texturesLine; // textures missing or unreadable, drawn in a neutral colour
@@ -36,10 +51,13 @@ struct PassengerViewFrame
 };
 
 // Keeps the cabin read last: the files are read again only when the folder, the name or the
-// count of readings changes, not for a new camera or size. One caller at a time.
+// count of readings changes, not for a new camera or size. One caller at a time; the files are
+// read through `files`, which outlives the view.
 class PassengerView
 {
 public:
+    explicit PassengerView(const FileAccess& files) : m_files(files) {}
+
     // Nothing when `cancel` turned true before the drawing was done.
     std::optional<PassengerViewFrame> frame(const PassengerViewState& state,
                                             const std::atomic<bool>* cancel = nullptr);
@@ -56,7 +74,10 @@ private:
         bool operator==(const Source&) const = default;
     };
     const CabinReading& cabin(const PassengerViewState& state);
+    // The shape's line and, when nothing stops the drawing there, the shape to draw.
+    const CabinShape* shape(const PassengerViewState& state, PassengerViewFrame& frame);
 
+    const FileAccess& m_files;
     std::optional<Source> m_source;
     CabinReading m_cabin;
     int m_shapeReadings = 0;

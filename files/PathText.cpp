@@ -8,6 +8,11 @@ std::string pathText(const std::filesystem::path& path)
     return std::string(text.begin(), text.end());
 }
 
+std::string nativePathText(std::filesystem::path path)
+{
+    return pathText(path.make_preferred());
+}
+
 std::filesystem::path pathFromText(std::string_view utf8)
 {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));

@@ -1,5 +1,6 @@
 #include "files/SimulatorPath.h"
 
+#include "files/FileError.h"
 #include "files/FileNames.h"
 #include "files/PathText.h"
 
@@ -33,29 +34,30 @@ std::vector<std::string_view> partsOf(std::string_view name)
 
 // The entry of `folder` that is `part` to the simulator: the exact name first, then one that
 // differs only in case.
-std::optional<fs::path> entryOf(const fs::path& folder, std::string_view part, bool last)
+std::optional<fs::path> entryOf(const FileAccess& files, const fs::path& folder,
+                                std::string_view part, bool last)
 {
-    std::error_code error;
-    const fs::path exact = folder / pathFromText(part);
-    const auto wanted = [last](const fs::path& p) {
-        std::error_code ignored;
-        return last ? fs::is_regular_file(p, ignored) : fs::is_directory(p, ignored);
-    };
-    if (wanted(exact)) {
-        return exact;
-    }
+    const EntryKind kind = last ? EntryKind::File : EntryKind::Folder;
     const fs::path name = pathFromText(part);
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (sameNameWithoutCase(it->path().filename(), name) && wanted(it->path())) {
-            return it->path();
+    if (files.kindOf(folder / name) == kind) {
+        return folder / name;
+    }
+    try {
+        for (const fs::path& entry : files.entries(folder, kind)) {
+            if (sameNameWithoutCase(entry, name)) {
+                return folder / entry;
+            }
         }
+    } catch (const FileError&) {
+        // A folder that cannot be listed holds no other case of the name.
     }
     return std::nullopt;
 }
 
 } // namespace
 
-std::optional<fs::path> findSimulatorFile(const fs::path& folder, std::string_view name)
+std::optional<fs::path> findSimulatorFile(const FileAccess& files, const fs::path& folder,
+                                          std::string_view name)
 {
     if (name.empty() || isSeparator(name.front()) || name.find(':') != std::string_view::npos) {
         return std::nullopt;
@@ -79,7 +81,7 @@ std::optional<fs::path> findSimulatorFile(const fs::path& folder, std::string_vi
             at = parts[i] == ".." ? at.parent_path() : at;
             continue;
         }
-        const std::optional<fs::path> entry = entryOf(at, parts[i], last);
+        const std::optional<fs::path> entry = entryOf(files, at, parts[i], last);
         if (!entry) {
             return std::nullopt;
         }

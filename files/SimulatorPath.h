@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/FileAccess.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,7 +13,8 @@ namespace orbanil {
 // Windows: relative to `folder`, "\" (or "/") between the parts, ".." the parent folder, every
 // part compared without regard to case, since files copied from Windows keep odd cases.
 // Nothing when a part is missing or the name leaves the relative tree (a drive, a leading "\").
-std::optional<std::filesystem::path> findSimulatorFile(const std::filesystem::path& folder,
+std::optional<std::filesystem::path> findSimulatorFile(const FileAccess& files,
+                                                       const std::filesystem::path& folder,
                                                        std::string_view name);
 
 // The last part of such a name: "coche.s" of "..\Interiores\coche.s".

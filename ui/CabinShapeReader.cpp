@@ -7,7 +7,8 @@
 
 namespace orbanil {
 
-CabinShapeReader::CabinShapeReader(QObject* parent) : QObject(parent), m_thread([this] { run(); })
+CabinShapeReader::CabinShapeReader(const FileAccess& files, QObject* parent)
+    : QObject(parent), m_files(files), m_thread([this] { run(); })
 {}
 
 CabinShapeReader::~CabinShapeReader()
@@ -64,7 +65,7 @@ void CabinShapeReader::run()
             next = std::move(*m_pending);
             m_pending.reset();
         }
-        CabinReading reading = readCabin(next.second.folder, next.second.name);
+        CabinReading reading = readCabin(m_files, next.second.folder, next.second.name);
         std::shared_ptr<const CabinShape> shape;
         if (reading.shape) {
             shape = std::make_shared<const CabinShape>(std::move(*reading.shape));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/shape/CabinShape.h"
+#include "files/FileAccess.h"
 
 #include <QObject>
 #include <condition_variable>
@@ -21,7 +22,8 @@ class CabinShapeReader : public QObject
 {
     Q_OBJECT
 public:
-    explicit CabinShapeReader(QObject* parent = nullptr);
+    // Reads through `files`, which outlive it.
+    explicit CabinShapeReader(const FileAccess& files, QObject* parent = nullptr);
     ~CabinShapeReader() override;
 
     CabinShapeReader(const CabinShapeReader&) = delete;
@@ -47,6 +49,7 @@ private:
     // On this object's thread: the answer to request `serial`, told if it is still the newest.
     void answer(std::uint64_t serial, std::shared_ptr<const CabinShape> shape);
 
+    const FileAccess& m_files;
     std::optional<Request> m_asked;           // the newest request
     std::uint64_t m_serial = 0;               // its serial
     std::shared_ptr<const CabinShape> m_told; // the last shape told

@@ -145,10 +145,8 @@ void FixedWindow::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void FixedWindow::place(QWidget* control, const char* name, int left, int top, int width,
-                        int height)
+void FixedWindow::place(QWidget* control, int left, int top, int width, int height)
 {
-    control->setObjectName(QLatin1String(name));
     // Controls placed on the window itself stand on its page, which scrolls on a small screen.
     if (control->parentWidget() == this) {
         control->setParent(m_page);
@@ -171,7 +169,14 @@ QGroupBox* FixedWindow::addFrame(QWidget* container, const char* name, const QSt
 QLabel* FixedWindow::addLabel(QWidget* container, const char* name, const QString& text, int left,
                               int top, int width, int height)
 {
-    auto* label = addControl(new ElidedLabel(container), name, left, top, width, height);
+    QLabel* label = makeLabel(container, name, text);
+    place(label, left, top, width, height);
+    return label;
+}
+
+QLabel* FixedWindow::makeLabel(QWidget* container, const char* name, const QString& text)
+{
+    auto* label = makeControl(new ElidedLabel(container), name);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     return label;
@@ -210,8 +215,14 @@ QPlainTextEdit* FixedWindow::addTextBox(QWidget* container, const char* name, in
 QPushButton* FixedWindow::addButton(QWidget* container, const char* name, const QString& caption,
                                     int left, int top, int width, int height)
 {
-    auto* button =
-        addControl(new CommandButton(caption, container), name, left, top, width, height);
+    QPushButton* button = makeButton(container, name, caption);
+    place(button, left, top, width, height);
+    return button;
+}
+
+QPushButton* FixedWindow::makeButton(QWidget* container, const char* name, const QString& caption)
+{
+    auto* button = makeControl(new CommandButton(caption, container), name);
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;

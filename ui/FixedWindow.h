@@ -95,9 +95,19 @@ protected:
     Control* addControl(Control* control, const char* name, int left, int top, int width,
                         int height)
     {
-        place(control, name, left, top, width, height);
+        place(makeControl(control, name), left, top, width, height);
         return control;
     }
+
+    // For a window whose layout places its controls: named and made as by the add functions
+    // above, and left for the layout to place.
+    template <class Control> static Control* makeControl(Control* control, const char* name)
+    {
+        control->setObjectName(QLatin1String(name));
+        return control;
+    }
+    QLabel* makeLabel(QWidget* container, const char* name, const QString& text);
+    QPushButton* makeButton(QWidget* container, const char* name, const QString& caption);
 
     // Every character typed into `field` passes the keystroke rule of `kind` first.
     void filterKeystrokes(QWidget* field, FilterKind kind);
@@ -113,7 +123,7 @@ protected:
 
 private:
     void beep() const;
-    void place(QWidget* control, const char* name, int left, int top, int width, int height);
+    void place(QWidget* control, int left, int top, int width, int height);
     // Takes the design size where the screen has room for it, else the room there is.
     void fitToScreen(const Placement& place);
 

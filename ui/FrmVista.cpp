@@ -6,14 +6,11 @@
 #include "files/FileError.h"
 #include "files/PathText.h"
 #include "files/SimulatorPath.h"
-#include "ui/CommandButton.h"
-#include "ui/ElidedLabel.h"
 #include "ui/Icons.h"
 #include "ui/PassengerViewWidget.h"
 #include "ui/PathQString.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,12 +31,6 @@ QString joinedLines(const std::vector<std::string>& lines)
     return joined.join(QLatin1Char('\n'));
 }
 
-// A path as the system writes it: the folder dialogs of Windows hand back forward slashes.
-QString shownPath(const std::filesystem::path& path)
-{
-    return QDir::toNativeSeparators(pathToQString(path));
-}
-
 bool sameInput(const VistaInput& a, const VistaInput& b)
 {
     return a.viewpoint == b.viewpoint && a.shapeFolder == b.shapeFolder &&
@@ -48,55 +39,40 @@ bool sameInput(const VistaInput& a, const VistaInput& b)
 
 } // namespace
 
-FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services)
+FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
+                   const FileAccess& files)
     : FixedWindow(QStringLiteral("Orbanil - Vista del pasajero"), 9900, 9300, programIcon(),
                   std::move(services)),
-      m_programFolder(std::move(programFolder)), m_render(new ViewRenderThread(this)),
-      lblFolder(new ElidedLabel(page())),
-      CmdFolder(new CommandButton(QStringLiteral("Carpeta del &vagón…"), page())),
-      lblShape(new ElidedLabel(page())), picVista(new PassengerViewWidget(page())),
-      lblTextures(new ElidedLabel(page())), lblHead(new ElidedLabel(page())),
-      lblDirection(new ElidedLabel(page())), lblRotationLimit(new ElidedLabel(page())),
-      CmdReset(new CommandButton(QStringLiteral("&Restablecer"), page())),
-      CmdUseDirection(new CommandButton(QStringLiteral("&Usar esta dirección"), page())),
-      CmdSaveImage(new CommandButton(QStringLiteral("Guardar &imagen…"), page())),
-      CmdClose(new CommandButton(QStringLiteral("&Cerrar"), page()))
+      m_programFolder(std::move(programFolder)), m_render(new ViewRenderThread(files, this)),
+      lblFolder(makeLabel(page(), "lblFolder", {})),
+      CmdFolder(makeButton(page(), "CmdFolder", QStringLiteral("Carpeta del &vagón…"))),
+      lblShape(makeLabel(page(), "lblShape", {})),
+      picVista(makeControl(new PassengerViewWidget(page()), "picVista")),
+      lblTextures(makeLabel(page(), "lblTextures", {})), lblHead(makeLabel(page(), "lblHead", {})),
+      lblDirection(makeLabel(page(), "lblDirection", {})),
+      lblRotationLimit(makeLabel(
+          page(), "lblRotationLimit",
+          QStringLiteral("RotationLimit no limita el giro en Open Rails, que no lo usa; aquí la "
+                         "vista gira sin límite, como allí. Microsoft Train Simulator sí "
+                         "limitaba el giro con él."))),
+      CmdReset(makeButton(page(), "CmdReset", QStringLiteral("&Restablecer"))),
+      CmdUseDirection(
+          makeButton(page(), "CmdUseDirection", QStringLiteral("&Usar esta dirección"))),
+      CmdSaveImage(makeButton(page(), "CmdSaveImage", QStringLiteral("Guardar &imagen…"))),
+      CmdClose(makeButton(page(), "CmdClose", QStringLiteral("&Cerrar")))
 {
     setObjectName(QStringLiteral("FrmVista"));
-    const auto name = [](QWidget* control, const char* objectName, const char* spokenName) {
-        control->setObjectName(QLatin1String(objectName));
-        if (spokenName) {
-            control->setAccessibleName(QString::fromUtf8(spokenName));
-        }
-    };
-    name(lblFolder, "lblFolder", nullptr);
-    name(CmdFolder, "CmdFolder", "Elegir la carpeta del vagón");
-    name(lblShape, "lblShape", nullptr);
-    name(picVista, "picVista", nullptr);
-    name(lblTextures, "lblTextures", nullptr);
-    name(lblHead, "lblHead", nullptr);
-    name(lblDirection, "lblDirection", nullptr);
-    name(lblRotationLimit, "lblRotationLimit", nullptr);
-    name(CmdReset, "CmdReset", "Restablecer la dirección de inicio y el campo de visión");
-    name(CmdUseDirection, "CmdUseDirection", "Usar esta dirección en StartDirection");
-    name(CmdSaveImage, "CmdSaveImage", "Guardar la imagen de la vista");
-    name(CmdClose, "CmdClose", "Cerrar la vista del pasajero");
-    for (QPushButton* button : {CmdFolder, CmdReset, CmdUseDirection, CmdSaveImage, CmdClose}) {
-        button->setAutoDefault(false);
-    }
-    for (QLabel* label :
-         {lblFolder, lblShape, lblTextures, lblHead, lblDirection, lblRotationLimit}) {
-        label->setTextFormat(Qt::PlainText);
-    }
+    CmdFolder->setAccessibleName(QStringLiteral("Elegir la carpeta del vagón"));
+    CmdReset->setAccessibleName(
+        QStringLiteral("Restablecer la dirección de inicio y el campo de visión"));
+    CmdUseDirection->setAccessibleName(QStringLiteral("Usar esta dirección en StartDirection"));
+    CmdSaveImage->setAccessibleName(QStringLiteral("Guardar la imagen de la vista"));
+    CmdClose->setAccessibleName(QStringLiteral("Cerrar la vista del pasajero"));
     // The notes wrap; a line is kept for each, so that one coming does not move the image.
     for (QLabel* label : {lblTextures, lblHead, lblRotationLimit}) {
         label->setWordWrap(true);
         label->setMinimumHeight(label->fontMetrics().height());
     }
-    lblRotationLimit->setText(
-        QStringLiteral("RotationLimit no limita el giro en Open Rails, que no lo usa; aquí la "
-                       "vista gira sin límite, como allí. Microsoft Train Simulator sí limitaba "
-                       "el giro con él."));
 
     auto* layout = new QGridLayout(page());
     layout->addWidget(lblFolder, 0, 0);
@@ -189,44 +165,32 @@ void FrmVista::requestFrame()
         return;
     }
     const QSize size = picVista->imageSize();
-    PassengerViewState state{m_folder, m_input.view.shapeFile, m_readings,
-                             m_typed,  size.width(),           size.height()};
-    if (state.camera.camera) {
-        state.camera.camera = m_camera;
-    }
-    m_requested = m_render->request(std::move(state));
+    m_requested = m_render->request({m_folder, m_input.view.shapeFile, m_readings, m_typed,
+                                     camera(), size.width(), size.height()});
 }
 
 void FrmVista::showFrame(std::shared_ptr<const ShownFrame> frame)
 {
     m_shown = std::move(frame);
     const PassengerViewFrame& shown = m_shown->frame;
-    const QString shapeName = QString::fromStdString(m_input.view.shapeFile);
-    if (!shown.shapeFile.empty()) {
-        lblShape->setText(QStringLiteral("Forma interior: %1").arg(shownPath(shown.shapeFile)));
-    } else if (shapeName.trimmed().isEmpty()) {
-        lblShape->setText(QStringLiteral("Forma interior: sin nombre"));
-    } else if (m_folder.empty()) {
-        // Without a folder the name has not been looked for, so it is not called missing.
-        lblShape->setText(QStringLiteral("Forma interior: %1").arg(shapeName));
-    } else {
-        lblShape->setText(QStringLiteral("Forma interior: %1 (no encontrada)").arg(shapeName));
-    }
+    lblShape->setText(QString::fromStdString(shown.shapeLine));
     lblTextures->setText(QString::fromStdString(shown.texturesLine));
     lblHead->setText(QString::fromStdString(shown.headLine));
-    if (shown.lines.empty()) {
+    const bool drawn = shown.status == ViewStatus::Drawn;
+    if (drawn) {
         picVista->showImage(m_shown->image, lblDirection->text());
     } else {
         picVista->showLines(joinedLines(shown.lines));
     }
-    setEnabledIfChanged(CmdSaveImage, shown.lines.empty() && !m_shown->image.isNull());
+    setEnabledIfChanged(CmdSaveImage, drawn && !m_shown->image.isNull());
 }
 
 void FrmVista::refreshFolder()
 {
     lblFolder->setText(m_folder.empty()
                            ? QStringLiteral("Carpeta del vagón: sin elegir")
-                           : QStringLiteral("Carpeta del vagón: %1").arg(shownPath(m_folder)));
+                           : QStringLiteral("Carpeta del vagón: %1")
+                                 .arg(QString::fromStdString(nativePathText(m_folder))));
 }
 
 void FrmVista::refreshDirection()

@@ -37,7 +37,8 @@ class FrmVista : public FixedWindow
 {
     Q_OBJECT
 public:
-    FrmVista(std::filesystem::path programFolder, UiServices services);
+    // The shape and its textures are read through `files`, which outlives the window.
+    FrmVista(std::filesystem::path programFolder, UiServices services, const FileAccess& files);
 
     // The view follows the fields as they stand; nothing is read or drawn while the window
     // waits for its drawing thread.

@@ -30,7 +30,8 @@ public:
     QSize minimumSizeHint() const override;
 
 signals:
-    // Dragged with the left button, by so many pixels right and down since the last report.
+    // Dragged with the right button (the simulator's) or the left one, by so many pixels right
+    // and down since the last report.
     void dragged(QPoint by);
     // The wheel (or + and -) zoomed in by so many notches; negative out.
     void zoomed(double notches);

@@ -23,7 +23,8 @@ QImage qImageOf(const RgbaImage& image)
 
 } // namespace
 
-ViewRenderThread::ViewRenderThread(QObject* parent) : QObject(parent), m_thread([this] { run(); })
+ViewRenderThread::ViewRenderThread(const FileAccess& files, QObject* parent)
+    : QObject(parent), m_files(files), m_thread([this] { run(); })
 {}
 
 ViewRenderThread::~ViewRenderThread()
@@ -54,7 +55,7 @@ std::uint64_t ViewRenderThread::request(PassengerViewState state)
 
 void ViewRenderThread::run()
 {
-    PassengerView view;
+    PassengerView view(m_files);
     bool lastDropped = false;
     for (;;) {
         PassengerViewState state;

@@ -30,7 +30,8 @@ class ViewRenderThread : public QObject
 {
     Q_OBJECT
 public:
-    explicit ViewRenderThread(QObject* parent = nullptr);
+    // The files are read through `files`, which outlives the thread.
+    explicit ViewRenderThread(const FileAccess& files, QObject* parent = nullptr);
     ~ViewRenderThread() override;
 
     ViewRenderThread(const ViewRenderThread&) = delete;
@@ -46,6 +47,7 @@ signals:
 private:
     void run();
 
+    const FileAccess& m_files;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::optional<PassengerViewState> m_pending; // under m_mutex

@@ -13,7 +13,8 @@
 namespace orbanil {
 
 WindowSet::WindowSet(std::filesystem::path programFolder, UiServices services, QObject* parent)
-    : QObject(parent), m_programFolder(std::move(programFolder)), m_services(std::move(services))
+    : QObject(parent), m_programFolder(std::move(programFolder)), m_services(std::move(services)),
+      m_cabinShape(m_files)
 {
     connect(&m_cabinShape, &CabinShapeReader::shapeRead, this, &WindowSet::shapeRead);
 }
@@ -117,7 +118,7 @@ FrmAyuda& WindowSet::loadAyuda()
 FrmVista& WindowSet::loadVista()
 {
     if (!m_vista) {
-        m_vista = new FrmVista(m_programFolder, m_services);
+        m_vista = new FrmVista(m_programFolder, m_services, m_files);
         connect(m_vista, &FixedWindow::closeBoxPressed, this, [this] { unload(m_vista); });
         // The direction goes to the viewpoint it was found for, if that one still shows.
         connect(m_vista, &FrmVista::directionTaken, this,

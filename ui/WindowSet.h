@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/FileAccess.h"
 #include "ui/CabinShapeReader.h"
 #include "ui/FixedWindow.h"
 #include "ui/FrmPicker.h"
@@ -83,6 +84,7 @@ private:
 
     std::filesystem::path m_programFolder;
     UiServices m_services;
+    DiskFileAccess m_files; // what the passenger view and the drawing read the cabin through
     FrmOrbanil* m_main = nullptr;
     FrmBox* m_box = nullptr;
     FrmAbout* m_about = nullptr;

@@ -1,10 +1,10 @@
 #include "core/shape/CabinGeometry.h"
 
+#include "core/block/ViewNumbers.h"
 #include "core/shape/FormatError.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <optional>
 #include <span>
@@ -42,13 +42,6 @@ Affine then(const Affine& a, const Affine& b)
             transformed(a.t, b)};
 }
 
-std::string number(float value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
-    return text;
-}
-
 // A coordinate that is a number and no larger than a cabin's world could hold.
 void checkCoordinates(std::span<const float> values, float limit, const std::string& what)
 {
@@ -57,7 +50,9 @@ void checkCoordinates(std::span<const float> values, float limit, const std::str
             throw FormatError(what + " tiene una coordenada que no es un número");
         }
         if (std::fabs(v) > limit) {
-            throw FormatError(what + " tiene una coordenada demasiado grande (" + number(v) + ")");
+            // The value itself may be 1e30: the limit reads better than its digits.
+            throw FormatError(what + " tiene una coordenada demasiado grande (más de " +
+                              writeRounded(limit) + ")");
         }
     }
 }

@@ -86,15 +86,15 @@ class Projection
 {
 public:
     Projection(const PassengerCamera& camera, int width, int height)
-        : eye_(camera.eye), axes_(cameraAxes(camera)), focal_(focalLengthPixels(camera, height)),
-          centreX_(width / 2.0), centreY_(height / 2.0), reachX_(width / 2.0 + guardBand),
-          reachY_(height / 2.0 + guardBand)
+        : m_eye(camera.eye), m_axes(cameraAxes(camera)), m_focal(focalLengthPixels(camera, height)),
+          m_centreX(width / 2.0), m_centreY(height / 2.0), m_reachX(width / 2.0 + guardBand),
+          m_reachY(height / 2.0 + guardBand)
     {}
 
     ViewVertex toView(const CabinVertex& corner) const
     {
-        const Vec3d d = vectorCast<double>(corner.position) - vectorCast<double>(eye_);
-        return {dot(d, axes_.right), dot(d, axes_.up), dot(d, axes_.forward), corner.uv.u,
+        const Vec3d d = vectorCast<double>(corner.position) - vectorCast<double>(m_eye);
+        return {dot(d, m_axes.right), dot(d, m_axes.up), dot(d, m_axes.forward), corner.uv.u,
                 corner.uv.v};
     }
 
@@ -105,13 +105,13 @@ public:
         case 0:
             return v.z - nearPlane;
         case 1:
-            return reachX_ * v.z - focal_ * v.x;
+            return m_reachX * v.z - m_focal * v.x;
         case 2:
-            return reachX_ * v.z + focal_ * v.x;
+            return m_reachX * v.z + m_focal * v.x;
         case 3:
-            return reachY_ * v.z - focal_ * v.y;
+            return m_reachY * v.z - m_focal * v.y;
         default:
-            return reachY_ * v.z + focal_ * v.y;
+            return m_reachY * v.z + m_focal * v.y;
         }
     }
 
@@ -119,20 +119,20 @@ public:
     {
         const double invZ = 1 / v.z;
         // Inside the guard band already, but for rounding in the cuts.
-        const double x = centreX_ + std::clamp(focal_ * v.x * invZ, -reachX_, reachX_);
-        const double y = centreY_ - std::clamp(focal_ * v.y * invZ, -reachY_, reachY_);
+        const double x = m_centreX + std::clamp(m_focal * v.x * invZ, -m_reachX, m_reachX);
+        const double y = m_centreY - std::clamp(m_focal * v.y * invZ, -m_reachY, m_reachY);
         return {std::llround(x * subPixels), std::llround(y * subPixels), static_cast<float>(invZ),
                 static_cast<float>(v.u * invZ), static_cast<float>(v.v * invZ)};
     }
 
 private:
-    Vec3 eye_;
-    CameraAxes axes_;
-    double focal_;
-    double centreX_;
-    double centreY_;
-    double reachX_;
-    double reachY_;
+    Vec3 m_eye;
+    CameraAxes m_axes;
+    double m_focal;
+    double m_centreX;
+    double m_centreY;
+    double m_reachX;
+    double m_reachY;
 };
 
 constexpr int planeCount = 5;

@@ -2,6 +2,7 @@
 
 #include "tests/support/AceWriter.h"
 #include "tests/support/CabinFixture.h"
+#include "tests/support/MemoryFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ TEST(CabinFiles, TheCabinIsFoundWithoutRegardToCaseAndDrawnAsTheSimulatorDrawsIt
 {
     TempFolder root;
     const FixtureFolder folder = writeFixtureFolder(root.path(), ShapeForm::CompressedBinary);
-    const CabinReading cabin = readCabin(folder.wagonFolder, fixtureCabinFile);
+    const CabinReading cabin = readCabin(DiskFileAccess(), folder.wagonFolder, fixtureCabinFile);
     EXPECT_EQ(cabin.problems, std::vector<std::string>());
     EXPECT_EQ(cabin.messageLine(), "");
     ASSERT_TRUE(cabin.shape);
@@ -54,16 +55,16 @@ const BadInput badInputs[] = {
 
 TEST(CabinFiles, EveryBadInputIsNamedAndTheRestStillDraws)
 {
+    const FixtureFolder folder = fixtureFolder(memoryRoot, ShapeForm::TextUtf16);
     for (const BadInput& bad : badInputs) {
         SCOPED_TRACE(bad.what);
-        TempFolder root;
-        const FixtureFolder folder = writeFixtureFolder(root.path(), ShapeForm::TextUtf16);
+        MemoryFiles disk(folder.files);
         const auto file = folder.shapeFile.parent_path() / bad.file;
-        std::filesystem::remove(file);
+        disk.files.erase(file);
         if (bad.bytes) {
-            writeBytes(file, *bad.bytes);
+            disk.files[file] = *bad.bytes;
         }
-        const CabinReading cabin = readCabin(folder.wagonFolder, fixtureCabinFile);
+        const CabinReading cabin = readCabin(disk, folder.wagonFolder, fixtureCabinFile);
         EXPECT_EQ(cabin.problems, std::vector<std::string>{bad.problem});
         EXPECT_EQ(cabin.messageLine(), bad.problem);
         ASSERT_EQ(cabin.shape.has_value(), bad.file != "coche.s");
@@ -82,19 +83,19 @@ TEST(CabinFiles, EveryBadInputIsNamedAndTheRestStillDraws)
 
 TEST(CabinFiles, ShapesAreFoundOnlyWhereTheSimulatorLooks)
 {
-    TempFolder root;
-    const FixtureFolder folder = writeFixtureFolder(root.path(), ShapeForm::Binary);
+    const FixtureFolder folder = fixtureFolder(memoryRoot, ShapeForm::Binary);
+    const MemoryFiles disk(folder.files);
     for (const char* name : {"..\\Interiores\\Falta.s", "C:\\Interiores\\coche.s",
                              "\\Interiores\\coche.s", "..\\Interiores", "..\\coche.s"}) {
         SCOPED_TRACE(name);
-        const CabinReading cabin = readCabin(folder.wagonFolder, name);
+        const CabinReading cabin = readCabin(disk, folder.wagonFolder, name);
         EXPECT_FALSE(cabin.shape);
         EXPECT_EQ(cabin.problems,
                   std::vector<std::string>{"No se encuentra la forma interior " +
                                            std::string(name) + " desde la carpeta del vagón."});
     }
-    EXPECT_TRUE(readCabin(folder.wagonFolder, "../INTERIORES/./COCHE.S").shape);
-    EXPECT_TRUE(readCabin(root.path() / "Vagon" / "", "..\\interiores\\coche.s").shape);
+    EXPECT_TRUE(readCabin(disk, folder.wagonFolder, "../INTERIORES/./COCHE.S").shape);
+    EXPECT_TRUE(readCabin(disk, folder.wagonFolder / "", "..\\interiores\\coche.s").shape);
 }
 
 TEST(CabinFiles, TheMessageLineCountsTheOtherProblems)

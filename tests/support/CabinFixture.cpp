@@ -416,18 +416,24 @@ std::vector<FixtureTexture> fixtureTextures()
     };
 }
 
+FixtureFolder fixtureFolder(const std::filesystem::path& root, ShapeForm form)
+{
+    FixtureFolder folder{root / "Vagon", root / "INTERIORES" / "coche.s", {}};
+    folder.files.emplace(folder.shapeFile, fixtureShapeFile(form));
+    for (const FixtureTexture& texture : fixtureTextures()) {
+        folder.files.emplace(folder.shapeFile.parent_path() / texture.fileName, texture.bytes);
+    }
+    return folder;
+}
+
 FixtureFolder writeFixtureFolder(const std::filesystem::path& root, ShapeForm form)
 {
-    const auto write = [](const std::filesystem::path& file, const std::string& bytes) {
-        std::ofstream(file, std::ios::binary)
-            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    };
-    FixtureFolder folder{root / "Vagon", root / "INTERIORES" / "coche.s"};
+    FixtureFolder folder = fixtureFolder(root, form);
     std::filesystem::create_directories(folder.wagonFolder);
     std::filesystem::create_directories(folder.shapeFile.parent_path());
-    write(folder.shapeFile, fixtureShapeFile(form));
-    for (const FixtureTexture& texture : fixtureTextures()) {
-        write(folder.shapeFile.parent_path() / texture.fileName, texture.bytes);
+    for (const auto& [file, bytes] : folder.files) {
+        std::ofstream(file, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
     return folder;
 }

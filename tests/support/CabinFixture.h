@@ -4,6 +4,7 @@
 #include "tests/support/ShapeWriter.h"
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -58,8 +59,11 @@ struct FixtureFolder
 {
     std::filesystem::path wagonFolder;
     std::filesystem::path shapeFile;
+    std::map<std::filesystem::path, std::string> files; // the shape and its textures by path
 };
-// Writes the wagon folder (empty), the shape in that form and its textures under root.
+// The wagon folder (empty), the shape in that form and its textures under root; written to disk
+// by the second.
+FixtureFolder fixtureFolder(const std::filesystem::path& root, ShapeForm form);
 FixtureFolder writeFixtureFolder(const std::filesystem::path& root, ShapeForm form);
 
 // Corners of the cabin whose places are known apart from any reading (MSTS space, metres,

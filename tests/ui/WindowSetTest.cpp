@@ -352,6 +352,7 @@ void WindowSetTest::escapeClosesTheSecondaryWindowsFromAnyControl_data()
     QTest::newRow("help") << "CmdAyuda";
     QTest::newRow("shape picker") << "Command1";
     QTest::newRow("sound picker") << "Command2";
+    QTest::newRow("passenger view") << "CmdVista";
 }
 
 void WindowSetTest::escapeClosesTheSecondaryWindowsFromAnyControl()
@@ -396,9 +397,11 @@ void WindowSetTest::oneInstanceOfEachSecondaryWindow()
         QTest::mouseClick(control<QPushButton>(main, "CmdAyuda"), Qt::LeftButton);
         QTest::mouseClick(control<QPushButton>(main, "Command1"), Qt::LeftButton);
         QTest::mouseClick(control<QPushButton>(main, "Command2"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(main, "CmdVista"), Qt::LeftButton);
     }
     const QList<QWidget*> secondary{run.windows->frmAbout(), run.windows->frmAyuda(),
-                                    run.windows->frmShape(), run.windows->frmSms()};
+                                    run.windows->frmShape(), run.windows->frmSms(),
+                                    run.windows->frmVista()};
     for (QWidget* window : secondary) {
         QVERIFY(window && window->isVisible());
         QVERIFY(!window->parentWidget() && !window->isModal());

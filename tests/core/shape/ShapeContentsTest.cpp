@@ -118,7 +118,7 @@ TEST(ShapeContents, EveryBadShapeSaysWhatIsWrong)
          "el punto 0 tiene una coordenada que no es un número"},
         {"a huge coordinate",
          textWith([](ShapeNode& s) { s.find("point")->items[1].real = 1e30f; }),
-         "el punto 0 tiene una coordenada demasiado grande (1e+30)"},
+         "el punto 0 tiene una coordenada demasiado grande (más de 100000)"},
     };
     expectRefused(cases, readShapeFile);
 }
