@@ -107,21 +107,11 @@ public:
         side.plot = PixelRect{0, std::min(height, side.area.top + row), width,
                               std::max(0.0, side.area.height - 2 * row)};
 
-        std::optional<PlotMapping> aboveMap;
-        std::optional<PlotMapping> sideMap;
-        if (scale && m_x) {
-            aboveMap = placeInto(above.plot, m_z->shown, m_x->shown, *scale, m_sizes.margin,
-                                 Standing::FromTop);
-        }
-        if (scale && m_y) {
-            sideMap = placeInto(side.plot, m_z->shown, m_y->shown, *scale, m_sizes.margin,
-                                Standing::OnBottom);
-        }
         const double step = gridStep(scale.value_or(std::numeric_limits<double>::infinity()));
-        sketchAbove(above, aboveMap, step);
-        sketchSide(side, sideMap, step);
+        sketchView(above, Plane::Above, scale, step);
+        sketchView(side, Plane::Side, scale, step);
         LabelRow bottom(side.labels, m_metrics, side.area, height - row, row, m_sizes.gap);
-        if (sideMap) {
+        if (side.mapping) {
             bottom.place(railWord, side.area.left, LabelRow::Align::Left);
         }
         if (scale) {
@@ -160,47 +150,32 @@ private:
         return scale;
     }
 
-    // A view's captions on its first line: its title at the left, the front over the box's end.
-    void caption(ViewSketch& view, const std::string& title) const
+    // One view of the car: its box and grid, its title and the front over the box's end, the
+    // rail from the side, the heads and their numbers.
+    void sketchView(ViewSketch& view, Plane plane, std::optional<double> scale, double step) const
     {
+        const bool above = plane == Plane::Above;
+        const std::optional<Axis>& upward = above ? m_x : m_y;
+        if (scale && upward) {
+            view.mapping = placeInto(view.plot, m_z->shown, upward->shown, *scale, m_sizes.margin,
+                                     above ? Standing::FromTop : Standing::OnBottom);
+            view.box = rectOf(*view.mapping, m_z->box, upward->box);
+            view.grid = gridLines(*view.mapping, m_z->box, upward->box, step);
+        }
         LabelRow top(view.labels, m_metrics, view.area, view.area.top, m_sizes.row, m_sizes.gap);
-        top.place(title, view.area.left, LabelRow::Align::Left);
-        if (view.box) {
-            top.place(frontWord, view.box->right(), LabelRow::Align::Right);
-        }
-    }
-
-    void sketchAbove(ViewSketch& view, const std::optional<PlotMapping>& map, double step) const
-    {
-        if (map) {
-            view.mapping = map;
-            view.box = rectOf(*map, m_z->box, m_x->box);
-            view.grid = gridLines(*map, m_z->box, m_x->box, step);
-        }
-        caption(view, titleAbove);
-        if (!map) {
+        top.place(above ? titleAbove : titleSide, view.area.left, LabelRow::Align::Left);
+        if (!view.mapping) {
             return;
         }
-        drawOthers(view, *map, *m_z, *m_x, &OtherHead::z, &OtherHead::x, Plane::Above);
-        drawHead(view, *map, *m_z, *m_x, Plane::Above, m_numbers.yawLimit);
-        placeNumbers(view, m_metrics, m_sizes.row);
-    }
-
-    void sketchSide(ViewSketch& view, const std::optional<PlotMapping>& map, double step) const
-    {
-        if (map) {
-            view.mapping = map;
-            view.box = rectOf(*map, m_z->box, m_y->box);
-            view.grid = gridLines(*map, m_z->box, m_y->box, step);
+        const PlotMapping& map = *view.mapping;
+        top.place(frontWord, view.box->right(), LabelRow::Align::Right);
+        if (!above) {
+            const double railY = map.at(0, 0).y;
+            view.rail = PixelLine{{view.plot.left, railY}, {view.plot.right(), railY}};
         }
-        caption(view, titleSide);
-        if (!map) {
-            return;
-        }
-        const double railY = map->at(0, 0).y;
-        view.rail = PixelLine{{view.plot.left, railY}, {view.plot.right(), railY}};
-        drawOthers(view, *map, *m_z, *m_y, &OtherHead::z, &OtherHead::y, Plane::Side);
-        drawHead(view, *map, *m_z, *m_y, Plane::Side, m_numbers.tiltLimit);
+        drawOthers(view, map, *m_z, *upward, &OtherHead::z, above ? &OtherHead::x : &OtherHead::y,
+                   plane);
+        drawHead(view, map, *m_z, *upward, plane, above ? m_numbers.yawLimit : m_numbers.tiltLimit);
         placeNumbers(view, m_metrics, m_sizes.row);
     }
 
