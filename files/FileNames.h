@@ -1,16 +1,12 @@
 #pragma once
 
+#include "core/text/AsciiCase.h"
+
 #include <filesystem>
 #include <string_view>
 #include <vector>
 
 namespace orbanil {
-
-// An ASCII capital letter made small; any other character, of any character type, as it is.
-template <typename Char> constexpr Char asciiLower(Char c)
-{
-    return c >= Char('A') && c <= Char('Z') ? static_cast<Char>(c - Char('A') + Char('a')) : c;
-}
 
 // Whether two folder or file names are one name to the file system: without regard to case on
 // Windows, letters beyond ASCII included; byte for byte elsewhere.

@@ -147,6 +147,8 @@ private:
     // The eleven fields as the generator reads them.
     ViewParams viewParams() const;
     QLineEdit* viewField(std::string ViewParams::*member) const;
+    // A picker's name, the principal's whichever viewpoint shows, in its field and kept.
+    void setName(std::string ViewParams::*member, const QString& name);
     // Reads the program folder's saved files into File1; a failure is told in a message.
     void readFileList();
     void warn(const QString& title, const QString& text);

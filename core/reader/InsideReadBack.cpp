@@ -12,8 +12,6 @@ namespace orbanil {
 
 namespace {
 
-const char* const axisNames[] = {"X", "Y", "Z"};
-
 // Whether the field's text means the number the simulator reads.
 bool readsAsWritten(const ViewField& field, const ReadNumber& number)
 {

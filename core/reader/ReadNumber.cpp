@@ -163,7 +163,7 @@ SplitDistance splitDistance(std::string_view s)
     std::string_view unit = s.substr(i);
     unit = unit.substr(0, unit.find('#'));
     std::string lower(trimDotNetWhiteSpace(unit));
-    std::ranges::transform(lower, lower.begin(), asciiLower);
+    std::ranges::transform(lower, lower.begin(), asciiLower<char>);
     split.unit = std::move(lower);
     split.number = s.substr(begin, end - begin);
     return split;

@@ -10,8 +10,6 @@ namespace orbanil {
 
 namespace {
 
-const char* const axisNames[] = {"X", "Y", "Z"};
-
 std::string warningText(std::string_view entry, std::size_t axis, const ReadNumber& number)
 {
     const std::string where = std::string(entry) + " " + axisNames[axis] + ": ";

@@ -25,6 +25,9 @@ struct ViewpointReading
     std::vector<std::string> warnings; // what the simulator would warn about, in Spanish
 };
 
+// How the messages name the three numbers of an entry.
+inline constexpr std::array<const char*, 3> axisNames{"X", "Y", "Z"};
+
 // A file name of an entry as the simulator reads it: the first item of the entry.
 struct ReadName
 {

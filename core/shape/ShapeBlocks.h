@@ -94,7 +94,7 @@ protected:
     std::vector<std::string> m_open; // the names of the blocks entered, innermost last
 };
 
-// The text form, as UTF-8, read through the simulator's text reader (core/SimulatorReader).
+// The text form, as UTF-8, read through the simulator's item stream (core/reader/ItemStream).
 std::unique_ptr<BlockSource> textBlocks(std::string_view utf8);
 // The binary form: uint16 token, uint16 flags, uint32 length of what follows these eight bytes,
 // a uint8 label length in UTF-16 characters and the label, then the contents.

@@ -5,10 +5,11 @@
 
 namespace orbanil {
 
-// Letters as the simulator's reader compares keywords and units: ASCII ones in either case.
-constexpr char asciiLower(char c)
+// An ASCII capital letter made small; any other character, of any character type, as it is:
+// the simulator compares keywords, units and file names so.
+template <typename Char> constexpr Char asciiLower(Char c)
 {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return c >= Char('A') && c <= Char('Z') ? static_cast<Char>(c - Char('A') + Char('a')) : c;
 }
 
 // Keywords are read without regard to case.
