@@ -69,6 +69,18 @@ const typename List::value_type& entry(const List& list, long long index, const 
     return list[static_cast<std::size_t>(index)];
 }
 
+// The simulator drops the translation of matrix 0, for MSTS's sake, when the first triangles of
+// the first level of detail hang from a root there; its rotation and scale still apply.
+bool drawsRootInPlace(const ShapeData& data)
+{
+    if (data.matrices.empty() || data.levels.empty()) {
+        return false;
+    }
+    const ShapeDetailLevel& level = data.levels.front();
+    return !level.subObjects.empty() && !level.subObjects.front().triangleLists.empty() &&
+           !level.hierarchy.empty() && level.hierarchy.front() == -1;
+}
+
 bool isBlendShader(std::string_view name)
 {
     // The simulator knows these names exactly as written.
@@ -87,6 +99,9 @@ public:
                              "la matriz " + std::to_string(i));
             m_matrices.push_back(affineOf(data.matrices[i]));
         }
+        if (drawsRootInPlace(data)) {
+            m_matrices.front().t = {};
+        }
     }
 
     CabinGeometry build()
@@ -104,8 +119,7 @@ public:
     }
 
 private:
-    // A matrix and each of its parents but the root, whose own matrix (the one whose parent is
-    // -1) the simulator never applies when it draws a shape; identity for the root and for -1.
+    // A matrix and each of its parents up to the root; identity for -1.
     const Affine& placement(const ShapeDetailLevel& level, int matrix)
     {
         static const Affine identity;
@@ -122,16 +136,13 @@ private:
                     throw FormatError("la jerarquía de matrices forma un ciclo desde la matriz " +
                                       std::to_string(matrix));
                 }
-                const Affine& own = entry(m_matrices, at, "hierarchy", "la matriz");
+                combined = then(combined, entry(m_matrices, at, "hierarchy", "la matriz"));
                 if (static_cast<std::size_t>(at) >= level.hierarchy.size()) {
                     throw FormatError("la matriz " + std::to_string(at) +
                                       " no tiene padre en hierarchy, que tiene " +
                                       std::to_string(level.hierarchy.size()));
                 }
                 at = level.hierarchy[static_cast<std::size_t>(at)];
-                if (at != -1) {
-                    combined = then(combined, own);
-                }
             }
             cached = combined;
         }

@@ -42,9 +42,9 @@ struct CabinGeometry
 };
 
 // The triangles of the highest level of detail of every lod_control, in the file's order, each
-// corner through its matrix and every parent below the root: the root's own matrix (the one
-// whose parent is -1) is never applied, as the simulator draws a shape. Throws FormatError for
-// an index outside its list, a matrix hierarchy that loops, or a coordinate that is not a
+// corner through its matrix and every parent up to the root, as the simulator draws a shape:
+// matrix 0 without its translation when it is the root of the first triangles. Throws FormatError
+// for an index outside its list, a matrix hierarchy that loops, or a coordinate that is not a
 // number or is huge.
 CabinGeometry cabinGeometry(const ShapeData& data);
 

@@ -356,7 +356,8 @@ ShapeNode shapeOf(const CabinShape& cabin)
         .add(builder.points())
         .add(builder.uvs())
         .add(builder.normals())
-        // The root's matrix is never applied; the interior stands under one that changes nothing.
+        // The root only moves, which the simulator drops; the interior stands under one that
+        // changes nothing.
         .add(block("matrices")
                  .i(2)
                  .add(matrix("CABINA", {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 0}))

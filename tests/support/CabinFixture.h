@@ -12,8 +12,8 @@ namespace orbanil::testing {
 
 // The small cabin the tests read, written by the tests themselves: a floor, two walls, three
 // seats, a window frame with an alpha-tested texture and its blended glass; two matrices, the
-// seats' (ASIENTOS: turned half round and moved) under the root (CABINA), whose own matrix the
-// simulator never applies; a lower level of detail, an animation, a comment and an unknown
+// seats' (ASIENTOS: turned half round and moved) under the root (CABINA), which only moves, and
+// whose move the simulator drops; a lower level of detail, an animation, a comment and an unknown
 // block that a drawing passes over. 22 triangles.
 
 // The forms in which the simulator reads a shape.

@@ -5,10 +5,10 @@
 namespace orbanil {
 namespace {
 
-// A point through its own matrix, turned a quarter round about Y and moved, and its parent's,
-// moved; not through the root's, turned a quarter round about Z and moved, which the simulator
-// never applies.
-TEST(CabinGeometry, ACornerGoesThroughEveryMatrixBelowTheRoot)
+// A point through its own matrix, turned a quarter round about Y and moved, its parent's,
+// moved, and the root's, turned a quarter round about Z and moved: the simulator keeps the
+// root's turn and drops its move.
+TEST(CabinGeometry, ACornerGoesThroughEveryMatrixUpToTheRootWithoutTheRootsMove)
 {
     ShapeData data;
     data.shaders = {"TexDiff"};
@@ -26,9 +26,9 @@ TEST(CabinGeometry, ACornerGoesThroughEveryMatrixBelowTheRoot)
     const CabinGeometry read = cabinGeometry(data);
     ASSERT_EQ(read.triangles.size(), 1u);
     const CabinVertex& c = read.triangles[0].corners[0];
-    // (1, 2, 3) → (3 + 5, 2, -1) → (8, 2, 9).
-    EXPECT_EQ(c.position, (Vec3{8, 2, 9}));
-    EXPECT_EQ(c.normal, (Vec3{1, 0, 0})); // (0, 0, 2) → (2, 0, 0), made unit
+    // (1, 2, 3) → (3 + 5, 2, -1) → (8, 2, 9) → (-2, 8, 9).
+    EXPECT_EQ(c.position, (Vec3{-2, 8, 9}));
+    EXPECT_EQ(c.normal, (Vec3{0, 1, 0})); // (0, 0, 2) → (2, 0, 0) → (0, 2, 0), made unit
     EXPECT_EQ(read.textures, std::vector<std::string>{});
     EXPECT_EQ(read.triangles[0].texture, -1);
 }
