@@ -102,7 +102,7 @@ CabinReading readCabin(const FileAccess& files, const std::filesystem::path& wag
                 [](const std::string& b) { return readTextureBytes(b); }, problem);
         }
         alphaBits.push_back(read ? read->alphaBits : 0);
-        cabin.images.push_back(read ? std::optional<RgbaImage>(std::move(read->image))
+        cabin.images.push_back(read ? std::optional<RgbaImage>(std::move(read->levels.front()))
                                     : std::nullopt);
         if (!read) {
             cabin.problems.push_back(problem);

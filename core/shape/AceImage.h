@@ -3,26 +3,25 @@
 #include "core/shape/CabinShape.h"
 
 #include <string_view>
+#include <vector>
 
 namespace orbanil {
 
-// A texture as the simulator loads it: the largest level in 8-bit RGBA, and the bits of alpha
-// its channel table names (8 for an alpha channel, 1 for a mask, 0 for neither), which decide
-// whether a blending shader blends.
+// A texture as the simulator loads it: the levels its file stores in 8-bit RGBA, the largest
+// first, and the bits of alpha its channel table names (8 for an alpha channel, 1 for a mask, 0
+// for neither), which decide whether a blending shader blends.
 struct AceTexture
 {
-    RgbaImage image;
+    std::vector<RgbaImage> levels;
     int alphaBits = 0;
 };
-
-// Sides longer than this are taken for a broken file: 8192 × 8192 pixels are 256 MB of RGBA.
-inline constexpr int maxAceSide = 8192;
 
 // The contents of a .ace file as they follow the SIMIS header (inflated when compressed): an
 // int32 1, options (bit 0 mip maps, bit 4 raw data), width, height, surface format, channel
 // count, 128 bytes, the channel table, then scanlines of one plane per channel or, for raw
 // data, a level table and each level's length and data (565, 5551, 4444, DXT1, DXT3, DXT5).
-// Throws FormatError.
+// With mip maps, every level down to 1 × 1; raw data stores none under 4 pixels, which take the
+// first bytes of the last level stored. Throws FormatError.
 AceTexture readAceContents(std::string_view contents);
 
 } // namespace orbanil
