@@ -63,7 +63,7 @@ CabinGeometry readShapeBytes(std::string_view file)
     return readShapeContents(contents.bytes, contents.utf16);
 }
 
-AceTexture readTextureBytes(std::string_view file)
+CabinTexture readTextureBytes(std::string_view file)
 {
     return readAceContents(simisContents(file).bytes);
 }
@@ -91,13 +91,13 @@ CabinReading readCabin(const FileAccess& files, const std::filesystem::path& wag
     }
     std::vector<int> alphaBits;
     for (const std::string& texture : shape->textures) {
-        std::optional<AceTexture> read;
+        std::optional<CabinTexture> read;
         const std::optional<std::filesystem::path> file =
             findSimulatorFile(files, shapeFile->parent_path(), texture);
         if (!file) {
             problem = "No se encuentra la textura " + texture + " junto a " + shapeName + ".";
         } else {
-            read = readNamed<AceTexture>(
+            read = readNamed<CabinTexture>(
                 files, *file, "la textura", texture,
                 [](const std::string& b) { return readTextureBytes(b); }, problem);
         }

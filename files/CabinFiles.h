@@ -42,6 +42,6 @@ CabinReading readCabin(const FileAccess& files, const std::filesystem::path& wag
 // triangles, a CabinShape once its textures' alpha is known (cabinShape); a whole .ace file to
 // its texture. Both throw FormatError; the reason is a phrase to put after the file's name.
 CabinGeometry readShapeBytes(std::string_view file);
-AceTexture readTextureBytes(std::string_view file);
+CabinTexture readTextureBytes(std::string_view file);
 
 } // namespace orbanil

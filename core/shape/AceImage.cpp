@@ -212,7 +212,7 @@ int alphaBitsOf(const std::vector<ChannelEntry>& channels)
 
 } // namespace
 
-AceTexture readAceContents(std::string_view contents)
+CabinTexture readAceContents(std::string_view contents)
 {
     ByteReader in(contents);
     const char* const cutHeader = "está cortado en la cabecera de la textura";
@@ -247,7 +247,7 @@ AceTexture readAceContents(std::string_view contents)
     for (int side = width; mipMaps && side > 1; side /= 2) {
         ++levels;
     }
-    AceTexture texture;
+    CabinTexture texture;
     texture.alphaBits = alphaBitsOf(channels);
     texture.levels = raw ? readRawLevels(in, *format, width, height, levels)
                          : readScanlineLevels(in, contents, channels, width, height, levels);

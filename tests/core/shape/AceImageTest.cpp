@@ -126,7 +126,7 @@ TEST(AceImage, TexturesDecodeToTheirPixels)
 {
     for (const Decode& d : decodes) {
         SCOPED_TRACE(d.what);
-        const AceTexture texture = readAceContents(d.contents);
+        const CabinTexture texture = readAceContents(d.contents);
         EXPECT_EQ(texture.alphaBits, d.alphaBits);
         ASSERT_EQ(texture.levels.size(), 1u);
         const RgbaImage& image = texture.levels.front();
@@ -189,7 +189,7 @@ TEST(AceImage, MipMapsKeepEveryStoredLevel)
 {
     for (const Levels& c : levelCases) {
         SCOPED_TRACE(c.what);
-        const AceTexture texture = readAceContents(c.contents);
+        const CabinTexture texture = readAceContents(c.contents);
         std::vector<int> sides;
         for (const RgbaImage& level : texture.levels) {
             EXPECT_EQ(level.width, level.height);

@@ -1,5 +1,7 @@
-// Any bytes read as a texture (.ace) either give a message (valid UTF-8) or an image of the
-// size it names, within the sides the reader takes, with one of the three alpha kinds.
+// Any bytes read as a texture, a .ace and a .dds alike, either give a message (valid UTF-8) or
+// levels that halve from the size the file names, within the sides the readers take, with alpha
+// bits the simulator knows.
+#include "core/shape/DdsImage.h"
 #include "core/shape/FormatError.h"
 #include "core/shape/TexelFormats.h"
 #include "files/CabinFiles.h"
@@ -8,11 +10,14 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+namespace {
+
+using namespace orbanil;
+
+template <class Read> void check(std::string_view bytes, Read read)
 {
-    using namespace orbanil;
     try {
-        const AceTexture texture = readTextureBytes(fuzz::bytesOf(data, size));
+        const CabinTexture texture = read(bytes);
         FUZZ_CHECK(!texture.levels.empty());
         const RgbaImage& largest = texture.levels.front();
         FUZZ_CHECK(largest.width >= 1 && largest.width <= maxTextureSide);
@@ -25,10 +30,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(image.pixels.size() == 4 * static_cast<std::size_t>(image.width) *
                                                   static_cast<std::size_t>(image.height));
         }
-        FUZZ_CHECK(texture.alphaBits == 0 || texture.alphaBits == 1 || texture.alphaBits == 8);
+        const int bits = texture.alphaBits;
+        FUZZ_CHECK(bits == 0 || bits == 1 || bits == 4 || bits == 8);
     } catch (const FormatError& e) {
         const std::string_view message = e.what();
         FUZZ_CHECK(!message.empty() && fuzz::isValidUtf8(message));
     }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes = fuzz::bytesOf(data, size);
+    check(bytes, [](std::string_view b) { return readTextureBytes(b); });
+    check(bytes, [](std::string_view b) { return readDdsFile(b); });
     return 0;
 }
