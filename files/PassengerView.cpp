@@ -87,8 +87,8 @@ std::optional<PassengerViewFrame> PassengerView::frame(const PassengerViewState&
         return frame;
     }
     std::vector<const RgbaImage*> textures;
-    for (const std::optional<RgbaImage>& image : m_cabin.images) {
-        textures.push_back(image ? &*image : nullptr);
+    for (const std::optional<CabinTexture>& image : m_cabin.images) {
+        textures.push_back(image ? &image->levels.front() : nullptr);
     }
     const PassengerCamera camera = state.lookingAround.value_or(*state.camera.camera);
     frame.image = renderCabin(*shape, textures, camera, state.width, state.height, cancel);

@@ -422,7 +422,7 @@ FixtureFolder fixtureFolder(const std::filesystem::path& root, ShapeForm form)
     FixtureFolder folder{root / "Vagon", root / "INTERIORES" / "coche.s", {}};
     folder.files.emplace(folder.shapeFile, fixtureShapeFile(form));
     for (const FixtureTexture& texture : fixtureTextures()) {
-        folder.files.emplace(folder.shapeFile.parent_path() / texture.fileName, texture.bytes);
+        folder.files.emplace(folder.wagonFolder / texture.fileName, texture.bytes);
     }
     return folder;
 }
