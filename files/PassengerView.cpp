@@ -86,12 +86,17 @@ std::optional<PassengerViewFrame> PassengerView::frame(const PassengerViewState&
     if (frame.status != ViewStatus::Drawn) {
         return frame;
     }
-    std::vector<const RgbaImage*> textures;
-    for (const std::optional<CabinTexture>& image : m_cabin.images) {
-        textures.push_back(image ? &image->levels.front() : nullptr);
+    // At night a night texture stands in for the day one wherever there is one.
+    std::vector<const CabinTexture*> textures;
+    for (std::size_t i = 0; i < m_cabin.images.size(); ++i) {
+        const std::optional<CabinTexture>& night = m_cabin.nightImages[i];
+        const std::optional<CabinTexture>& texture =
+            state.light.night && night ? night : m_cabin.images[i];
+        textures.push_back(texture ? &*texture : nullptr);
     }
     const PassengerCamera camera = state.lookingAround.value_or(*state.camera.camera);
-    frame.image = renderCabin(*shape, textures, camera, state.width, state.height, cancel);
+    frame.image =
+        renderCabin(*shape, textures, camera, state.light, state.width, state.height, cancel);
     if (!frame.image) {
         return std::nullopt;
     }
