@@ -157,4 +157,11 @@ RgbaImage filledImage(int width, int height, std::array<std::uint8_t, 4> rgba)
     return image;
 }
 
+std::array<std::uint8_t, 4> pixel(const RgbaImage& image, int x, int y)
+{
+    const auto at = 4 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+                         static_cast<std::size_t>(x));
+    return {image.pixels[at], image.pixels[at + 1], image.pixels[at + 2], image.pixels[at + 3]};
+}
+
 } // namespace orbanil::testing

@@ -50,4 +50,7 @@ std::array<int, 16> dxt1Stripes(Stripe stripe);
 // An image of one colour.
 RgbaImage filledImage(int width, int height, std::array<std::uint8_t, 4> rgba);
 
+// The colour of the pixel at (x, y).
+std::array<std::uint8_t, 4> pixel(const RgbaImage& image, int x, int y);
+
 } // namespace orbanil::testing

@@ -12,12 +12,6 @@ namespace {
 using namespace testing;
 using Rgba = std::array<std::uint8_t, 4>;
 
-Rgba pixel(const RgbaImage& image, int x, int y)
-{
-    const auto at = static_cast<std::size_t>(4 * (y * image.width + x));
-    return {image.pixels[at], image.pixels[at + 1], image.pixels[at + 2], image.pixels[at + 3]};
-}
-
 std::string repeated(const std::string& block, int times)
 {
     std::string out;
