@@ -67,7 +67,10 @@ const CabinShape* PassengerView::shape(const PassengerViewState& state, Passenge
     }
     frame.shapeLine = shapeLabel + found;
     if (!read.problems.empty()) {
-        frame.texturesLine = read.messageLine() + " Sus superficies se dibujan en gris.";
+        // The descriptor's or a night texture's problem leaves every day texture drawn.
+        const bool missing = !read.missingTextures().empty();
+        frame.texturesLine =
+            read.messageLine() + (missing ? " Sus superficies se dibujan en gris." : "");
     }
     return &*read.shape;
 }

@@ -102,6 +102,13 @@ const Said said[] = {
      {},
      "No se encuentra la textura CRISTAL.ace en la carpeta del vagón. Sus superficies se dibujan "
      "en gris."},
+    {"a descriptor that cannot be read: every texture drawn",
+     [](Cabin& c) { c.disk.files[c.fixture.shapeFile.string() + "d"] = "hola"; },
+     ViewStatus::Drawn,
+     "",
+     {},
+     "No se puede leer el descriptor coche.sd: no empieza por la cabecera SIMISA de los archivos "
+     "del simulador."},
     {"a head that is not a number",
      [](Cabin& c) { c.typed.headX = "-"; },
      ViewStatus::NoCamera,
