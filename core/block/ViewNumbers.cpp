@@ -62,4 +62,11 @@ std::string writeRounded(double value)
     return writeNumber(std::round(value * 100) / 100);
 }
 
+std::string writeRoundedPoint(double value)
+{
+    std::string text = writeRounded(value);
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
 } // namespace orbanil
