@@ -38,8 +38,9 @@ bool isPointDecimalText(std::string_view text)
 
 bool isWholeDegreesText(std::string_view text)
 {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
+    return !digits.empty() &&
+           std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 bool isTooLargeForSimulator(std::string_view text)

@@ -48,7 +48,8 @@ struct ScreenPoint
     double depth = 0;
 };
 
-// StartDirection X and Y as the fields hold them: whole degrees, 0 to 359.
+// StartDirection X and Y as "Usar esta dirección" writes them, in whole degrees: the pitch from
+// -90 to 90 (negative looks up), as the simulator's keys hold it, and the heading from 0 to 359.
 struct StartDirectionDegrees
 {
     int x = 0;

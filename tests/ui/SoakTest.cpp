@@ -919,6 +919,9 @@ void SoakUser::fillViewFields()
         case FilterKind::DigitsOnly:
             texts = {QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("180")};
             break;
+        case FilterKind::SignedDegrees:
+            texts = {QStringLiteral("0"), QStringLiteral("-10"), QStringLiteral("350")};
+            break;
         default:
             texts = {QStringLiteral("cab.s"), QStringLiteral("mi cab (2).s"),
                      QStringLiteral("Sonidos\\tren.sms"), QStringLiteral("señal.sms")};
