@@ -1,5 +1,7 @@
 #include "files/PassengerView.h"
 
+#include "core/view/AssumedView.h"
+#include "core/view/CabinDistances.h"
 #include "core/view/CabinRenderer.h"
 #include "core/view/HeadInCabin.h"
 #include "files/PathText.h"
@@ -90,12 +92,16 @@ std::optional<PassengerViewFrame> PassengerView::frame(const PassengerViewState&
     for (const std::optional<RgbaImage>& image : m_cabin.images) {
         textures.push_back(image ? &*image : nullptr);
     }
-    const PassengerCamera camera = state.lookingAround.value_or(*state.camera.camera);
+    PassengerCamera camera = state.lookingAround.value_or(*state.camera.camera);
+    camera.eye = shownHead(*shape, state.camera);
     frame.image = renderCabin(*shape, textures, camera, state.width, state.height, cancel);
     if (!frame.image) {
         return std::nullopt;
     }
+    frame.camera = camera;
     frame.headLine = headInCabinLine(*shape, camera.eye);
+    frame.assumedLine = assumedLine(state.camera);
+    frame.distancesLine = distancesLine(*shape, camera);
     return frame;
 }
 

@@ -21,7 +21,8 @@ struct PassengerViewState
     std::string shapeName;             // as typed in the shape field
     unsigned readings = 0;             // a new count reads the files afresh
     TypedCamera camera;                // as typed
-    // The typed camera turned and zoomed by the user; nothing to look through it as typed.
+    // The typed camera turned and zoomed by the user; nothing to look through it as typed. Its
+    // head is not its own: the view places the head the fields give.
     std::optional<PassengerCamera> lookingAround;
     int width = 0; // pixels of the image
     int height = 0;
@@ -48,6 +49,10 @@ struct PassengerViewFrame
     std::vector<std::string> lines;
     std::string texturesLine; // textures missing or unreadable, drawn in a neutral colour
     std::string headLine;     // the head outside the cabin or too near a surface
+    // With the image: the camera drawn through, its head where the view shows it.
+    std::optional<PassengerCamera> camera;
+    std::string assumedLine;   // what the view shows for the fields left empty
+    std::string distancesLine; // the eyes above the floor, the surface straight ahead
 };
 
 // Keeps the cabin read last: the files are read again only when the folder, the name or the

@@ -49,7 +49,9 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
       lblShape(makeLabel(page(), "lblShape", {})),
       picVista(makeControl(new PassengerViewWidget(page()), "picVista")),
       lblTextures(makeLabel(page(), "lblTextures", {})), lblHead(makeLabel(page(), "lblHead", {})),
+      lblAssumed(makeLabel(page(), "lblAssumed", {})),
       lblDirection(makeLabel(page(), "lblDirection", {})),
+      lblDistances(makeLabel(page(), "lblDistances", {})),
       lblRotationLimit(makeLabel(
           page(), "lblRotationLimit",
           QStringLiteral("RotationLimit no limita el giro en Open Rails, que no lo usa; aquí la "
@@ -69,7 +71,7 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
     CmdSaveImage->setAccessibleName(QStringLiteral("Guardar la imagen de la vista"));
     CmdClose->setAccessibleName(QStringLiteral("Cerrar la vista del pasajero"));
     // The notes wrap; a line is kept for each, so that one coming does not move the image.
-    for (QLabel* label : {lblTextures, lblHead, lblRotationLimit}) {
+    for (QLabel* label : {lblTextures, lblHead, lblAssumed, lblDirection, lblRotationLimit}) {
         label->setWordWrap(true);
         label->setMinimumHeight(label->fontMetrics().height());
     }
@@ -79,17 +81,18 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
     layout->addWidget(CmdFolder, 0, 1);
     layout->addWidget(lblShape, 1, 0, 1, 2);
     layout->addWidget(picVista, 2, 0, 1, 2);
-    layout->addWidget(lblTextures, 3, 0, 1, 2);
-    layout->addWidget(lblHead, 4, 0, 1, 2);
-    layout->addWidget(lblDirection, 5, 0, 1, 2);
-    layout->addWidget(lblRotationLimit, 6, 0, 1, 2);
+    int row = 3;
+    for (QLabel* label :
+         {lblTextures, lblHead, lblAssumed, lblDirection, lblDistances, lblRotationLimit}) {
+        layout->addWidget(label, row++, 0, 1, 2);
+    }
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {CmdReset, CmdUseDirection, CmdSaveImage}) {
         buttons->addWidget(button);
     }
     buttons->addStretch();
     buttons->addWidget(CmdClose);
-    layout->addLayout(buttons, 7, 0, 1, 2);
+    layout->addLayout(buttons, row, 0, 1, 2);
     layout->setRowStretch(2, 1);
     layout->setColumnStretch(0, 1);
     makeResizable();
@@ -127,6 +130,13 @@ void FrmVista::setInput(const VistaInput& input)
     // stays until then.
     if (input.shapeFolder != m_input.shapeFolder && !input.shapeFolder.empty()) {
         m_folder = input.shapeFolder;
+        headPlacedAnew();
+    }
+    const ViewParams& view = input.view;
+    if (input.viewpoint != m_input.viewpoint || view.shapeFile != m_input.view.shapeFile ||
+        view.headX != m_input.view.headX || view.headY != m_input.view.headY ||
+        view.headZ != m_input.view.headZ) {
+        headPlacedAnew();
     }
     m_input = input;
     m_typed = typedCamera(input.view);
@@ -135,7 +145,6 @@ void FrmVista::setInput(const VistaInput& input)
             m_camera.pitch = m_typed.camera->pitch;
             m_camera.heading = m_typed.camera->heading;
         }
-        m_camera.eye = m_typed.camera->eye;
     }
     refreshFolder();
     refreshDirection();
@@ -144,7 +153,34 @@ void FrmVista::setInput(const VistaInput& input)
 
 std::optional<PassengerCamera> FrmVista::camera() const
 {
-    return m_typed.camera ? std::optional(m_camera) : std::nullopt;
+    const std::optional<Vec3> head = shownHead();
+    if (!head) {
+        return std::nullopt;
+    }
+    PassengerCamera camera = m_camera;
+    camera.eye = *head;
+    return camera;
+}
+
+std::optional<Vec3> FrmVista::shownHead() const
+{
+    if (!m_typed.camera) {
+        return std::nullopt;
+    }
+    if (!m_typed.assumesHead()) {
+        return m_typed.camera->eye;
+    }
+    // The shape places an unwritten head: the frames drawn for it say where.
+    if (m_shown && m_shown->serial >= m_headFrom && m_shown->frame.camera) {
+        return m_shown->frame.camera->eye;
+    }
+    return std::nullopt;
+}
+
+void FrmVista::headPlacedAnew()
+{
+    // The next state asked for is the first to show the head so.
+    m_headFrom = m_requested + 1;
 }
 
 bool FrmVista::isUpToDate() const
@@ -165,8 +201,10 @@ void FrmVista::requestFrame()
         return;
     }
     const QSize size = picVista->imageSize();
-    m_requested = m_render->request({m_folder, m_input.view.shapeFile, m_readings, m_typed,
-                                     camera(), size.width(), size.height()});
+    const std::optional<PassengerCamera> looking =
+        m_typed.camera ? std::optional(m_camera) : std::nullopt;
+    m_requested = m_render->request({m_folder, m_input.view.shapeFile, m_readings, m_typed, looking,
+                                     size.width(), size.height()});
 }
 
 void FrmVista::showFrame(std::shared_ptr<const ShownFrame> frame)
@@ -176,6 +214,8 @@ void FrmVista::showFrame(std::shared_ptr<const ShownFrame> frame)
     lblShape->setText(QString::fromStdString(shown.shapeLine));
     lblTextures->setText(QString::fromStdString(shown.texturesLine));
     lblHead->setText(QString::fromStdString(shown.headLine));
+    lblAssumed->setText(QString::fromStdString(shown.assumedLine));
+    lblDistances->setText(QString::fromStdString(shown.distancesLine));
     const bool drawn = shown.status == ViewStatus::Drawn;
     if (drawn) {
         picVista->showImage(m_shown->image, lblDirection->text());
@@ -183,6 +223,8 @@ void FrmVista::showFrame(std::shared_ptr<const ShownFrame> frame)
         picVista->showLines(joinedLines(shown.lines));
     }
     setEnabledIfChanged(CmdSaveImage, drawn && !m_shown->image.isNull());
+    // The frame may be the first to place a head the fields leave unwritten.
+    refreshDirection();
 }
 
 void FrmVista::refreshFolder()
@@ -196,22 +238,25 @@ void FrmVista::refreshFolder()
 void FrmVista::refreshDirection()
 {
     const QString viewpoint = QString::fromStdString(viewpointName(m_input.viewpoint));
+    const std::optional<Vec3> head = shownHead();
     if (!m_typed.camera) {
         lblDirection->setText(QStringLiteral("%1: faltan números para la cámara.").arg(viewpoint));
     } else {
+        // The numbers as the fields would hold them, the head once the view has placed it.
         const std::string direction =
+            (head ? headPositionText(*head) + ", " : std::string()) +
             startDirectionText(startDirectionOf(m_camera), m_input.view.startDirectionZ);
         lblDirection->setText(QStringLiteral("%1: %2, campo de visión %3°")
                                   .arg(viewpoint, QString::fromStdString(direction),
                                        QString::fromStdString(writeRounded(m_camera.fieldOfView))));
     }
-    setEnabledIfChanged(CmdReset, m_typed.camera.has_value());
-    setEnabledIfChanged(CmdUseDirection, m_typed.camera.has_value());
+    setEnabledIfChanged(CmdReset, head.has_value());
+    setEnabledIfChanged(CmdUseDirection, head.has_value());
 }
 
 void FrmVista::look(const PassengerCamera& camera)
 {
-    if (!m_typed.camera) {
+    if (!shownHead()) {
         return;
     }
     m_camera = camera;
@@ -246,6 +291,7 @@ void FrmVista::CmdFolder_Click()
     m_folder = qStringToPath(chosen);
     // Choosing a folder again reads its files afresh: the shape may have been exported anew.
     ++m_readings;
+    headPlacedAnew();
     refreshFolder();
     requestFrame();
     emit folderChosen(m_folder);
@@ -260,7 +306,7 @@ void FrmVista::CmdReset_Click()
 
 void FrmVista::CmdUseDirection_Click()
 {
-    if (m_typed.camera) {
+    if (shownHead()) {
         emit directionTaken(m_input.viewpoint, startDirectionOf(m_camera));
     }
 }

@@ -44,7 +44,8 @@ public:
     // waits for its drawing thread.
     void setInput(const VistaInput& input);
 
-    // The camera the view looks through; nothing while the fields give none.
+    // The camera the view looks through; nothing while the fields give none, or while a head
+    // they leave unwritten waits for the shape that places it.
     std::optional<PassengerCamera> camera() const;
     // The folder the shape is found from; empty while none is known.
     const std::filesystem::path& wagonFolder() const { return m_folder; }
@@ -78,6 +79,10 @@ private:
     void showFrame(std::shared_ptr<const ShownFrame> frame);
     void refreshDirection();
     void refreshFolder();
+    // The head as the view shows it, when the window knows it.
+    std::optional<Vec3> shownHead() const;
+    // What places the head has changed: the frames asked for from now on show where.
+    void headPlacedAnew();
 
     std::filesystem::path m_programFolder;
     ViewRenderThread* m_render;
@@ -86,8 +91,10 @@ private:
     std::filesystem::path m_folder; // the folder the shape is found from
     unsigned m_readings = 0;        // counts the times the folder was chosen
     TypedCamera m_typed;            // the camera of the fields as typed
-    PassengerCamera m_camera;       // where the user looks: the typed one, turned
+    PassengerCamera m_camera;       // where the user looks: the typed one, turned; its head
+                                    // is shownHead()
     std::uint64_t m_requested = 0;  // the serial of the last state asked for
+    std::uint64_t m_headFrom = 0;   // the serial from which frames show the head as placed now
     std::shared_ptr<const ShownFrame> m_shown;
 
     QLabel* lblFolder;
@@ -96,7 +103,9 @@ private:
     PassengerViewWidget* picVista;
     QLabel* lblTextures;
     QLabel* lblHead;
+    QLabel* lblAssumed;
     QLabel* lblDirection;
+    QLabel* lblDistances;
     QLabel* lblRotationLimit;
     QPushButton* CmdReset;
     QPushButton* CmdUseDirection;

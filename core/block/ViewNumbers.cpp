@@ -63,4 +63,14 @@ std::string writeRounded(double value)
     return writeNumber(std::round(value * 100) / 100);
 }
 
+std::string writeHeadCoordinate(double value)
+{
+    // Past fifteen digits there are no millimetres left to round, and value * 1000 could
+    // overflow.
+    std::string text =
+        writeNumber(std::fabs(value) >= 1e15 ? value : std::round(value * 1000) / 1000);
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
 } // namespace orbanil
