@@ -76,7 +76,7 @@ const bench::GeneratedCabin& coach()
 void BM_renderCabin(benchmark::State& state)
 {
     const bench::GeneratedCabin& cabin = coach();
-    const std::vector<const RgbaImage*> textures = cabin.textures();
+    const std::vector<const CabinTexture*> textures = cabin.textures();
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
     std::size_t rendererBytes = 0;
@@ -84,13 +84,15 @@ void BM_renderCabin(benchmark::State& state)
         const std::size_t before = heapInUse;
         heapPeak = before;
         std::optional<RgbaImage> image =
-            renderCabin(cabin.shape, textures, cabin.camera, width, height);
+            renderCabin(cabin.shape, textures, cabin.camera, {}, width, height);
         benchmark::DoNotOptimize(image);
         rendererBytes = std::max(rendererBytes, heapPeak - before);
     }
     std::size_t textureBytes = 0;
-    for (const RgbaImage& image : cabin.images) {
-        textureBytes += image.pixels.size();
+    for (const CabinTexture& texture : cabin.images) {
+        for (const RgbaImage& level : texture.levels) {
+            textureBytes += level.pixels.size();
+        }
     }
     state.counters["triangles"] = static_cast<double>(cabin.shape.triangles.size());
     state.counters["renderer_MiB"] = static_cast<double>(rendererBytes) / (1 << 20);

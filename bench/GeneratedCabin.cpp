@@ -119,10 +119,10 @@ RgbaImage image(int side, Texture texture)
 
 } // namespace
 
-std::vector<const RgbaImage*> GeneratedCabin::textures() const
+std::vector<const CabinTexture*> GeneratedCabin::textures() const
 {
-    std::vector<const RgbaImage*> pointers;
-    for (const RgbaImage& image : images) {
+    std::vector<const CabinTexture*> pointers;
+    for (const CabinTexture& image : images) {
         pointers.push_back(&image);
     }
     return pointers;
@@ -134,7 +134,7 @@ GeneratedCabin generatedCabin(std::size_t triangles, int textureSide)
     CabinShape& shape = cabin.shape;
     shape.textures = {"pared.ace", "suelo.ace", "techo.ace", "asiento.ace"};
     for (const Texture texture : {Wall, Floor, Ceiling, Seat}) {
-        cabin.images.push_back(image(textureSide, texture));
+        cabin.images.push_back({{image(textureSide, texture)}, 8, false});
     }
     Builder build(shape);
     // The shell, seen from inside: floor at 1.2 m, ceiling at 3.5 m.
@@ -194,7 +194,8 @@ void writeGeneratedCabin(const GeneratedCabin& cabin, const std::filesystem::pat
     write("coche.s", testing::shapeFile(testing::shapeOf(cabin.shape), form));
     for (std::size_t t = 0; t < cabin.images.size(); ++t) {
         write(cabin.shape.textures[t],
-              testing::aceFile(testing::aceScanlines(cabin.images[t], testing::AceAlpha::Alpha)));
+              testing::aceFile(
+                  testing::aceScanlines(cabin.images[t].levels.front(), testing::AceAlpha::Alpha)));
     }
 }
 

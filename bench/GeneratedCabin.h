@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/shape/CabinShape.h"
+#include "core/shape/CabinTexture.h"
 #include "core/view/PassengerCamera.h"
 #include "tests/support/CabinFixture.h"
 
@@ -16,10 +17,10 @@ namespace orbanil::bench {
 struct GeneratedCabin
 {
     CabinShape shape;
-    std::vector<RgbaImage> images; // parallel to shape.textures
-    PassengerCamera camera;        // a seated passenger looking along the car
+    std::vector<CabinTexture> images; // parallel to shape.textures
+    PassengerCamera camera;           // a seated passenger looking along the car
 
-    std::vector<const RgbaImage*> textures() const;
+    std::vector<const CabinTexture*> textures() const;
 };
 
 GeneratedCabin generatedCabin(std::size_t triangles = 20000, int textureSide = 512);

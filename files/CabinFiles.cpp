@@ -63,7 +63,7 @@ CabinGeometry readShapeBytes(std::string_view file)
     return readShapeContents(contents.bytes, contents.utf16);
 }
 
-AceTexture readTextureBytes(std::string_view file)
+CabinTexture readTextureBytes(std::string_view file)
 {
     return readAceContents(simisContents(file).bytes);
 }
@@ -91,22 +91,21 @@ CabinReading readCabin(const FileAccess& files, const std::filesystem::path& wag
     }
     std::vector<int> alphaBits;
     for (const std::string& texture : shape->textures) {
-        std::optional<AceTexture> read;
+        std::optional<CabinTexture> read;
         const std::optional<std::filesystem::path> file =
             findSimulatorFile(files, shapeFile->parent_path(), texture);
         if (!file) {
             problem = "No se encuentra la textura " + texture + " junto a " + shapeName + ".";
         } else {
-            read = readNamed<AceTexture>(
+            read = readNamed<CabinTexture>(
                 files, *file, "la textura", texture,
                 [](const std::string& b) { return readTextureBytes(b); }, problem);
         }
         alphaBits.push_back(read ? read->alphaBits : 0);
-        cabin.images.push_back(read ? std::optional<RgbaImage>(std::move(read->image))
-                                    : std::nullopt);
         if (!read) {
             cabin.problems.push_back(problem);
         }
+        cabin.images.push_back(std::move(read));
     }
     cabin.shape = cabinShape(std::move(*shape), alphaBits);
     return cabin;

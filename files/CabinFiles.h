@@ -22,7 +22,7 @@ struct CabinReading
     std::optional<CabinShape> shape;
     // One per shape->textures, in that order: nothing for a texture that is missing or cannot
     // be read, whose triangles a view still draws, in a neutral colour.
-    std::vector<std::optional<RgbaImage>> images;
+    std::vector<std::optional<CabinTexture>> images;
     // Spanish sentences naming the file and what is wrong with it, the shape's first, then the
     // textures' in their order ("No se encuentra la textura asiento.ace junto a coche.s.").
     std::vector<std::string> problems;
@@ -42,6 +42,6 @@ CabinReading readCabin(const FileAccess& files, const std::filesystem::path& wag
 // triangles, a CabinShape once its textures' alpha is known (cabinShape); a whole .ace file to
 // its texture. Both throw FormatError; the reason is a phrase to put after the file's name.
 CabinGeometry readShapeBytes(std::string_view file);
-AceTexture readTextureBytes(std::string_view file);
+CabinTexture readTextureBytes(std::string_view file);
 
 } // namespace orbanil

@@ -88,13 +88,14 @@ std::optional<PassengerViewFrame> PassengerView::frame(const PassengerViewState&
     if (frame.status != ViewStatus::Drawn) {
         return frame;
     }
-    std::vector<const RgbaImage*> textures;
-    for (const std::optional<RgbaImage>& image : m_cabin.images) {
-        textures.push_back(image ? &*image : nullptr);
+    std::vector<const CabinTexture*> textures;
+    for (const std::optional<CabinTexture>& texture : m_cabin.images) {
+        textures.push_back(texture ? &*texture : nullptr);
     }
     PassengerCamera camera = state.lookingAround.value_or(*state.camera.camera);
     camera.eye = shownHead(*shape, state.camera);
-    frame.image = renderCabin(*shape, textures, camera, state.width, state.height, cancel);
+    frame.image =
+        renderCabin(*shape, textures, camera, state.light, state.width, state.height, cancel);
     if (!frame.image) {
         return std::nullopt;
     }

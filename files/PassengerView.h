@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/shape/CabinShape.h"
+#include "core/view/CabinLight.h"
 #include "core/view/TypedCamera.h"
 #include "files/CabinFiles.h"
 
@@ -13,8 +14,8 @@
 namespace orbanil {
 
 // What the passenger view is asked to show: the shape named in the main window, the folder it
-// is found from, the camera the fields give, where the user has turned it, and the size of the
-// image.
+// is found from, the camera the fields give, where the user has turned it, the size of the
+// image and the light it is seen in.
 struct PassengerViewState
 {
     std::filesystem::path wagonFolder; // empty while none is known
@@ -26,6 +27,7 @@ struct PassengerViewState
     std::optional<PassengerCamera> lookingAround;
     int width = 0; // pixels of the image
     int height = 0;
+    CabinLight light{};
 };
 
 // What keeps the image from being drawn, the first of them; Drawn when nothing does.

@@ -11,8 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace orbanil;
     try {
-        const AceTexture texture = readTextureBytes(fuzz::bytesOf(data, size));
-        const RgbaImage& image = texture.image;
+        const CabinTexture texture = readTextureBytes(fuzz::bytesOf(data, size));
+        FUZZ_CHECK(!texture.levels.empty());
+        const RgbaImage& image = texture.levels.front();
         FUZZ_CHECK(image.width >= 1 && image.width <= maxAceSide);
         FUZZ_CHECK(image.height >= 1 && image.height <= maxAceSide);
         FUZZ_CHECK(image.pixels.size() == 4 * static_cast<std::size_t>(image.width) *

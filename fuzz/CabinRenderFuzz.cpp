@@ -36,8 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         camera = cameraAtStart(camera.eye, data.ConsumeIntegralInRange(0, 359),
                                data.ConsumeIntegralInRange(0, 359));
     }
-    RgbaImage texture{data.ConsumeIntegralInRange(0, 3), data.ConsumeIntegralInRange(0, 3), {}};
-    texture.pixels = data.ConsumeBytes<std::uint8_t>(data.ConsumeIntegralInRange(0, 36));
+    RgbaImage level{data.ConsumeIntegralInRange(0, 3), data.ConsumeIntegralInRange(0, 3), {}};
+    level.pixels = data.ConsumeBytes<std::uint8_t>(data.ConsumeIntegralInRange(0, 36));
+    const CabinTexture texture{{level}, data.ConsumeIntegralInRange(0, 8), data.ConsumeBool()};
     CabinShape shape;
     shape.textures = {"a.ace", "b.ace"};
     while (data.remaining_bytes() > 0 && shape.triangles.size() < 16) {
@@ -53,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         shape.triangles.push_back(triangle);
     }
     const std::optional<RgbaImage> image =
-        renderCabin(shape, {&texture, nullptr}, camera, width, height);
+        renderCabin(shape, {&texture, nullptr}, camera, {}, width, height);
     FUZZ_CHECK(image);
     if (width < 1 || height < 1) {
         FUZZ_CHECK(*image == RgbaImage{});

@@ -365,7 +365,7 @@ bool FrmOrbanil::holdsWork() const
 
 void FrmOrbanil::setShapeFile(const QString& name)
 {
-    viewField(&ViewParams::shapeFile)->setText(name);
+    setName(&ViewParams::shapeFile, name);
 }
 
 void FrmOrbanil::setChosenShape(const QString& name, const std::filesystem::path& folder)
@@ -376,7 +376,17 @@ void FrmOrbanil::setChosenShape(const QString& name, const std::filesystem::path
 
 void FrmOrbanil::setSoundFile(const QString& name)
 {
-    viewField(&ViewParams::soundFile)->setText(name);
+    setName(&ViewParams::soundFile, name);
+}
+
+void FrmOrbanil::setName(std::string ViewParams::*member, const QString& name)
+{
+    // A picker left open may answer while an added viewpoint shows, whose names the fields do
+    // not give: the name is kept here as well as shown.
+    ViewParams names = m_viewpoints.principal();
+    names.*member = name.toStdString();
+    m_viewpoints.setNames(names);
+    viewField(member)->setText(name);
 }
 
 void FrmOrbanil::setShownStartDirection(const QString& x, const QString& y)

@@ -136,6 +136,8 @@ private:
     // The eleven fields as the generator reads them.
     ViewParams viewParams() const;
     QLineEdit* viewField(std::string ViewParams::*member) const;
+    // A picker's name, the principal's whichever viewpoint shows, in its field and kept.
+    void setName(std::string ViewParams::*member, const QString& name);
     // Writes a text into a field as one edit that Ctrl+Z undoes, like typing.
     static void replaceFieldText(QLineEdit* field, const QString& text);
     // Reads the program folder's saved files into File1; a failure is told in a message.

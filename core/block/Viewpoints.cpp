@@ -75,8 +75,13 @@ void Viewpoints::setShownParams(const ViewParams& fields)
 {
     m_entries[m_shown].numbers = numbersOnly(fields);
     if (namesEditable()) {
-        m_names = withNumbersOf(fields, ViewParams{});
+        setNames(fields);
     }
+}
+
+void Viewpoints::setNames(const ViewParams& names)
+{
+    m_names = withNumbersOf(names, ViewParams{});
 }
 
 void Viewpoints::show(std::size_t viewpoint)

@@ -45,6 +45,9 @@ public:
     // The fields as they stand: the shown viewpoint's numbers, and the names while the
     // principal shows (else they are the principal's already).
     void setShownParams(const ViewParams& fields);
+    // The principal's names from `names`, whichever viewpoint shows: a picker left open
+    // answers after another viewpoint is shown, and every viewpoint shares what it chose.
+    void setNames(const ViewParams& names);
     void show(std::size_t viewpoint);
     // Adds a copy of the shown viewpoint after the last, so that no name changes, and shows it.
     void add();

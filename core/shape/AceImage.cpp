@@ -277,7 +277,7 @@ bool isPowerOfTwo(int v)
 
 } // namespace
 
-AceTexture readAceContents(std::string_view contents)
+CabinTexture readAceContents(std::string_view contents)
 {
     ByteReader in(contents);
     const char* const cutHeader = "está cortado en la cabecera de la textura";
@@ -310,7 +310,7 @@ AceTexture readAceContents(std::string_view contents)
         throw FormatError("la tabla de canales dice tener " + std::to_string(channelCount) +
                           " canales, que no caben en el archivo");
     }
-    AceTexture texture;
+    CabinTexture texture;
     std::vector<ChannelEntry> channels;
     const char* const cutChannels = "está cortado en la tabla de canales";
     for (std::int32_t i = 0; i < channelCount; ++i) {
@@ -338,12 +338,13 @@ AceTexture readAceContents(std::string_view contents)
     for (int side = width; mipMaps && side > 1; side /= 2) {
         ++levels;
     }
-    texture.image.width = width;
-    texture.image.height = height;
+    RgbaImage& image = texture.levels.emplace_back();
+    image.width = width;
+    image.height = height;
     if (raw) {
-        readRawLevel(in, format, levels, texture.image);
+        readRawLevel(in, format, levels, image);
     } else {
-        readScanlines(in, contents, channels, texture.image);
+        readScanlines(in, contents, channels, image);
     }
     return texture;
 }

@@ -1,19 +1,10 @@
 #pragma once
 
-#include "core/shape/CabinShape.h"
+#include "core/shape/CabinTexture.h"
 
 #include <string_view>
 
 namespace orbanil {
-
-// A texture as the simulator loads it: the largest level in 8-bit RGBA, and the bits of alpha
-// its channel table names (8 for an alpha channel, 1 for a mask, 0 for neither), which decide
-// whether a blending shader blends.
-struct AceTexture
-{
-    RgbaImage image;
-    int alphaBits = 0;
-};
 
 // Sides longer than this are taken for a broken file: 8192 × 8192 pixels are 256 MB of RGBA.
 inline constexpr int maxAceSide = 8192;
@@ -22,7 +13,8 @@ inline constexpr int maxAceSide = 8192;
 // int32 1, options (bit 0 mip maps, bit 4 raw data), width, height, surface format, channel
 // count, 128 bytes, the channel table, then scanlines of one plane per channel or, for raw
 // data, a level table and each level's length and data (565, 5551, 4444, DXT1, DXT3, DXT5).
-// Throws FormatError.
-AceTexture readAceContents(std::string_view contents);
+// The texture holds the largest level, in 8-bit RGBA, and the bits of alpha the channel table
+// names (8 for an alpha channel, 1 for a mask, 0 for neither). Throws FormatError.
+CabinTexture readAceContents(std::string_view contents);
 
 } // namespace orbanil

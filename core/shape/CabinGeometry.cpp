@@ -187,7 +187,8 @@ private:
         const Affine& where = placement(level, matrix);
         const std::string& shader =
             entry(m_data.shaders, state.shader, "un prim_state", "el shader");
-        const AlphaRequest request{isBlendShader(shader), state.alphaTestMode == 1};
+        const AlphaRequest request{isBlendShader(shader), state.alphaTestMode == 1,
+                                   shader == "AddATex" || shader == "AddATexDiff"};
         const int texture = textureIndex(state);
         for (std::size_t i = 0; i + 2 < list.indices.size(); i += 3) {
             PlacedTriangle& triangle = m_geometry.triangles.emplace_back();

@@ -10,11 +10,13 @@
 namespace orbanil {
 
 // What a triangle's prim_state asks of its texture's alpha: a shader that blends
-// (BlendATex, BlendATexDiff, AddATex, AddATexDiff) and the alpha-test mode 1.
+// (BlendATex, BlendATexDiff, AddATex, AddATexDiff), by adding (the last two), and the
+// alpha-test mode 1.
 struct AlphaRequest
 {
     bool blendShader = false;
     bool alphaTest = false;
+    bool additive = false;
     bool operator==(const AlphaRequest&) const = default;
 };
 

@@ -24,6 +24,27 @@ enum class AlphaMode
     Opaque,    // alpha ignored
     AlphaTest, // pixels below the simulator's reference alpha are not drawn
     Blend,     // blended over what is behind, drawn after the opaque triangles
+    Add,       // its colour times its alpha added to what is behind (AddATex, AddATexDiff)
+};
+
+// How texture coordinates outside 0–1 are read: the first uv_op's TexAddrMode, 1 to 4.
+enum class TextureAddressing
+{
+    Wrap,
+    Mirror,
+    Clamp,
+    Border,
+};
+
+// What the simulator builds a triangle's material from, as the shape names it: its prim_state's
+// shader, its vtx_state's light material and its first texture's uv_op and MipMapLODBias.
+struct CabinMaterial
+{
+    std::string shader = "TexDiff"; // exactly as the shape writes it
+    int lighting = -5;              // the vtx_state's light material index, -12 to -5
+    TextureAddressing addressing = TextureAddressing::Wrap;
+    float mipMapBias = 0;
+    bool operator==(const CabinMaterial&) const = default;
 };
 
 struct CabinVertex
@@ -40,6 +61,8 @@ struct CabinTriangle
     std::array<CabinVertex, 3> corners;
     int texture = -1; // index into CabinShape::textures; -1 when untextured
     AlphaMode alpha = AlphaMode::Opaque;
+    int material = -1; // index into CabinShape::materials; -1 or beyond it, CabinMaterial{}
+    Vec3 origin{};     // where its matrix puts (0, 0, 0), through the matrices of its corners
     bool operator==(const CabinTriangle&) const = default;
 };
 
@@ -48,6 +71,7 @@ struct CabinShape
 {
     // The image file names the triangles' textures use, as the shape names them ("asiento.ace").
     std::vector<std::string> textures;
+    std::vector<CabinMaterial> materials;
     std::vector<CabinTriangle> triangles;
     // The box around every triangle's corners; both zero when there are none.
     Vec3 boundsMin;

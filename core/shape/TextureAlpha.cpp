@@ -6,20 +6,26 @@ AlphaMode alphaMode(AlphaRequest request, int textureAlphaBits)
 {
     if (request.blendShader &&
         (textureAlphaBits > 1 || (textureAlphaBits == 1 && !request.alphaTest))) {
-        return AlphaMode::Blend;
+        return request.additive ? AlphaMode::Add : AlphaMode::Blend;
     }
     return request.alphaTest ? AlphaMode::AlphaTest : AlphaMode::Opaque;
 }
 
 CabinShape cabinShape(CabinGeometry geometry, const std::vector<int>& textureAlphaBits)
 {
-    CabinShape shape{std::move(geometry.textures), {}, geometry.boundsMin, geometry.boundsMax};
+    CabinShape shape;
+    shape.textures = std::move(geometry.textures);
+    shape.boundsMin = geometry.boundsMin;
+    shape.boundsMax = geometry.boundsMax;
     shape.triangles.reserve(geometry.triangles.size());
     for (const PlacedTriangle& placed : geometry.triangles) {
         const auto texture = static_cast<std::size_t>(placed.texture);
         const bool known = placed.texture >= 0 && texture < textureAlphaBits.size();
         const int bits = known ? textureAlphaBits[texture] : 0;
-        shape.triangles.push_back({placed.corners, placed.texture, alphaMode(placed.alpha, bits)});
+        CabinTriangle& triangle = shape.triangles.emplace_back();
+        triangle.corners = placed.corners;
+        triangle.texture = placed.texture;
+        triangle.alpha = alphaMode(placed.alpha, bits);
     }
     return shape;
 }

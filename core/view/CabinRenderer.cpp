@@ -315,9 +315,11 @@ int shadeOf(const CabinTriangle& triangle)
     return static_cast<int>(std::lround(256 * (0.8 + 0.2 * facing)));
 }
 
-Texture textureOf(const RgbaImage* image)
+Texture textureOf(const CabinTexture* texture)
 {
     constexpr int largest = 1 << 15;
+    const RgbaImage* image =
+        texture && !texture->levels.empty() ? &texture->levels.front() : nullptr;
     if (!image || image->width < 1 || image->height < 1 || image->width > largest ||
         image->height > largest ||
         image->pixels.size() < static_cast<std::size_t>(image->width) * image->height * 4) {
@@ -383,9 +385,9 @@ bool finite(const CabinTriangle& triangle)
 } // namespace
 
 std::optional<RgbaImage> renderCabin(const CabinShape& shape,
-                                     const std::vector<const RgbaImage*>& textures,
-                                     const PassengerCamera& camera, int width, int height,
-                                     const std::atomic<bool>* cancel)
+                                     const std::vector<const CabinTexture*>& textures,
+                                     const PassengerCamera& camera, const CabinLight& /*light*/,
+                                     int width, int height, const std::atomic<bool>* cancel)
 {
     RgbaImage image;
     if (width < 1 || height < 1 || width > maxRenderSide || height > maxRenderSide) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/shape/CabinShape.h"
+#include "core/shape/CabinTexture.h"
+#include "core/view/CabinLight.h"
 #include "core/view/PassengerCamera.h"
 
 #include <array>
@@ -24,13 +26,15 @@ inline constexpr int maxRenderSide = 8192;
 // near plane; faces whose corners turn counter-clockwise on the image left out; alpha-tested
 // texels drawn from the simulator's reference alpha up; blended triangles over the rest
 // afterwards, in the order the shape lists them (their nearly solid texels hide what is behind
-// them, as opaque ones do). textures[i] is the image of shape.textures[i]; a null or absent one
-// is drawn in missingTextureColour. The image is opaque (A = 255). It is empty when a side is
-// below 1 or above maxRenderSide, and there is none when `cancel` turns true before the drawing
-// is done. Nothing is shared between calls: renders may run at once on several threads.
+// them, as opaque ones do). textures[i] is the texture of shape.textures[i], in the light it is
+// drawn for; a null or absent one, or one without levels, is drawn in missingTextureColour. The
+// image is opaque (A = 255). It is empty when a side is below 1 or above maxRenderSide, and
+// there is none when `cancel` turns true before the drawing is done. Nothing is shared between
+// calls: renders may run at once on several threads.
 std::optional<RgbaImage> renderCabin(const CabinShape& shape,
-                                     const std::vector<const RgbaImage*>& textures,
-                                     const PassengerCamera& camera, int width, int height,
+                                     const std::vector<const CabinTexture*>& textures,
+                                     const PassengerCamera& camera, const CabinLight& light,
+                                     int width, int height,
                                      const std::atomic<bool>* cancel = nullptr);
 
 } // namespace orbanil

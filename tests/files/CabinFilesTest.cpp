@@ -26,7 +26,8 @@ TEST(CabinFiles, TheCabinIsFoundWithoutRegardToCaseAndDrawnAsTheSimulatorDrawsIt
     ASSERT_EQ(cabin.images.size(), 4u);
     for (std::size_t i = 0; i < cabin.images.size(); ++i) {
         ASSERT_TRUE(cabin.images[i]) << i;
-        EXPECT_EQ(cabin.images[i]->width, 8);
+        ASSERT_FALSE(cabin.images[i]->levels.empty()) << i;
+        EXPECT_EQ(cabin.images[i]->levels.front().width, 8);
     }
     for (const CabinTriangle& t : cabin.shape->triangles) {
         EXPECT_EQ(t.alpha, fixtureTextureModes[static_cast<std::size_t>(t.texture)]) << t.texture;

@@ -14,6 +14,7 @@
 #include "ui/DirList.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmAyuda.h"
+#include "ui/FrmBox.h"
 #include "ui/FrmOrbanil.h"
 #include "ui/FrmVista.h"
 #include "ui/PassengerViewWidget.h"
@@ -36,6 +37,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <ranges>
 #include <string>
 
 #if defined(__has_feature)
@@ -147,12 +149,9 @@ int shownViewpoint(const QWidget* main)
     return control<QComboBox>(main, "cboVista")->currentIndex();
 }
 
-// Every viewpoint, principal first: the shown one as its fields read, the others as kept.
-std::vector<ViewParams> typedViewpoints(const QWidget* main)
+const Viewpoints& viewpointsOf(const QWidget* main)
 {
-    std::vector<ViewParams> all = qobject_cast<const FrmOrbanil*>(main)->allViewpoints();
-    all.at(static_cast<std::size_t>(shownViewpoint(main))) = typedParams(main);
-    return all;
+    return qobject_cast<const FrmOrbanil*>(main)->viewpoints();
 }
 
 // The one place the driver asks what Generate writes for the viewpoints; nothing when it refuses.
@@ -163,16 +162,9 @@ std::optional<QString> expectedBlock(const Viewpoints& viewpoints)
     return block ? std::optional(QString::fromStdString(*block)) : std::nullopt;
 }
 
-CabinBox typedBox(const QWidget* box)
-{
-    CabinBox typed;
-    for (const BoxField& field : boxFields) {
-        typed.*field.member = control<QLineEdit>(box, field.control)->text().toStdString();
-    }
-    return typed;
-}
-
 // The enabled state a button must take within 200 ms; every button without a rule is enabled.
+// The rules are the program's own core ones over what the window keeps, which the other checks
+// hold to the user's actions, or what the user sees the button act on.
 struct EnabledRule
 {
     const char* window;
@@ -188,13 +180,13 @@ bool holdsCode(const QWidget* main)
 const EnabledRule enabledRules[] = {
     {"FrmOrbanil", "CmdGenerate",
      [](const QWidget* w) {
-         const std::vector<ViewParams> all = typedViewpoints(w);
-         return isReady(all.front(), std::vector<ViewParams>(all.begin() + 1, all.end()));
+         const Viewpoints& viewpoints = viewpointsOf(w);
+         return isReady(viewpoints.principal(), viewpoints.added());
      }},
-    {"FrmOrbanil", "CmdRemoveView", [](const QWidget* w) { return shownViewpoint(w) > 0; }},
-    // The added viewpoints share the principal's files, so their pickers wait on it.
-    {"FrmOrbanil", "Command1", [](const QWidget* w) { return shownViewpoint(w) == 0; }},
-    {"FrmOrbanil", "Command2", [](const QWidget* w) { return shownViewpoint(w) == 0; }},
+    {"FrmOrbanil", "CmdRemoveView",
+     [](const QWidget* w) { return !viewpointsOf(w).namesEditable(); }},
+    {"FrmOrbanil", "Command1", [](const QWidget* w) { return viewpointsOf(w).namesEditable(); }},
+    {"FrmOrbanil", "Command2", [](const QWidget* w) { return viewpointsOf(w).namesEditable(); }},
     {"FrmOrbanil", "CmdSaveFile", holdsCode},
     {"FrmOrbanil", "CmdClip", holdsCode},
     {"FrmOrbanil", "CmdOpen",
@@ -202,7 +194,8 @@ const EnabledRule enabledRules[] = {
          return control<QLabel>(w, "lblOpenFile")->text() != QLatin1String("File:") &&
                 control<QListWidget>(w, "File1")->count() > 0;
      }},
-    {"FrmBox", "CmdNext", [](const QWidget* w) { return isReady(typedBox(w)); }},
+    {"FrmBox", "CmdNext",
+     [](const QWidget* w) { return isReady(qobject_cast<const FrmBox*>(w)->dimensions()); }},
     {"FrmShape", "CmdOk",
      [](const QWidget* w) { return !control<QLabel>(w, "lblSelected")->text().isEmpty(); }},
     {"FrmSms", "CmdOk",
@@ -233,7 +226,12 @@ bool enabledByRule(const QWidget* window, const QAbstractButton* button)
 // Types `text` key by key, letters beyond ASCII (ñ, á) as a Spanish keyboard types them.
 void typeText(QWidget* widget, const QString& text)
 {
+    // A key that closes the window is the last it takes, as a user's keys go elsewhere then.
+    const QPointer<QWidget> target(widget);
     for (const QChar c : text) {
+        if (!target || !target->isVisible()) {
+            return;
+        }
         const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
         QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);
     }
@@ -323,9 +321,8 @@ private:
     std::optional<QString> checkLeaving();
     std::optional<QString> checkViewpoints();
     std::optional<QString> checkCodeNote();
-    // Whether leaving now loses work: a value typed, a viewpoint added, or code no file holds.
-    bool holdsWork() const;
-    // The answer given to the question titled so in this step, if one was asked.
+    // The answer to the last question titled so in this step, if one was asked: blanks typed on
+    // a button press it again after a "No", and the last press decides.
     std::optional<QMessageBox::StandardButton> answerTo(const QString& title) const;
 
     std::mt19937_64 m_random;
@@ -348,10 +345,9 @@ private:
     QString m_code;                        // the code text as the last step left it
     QString m_codeAtStart;
     // What the driver knows besides the windows: the viewpoints as the user made them, for
-    // the main window they belong to; the code a file of the run holds; Generate's last block.
+    // the main window they belong to; Generate's last block.
     Viewpoints m_viewpoints;
     QPointer<QWidget> m_viewpointsOf;
-    std::optional<QString> m_fileCode;
     QString m_generated;
     // The buttons pressed ("FrmBox/CmdCancel") and close boxes ("FrmOrbanil/close box").
     QStringList m_pressed;
@@ -435,7 +431,6 @@ void SoakUser::start()
     m_ended = false;
     m_windows->start();
     m_code.clear();
-    m_fileCode.reset();
     m_generated.clear();
     m_files = lookAt(m_sandbox);
 }
@@ -527,7 +522,9 @@ std::optional<QString> SoakUser::play(int steps)
         m_codeTouched = m_userEditedCode = m_filesChangedByOthers = false;
         m_imageAnswer.reset();
         m_codeAtStart = m_code;
-        m_heldWork = holdsWork();
+        // The main window's own rule of what leaving loses, whose cases its tests hold.
+        m_heldWork = m_windows->frmOrbanil() &&
+                     qobject_cast<const FrmOrbanil*>(m_windows->frmOrbanil())->holdsWork();
 
         (this->*actions[static_cast<std::size_t>(pick(m_random))].first)();
         QCoreApplication::processEvents();
@@ -1299,11 +1296,8 @@ std::optional<QString> SoakUser::checkCode()
             .arg(shown(QGuiApplication::clipboard()->text()), shown(now));
     }
     if (m_clicked.contains(QLatin1String("CmdOpen"))) {
-        const auto question = std::ranges::find_if(m_messages, [](const auto& message) {
-            return message.first.buttons.testFlag(QMessageBox::No);
-        });
-        const bool replace = before.isEmpty() ||
-                             (question != m_messages.end() && question->second == QMessageBox::No);
+        const bool replace =
+            before.isEmpty() || answerTo(QStringLiteral("Open")) == QMessageBox::No;
         const QString label = control<QLabel>(main, "lblOpenFile")->text();
         if (!replace || warned || !label.startsWith(QLatin1String("File: "))) {
             return now == before ? std::nullopt
@@ -1320,7 +1314,6 @@ std::optional<QString> SoakUser::checkCode()
             return QStringLiteral("Abrir gave %1 where the file reads %2")
                 .arg(shown(now), shown(read));
         }
-        m_fileCode = now;
         return std::nullopt;
     }
     if (now == before || m_userEditedCode) {
@@ -1366,9 +1359,6 @@ std::optional<QString> SoakUser::checkFiles()
                        std::ranges::none_of(m_messages, [](const auto& message) {
                            return message.first.icon == QMessageBox::Warning;
                        });
-    if (saved) {
-        m_fileCode = m_codeAtStart;
-    }
     bool found = !saved;
     std::map<fs::path, FileLook> all = before;
     all.insert(m_files.begin(), m_files.end());
@@ -1415,7 +1405,7 @@ std::optional<QString> SoakUser::checkFiles()
 
 std::optional<QMessageBox::StandardButton> SoakUser::answerTo(const QString& title) const
 {
-    for (const auto& [message, answer] : m_messages) {
+    for (const auto& [message, answer] : m_messages | std::views::reverse) {
         if (message.title == title && message.icon == QMessageBox::Question) {
             return answer;
         }
@@ -1423,30 +1413,20 @@ std::optional<QMessageBox::StandardButton> SoakUser::answerTo(const QString& tit
     return std::nullopt;
 }
 
-bool SoakUser::holdsWork() const
-{
-    const QWidget* main = m_windows->frmOrbanil();
-    if (!main) {
-        return false;
-    }
-    const std::vector<ViewParams> all = typedViewpoints(main);
-    const bool typed = std::ranges::any_of(
-        all, [](const ViewParams& viewpoint) { return viewpoint != ViewParams{}; });
-    return typed || all.size() > 1 || (!m_codeAtStart.isEmpty() && m_codeAtStart != m_fileCode);
-}
-
 std::optional<QString> SoakUser::checkLeaving()
 {
-    const bool leaving = std::ranges::any_of(m_pressed, [](const QString& pressed) {
+    const auto presses = std::ranges::count_if(m_pressed, [](const QString& pressed) {
         return pressed == QLatin1String("FrmOrbanil/CmdExit") ||
                pressed == QLatin1String("FrmBox/CmdCancel") ||
                pressed == QLatin1String("FrmOrbanil/close box") ||
                pressed == QLatin1String("FrmBox/close box");
     });
+    const bool leaving = presses > 0;
     const auto questions = std::ranges::count_if(m_messages, [](const auto& message) {
         return message.first.title == QLatin1String("Salir");
     });
-    const int expected = leaving && m_heldWork ? 1 : 0;
+    // Once a press, as a "No" keeps the work.
+    const auto expected = m_heldWork ? presses : 0;
     if (questions != expected) {
         return QStringLiteral("leaving %1 asked %2 times, the main window %3 work")
             .arg(leaving ? QStringLiteral("was") : QStringLiteral("wasn't"))
@@ -1475,26 +1455,39 @@ std::optional<QString> SoakUser::checkViewpoints()
         return std::nullopt;
     }
     Viewpoints& expected = m_viewpoints;
-    if (m_clicked.contains(QLatin1String("CmdAddView"))) {
-        expected.add();
-    }
-    if (m_clicked.contains(QLatin1String("CmdRemoveView"))) {
-        const std::optional<std::string> question = expected.removeQuestion();
-        const auto asked = std::ranges::find_if(m_messages, [](const auto& message) {
-            return message.first.title == QLatin1String("Quitar vista");
-        });
-        if ((asked != m_messages.end()) != question.has_value() ||
-            (question && asked->first.text != QString::fromStdString(*question))) {
-            return QStringLiteral("Quitar vista asked %1 where it should ask %2")
-                .arg(asked == m_messages.end() ? QStringLiteral("nothing") : asked->first.text,
-                     question ? QString::fromStdString(*question) : QStringLiteral("nothing"));
+    // Each press in its order: a text typed on the focused button may hold two blanks.
+    auto questions = m_messages;
+    questions.removeIf(
+        [](const auto& message) { return message.first.title != QLatin1String("Quitar vista"); });
+    for (const QString& clicked : std::as_const(m_clicked)) {
+        if (clicked == QLatin1String("CmdAddView")) {
+            expected.add();
         }
-        if (!question || asked->second == QMessageBox::Yes) {
+        if (clicked != QLatin1String("CmdRemoveView")) {
+            continue;
+        }
+        const std::optional<std::string> question = expected.removeQuestion();
+        if (question && (questions.isEmpty() ||
+                         questions.front().first.text != QString::fromStdString(*question))) {
+            return QStringLiteral("Quitar vista asked %1 where it should ask %2")
+                .arg(questions.isEmpty() ? QStringLiteral("nothing") : questions.front().first.text,
+                     QString::fromStdString(*question));
+        }
+        if (!question || questions.takeFirst().second == QMessageBox::Yes) {
             expected.removeShown();
         }
     }
+    if (!questions.isEmpty()) {
+        return QStringLiteral("Quitar vista asked %1 where it should ask nothing")
+            .arg(questions.front().first.text);
+    }
     const std::size_t shown = static_cast<std::size_t>(shownViewpoint(main));
     const ViewParams fields = typedParams(main);
+    // What the user sees is what Generate takes: the names too, whoever wrote them.
+    if (fields != main->shownViewpoint()) {
+        return QStringLiteral("the fields do not show %1 as the window keeps it")
+            .arg(QString::fromStdString(viewpointName(shown)));
+    }
     if (shown != expected.shown()) {
         // The list or Generate showed another: its fields show what it held.
         expected.show(shown);
@@ -1520,8 +1513,10 @@ std::optional<QString> SoakUser::checkViewpoints()
                 .arg(direction.y);
         }
     }
+    // The names are the principal's whichever viewpoint shows, as the pickers write them.
     expected.setShownParams(fields);
-    if (expected.all() != main->allViewpoints() || expected.size() != main->viewpoints().size()) {
+    expected.setNames(fields);
+    if (expected.all() != main->allViewpoints()) {
         return QStringLiteral("the viewpoints are not those the user made: %1 of %2 expected")
             .arg(main->viewpoints().size())
             .arg(expected.size());

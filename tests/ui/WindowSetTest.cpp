@@ -7,6 +7,7 @@
 #include "ui/FrmVista.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -573,9 +574,15 @@ void WindowSetTest::pickersWriteOnlyTheirOwnField()
     QCOMPARE(sound->text(), QStringLiteral("kept.sms"));
     QVERIFY(!run.windows->frmShape());
     QVERIFY(run.windows->frmSms());
+    // Left open while an added viewpoint shows, it names the file every viewpoint shares.
+    QTest::mouseClick(control<QPushButton>(main, "CmdAddView"), Qt::LeftButton);
     acceptInPicker(run.windows->frmSms(), QStringLiteral("in.sms"));
+    QTest::keyClick(control<QComboBox>(main, "cboVista"), Qt::Key_Home);
     QCOMPARE(sound->text(), QStringLiteral("in.sms"));
     QCOMPARE(shapeFile->text(), QStringLiteral("cab.s"));
+    for (const ViewParams& viewpoint : main->allViewpoints()) {
+        QCOMPARE(viewpoint.soundFile, std::string("in.sms"));
+    }
     QVERIFY(!run.windows->frmSms());
 }
 

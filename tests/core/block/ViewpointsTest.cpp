@@ -131,6 +131,11 @@ TEST(Viewpoints, AddedAtTheEndSoNoNameChangesAndRemovedAskingInTrueWords)
     // An added viewpoint shown keeps the principal's names whatever the fields say.
     views.setShownParams(numbers("4 5 7 0 0 0 0 0 0"));
     EXPECT_EQ(views.shownParams().shapeFile, "interior.s");
+    // Unless a picker left open chose one: then it is every viewpoint's, and no number moves.
+    const ViewParams chosen{"otro.s", "", "", "", "", "", "", "", "", "", "b.sms"};
+    views.setNames(withNumbersOf(chosen, numbers("9 9 9 9 9 9 9 9 9")));
+    EXPECT_EQ(views.principal(), withNumbersOf(chosen, example()));
+    EXPECT_EQ(views.shownParams(), withNumbersOf(chosen, numbers("4 5 7 0 0 0 0 0 0")));
     EXPECT_EQ(views.removeQuestion(), "Vista 3 tiene números distintos de los que tenía al "
                                       "leerla del código. ¿Quiere quitarla?");
     views.removeShown();

@@ -126,12 +126,13 @@ TEST(AceImage, TexturesDecodeToTheirPixels)
 {
     for (const Decode& d : decodes) {
         SCOPED_TRACE(d.what);
-        const AceTexture texture = readAceContents(d.contents);
+        const CabinTexture texture = readAceContents(d.contents);
         EXPECT_EQ(texture.alphaBits, d.alphaBits);
-        ASSERT_EQ(texture.image.pixels.size(),
-                  4u * static_cast<std::size_t>(texture.image.width * texture.image.height));
+        ASSERT_FALSE(texture.levels.empty());
+        const RgbaImage& image = texture.levels.front();
+        ASSERT_EQ(image.pixels.size(), 4u * static_cast<std::size_t>(image.width * image.height));
         for (const auto& [at, colour] : d.pixels) {
-            EXPECT_EQ(pixel(texture.image, at[0], at[1]), colour) << at[0] << "," << at[1];
+            EXPECT_EQ(pixel(image, at[0], at[1]), colour) << at[0] << "," << at[1];
         }
     }
 }

@@ -11,11 +11,11 @@ namespace {
 struct Scene
 {
     CabinShape shape;
-    std::vector<RgbaImage> images;
+    std::vector<CabinTexture> images;
 
     int texture(Rgb c, int alpha = 255)
     {
-        images.push_back({1, 1, {c[0], c[1], c[2], std::uint8_t(alpha)}});
+        images.push_back({{{1, 1, {c[0], c[1], c[2], std::uint8_t(alpha)}}}, 8, false});
         shape.textures.push_back("t.ace");
         return int(images.size()) - 1;
     }
@@ -45,11 +45,11 @@ struct Scene
     }
     RgbaImage render(const PassengerCamera& camera, int width, int height) const
     {
-        std::vector<const RgbaImage*> textures;
-        for (const RgbaImage& image : images) {
+        std::vector<const CabinTexture*> textures;
+        for (const CabinTexture& image : images) {
             textures.push_back(&image);
         }
-        return renderCabin(shape, textures, camera, width, height).value();
+        return renderCabin(shape, textures, camera, {}, width, height).value();
     }
 };
 
@@ -159,7 +159,7 @@ TEST(CabinRenderer, EachMarkerShowsWhereTheCameraPutsItInItsColour)
         }
     }
     const std::atomic<bool> cancelled{true};
-    EXPECT_FALSE(renderCabin(scene.shape, {}, viewpoints[0], width, height, &cancelled));
+    EXPECT_FALSE(renderCabin(scene.shape, {}, viewpoints[0], {}, width, height, &cancelled));
 }
 
 // Open Rails culls the faces whose corners run counter-clockwise on the screen, and the nearest
