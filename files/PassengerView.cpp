@@ -93,13 +93,14 @@ std::optional<PassengerViewFrame> PassengerView::frame(const PassengerViewState&
         textures.push_back(texture ? &*texture : nullptr);
     }
     PassengerCamera camera = state.lookingAround.value_or(*state.camera.camera);
-    camera.eye = shownHead(*shape, state.camera);
+    camera.eye = state.movedHead.value_or(shownHead(*shape, state.camera));
     frame.image =
         renderCabin(*shape, textures, camera, state.light, state.width, state.height, cancel);
     if (!frame.image) {
         return std::nullopt;
     }
     frame.camera = camera;
+    frame.bounds = CabinBounds{shape->boundsMin, shape->boundsMax};
     frame.headLine = headInCabinLine(*shape, camera.eye);
     frame.assumedLine = assumedLine(state.camera);
     frame.distancesLine = distancesLine(*shape, camera);

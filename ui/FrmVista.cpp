@@ -48,6 +48,12 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
       CmdFolder(makeButton(page(), "CmdFolder", QStringLiteral("Carpeta del &vagón…"))),
       lblShape(makeLabel(page(), "lblShape", {})),
       picVista(makeControl(new PassengerViewWidget(page()), "picVista")),
+      lblHint(
+          makeLabel(page(), "lblHint",
+                    QStringLiteral("Gire la vista arrastrando con el botón derecho o el "
+                                   "izquierdo, o con las flechas. Mueva la cabeza arrastrando "
+                                   "con el botón central, o con Mayús y el izquierdo, o con "
+                                   "RePág, AvPág y Alt+flechas (Mayús mueve más, Ctrl menos)."))),
       lblTextures(makeLabel(page(), "lblTextures", {})), lblHead(makeLabel(page(), "lblHead", {})),
       lblAssumed(makeLabel(page(), "lblAssumed", {})),
       lblDirection(makeLabel(page(), "lblDirection", {})),
@@ -65,13 +71,14 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
 {
     setObjectName(QStringLiteral("FrmVista"));
     CmdFolder->setAccessibleName(QStringLiteral("Elegir la carpeta del vagón"));
-    CmdReset->setAccessibleName(
-        QStringLiteral("Restablecer la dirección de inicio y el campo de visión"));
+    CmdReset->setAccessibleName(QStringLiteral(
+        "Restablecer la posición de la cabeza, la dirección de inicio y el campo de visión"));
     CmdUseDirection->setAccessibleName(QStringLiteral("Usar esta dirección en StartDirection"));
     CmdSaveImage->setAccessibleName(QStringLiteral("Guardar la imagen de la vista"));
     CmdClose->setAccessibleName(QStringLiteral("Cerrar la vista del pasajero"));
     // The notes wrap; a line is kept for each, so that one coming does not move the image.
-    for (QLabel* label : {lblTextures, lblHead, lblAssumed, lblDirection, lblRotationLimit}) {
+    for (QLabel* label :
+         {lblHint, lblTextures, lblHead, lblAssumed, lblDirection, lblRotationLimit}) {
         label->setWordWrap(true);
         label->setMinimumHeight(label->fontMetrics().height());
     }
@@ -82,8 +89,8 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
     layout->addWidget(lblShape, 1, 0, 1, 2);
     layout->addWidget(picVista, 2, 0, 1, 2);
     int row = 3;
-    for (QLabel* label :
-         {lblTextures, lblHead, lblAssumed, lblDirection, lblDistances, lblRotationLimit}) {
+    for (QLabel* label : {lblHint, lblTextures, lblHead, lblAssumed, lblDirection, lblDistances,
+                          lblRotationLimit}) {
         layout->addWidget(label, row++, 0, 1, 2);
     }
     auto* buttons = new QHBoxLayout;
@@ -108,6 +115,8 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
     connect(picVista, &PassengerViewWidget::dragged, this, &FrmVista::picVista_Dragged);
     connect(picVista, &PassengerViewWidget::zoomed, this, &FrmVista::picVista_Zoomed);
     connect(picVista, &PassengerViewWidget::turned, this, &FrmVista::picVista_Turned);
+    connect(picVista, &PassengerViewWidget::headStepped, this, &FrmVista::picVista_HeadStepped);
+    connect(picVista, &PassengerViewWidget::headDragged, this, &FrmVista::picVista_HeadDragged);
     connect(picVista, &PassengerViewWidget::resized, this, &FrmVista::requestFrame);
 
     m_typed = typedCamera(m_input.view);
@@ -132,10 +141,15 @@ void FrmVista::setInput(const VistaInput& input)
         m_folder = input.shapeFolder;
         headPlacedAnew();
     }
+    // A new viewpoint, or a new head typed, puts the head where the fields say; a new shape
+    // places an unwritten one anew.
     const ViewParams& view = input.view;
-    if (input.viewpoint != m_input.viewpoint || view.shapeFile != m_input.view.shapeFile ||
-        view.headX != m_input.view.headX || view.headY != m_input.view.headY ||
-        view.headZ != m_input.view.headZ) {
+    if (input.viewpoint != m_input.viewpoint || view.headX != m_input.view.headX ||
+        view.headY != m_input.view.headY || view.headZ != m_input.view.headZ) {
+        m_movedHead.reset();
+        headPlacedAnew();
+    }
+    if (view.shapeFile != m_input.view.shapeFile) {
         headPlacedAnew();
     }
     m_input = input;
@@ -166,6 +180,9 @@ std::optional<Vec3> FrmVista::shownHead() const
 {
     if (!m_typed.camera) {
         return std::nullopt;
+    }
+    if (m_movedHead) {
+        return m_movedHead;
     }
     if (!m_typed.assumesHead()) {
         return m_typed.camera->eye;
@@ -203,8 +220,10 @@ void FrmVista::requestFrame()
     const QSize size = picVista->imageSize();
     const std::optional<PassengerCamera> looking =
         m_typed.camera ? std::optional(m_camera) : std::nullopt;
-    m_requested = m_render->request({m_folder, m_input.view.shapeFile, m_readings, m_typed, looking,
-                                     size.width(), size.height()});
+    PassengerViewState state{m_folder, m_input.view.shapeFile, m_readings,   m_typed,
+                             looking,  size.width(),           size.height()};
+    state.movedHead = m_movedHead;
+    m_requested = m_render->request(std::move(state));
 }
 
 void FrmVista::showFrame(std::shared_ptr<const ShownFrame> frame)
@@ -264,6 +283,28 @@ void FrmVista::look(const PassengerCamera& camera)
     requestFrame();
 }
 
+void FrmVista::moveHead(Vec3d step)
+{
+    const std::optional<Vec3> head = shownHead();
+    // The cabin's bounds come with its image.
+    if (!head || !m_shown || !m_shown->frame.bounds) {
+        return;
+    }
+    m_movedHead = movedHead(*head, step, *m_shown->frame.bounds);
+    refreshDirection();
+    requestFrame();
+}
+
+void FrmVista::picVista_HeadStepped(HeadDirection direction, StepPace pace)
+{
+    moveHead(headStep(direction, pace));
+}
+
+void FrmVista::picVista_HeadDragged(QPoint by)
+{
+    moveHead(headDragStep(m_camera.heading, by.x(), -by.y()));
+}
+
 void FrmVista::picVista_Dragged(QPoint by)
 {
     look(dragged(m_camera, by.x(), by.y()));
@@ -300,6 +341,8 @@ void FrmVista::CmdFolder_Click()
 void FrmVista::CmdReset_Click()
 {
     if (m_typed.camera) {
+        m_movedHead.reset();
+        headPlacedAnew();
         look(*m_typed.camera);
     }
 }

@@ -31,8 +31,8 @@ struct VistaInput
 
 // "Orbanil - Vista del pasajero": the interior shape drawn from the head position of the shown
 // viewpoint as the simulator's passenger camera sees it, following every change of the main
-// window's fields. The user looks around with the mouse, the wheel and the arrow keys, and
-// hands the direction found back to the fields.
+// window's fields. The user looks around with the mouse, the wheel and the arrow keys, moves the
+// head with the simulator's keys or a drag, and hands the direction found back to the fields.
 class FrmVista : public FixedWindow
 {
     Q_OBJECT
@@ -71,9 +71,13 @@ private:
     void picVista_Dragged(QPoint by);
     void picVista_Zoomed(double notches);
     void picVista_Turned(int right, int down);
+    void picVista_HeadStepped(HeadDirection direction, StepPace pace);
+    void picVista_HeadDragged(QPoint by);
 
     // The camera turned or zoomed by the user: drawn again, the fields untouched.
     void look(const PassengerCamera& camera);
+    // The head moved by the user, kept in the cabin: likewise.
+    void moveHead(Vec3d step);
     // Asks for a frame of the state as it stands now.
     void requestFrame();
     void showFrame(std::shared_ptr<const ShownFrame> frame);
@@ -88,19 +92,21 @@ private:
     ViewRenderThread* m_render;
 
     VistaInput m_input;
-    std::filesystem::path m_folder; // the folder the shape is found from
-    unsigned m_readings = 0;        // counts the times the folder was chosen
-    TypedCamera m_typed;            // the camera of the fields as typed
-    PassengerCamera m_camera;       // where the user looks: the typed one, turned; its head
-                                    // is shownHead()
-    std::uint64_t m_requested = 0;  // the serial of the last state asked for
-    std::uint64_t m_headFrom = 0;   // the serial from which frames show the head as placed now
+    std::filesystem::path m_folder;  // the folder the shape is found from
+    unsigned m_readings = 0;         // counts the times the folder was chosen
+    TypedCamera m_typed;             // the camera of the fields as typed
+    PassengerCamera m_camera;        // where the user looks: the typed one, turned; its head
+                                     // is shownHead()
+    std::uint64_t m_requested = 0;   // the serial of the last state asked for
+    std::uint64_t m_headFrom = 0;    // the serial from which frames show the head as placed now
+    std::optional<Vec3> m_movedHead; // where the user moved the head; nothing: as placed
     std::shared_ptr<const ShownFrame> m_shown;
 
     QLabel* lblFolder;
     QPushButton* CmdFolder;
     QLabel* lblShape;
     PassengerViewWidget* picVista;
+    QLabel* lblHint;
     QLabel* lblTextures;
     QLabel* lblHead;
     QLabel* lblAssumed;

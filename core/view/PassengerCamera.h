@@ -30,6 +30,14 @@ inline constexpr double dragRadiansPerPixel = 0.01;
 inline constexpr double keyTurnDegrees = 1;
 // Turning by keys holds the pitch within this, just short of straight up or down.
 inline constexpr double keyPitchLimit = std::numbers::pi / 2.1;
+// Open Rails' keys move the head 1 m/s sideways, 0.25 m/s up and down and 2.5 m/s forward and
+// back (X, Y, Z), eight times as fast with Shift and an eighth with Ctrl.
+inline constexpr Vec3d headSpeed{1, 0.25, 2.5};
+inline constexpr double fastSlowFactor = 8;
+// A key press moves the head as far as the simulator does in 1/25 s, a frame or about one key
+// repeat: 10 cm forward, and at an eighth of that still a millimetre and more on every axis.
+inline constexpr double headStepSeconds = 1.0 / 25;
+inline constexpr double headDragMetresPerPixel = 0.01;
 
 // Unit vectors in the shape's space: where the camera looks, and the image's right and up.
 struct CameraAxes

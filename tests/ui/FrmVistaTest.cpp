@@ -26,6 +26,7 @@ class FrmVistaTest : public QObject
 private slots:
     void followsTheTypedHeadOfTheShownViewpoint();
     void takenDirectionIsWrittenToTheFieldsAndShown();
+    void theHeadMovesAsTheSimulatorMovesItAndStaysInTheCabin();
     void showsTheFrameAndSavesItsImage();
 };
 
@@ -121,6 +122,64 @@ void FrmVistaTest::takenDirectionIsWrittenToTheFieldsAndShown()
         QCOMPARE(startDirectionOf(view.vista->camera().value()), direction);
         QCOMPARE(view.vista->camera().value().eye, looked.eye);
     }
+}
+
+// The simulator's keys move the head along the car whichever way the view looks, a frame's way
+// at its speeds a press; a drag moves it across the floor as the view looks; the numbers under
+// the view follow, and the head stays in the cabin.
+void FrmVistaTest::theHeadMovesAsTheSimulatorMovesItAndStaysInTheCabin()
+{
+    ViewThroughMain view;
+    const auto head = [&view] { return view.vista->camera().value().eye; };
+    const auto moved = [&head](Vec3 before, Vec3d by) {
+        const Vec3 after = head();
+        return std::abs(after.x - before.x - by.x) < 1e-5 &&
+               std::abs(after.y - before.y - by.y) < 1e-5 &&
+               std::abs(after.z - before.z - by.z) < 1e-5;
+    };
+    const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers alt = Qt::AltModifier;
+    struct Press
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        Vec3d step;
+    };
+    const Press presses[] = {
+        {Qt::Key_PageUp, {}, {0, 0, 0.1}},      {Qt::Key_PageDown, shift, {0, 0, -0.8}},
+        {Qt::Key_PageUp, ctrl, {0, 0, 0.0125}}, {Qt::Key_PageDown, shift | ctrl, {0, 0, -0.1}},
+        {Qt::Key_Left, alt, {-0.04, 0, 0}},     {Qt::Key_Right, alt | shift, {0.32, 0, 0}},
+        {Qt::Key_Up, alt, {0, 0.01, 0}},        {Qt::Key_Down, alt | ctrl, {0, -0.00125, 0}},
+        {Qt::Key_PageUp, alt, {0, 0, 0}}, // another car in the simulator
+    };
+    for (const char* heading : {"270", "45"}) {
+        typeInto(control<QLineEdit>(view.main, "txtStaDirY"), QString::fromLatin1(heading));
+        for (const Press& press : presses) {
+            const Vec3 before = head();
+            QTest::keyClick(view.picture, press.key, press.modifiers);
+            QVERIFY2(moved(before, press.step),
+                     qPrintable(QStringLiteral("%1 %2").arg(heading).arg(press.key, 0, 16)));
+        }
+    }
+    // Looking 45 degrees right of ahead, a drag up and right walks ahead and right of that.
+    const double r = std::sqrt(0.5);
+    for (const auto& [button, modifiers] :
+         {std::pair{Qt::MiddleButton, Qt::KeyboardModifiers()}, std::pair{Qt::LeftButton, shift}}) {
+        const Vec3 before = head();
+        const QPoint from = view.picture->rect().center();
+        QTest::mousePress(view.picture, button, modifiers, from);
+        QTest::mouseMove(view.picture, from + QPoint(10, -10));
+        QTest::mouseRelease(view.picture, button, modifiers, from + QPoint(30, -20));
+        QVERIFY(moved(before, {0.01 * (30 * r + 20 * r), 0, 0.01 * (20 * r - 30 * r)}));
+    }
+    for (int press = 0; press < 10; ++press) {
+        QTest::keyClick(view.picture, Qt::Key_PageUp, shift);
+    }
+    QCOMPARE(head().z, 3.0f);
+    QVERIFY(control<QLabel>(view.vista, "lblDirection")
+                ->text()
+                .contains(QString::fromStdString(headPositionText(head()))));
 }
 
 // A shape that cannot be read: its lines in place of the image; mended, with a texture gone,
