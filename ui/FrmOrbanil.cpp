@@ -395,6 +395,13 @@ void FrmOrbanil::setShownStartDirection(const QString& x, const QString& y)
     replaceFieldText(viewField(&ViewParams::startDirectionY), y);
 }
 
+void FrmOrbanil::setShownHead(const QString& x, const QString& y, const QString& z)
+{
+    replaceFieldText(viewField(&ViewParams::headX), x);
+    replaceFieldText(viewField(&ViewParams::headY), y);
+    replaceFieldText(viewField(&ViewParams::headZ), z);
+}
+
 void FrmOrbanil::replaceFieldText(QLineEdit* field, const QString& text)
 {
     if (field->text() != text) {

@@ -66,6 +66,7 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
       CmdReset(makeButton(page(), "CmdReset", QStringLiteral("&Restablecer"))),
       CmdUseDirection(
           makeButton(page(), "CmdUseDirection", QStringLiteral("&Usar esta dirección"))),
+      CmdUsePosition(makeButton(page(), "CmdUsePosition", QStringLiteral("Usar esta &posición"))),
       CmdSaveImage(makeButton(page(), "CmdSaveImage", QStringLiteral("Guardar &imagen…"))),
       CmdClose(makeButton(page(), "CmdClose", QStringLiteral("&Cerrar")))
 {
@@ -74,6 +75,8 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
     CmdReset->setAccessibleName(QStringLiteral(
         "Restablecer la posición de la cabeza, la dirección de inicio y el campo de visión"));
     CmdUseDirection->setAccessibleName(QStringLiteral("Usar esta dirección en StartDirection"));
+    CmdUsePosition->setAccessibleName(
+        QStringLiteral("Usar esta posición en PassengerCabinHeadPos"));
     CmdSaveImage->setAccessibleName(QStringLiteral("Guardar la imagen de la vista"));
     CmdClose->setAccessibleName(QStringLiteral("Cerrar la vista del pasajero"));
     // The notes wrap; a line is kept for each, so that one coming does not move the image.
@@ -94,7 +97,7 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
         layout->addWidget(label, row++, 0, 1, 2);
     }
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {CmdReset, CmdUseDirection, CmdSaveImage}) {
+    for (QPushButton* button : {CmdReset, CmdUseDirection, CmdUsePosition, CmdSaveImage}) {
         buttons->addWidget(button);
     }
     buttons->addStretch();
@@ -104,12 +107,14 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
     layout->setColumnStretch(0, 1);
     makeResizable();
     closeOnEscape();
-    setFocusOrder({picVista, CmdFolder, CmdReset, CmdUseDirection, CmdSaveImage, CmdClose});
+    setFocusOrder(
+        {picVista, CmdFolder, CmdReset, CmdUseDirection, CmdUsePosition, CmdSaveImage, CmdClose});
 
     connect(m_render, &ViewRenderThread::frameReady, this, &FrmVista::showFrame);
     connect(CmdFolder, &QPushButton::clicked, this, &FrmVista::CmdFolder_Click);
     connect(CmdReset, &QPushButton::clicked, this, &FrmVista::CmdReset_Click);
     connect(CmdUseDirection, &QPushButton::clicked, this, &FrmVista::CmdUseDirection_Click);
+    connect(CmdUsePosition, &QPushButton::clicked, this, &FrmVista::CmdUsePosition_Click);
     connect(CmdSaveImage, &QPushButton::clicked, this, &FrmVista::CmdSaveImage_Click);
     connect(CmdClose, &QPushButton::clicked, this, &FrmVista::CmdClose_Click);
     connect(picVista, &PassengerViewWidget::dragged, this, &FrmVista::picVista_Dragged);
@@ -271,6 +276,7 @@ void FrmVista::refreshDirection()
     }
     setEnabledIfChanged(CmdReset, head.has_value());
     setEnabledIfChanged(CmdUseDirection, head.has_value());
+    setEnabledIfChanged(CmdUsePosition, head.has_value());
 }
 
 void FrmVista::look(const PassengerCamera& camera)
@@ -351,6 +357,13 @@ void FrmVista::CmdUseDirection_Click()
 {
     if (shownHead()) {
         emit directionTaken(m_input.viewpoint, startDirectionOf(m_camera));
+    }
+}
+
+void FrmVista::CmdUsePosition_Click()
+{
+    if (const std::optional<Vec3> head = shownHead()) {
+        emit positionTaken(m_input.viewpoint, *head);
     }
 }
 

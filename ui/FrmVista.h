@@ -32,7 +32,8 @@ struct VistaInput
 // "Orbanil - Vista del pasajero": the interior shape drawn from the head position of the shown
 // viewpoint as the simulator's passenger camera sees it, following every change of the main
 // window's fields. The user looks around with the mouse, the wheel and the arrow keys, moves the
-// head with the simulator's keys or a drag, and hands the direction found back to the fields.
+// head with the simulator's keys or a drag, and hands the direction and the head found back to
+// the fields.
 class FrmVista : public FixedWindow
 {
     Q_OBJECT
@@ -56,6 +57,9 @@ signals:
     // "Usar esta dirección": the direction the view looks in, for StartDirection X and Y of
     // that viewpoint.
     void directionTaken(std::size_t viewpoint, StartDirectionDegrees direction);
+    // "Usar esta posición": the head as the view shows it, for PassengerCabinHeadPos of that
+    // viewpoint.
+    void positionTaken(std::size_t viewpoint, Vec3 head);
     // "Carpeta del vagón…" chose the folder the shape is found from.
     void folderChosen(const std::filesystem::path& folder);
 
@@ -66,6 +70,7 @@ private:
     void CmdFolder_Click();
     void CmdReset_Click();
     void CmdUseDirection_Click();
+    void CmdUsePosition_Click();
     void CmdSaveImage_Click();
     void CmdClose_Click();
     void picVista_Dragged(QPoint by);
@@ -115,6 +120,7 @@ private:
     QLabel* lblRotationLimit;
     QPushButton* CmdReset;
     QPushButton* CmdUseDirection;
+    QPushButton* CmdUsePosition;
     QPushButton* CmdSaveImage;
     QPushButton* CmdClose;
 };

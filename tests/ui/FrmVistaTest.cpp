@@ -1,6 +1,8 @@
 // The passenger view window on the fixture cabin, driven as the main window and a user drive it.
 #include "ui/FrmVista.h"
 
+#include "core/block/ViewNumbers.h"
+#include "core/view/AssumedView.h"
 #include "tests/support/CabinFixture.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/PassengerViewWidget.h"
@@ -18,6 +20,9 @@ namespace {
 
 constexpr int drawn = 10000; // ms a frame may take on a busy machine or under Wine
 
+// A seated passenger looking left at the cabin's window.
+const ViewParams seated{fixtureCabinFile, "0", "1.5", "0", "0", "0", "0", "0", "270", "0", ""};
+
 } // namespace
 
 class FrmVistaTest : public QObject
@@ -27,11 +32,12 @@ private slots:
     void followsTheTypedHeadOfTheShownViewpoint();
     void takenDirectionIsWrittenToTheFieldsAndShown();
     void theHeadMovesAsTheSimulatorMovesItAndStaysInTheCabin();
+    void theButtonsWriteWhatTheViewShowsOfEmptyFields();
     void showsTheFrameAndSavesItsImage();
 };
 
 // The main window with the fixture cabin named and its folder chosen in the passenger view,
-// which "Vista del pasajero" opened: a seated passenger looking left at the cabin's window.
+// which "Vista del pasajero" opened.
 struct ViewThroughMain
 {
     StartedRun run;
@@ -40,10 +46,8 @@ struct ViewThroughMain
     FrmVista* vista = nullptr;
     PassengerViewWidget* picture = nullptr;
 
-    ViewThroughMain()
+    explicit ViewThroughMain(const ViewParams& typed = seated)
     {
-        const ViewParams typed{
-            fixtureCabinFile, "0", "1.5", "0", "0", "0", "0", "0", "270", "0", ""};
         for (const ViewField& field : viewFields) {
             typeInto(control<QLineEdit>(main, field.control),
                      QString::fromStdString(typed.*field.member));
@@ -180,6 +184,43 @@ void FrmVistaTest::theHeadMovesAsTheSimulatorMovesItAndStaysInTheCabin()
     QVERIFY(control<QLabel>(view.vista, "lblDirection")
                 ->text()
                 .contains(QString::fromStdString(headPositionText(head()))));
+}
+
+// Left empty, the head and the direction are shown as the view assumes them, and a line says
+// so; the buttons write what the view shows, each field one edit that Ctrl+Z takes back.
+void FrmVistaTest::theButtonsWriteWhatTheViewShowsOfEmptyFields()
+{
+    ViewParams empty = seated;
+    const std::array<std::string ViewParams::*, 5> written{
+        &ViewParams::headX, &ViewParams::headY, &ViewParams::headZ, &ViewParams::startDirectionX,
+        &ViewParams::startDirectionY};
+    for (std::string ViewParams::*member : written) {
+        (empty.*member).clear();
+    }
+    ViewThroughMain view(empty);
+    auto* assumed = control<QLabel>(view.vista, "lblAssumed");
+    QVERIFY(!assumed->text().isEmpty());
+    QCOMPARE(assumed->text(), QString::fromStdString(assumedLine(typedCamera(empty))));
+    QTest::keyClick(view.picture, Qt::Key_PageUp);
+    QTest::keyClick(view.picture, Qt::Key_Up);
+    const PassengerCamera shown = view.vista->camera().value();
+    QTest::mouseClick(control<QPushButton>(view.vista, "CmdUsePosition"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(view.vista, "CmdUseDirection"), Qt::LeftButton);
+    const std::array<std::string, 5> texts{
+        writeHeadCoordinate(shown.eye.x), writeHeadCoordinate(shown.eye.y),
+        writeHeadCoordinate(shown.eye.z), std::to_string(startDirectionOf(shown).x),
+        std::to_string(startDirectionOf(shown).y)};
+    QCOMPARE(texts, (std::array<std::string, 5>{"0", "1.2", "0.1", "-1", "0"}));
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        QCOMPARE(view.main->shownViewpoint().*written[i], texts[i]);
+    }
+    QVERIFY(view.shown());
+    QVERIFY(assumed->text().isEmpty());
+    for (std::string ViewParams::*member : written) {
+        QTest::keyClick(control<QLineEdit>(view.main, viewFieldOf(member).control), Qt::Key_Z,
+                        Qt::ControlModifier);
+    }
+    QCOMPARE(view.main->shownViewpoint(), empty);
 }
 
 // A shape that cannot be read: its lines in place of the image; mended, with a texture gone,

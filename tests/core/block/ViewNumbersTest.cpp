@@ -53,5 +53,22 @@ TEST(WriteRounded, TwoDecimalsAtMostWithAComma)
     }
 }
 
+TEST(WriteHeadCoordinate, MillimetresAtMostWithAPoint)
+{
+    const std::pair<double, const char*> cases[] = {
+        {1.5f, "1.5"},
+        {0.3f, "0.3"},
+        {-0.0004, "0"},
+        {0.0125, "0.013"},
+        {-2.34567, "-2.346"},
+        {12, "12"},
+        {1e20, "100000000000000000000"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(writeHeadCoordinate(value), text) << value;
+        EXPECT_TRUE(readPointDecimal(text)) << text;
+    }
+}
+
 } // namespace
 } // namespace orbanil
