@@ -240,6 +240,8 @@ void FrmVista::showFrame(std::shared_ptr<const ShownFrame> frame)
     lblHead->setText(QString::fromStdString(shown.headLine));
     lblAssumed->setText(QString::fromStdString(shown.assumedLine));
     lblDistances->setText(QString::fromStdString(shown.distancesLine));
+    // The frame may be the first to place a head the fields leave unwritten.
+    refreshDirection();
     const bool drawn = shown.status == ViewStatus::Drawn;
     if (drawn) {
         picVista->showImage(m_shown->image, lblDirection->text());
@@ -247,8 +249,6 @@ void FrmVista::showFrame(std::shared_ptr<const ShownFrame> frame)
         picVista->showLines(joinedLines(shown.lines));
     }
     setEnabledIfChanged(CmdSaveImage, drawn && !m_shown->image.isNull());
-    // The frame may be the first to place a head the fields leave unwritten.
-    refreshDirection();
 }
 
 void FrmVista::refreshFolder()
@@ -346,11 +346,14 @@ void FrmVista::CmdFolder_Click()
 
 void FrmVista::CmdReset_Click()
 {
-    if (m_typed.camera) {
-        m_movedHead.reset();
-        headPlacedAnew();
-        look(*m_typed.camera);
+    if (!m_typed.camera) {
+        return;
     }
+    m_camera = *m_typed.camera;
+    m_movedHead.reset();
+    headPlacedAnew();
+    refreshDirection();
+    requestFrame();
 }
 
 void FrmVista::CmdUseDirection_Click()

@@ -201,6 +201,11 @@ void FrmVistaTest::theButtonsWriteWhatTheViewShowsOfEmptyFields()
     auto* assumed = control<QLabel>(view.vista, "lblAssumed");
     QVERIFY(!assumed->text().isEmpty());
     QCOMPARE(assumed->text(), QString::fromStdString(assumedLine(typedCamera(empty))));
+    const Vec3 placed = view.vista->camera().value().eye;
+    QTest::keyClick(view.picture, Qt::Key_PageDown, Qt::ShiftModifier);
+    QVERIFY(view.vista->camera().value().eye != placed);
+    QTest::mouseClick(control<QPushButton>(view.vista, "CmdReset"), Qt::LeftButton);
+    QTRY_VERIFY(view.vista->camera() && view.vista->camera()->eye == placed);
     QTest::keyClick(view.picture, Qt::Key_PageUp);
     QTest::keyClick(view.picture, Qt::Key_Up);
     const PassengerCamera shown = view.vista->camera().value();
