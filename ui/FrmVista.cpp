@@ -79,32 +79,7 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
         QStringLiteral("Usar esta posición en PassengerCabinHeadPos"));
     CmdSaveImage->setAccessibleName(QStringLiteral("Guardar la imagen de la vista"));
     CmdClose->setAccessibleName(QStringLiteral("Cerrar la vista del pasajero"));
-    // The notes wrap; a line is kept for each, so that one coming does not move the image.
-    for (QLabel* label :
-         {lblHint, lblTextures, lblHead, lblAssumed, lblDirection, lblRotationLimit}) {
-        label->setWordWrap(true);
-        label->setMinimumHeight(label->fontMetrics().height());
-    }
-
-    auto* layout = new QGridLayout(page());
-    layout->addWidget(lblFolder, 0, 0);
-    layout->addWidget(CmdFolder, 0, 1);
-    layout->addWidget(lblShape, 1, 0, 1, 2);
-    layout->addWidget(picVista, 2, 0, 1, 2);
-    int row = 3;
-    for (QLabel* label : {lblHint, lblTextures, lblHead, lblAssumed, lblDirection, lblDistances,
-                          lblRotationLimit}) {
-        layout->addWidget(label, row++, 0, 1, 2);
-    }
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {CmdReset, CmdUseDirection, CmdUsePosition, CmdSaveImage}) {
-        buttons->addWidget(button);
-    }
-    buttons->addStretch();
-    buttons->addWidget(CmdClose);
-    layout->addLayout(buttons, row, 0, 1, 2);
-    layout->setRowStretch(2, 1);
-    layout->setColumnStretch(0, 1);
+    layOut();
     makeResizable();
     closeOnEscape();
     setFocusOrder(
@@ -127,6 +102,32 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
     m_typed = typedCamera(m_input.view);
     refreshFolder();
     refreshDirection();
+}
+
+void FrmVista::layOut()
+{
+    auto* layout = new QGridLayout(page());
+    layout->addWidget(lblFolder, 0, 0);
+    layout->addWidget(CmdFolder, 0, 1);
+    layout->addWidget(lblShape, 1, 0, 1, 2);
+    layout->addWidget(picVista, 2, 0, 1, 2);
+    int row = 3;
+    // The notes wrap; a line is kept for each, so that one coming does not move the image.
+    for (QLabel* label : {lblHint, lblTextures, lblHead, lblAssumed, lblDirection, lblDistances,
+                          lblRotationLimit}) {
+        label->setWordWrap(true);
+        label->setMinimumHeight(label->fontMetrics().height());
+        layout->addWidget(label, row++, 0, 1, 2);
+    }
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {CmdReset, CmdUseDirection, CmdUsePosition, CmdSaveImage}) {
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    buttons->addWidget(CmdClose);
+    layout->addLayout(buttons, row, 0, 1, 2);
+    layout->setRowStretch(2, 1);
+    layout->setColumnStretch(0, 1);
 }
 
 void FrmVista::setInput(const VistaInput& input)

@@ -79,6 +79,9 @@ private:
     void picVista_HeadStepped(HeadDirection direction, StepPace pace);
     void picVista_HeadDragged(QPoint by);
 
+    // The image above, growing with the window; under it the notes, each keeping its line, and
+    // the buttons.
+    void layOut();
     // The camera turned or zoomed by the user: drawn again, the fields untouched.
     void look(const PassengerCamera& camera);
     // The head moved by the user, kept in the cabin: likewise.

@@ -323,6 +323,10 @@ private:
     std::optional<QString> checkRunEnd();
     std::optional<QString> checkLeaving();
     std::optional<QString> checkViewpoints();
+    // The shown viewpoint's fields after the passenger view's buttons wrote into them, from
+    // `before`.
+    std::optional<QString> checkViewButtons(const ViewParams& fields,
+                                            const ViewParams& before) const;
     std::optional<QString> checkCodeNote();
     // The answer to the last question titled so in this step, if one was asked: blanks typed on
     // a button press it again after a "No", and the last press decides.
@@ -1457,6 +1461,38 @@ std::optional<QString> SoakUser::checkLeaving()
     return std::nullopt;
 }
 
+std::optional<QString> SoakUser::checkViewButtons(const ViewParams& fields,
+                                                  const ViewParams& before) const
+{
+    // "Usar esta dirección" and "Usar esta posición" write where the view looks from and to, and
+    // nothing else.
+    const FrmVista* vista = qobject_cast<const FrmVista*>(m_windows->frmVista());
+    const std::optional<PassengerCamera> looked = vista ? vista->camera() : std::nullopt;
+    const bool direction = looked && m_pressed.contains(QLatin1String("FrmVista/CmdUseDirection"));
+    const bool position = looked && m_pressed.contains(QLatin1String("FrmVista/CmdUsePosition"));
+    if (direction || position) {
+        ViewParams taken = before;
+        if (direction) {
+            taken.startDirectionX = std::to_string(startDirectionOf(*looked).x);
+            taken.startDirectionY = std::to_string(startDirectionOf(*looked).y);
+        }
+        if (position) {
+            taken.headX = writeHeadCoordinate(looked->eye.x);
+            taken.headY = writeHeadCoordinate(looked->eye.y);
+            taken.headZ = writeHeadCoordinate(looked->eye.z);
+        }
+        if (!sameNumbers(fields, taken)) {
+            const auto written = [](const ViewParams& p) {
+                return QString::fromStdString(p.headX + " " + p.headY + " " + p.headZ + ", " +
+                                              p.startDirectionX + " " + p.startDirectionY);
+            };
+            return QStringLiteral("the view's buttons wrote %1 where the view shows %2")
+                .arg(written(fields), written(taken));
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> SoakUser::checkViewpoints()
 {
     auto* main = qobject_cast<FrmOrbanil*>(m_windows->frmOrbanil());
@@ -1512,31 +1548,8 @@ std::optional<QString> SoakUser::checkViewpoints()
                 .arg(QString::fromStdString(viewpointName(shown)));
         }
     }
-    // "Usar esta dirección" and "Usar esta posición" write where the view looks from and to, and
-    // nothing else.
-    const FrmVista* vista = qobject_cast<const FrmVista*>(m_windows->frmVista());
-    const std::optional<PassengerCamera> looked = vista ? vista->camera() : std::nullopt;
-    const bool direction = looked && m_pressed.contains(QLatin1String("FrmVista/CmdUseDirection"));
-    const bool position = looked && m_pressed.contains(QLatin1String("FrmVista/CmdUsePosition"));
-    if (direction || position) {
-        ViewParams taken = expected.shownParams();
-        if (direction) {
-            taken.startDirectionX = std::to_string(startDirectionOf(*looked).x);
-            taken.startDirectionY = std::to_string(startDirectionOf(*looked).y);
-        }
-        if (position) {
-            taken.headX = writeHeadCoordinate(looked->eye.x);
-            taken.headY = writeHeadCoordinate(looked->eye.y);
-            taken.headZ = writeHeadCoordinate(looked->eye.z);
-        }
-        if (!sameNumbers(fields, taken)) {
-            const auto written = [](const ViewParams& p) {
-                return QString::fromStdString(p.headX + " " + p.headY + " " + p.headZ + ", " +
-                                              p.startDirectionX + " " + p.startDirectionY);
-            };
-            return QStringLiteral("the view's buttons wrote %1 where the view shows %2")
-                .arg(written(fields), written(taken));
-        }
+    if (std::optional<QString> wrong = checkViewButtons(fields, expected.shownParams())) {
+        return wrong;
     }
     // The names are the principal's whichever viewpoint shows, as the pickers write them.
     expected.setShownParams(fields);

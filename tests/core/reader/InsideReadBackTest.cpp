@@ -64,16 +64,6 @@ TEST(InsideReadBack, EveryValueNotReadAsItStandsIsSaid)
          "Sound: «interior(2).sms» → «interior», como lo lee el simulador: sin comillas, el "
          "nombre acaba en el primer espacio o paréntesis. Escríbalo entre comillas o deje que "
          "Orbanil escriba el nombre"},
-        // A pitch upward keeps its minus; a fraction of one is rounded.
-        {"Inside ( PassengerCabinFile ( interior.s ) PassengerCabinHeadPos ( 0 1 2 ) "
-         "RotationLimit ( 0 0 0 ) StartDirection ( -10 350 0 ) Sound ( \"interior.sms\" ) )",
-         false, true, "interior.s|0|1|2|0|0|0|-10|350|0|interior.sms", ""},
-        {"Inside ( PassengerCabinFile ( interior.s ) PassengerCabinHeadPos ( 0 1 2 ) "
-         "RotationLimit ( 0 0 0 ) StartDirection ( -10.4 350 0 ) Sound ( \"interior.sms\" ) )",
-         false, true, "interior.s|0|1|2|0|0|0|-10|350|0|interior.sms",
-         "Estos valores no entran en su casilla tal como están en el bloque:\r\n"
-         "StartDirection X: \"-10.4\" → -10, redondeado para la casilla (el simulador lee "
-         "-10.4)"},
         {"Inside ( PassengerCabinFile ( interior.s ) PassengerCabinHeadPos ( abc 1e39 ) "
          "RotationLimit ( +20 60 0 ) StartDirection ( 10 0 0 ) Sound ( \"interior.sms\" ) )",
          false, true, "interior.s|0|0|0|20|60|0|10|0|0|interior.sms",
@@ -134,6 +124,29 @@ TEST(InsideReadBack, EveryValueNotReadAsItStandsIsSaid)
     }
     EXPECT_EQ(replaceAddedQuestion(*readFirstInside(worked + alternates + alternates)),
               "¿Reemplazar las vistas añadidas por las 4 del bloque?");
+}
+
+// StartDirection X takes a pitch upward as the block writes it; a fraction of one is rounded.
+TEST(InsideReadBack, APitchUpwardKeepsItsMinus)
+{
+    const std::pair<const char*, const char*> pitches[] = {
+        {"-10", ""},
+        {"-10.4", "Estos valores no entran en su casilla tal como están en el bloque:\r\n"
+                  "StartDirection X: \"-10.4\" → -10, redondeado para la casilla (el simulador "
+                  "lee -10.4)"},
+    };
+    for (const auto& [pitch, message] : pitches) {
+        const std::string block =
+            "Inside ( PassengerCabinFile ( interior.s ) PassengerCabinHeadPos "
+            "( 0 1 2 ) RotationLimit ( 0 0 0 ) StartDirection ( " +
+            std::string(pitch) + " 350 0 ) Sound ( \"interior.sms\" ) )";
+        const std::optional<InsideReading> reading = readFirstInside(block);
+        ASSERT_TRUE(reading);
+        EXPECT_EQ((*reading->startDirection)[0].value, std::stof(pitch));
+        const InsideReadBack read = readBackInside(*reading, ViewParams{});
+        EXPECT_EQ(joined(read.fields), "interior.s|0|1|2|0|0|0|-10|350|0|interior.sms");
+        EXPECT_EQ(readBackMessage(read), message);
+    }
 }
 
 } // namespace
