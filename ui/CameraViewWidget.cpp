@@ -1,7 +1,11 @@
 #include "ui/CameraViewWidget.h"
 
+#include "core/shape/CabinShape.h"
+#include "core/sketch/ShapeProjection.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 #include <numbers>
@@ -19,6 +23,10 @@ const QColor railColour(0x60, 0x60, 0x60);
 const QColor otherColour(0x8c, 0x9c, 0xb4);
 const QColor otherWarningColour(0xe0, 0x90, 0x90);
 const QColor otherNumberColour(0x40, 0x48, 0x58);
+// The cabin's shape: each triangle adds a little, so that seats and walls, where triangles lie
+// over each other, stand out of the floor; at most a light sand colour under the rest.
+const QColor shapeLayerColour(0x9a, 0x80, 0x58, 36);
+constexpr double shapeOpacity = 0.55;
 
 QPointF pointOf(PixelPoint p)
 {
@@ -105,7 +113,34 @@ void paintNumbers(QPainter& painter, const ViewSketch& view)
     }
 }
 
-void paintView(QPainter& painter, const ViewSketch& view, const QPalette& palette)
+// The triangles of one view, in an image the size of its plot.
+QImage shapeImage(const std::vector<PixelPoint>& corners, const PixelRect& plot, double pixelRatio)
+{
+    if (corners.empty()) {
+        return QImage();
+    }
+    QImage image(static_cast<int>(std::ceil(plot.width * pixelRatio)),
+                 static_cast<int>(std::ceil(plot.height * pixelRatio)),
+                 QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        return image;
+    }
+    image.setDevicePixelRatio(pixelRatio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.translate(-plot.left, -plot.top);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(shapeLayerColour);
+    for (std::size_t i = 0; i + 2 < corners.size(); i += 3) {
+        const QPointF triangle[3] = {pointOf(corners[i]), pointOf(corners[i + 1]),
+                                     pointOf(corners[i + 2])};
+        painter.drawConvexPolygon(triangle, 3);
+    }
+    return image;
+}
+
+void paintView(QPainter& painter, const ViewSketch& view, const QPalette& palette,
+               const QImage& shape)
 {
     painter.setPen(palette.color(QPalette::WindowText));
     for (const SketchLabel& label : view.labels) {
@@ -118,6 +153,11 @@ void paintView(QPainter& painter, const ViewSketch& view, const QPalette& palett
     painter.save();
     painter.setClipRect(rectOf(view.plot));
     painter.fillRect(rectOf(view.plot), palette.color(QPalette::Base));
+    if (!shape.isNull()) {
+        painter.setOpacity(shapeOpacity);
+        painter.drawImage(QPointF(view.plot.left, view.plot.top), shape);
+        painter.setOpacity(1);
+    }
     painter.setPen(gridColour);
     for (const PixelLine& line : view.grid) {
         painter.drawLine(lineOf(line));
@@ -142,6 +182,7 @@ void paintView(QPainter& painter, const ViewSketch& view, const QPalette& palett
 CameraViewWidget::CameraViewWidget(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
     setAccessibleName(QStringLiteral("Vista de la cámara"));
     refresh();
 }
@@ -161,6 +202,27 @@ void CameraViewWidget::setViewInput(const std::vector<ViewParams>& viewpoints, s
     }
     m_numbers = numbers;
     refresh();
+}
+
+void CameraViewWidget::setCabinShape(std::shared_ptr<const CabinShape> shape)
+{
+    if (shape != m_shape) {
+        m_shape = std::move(shape);
+        update();
+    }
+}
+
+void CameraViewWidget::refreshShape()
+{
+    const ShapeLayout layout{m_shape.get(),       m_sketch.above.mapping, m_sketch.side.mapping,
+                             m_sketch.above.plot, m_sketch.side.plot,     devicePixelRatioF()};
+    if (layout == m_shapeLayout) {
+        return;
+    }
+    m_shapeLayout = layout;
+    const ProjectedShape projected = m_shape ? projectShape(*m_shape, m_sketch) : ProjectedShape{};
+    m_shapeAbove = shapeImage(projected.above, layout.abovePlot, layout.pixelRatio);
+    m_shapeSide = shapeImage(projected.side, layout.sidePlot, layout.pixelRatio);
 }
 
 void CameraViewWidget::refresh()
@@ -185,9 +247,58 @@ void CameraViewWidget::refresh()
 
 void CameraViewWidget::paintEvent(QPaintEvent*)
 {
+    // Here, where the pixel ratio of the screen drawn on is known.
+    refreshShape();
     QPainter painter(this);
-    paintView(painter, m_sketch.above, palette());
-    paintView(painter, m_sketch.side, palette());
+    paintView(painter, m_sketch.above, palette(), m_shapeAbove);
+    paintView(painter, m_sketch.side, palette(), m_shapeSide);
+}
+
+void CameraViewWidget::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    if (event->button() == Qt::LeftButton && !m_grab) {
+        m_grab = grabHead(m_sketch, PixelPoint{at.x(), at.y()});
+        if (m_grab) {
+            m_moved.reset();
+            emit headGrabbed();
+        }
+    }
+    followPointer(at);
+}
+
+void CameraViewWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    if (m_grab) {
+        // A move of less than a centimetre writes nothing.
+        const HeadMove move = dragHead(*m_grab, PixelPoint{at.x(), at.y()});
+        if (move != m_moved) {
+            m_moved = move;
+            emit headDragged(move);
+        }
+    }
+    followPointer(at);
+}
+
+void CameraViewWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && m_grab) {
+        mouseMoveEvent(event);
+        m_grab.reset();
+    }
+    followPointer(event->position());
+}
+
+void CameraViewWidget::followPointer(QPointF at)
+{
+    if (m_grab) {
+        setCursor(Qt::ClosedHandCursor);
+    } else if (grabHead(m_sketch, PixelPoint{at.x(), at.y()})) {
+        setCursor(Qt::OpenHandCursor);
+    } else {
+        unsetCursor();
+    }
 }
 
 void CameraViewWidget::resizeEvent(QResizeEvent* event)

@@ -66,10 +66,10 @@ FixedWindow::FixedWindow(const QString& caption, int clientWidthTwips, int clien
     setFixedSize(m_page->size());
 }
 
-void FixedWindow::showWindow()
+void FixedWindow::showWindow(const Placement& place)
 {
     if (!m_placed) {
-        fitToScreen();
+        fitToScreen(place);
         m_placed = true;
     }
     show();
@@ -77,7 +77,7 @@ void FixedWindow::showWindow()
     activateWindow();
 }
 
-void FixedWindow::fitToScreen()
+void FixedWindow::fitToScreen(const Placement& place)
 {
     const QRect area =
         m_services.screenArea ? m_services.screenArea(*this) : availableScreenArea(*this);
@@ -105,6 +105,12 @@ void FixedWindow::fitToScreen()
 
     QRect placed(QPoint(), client + frame);
     placed.moveCenter(area.center());
+    if (place) {
+        placed = place(placed.size(), needed.boundedTo(room) + frame, area);
+        if (m_resizable) {
+            resize(placed.size() - frame);
+        }
+    }
     // However large the window, its title bar stays on the screen, where it can be dragged.
     move(std::max(placed.left(), area.left()), std::max(placed.top(), area.top()));
 }
@@ -270,6 +276,14 @@ void FixedWindow::setEnabledIfChanged(QWidget* control, bool enabled)
 {
     if (control->isEnabled() != enabled) {
         control->setEnabled(enabled);
+    }
+}
+
+void FixedWindow::replaceFieldText(QLineEdit* field, const QString& text)
+{
+    if (field->text() != text) {
+        field->selectAll();
+        field->insert(text);
     }
 }
 

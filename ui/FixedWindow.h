@@ -6,6 +6,7 @@
 
 #include <QIcon>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 class QComboBox;
@@ -34,8 +35,13 @@ public:
     FixedWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
                 const QIcon& icon, UiServices services);
 
-    // Shows, raises and activates the window; sizes and centres it on its first showing only.
-    void showWindow();
+    // Where a window opens: its frame's rectangle for the frame size it takes, the least it may
+    // take and the screen's free area.
+    using Placement = std::function<QRect(QSize frame, QSize least, QRect area)>;
+
+    // Shows, raises and activates the window; sizes and places it on its first showing only,
+    // centred unless `place` says where (a window that cannot be resized keeps its size).
+    void showWindow(const Placement& place = {});
 
 signals:
     // The close box was pressed; the window set decides what unloading it means.
@@ -111,12 +117,15 @@ protected:
 
     // Sets a control's enabled state only when it differs, so idle timer ticks cost nothing.
     static void setEnabledIfChanged(QWidget* control, bool enabled);
+    // Writes a text into a field as one edit that Ctrl+Z undoes, like typing; a text the
+    // field's rule refuses is not written.
+    static void replaceFieldText(QLineEdit* field, const QString& text);
 
 private:
     void beep() const;
     void place(QWidget* control, int left, int top, int width, int height);
     // Takes the design size where the screen has room for it, else the room there is.
-    void fitToScreen();
+    void fitToScreen(const Placement& place);
 
     Twips m_twips;
     UiServices m_services;

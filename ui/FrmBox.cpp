@@ -1,5 +1,6 @@
 #include "ui/FrmBox.h"
 
+#include "core/shape/CabinShape.h"
 #include "ui/Icons.h"
 
 #include <QGroupBox>
@@ -47,8 +48,16 @@ FrmBox::FrmBox(UiServices services)
     CmdNext->setEnabled(false);
     QPushButton* CmdCancel =
         addButton(this, "CmdCancel", QStringLiteral("&Cerrar"), 3600, 3480, 975, 495);
+    CmdFromShape =
+        addButton(this, "CmdFromShape", QStringLiteral("&Tomar de la forma"), 120, 3480, 2295, 495);
+    CmdFromShape->setAccessibleName(QStringLiteral("Tomar las dimensiones de la forma interior"));
+    CmdFromShape->setToolTip(
+        QStringLiteral("Escribe el largo, el alto y el ancho de la caja que contiene la forma "
+                       "interior leída para la ventana principal."));
+    CmdFromShape->setEnabled(false);
 
-    setFocusOrder({m_fields[0], m_fields[1], m_fields[2], CmdNext, CmdCancel});
+    // Last, so that Tab from the last field still reaches "Siguiente".
+    setFocusOrder({m_fields[0], m_fields[1], m_fields[2], CmdNext, CmdCancel, CmdFromShape});
 
     connect(Timer1, &QTimer::timeout, this, &FrmBox::Timer1_Timer);
     // At once as well, so that a Tab pressed right after the last keystroke reaches the button.
@@ -57,6 +66,24 @@ FrmBox::FrmBox(UiServices services)
     }
     connect(CmdNext, &QPushButton::clicked, this, &FrmBox::CmdNext_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmBox::closeRequested);
+    connect(CmdFromShape, &QPushButton::clicked, this, &FrmBox::CmdFromShape_Click);
+}
+
+void FrmBox::setCabinShape(std::shared_ptr<const CabinShape> shape)
+{
+    m_shape = std::move(shape);
+    setEnabledIfChanged(CmdFromShape, m_shape && boxAroundShape(*m_shape));
+}
+
+void FrmBox::CmdFromShape_Click()
+{
+    const std::optional<CabinBox> box = m_shape ? boxAroundShape(*m_shape) : std::nullopt;
+    if (!box) {
+        return;
+    }
+    for (std::size_t i = 0; i < boxFields.size(); ++i) {
+        replaceFieldText(m_fields[i], QString::fromStdString((*box).*boxFields[i].member));
+    }
 }
 
 CabinBox FrmBox::dimensions() const

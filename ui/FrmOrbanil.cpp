@@ -2,6 +2,7 @@
 
 #include "core/block/CabinBox.h"
 #include "core/block/InsideBlock.h"
+#include "core/block/ViewNumbers.h"
 #include "core/reader/InsideReadBack.h"
 #include "core/reader/SimulatorReader.h"
 #include "files/CodeFile.h"
@@ -49,9 +50,17 @@ struct NumberRow
 // clear of their label.
 constexpr std::array<NumberRow, 3> numberRows{{
     {2, 240, 705, "Label4"},
-    {3, 1440, 480, "Label6"},
-    {4, 1440, 480, "Label8"},
+    {3, 1440, 360, "Label6"},
+    {4, 1440, 360, "Label8"},
 }};
+
+// The rectangle below the code and the viewpoints, across both, that the drawing shares with the
+// save and open panels: wide enough for a 20 m car at 20 pixels a metre from above and from the
+// side, under each other.
+constexpr int sharedLeft = 4320;
+constexpr int sharedTop = 3735;
+constexpr int sharedWidth = 7335;
+constexpr int sharedHeight = 2955;
 
 // The widest text a number field shows whole: eight digits, wider than a sign or a point.
 const QString eightCharacters = QStringLiteral("00000000");
@@ -79,14 +88,14 @@ const QString rotationLimitTip =
 
 FrmOrbanil::FrmOrbanil(std::filesystem::path programFolder, UiServices services,
                        const CabinBox& box)
-    : FixedWindow(QStringLiteral("Wagon Orbanil"), 11775, 7920, programIcon(), services),
+    : FixedWindow(QStringLiteral("Wagon Orbanil"), 11775, 6795, programIcon(), services),
       m_programFolder(std::move(programFolder)), m_services(std::move(services))
 {
     setObjectName(QStringLiteral("FrmOrbanil"));
     createParameterFrames();
-    QGroupBox* Frame6 = createCodeFrame();
-    createSavePanel(Frame6);
-    createOpenPanel(Frame6);
+    createCodeFrame();
+    createSavePanel();
+    createOpenPanel();
     showCodePanel(CodePanel::None);
     createWindowButtons();
     createViewpointColumn();
@@ -107,7 +116,7 @@ FrmOrbanil::~FrmOrbanil() = default;
 void FrmOrbanil::createParameterFrames()
 {
     QGroupBox* Frame1 =
-        addFrame(this, "Frame1", QStringLiteral("Nombre del archivo Shape"), 120, 120, 4095, 975);
+        addFrame(this, "Frame1", QStringLiteral("Nombre del archivo Shape"), 120, 105, 4095, 780);
     addLabel(Frame1, "Label1", QStringLiteral("PassengerCabinFile ("), 240, 360, 1575, 255)
         ->setToolTip(QStringLiteral("Archivo que se usará para la vista interior."));
     addLabel(Frame1, "Label2", QStringLiteral(")"), 3120, 360, 135, 255);
@@ -118,27 +127,27 @@ void FrmOrbanil::createParameterFrames()
     connect(addTimer(Frame1, "Timer1"), &QTimer::timeout, this, &FrmOrbanil::Timer1_Timer);
 
     QGroupBox* Frame2 =
-        addFrame(this, "Frame2", QStringLiteral("Posición de la cámara"), 120, 1200, 4095, 1095);
+        addFrame(this, "Frame2", QStringLiteral("Posición de la cámara"), 120, 975, 4095, 1095);
     addLabel(Frame2, "Label3", QStringLiteral("PassengerCabinHeadPos ("), 240, 360, 1935, 255)
         ->setToolTip(QStringLiteral("Posición de la cámara dentro del vagón."));
 
     QGroupBox* Frame3 = addFrame(this, "Frame3", QStringLiteral("Limites de rotación de la cámara"),
-                                 120, 2400, 4095, 1095);
-    addLabel(Frame3, "Label5", QStringLiteral("RotationLimit ("), 240, 480, 1095, 255)
+                                 120, 2160, 4095, 780);
+    addLabel(Frame3, "Label5", QStringLiteral("RotationLimit ("), 240, 360, 1095, 255)
         ->setToolTip(rotationLimitTip);
 
     QGroupBox* Frame4 = addFrame(this, "Frame4", QStringLiteral("Dirección de inicio de la cámara"),
-                                 120, 3600, 4095, 1215);
-    addLabel(Frame4, "Label7", QStringLiteral("StartDirection ("), 240, 480, 1095, 255)
+                                 120, 3030, 4095, 780);
+    addLabel(Frame4, "Label7", QStringLiteral("StartDirection ("), 240, 360, 1095, 255)
         ->setToolTip(
             QStringLiteral("Indica la dirección inicial de la cámara al cambiar a la vista nº 5."));
 
     QGroupBox* Frame5 =
-        addFrame(this, "Frame5", QStringLiteral("Archivo de sonido"), 120, 4920, 4095, 1095);
-    addLabel(Frame5, "Label9", QStringLiteral("Sound ("), 360, 480, 615, 255)
+        addFrame(this, "Frame5", QStringLiteral("Archivo de sonido"), 120, 3900, 4095, 780);
+    addLabel(Frame5, "Label9", QStringLiteral("Sound ("), 360, 360, 615, 255)
         ->setToolTip(QStringLiteral("Especifica el sonido de la vista número 5."));
-    addLabel(Frame5, "Label10", QStringLiteral(")"), 3360, 480, 135, 255);
-    Command2 = addButton(Frame5, "Command2", QStringLiteral("..."), 3600, 480, 255, 255);
+    addLabel(Frame5, "Label10", QStringLiteral(")"), 3360, 360, 135, 255);
+    Command2 = addButton(Frame5, "Command2", QStringLiteral("..."), 3600, 360, 255, 255);
     Command2->setToolTip(QStringLiteral("Haz Clic para buscar el archivo .SMS"));
     Command2->setAccessibleName(QStringLiteral("Buscar el archivo de sonido"));
     connect(Command2, &QPushButton::clicked, this, &FrmOrbanil::soundPickerRequested);
@@ -158,16 +167,16 @@ void FrmOrbanil::createParameterFrames()
          {&ViewParams::rotationLimitX, &ViewParams::rotationLimitY, &ViewParams::rotationLimitZ}) {
         viewField(member)->setToolTip(rotationLimitTip);
     }
-    nameField(&ViewParams::soundFile, 5, 1080, 480, 2175);
+    nameField(&ViewParams::soundFile, 5, 1080, 360, 2175);
     for (QLineEdit* field : m_viewFields) {
         connect(field, &QLineEdit::textChanged, this, &FrmOrbanil::viewField_Change);
     }
 
     QGroupBox* Frame7 =
-        addFrame(this, "Frame7", QStringLiteral("Dimensiones de la caja"), 120, 6120, 4095, 1695);
+        addFrame(this, "Frame7", QStringLiteral("Dimensiones de la caja"), 120, 4770, 4095, 1335);
     lbl1 = addLabel(Frame7, "lbl1", QString(), 240, 360, 3615, 255);
-    lbl2 = addLabel(Frame7, "lbl2", QString(), 240, 720, 3615, 255);
-    lbl3 = addLabel(Frame7, "lbl3", QString(), 240, 1080, 3615, 255);
+    lbl2 = addLabel(Frame7, "lbl2", QString(), 240, 660, 3615, 255);
+    lbl3 = addLabel(Frame7, "lbl3", QString(), 240, 960, 3615, 255);
 }
 
 void FrmOrbanil::createNumberRows(QGroupBox* const (&frames)[5])
@@ -188,36 +197,36 @@ void FrmOrbanil::createNumberRows(QGroupBox* const (&frames)[5])
     }
 }
 
-QGroupBox* FrmOrbanil::createCodeFrame()
+void FrmOrbanil::createCodeFrame()
 {
     QGroupBox* Frame6 =
-        addFrame(this, "Frame6", QStringLiteral("Código generado"), 4320, 120, 4815, 5895);
-    txtCode = addControl(new CodeBox(Frame6), "txtCode", 120, 360, 4575, 1800);
+        addFrame(this, "Frame6", QStringLiteral("Código generado"), 4320, 105, 4815, 3540);
+    txtCode = addControl(new CodeBox(Frame6), "txtCode", 120, 360, 4575, 1620);
     txtCode->setAccessibleName(QStringLiteral("Código generado"));
     filterKeystrokes(txtCode, FilterKind::FreeText);
     // Under the code box, where Copiar and Guardar are pressed.
-    lblCodeNote = addLabel(Frame6, "lblCodeNote", QString(), 120, 2205, 4575, 255);
+    lblCodeNote = addLabel(Frame6, "lblCodeNote", QString(), 120, 2010, 4575, 255);
     CmdGenerate =
-        addButton(Frame6, "CmdGenerate", QStringLiteral("&Generar Código"), 360, 2520, 1335, 495);
+        addButton(Frame6, "CmdGenerate", QStringLiteral("&Generar Código"), 360, 2340, 1335, 495);
     CmdGenerate->setEnabled(false);
-    CmdClip = addButton(Frame6, "CmdClip", QStringLiteral("&Copiar al Portapapeles"), 1800, 2520,
+    CmdClip = addButton(Frame6, "CmdClip", QStringLiteral("&Copiar al Portapapeles"), 1800, 2340,
                         1335, 495);
     CmdClip->setEnabled(false);
     CmdSaveFile =
-        addButton(Frame6, "CmdSaveFile", QStringLiteral("&Guardar"), 3240, 2520, 1335, 495);
+        addButton(Frame6, "CmdSaveFile", QStringLiteral("&Guardar"), 3240, 2340, 1335, 495);
     CmdSaveFile->setToolTip(QStringLiteral("Guardar el código en un archivo."));
     CmdSaveFile->setEnabled(false);
-    CmdOpenFile = addButton(Frame6, "CmdOpenFile", QStringLiteral("&Abrir"), 360, 3120, 1335, 495);
+    CmdOpenFile = addButton(Frame6, "CmdOpenFile", QStringLiteral("&Abrir"), 360, 2940, 1335, 495);
     CmdOpenFile->setToolTip(QStringLiteral("Abrir archivo existente."));
     CmdClear =
-        addButton(Frame6, "CmdClear", QStringLiteral("&Borrar Código"), 1800, 3120, 1335, 495);
-    CmdRead = addButton(Frame6, "CmdRead", QStringLiteral("&Leer Valores"), 3240, 3120, 1335, 495);
+        addButton(Frame6, "CmdClear", QStringLiteral("&Borrar Código"), 1800, 2940, 1335, 495);
+    CmdRead = addButton(Frame6, "CmdRead", QStringLiteral("&Leer Valores"), 3240, 2940, 1335, 495);
     CmdRead->setToolTip(QStringLiteral("Leer los valores del bloque Inside del código."));
     CmdRead->setAccessibleName(QStringLiteral("Leer los valores del bloque Inside"));
 
     // Under the two panels, in the rectangle they share; it takes no focus.
-    picCameraView =
-        addControl(new CameraViewWidget(Frame6), "picCameraView", 360, 3720, 4215, 2055);
+    picCameraView = addControl(new CameraViewWidget(this), "picCameraView", sharedLeft, sharedTop,
+                               sharedWidth, sharedHeight);
 
     connect(CmdGenerate, &QPushButton::clicked, this, &FrmOrbanil::CmdGenerate_Click);
     connect(CmdClip, &QPushButton::clicked, this, &FrmOrbanil::CmdClip_Click);
@@ -226,13 +235,16 @@ QGroupBox* FrmOrbanil::createCodeFrame()
     connect(CmdClear, &QPushButton::clicked, this, &FrmOrbanil::CmdClear_Click);
     connect(CmdRead, &QPushButton::clicked, this, &FrmOrbanil::CmdRead_Click);
     connect(txtCode, &QPlainTextEdit::textChanged, this, &FrmOrbanil::txtCode_Change);
-    return Frame6;
+    connect(picCameraView, &CameraViewWidget::headGrabbed, this,
+            &FrmOrbanil::picCameraView_HeadGrabbed);
+    connect(picCameraView, &CameraViewWidget::headDragged, this,
+            &FrmOrbanil::picCameraView_HeadDragged);
 }
 
-void FrmOrbanil::createSavePanel(QGroupBox* Frame6)
+void FrmOrbanil::createSavePanel()
 {
-    FraSave =
-        addFrame(Frame6, "FraSave", QStringLiteral("Guardar en archivo"), 360, 3720, 4215, 2055);
+    FraSave = addFrame(this, "FraSave", QStringLiteral("Guardar en archivo"), sharedLeft, sharedTop,
+                       sharedWidth, sharedHeight);
     addLabel(FraSave, "Label12", QStringLiteral("Introduzca el nombre del archivo sin extensión:"),
              240, 360, 3615, 255);
     addLabel(FraSave, "Label11", QStringLiteral("Archivo:"), 240, 840, 855, 255);
@@ -251,10 +263,10 @@ void FrmOrbanil::createSavePanel(QGroupBox* Frame6)
     connect(CmdCancel, &QPushButton::clicked, this, &FrmOrbanil::CmdCancel_Click);
 }
 
-void FrmOrbanil::createOpenPanel(QGroupBox* Frame6)
+void FrmOrbanil::createOpenPanel()
 {
-    FraOpen = addFrame(Frame6, "FraOpen", QStringLiteral("Abrir archivo guardado"), 360, 3720, 4215,
-                       2055);
+    FraOpen = addFrame(this, "FraOpen", QStringLiteral("Abrir archivo guardado"), sharedLeft,
+                       sharedTop, sharedWidth, sharedHeight);
     addLabel(FraOpen, "Label13", QStringLiteral("Selecciona un archivo de la lista:"), 240, 360,
              2775, 255);
     File1 = addList(FraOpen, "File1", 240, 720, 1935, 1065);
@@ -292,12 +304,14 @@ void FrmOrbanil::showCodePanel(CodePanel panel)
 
 void FrmOrbanil::createWindowButtons()
 {
-    CmdDimensions = addButton(this, "CmdDimensions", QStringLiteral("&Dimensiones de la caja"),
-                              4320, 6120, 4815, 495);
+    // Under the box's ranges, which it changes.
+    CmdDimensions = addButton(this, "CmdDimensions", QStringLiteral("&Dimensiones de la caja"), 120,
+                              6195, 4095, 495);
     CmdDimensions->setToolTip(QStringLiteral("Modificar las dimensiones de la caja."));
-    CmdAyuda = addButton(this, "CmdAyuda", QStringLiteral("A&yuda"), 4320, 6720, 2295, 495);
-    CmdAbout = addButton(this, "CmdAbout", QStringLiteral("&Acerca de.."), 6720, 6720, 2415, 495);
-    CmdExit = addButton(this, "CmdExit", QStringLiteral("&Salir"), 4320, 7320, 4815, 495);
+    // At the foot of the column of the viewpoints, over the drawing.
+    CmdAyuda = addButton(this, "CmdAyuda", QStringLiteral("A&yuda"), 9240, 2505, 1155, 495);
+    CmdAbout = addButton(this, "CmdAbout", QStringLiteral("&Acerca de.."), 10500, 2505, 1155, 495);
+    CmdExit = addButton(this, "CmdExit", QStringLiteral("&Salir"), 9240, 3075, 2415, 495);
 
     connect(CmdDimensions, &QPushButton::clicked, this, &FrmOrbanil::dimensionsRequested);
     connect(CmdAyuda, &QPushButton::clicked, this, &FrmOrbanil::ayudaRequested);
@@ -307,19 +321,19 @@ void FrmOrbanil::createWindowButtons()
 
 void FrmOrbanil::createViewpointColumn()
 {
-    // At the top, seen without scrolling on the smallest screens; room below for more.
-    QLabel* lblVista = addLabel(this, "lblVista", QStringLiteral("&Vista:"), 9240, 240, 2415, 255);
-    cboVista = addComboBox(this, "cboVista", 9240, 480, 2415, 345);
+    // At the top, seen without scrolling on the smallest screens.
+    QLabel* lblVista = addLabel(this, "lblVista", QStringLiteral("&Vista:"), 9240, 105, 2415, 255);
+    cboVista = addComboBox(this, "cboVista", 9240, 375, 2415, 345);
     cboVista->setAccessibleName(QStringLiteral("Vista mostrada"));
     lblVista->setBuddy(cboVista);
     CmdAddView =
-        addButton(this, "CmdAddView", QStringLiteral("Añad&ir vista"), 9240, 960, 2415, 495);
+        addButton(this, "CmdAddView", QStringLiteral("Añad&ir vista"), 9240, 795, 2415, 495);
     CmdAddView->setAccessibleName(QStringLiteral("Añadir al final una copia de la vista mostrada"));
     CmdRemoveView =
-        addButton(this, "CmdRemoveView", QStringLiteral("&Quitar vista"), 9240, 1560, 2415, 495);
+        addButton(this, "CmdRemoveView", QStringLiteral("&Quitar vista"), 9240, 1365, 2415, 495);
     CmdRemoveView->setAccessibleName(QStringLiteral("Quitar la vista mostrada"));
     CmdVista =
-        addButton(this, "CmdVista", QStringLiteral("Vista del &pasajero"), 9240, 2160, 2415, 495);
+        addButton(this, "CmdVista", QStringLiteral("Vista del &pasajero"), 9240, 1935, 2415, 495);
     CmdVista->setAccessibleName(QStringLiteral("Abrir la vista del pasajero"));
     CmdVista->setToolTip(QStringLiteral("Ver el interior desde la cabeza, como en Open Rails."));
     m_viewpointControls = std::make_unique<ViewpointControls>(
@@ -374,6 +388,11 @@ void FrmOrbanil::setChosenShape(const QString& name, const std::filesystem::path
     setShapeFile(name);
 }
 
+void FrmOrbanil::setCabinShape(std::shared_ptr<const CabinShape> shape)
+{
+    picCameraView->setCabinShape(std::move(shape));
+}
+
 void FrmOrbanil::setSoundFile(const QString& name)
 {
     setName(&ViewParams::soundFile, name);
@@ -389,6 +408,16 @@ void FrmOrbanil::setName(std::string ViewParams::*member, const QString& name)
     viewField(member)->setText(name);
 }
 
+QRect FrmOrbanil::viewNumbersArea() const
+{
+    const auto onScreen = [](const QWidget* frame) {
+        return QRect(frame->mapToGlobal(QPoint()), frame->size());
+    };
+    // The frames of the first and the last of them.
+    return onScreen(viewField(&ViewParams::headX)->parentWidget())
+        .united(onScreen(viewField(&ViewParams::startDirectionZ)->parentWidget()));
+}
+
 void FrmOrbanil::setShownStartDirection(const QString& x, const QString& y)
 {
     replaceFieldText(viewField(&ViewParams::startDirectionX), x);
@@ -400,14 +429,6 @@ void FrmOrbanil::setShownHead(const QString& x, const QString& y, const QString&
     replaceFieldText(viewField(&ViewParams::headX), x);
     replaceFieldText(viewField(&ViewParams::headY), y);
     replaceFieldText(viewField(&ViewParams::headZ), z);
-}
-
-void FrmOrbanil::replaceFieldText(QLineEdit* field, const QString& text)
-{
-    if (field->text() != text) {
-        field->selectAll();
-        field->insert(text);
-    }
 }
 
 QLineEdit* FrmOrbanil::viewField(std::string ViewParams::*member) const
@@ -435,6 +456,37 @@ void FrmOrbanil::viewField_Change()
     // "Generar Código".
     Timer1_Timer();
     emit shownViewpointChanged();
+}
+
+void FrmOrbanil::picCameraView_HeadGrabbed()
+{
+    m_dragWritten.clear();
+}
+
+void FrmOrbanil::picCameraView_HeadDragged(const HeadMove& move)
+{
+    m_displaying = true;
+    for (const auto& [member, at] : {std::pair{&ViewParams::headX, move.x},
+                                     {&ViewParams::headY, move.y},
+                                     {&ViewParams::headZ, move.z}}) {
+        if (!at) {
+            continue;
+        }
+        QLineEdit* field = viewField(member);
+        // The drag's own edit, unless the user has typed over it since.
+        if (const auto written = m_dragWritten.constFind(field);
+            written != m_dragWritten.cend() && *written == field->text()) {
+            field->undo();
+        }
+        m_dragWritten.remove(field);
+        const QString text = QString::fromStdString(writeRoundedPoint(*at));
+        if (field->text() != text) {
+            replaceFieldText(field, text);
+            m_dragWritten.insert(field, text);
+        }
+    }
+    m_displaying = false;
+    viewField_Change();
 }
 
 void FrmOrbanil::txtCode_Change()

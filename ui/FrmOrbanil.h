@@ -6,6 +6,7 @@
 #include "ui/FixedWindow.h"
 #include "ui/UiServices.h"
 
+#include <QHash>
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -22,6 +23,8 @@ class QPushButton;
 
 namespace orbanil {
 
+struct CabinShape;
+struct HeadMove;
 class CameraViewWidget;
 class CodeBox;
 class ViewpointControls;
@@ -51,6 +54,9 @@ public:
 
     // The range lines and the drawing follow the box as the dialog holds it now.
     void setBox(const CabinBox& box);
+    // The cabin's shape as read for the shape field's name and folder, which the drawing shows
+    // under the box; nullptr while none is.
+    void setCabinShape(std::shared_ptr<const CabinShape> shape);
     // Whether closing would lose work: a typed value, an added viewpoint, or code that no file
     // of this run holds (saved or opened as it stands). The values count even after a save:
     // the file holds the code, not the fields.
@@ -64,6 +70,9 @@ public:
     // For the passenger view window. The shown viewpoint's nine numbers and the principal's
     // names, as the fields hold them; shownViewpointChanged() tells of every change to them.
     ViewParams shownViewpoint() const { return m_viewpoints.shownParams(); }
+    // Where on the screen the head, rotation limit and start direction fields are, for the
+    // passenger view to open clear of them.
+    QRect viewNumbersArea() const;
     // Writes StartDirection X and Y of the shown viewpoint, each as one edit that Ctrl+Z in its
     // field undoes, as typing does; a text the field's rule refuses is not written.
     void setShownStartDirection(const QString& x, const QString& y);
@@ -94,10 +103,10 @@ private:
     void createParameterFrames();
     // The nine number fields, wide enough for eight characters, each frame's row with its ")".
     void createNumberRows(QGroupBox* const (&frames)[5]);
-    // Frame6, which holds the code box, its note line and its buttons.
-    QGroupBox* createCodeFrame();
-    void createSavePanel(QGroupBox* Frame6);
-    void createOpenPanel(QGroupBox* Frame6);
+    // Frame6, which holds the code box, its note line and its buttons; the drawing under it.
+    void createCodeFrame();
+    void createSavePanel();
+    void createOpenPanel();
     void createWindowButtons();
     // The column of the viewpoints, right of the code, and the passenger view's button.
     void createViewpointColumn();
@@ -126,6 +135,8 @@ private:
     void CmdRemoveView_Click();
     void viewField_Change();
     void txtCode_Change();
+    void picCameraView_HeadGrabbed();
+    void picCameraView_HeadDragged(const HeadMove& move);
 
     // Shows another viewpoint's numbers in the fields.
     void showViewpoint(std::size_t viewpoint);
@@ -140,8 +151,6 @@ private:
     QLineEdit* viewField(std::string ViewParams::*member) const;
     // A picker's name, the principal's whichever viewpoint shows, in its field and kept.
     void setName(std::string ViewParams::*member, const QString& name);
-    // Writes a text into a field as one edit that Ctrl+Z undoes, like typing.
-    static void replaceFieldText(QLineEdit* field, const QString& text);
     // Reads the program folder's saved files into File1; a failure is told in a message.
     void readFileList();
     void warn(const QString& title, const QString& text);
@@ -202,8 +211,12 @@ private:
     std::filesystem::path m_shapeFolder;
     Viewpoints m_viewpoints;
     std::unique_ptr<ViewpointControls> m_viewpointControls;
-    // While the fields are being given another viewpoint's numbers: one change, told once.
+    // While the fields are being given another viewpoint's numbers, or a drag's: one change,
+    // told once.
     bool m_displaying = false;
+    // The head fields the drag under way has written, with what it wrote: each holds one edit
+    // of the drag, which its next move undoes before writing its own.
+    QHash<QLineEdit*, QString> m_dragWritten;
 };
 
 } // namespace orbanil

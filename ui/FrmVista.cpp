@@ -84,6 +84,8 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
     closeOnEscape();
     setFocusOrder(
         {picVista, CmdFolder, CmdReset, CmdUseDirection, CmdUsePosition, CmdSaveImage, CmdClose});
+    // Nothing to save until the first picture comes.
+    CmdSaveImage->setEnabled(false);
 
     connect(m_render, &ViewRenderThread::frameReady, this, &FrmVista::showFrame);
     connect(CmdFolder, &QPushButton::clicked, this, &FrmVista::CmdFolder_Click);

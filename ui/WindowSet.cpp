@@ -1,6 +1,7 @@
 #include "ui/WindowSet.h"
 
 #include "core/block/ViewNumbers.h"
+#include "core/screen/WindowPlacement.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmAyuda.h"
 #include "ui/FrmBox.h"
@@ -13,8 +14,11 @@
 namespace orbanil {
 
 WindowSet::WindowSet(std::filesystem::path programFolder, UiServices services, QObject* parent)
-    : QObject(parent), m_programFolder(std::move(programFolder)), m_services(std::move(services))
-{}
+    : QObject(parent), m_programFolder(std::move(programFolder)), m_services(std::move(services)),
+      m_cabinShape(m_files)
+{
+    connect(&m_cabinShape, &CabinShapeReader::shapeRead, this, &WindowSet::shapeRead);
+}
 
 WindowSet::~WindowSet()
 {
@@ -83,10 +87,11 @@ FrmOrbanil& WindowSet::loadMain()
         connect(m_main, &FrmOrbanil::soundPickerRequested, this,
                 [this] { loadPicker(m_sms, FrmPicker::Kind::Sms).showWindow(); });
         connect(m_main, &FrmOrbanil::passengerViewRequested, this, [this] {
-            loadVista().showWindow();
+            loadVista().showWindow(besideMain());
             tellVista();
         });
         connect(m_main, &FrmOrbanil::shownViewpointChanged, this, &WindowSet::tellVista);
+        connect(m_main, &FrmOrbanil::shownViewpointChanged, this, [this] { followShape(); });
         // A passenger view left open from before shows this window's viewpoint from now on.
         tellVista();
     }
@@ -135,10 +140,25 @@ FrmVista& WindowSet::loadVista()
         connect(m_vista, &FrmVista::folderChosen, this, [this](const std::filesystem::path& f) {
             if (m_main) {
                 m_main->setShapeFolder(f);
+                followShape(true);
             }
         });
     }
     return *m_vista;
+}
+
+FixedWindow::Placement WindowSet::besideMain() const
+{
+    // Asked for by the main window, which is loaded.
+    return [this](QSize frame, QSize least, QRect area) {
+        const auto screen = [](const QRect& r) {
+            return ScreenRect{r.left(), r.top(), r.width(), r.height()};
+        };
+        const ScreenRect placed = besideWindow(screen(area), screen(m_main->frameGeometry()),
+                                               screen(m_main->viewNumbersArea()), frame.width(),
+                                               frame.height(), least.width());
+        return QRect(placed.left, placed.top, placed.width, placed.height);
+    };
 }
 
 void WindowSet::tellVista()
@@ -149,6 +169,23 @@ void WindowSet::tellVista()
     }
     m_vista->setInput(
         VistaInput{m_main->shownViewpoint(), m_main->viewpoints().shown(), m_main->shapeFolder()});
+}
+
+void WindowSet::followShape(bool again)
+{
+    if (m_main) {
+        m_cabinShape.read(m_main->shapeFolder(), m_main->viewpoints().principal().shapeFile, again);
+    }
+}
+
+void WindowSet::shapeRead(const std::shared_ptr<const CabinShape>& shape)
+{
+    if (m_main) {
+        m_main->setCabinShape(shape);
+    }
+    if (m_box) {
+        m_box->setCabinShape(shape);
+    }
 }
 
 FrmPicker& WindowSet::loadPicker(FrmPicker*& slot, FrmPicker::Kind kind)
@@ -227,6 +264,7 @@ void WindowSet::pickerNameChosen(FrmPicker::Kind kind, const QString& name)
     if (kind == FrmPicker::Kind::Shape) {
         m_main->setChosenShape(name, m_lastShapeFolder);
         tellVista();
+        followShape();
     } else {
         m_main->setSoundFile(name);
     }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "files/FileAccess.h"
+#include "ui/CabinShapeReader.h"
+#include "ui/FixedWindow.h"
 #include "ui/FrmPicker.h"
 #include "ui/UiServices.h"
 
@@ -12,7 +14,6 @@
 
 namespace orbanil {
 
-class FixedWindow;
 class FrmAbout;
 class FrmAyuda;
 class FrmBox;
@@ -58,6 +59,12 @@ private:
     FrmVista& loadVista();
     // The passenger view follows the main window's shown viewpoint and shape folder.
     void tellVista();
+    // The passenger view opens beside the main window, or where it hides none of its numbers.
+    FixedWindow::Placement besideMain() const;
+    // The cabin's shape is read for the main window's shape name and folder, for its drawing
+    // and the box dialog; `again` reads the files afresh.
+    void followShape(bool again = false);
+    void shapeRead(const std::shared_ptr<const CabinShape>& shape);
     FrmPicker& loadPicker(FrmPicker*& slot, FrmPicker::Kind kind);
 
     // Destroys the window in `slot` if there is one; ends the run when none is left.
@@ -77,7 +84,7 @@ private:
 
     std::filesystem::path m_programFolder;
     UiServices m_services;
-    DiskFileAccess m_files; // what the passenger view reads the cabin through
+    DiskFileAccess m_files; // what the passenger view and the drawing read the cabin through
     FrmOrbanil* m_main = nullptr;
     FrmBox* m_box = nullptr;
     FrmAbout* m_about = nullptr;
@@ -90,6 +97,8 @@ private:
     std::filesystem::path m_lastSmsFolder;
     // Unloaded windows waiting for their deferred deletion; destroyed with the set at the latest.
     QList<QPointer<QWidget>> m_unloading;
+    // One reading of the cabin's shape for every window that shows or measures it.
+    CabinShapeReader m_cabinShape;
 };
 
 } // namespace orbanil

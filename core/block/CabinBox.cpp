@@ -1,8 +1,10 @@
 #include "core/block/CabinBox.h"
 
 #include "core/block/NumberText.h"
+#include "core/block/ViewNumbers.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace orbanil {
 
@@ -52,6 +54,22 @@ std::optional<std::string> boxSummary(std::string_view length, std::string_view 
     };
     return "Dimensiones: \r\n\r\n" + line("Largo: ", length, *lengthNumber) + "\r\n" +
            line("Alto: ", height, *heightNumber) + "\r\n" + line("Ancho: ", width, *widthNumber);
+}
+
+std::optional<CabinBox> boxAroundShape(const CabinShape& shape)
+{
+    if (shape.triangles.empty()) {
+        return std::nullopt;
+    }
+    const auto across = [&shape](float Vec3::*axis) {
+        return writeRounded(
+            2 * std::max(std::fabs(shape.boundsMin.*axis), std::fabs(shape.boundsMax.*axis)));
+    };
+    CabinBox box{across(&Vec3::z), writeRounded(shape.boundsMax.y), across(&Vec3::x)};
+    const bool sized = std::ranges::all_of(boxFields, [&box](const BoxField& field) {
+        return readBoxDimension(box.*field.member).has_value();
+    });
+    return sized ? std::optional(box) : std::nullopt;
 }
 
 std::optional<std::string> rangeLine(std::string_view axisWord, std::string_view dimension)

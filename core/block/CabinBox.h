@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/shape/CabinShape.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -14,6 +16,7 @@ struct CabinBox
     std::string length; // along Z
     std::string height; // along Y
     std::string width;  // along X
+    bool operator==(const CabinBox&) const = default;
 };
 
 // One field of the box dialog: the control that holds a text, the text, the words that
@@ -47,6 +50,12 @@ std::optional<std::string> dimensionProblem(const BoxField& field, std::string_v
 // The message shown when leaving the box dialog; empty when a text is not a dimension.
 std::optional<std::string> boxSummary(std::string_view length, std::string_view height,
                                       std::string_view width);
+
+// The smallest box, as the drawing places it (centred on the car's middle across and along, on
+// the rail upward), that holds the shape: Largo and Ancho twice its farthest reach from the
+// middle, Alto up to its highest point; written with a decimal comma, two places at most.
+// Nothing for a shape without triangles, or one whose box would have a dimension of zero.
+std::optional<CabinBox> boxAroundShape(const CabinShape& shape);
 
 // One range line of the main window, e.g. "Ancho: 2,5 m Limites: -1,25 m / 1,25 m"; empty when
 // the text is not a dimension.

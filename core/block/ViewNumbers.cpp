@@ -22,6 +22,22 @@ std::optional<std::string> asDimension(std::string_view text)
     return withComma;
 }
 
+// A value rounded to a 1/scale of a unit, with a decimal comma.
+std::string writeRoundedTo(double value, double scale)
+{
+    // Past fifteen digits there are no decimals left to round, and value * scale could overflow.
+    if (std::fabs(value) >= 1e15) {
+        return writeNumber(value);
+    }
+    return writeNumber(std::round(value * scale) / scale);
+}
+
+std::string withPoint(std::string text)
+{
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
 } // namespace
 
 std::optional<double> readPointDecimal(std::string_view text)
@@ -56,21 +72,17 @@ std::optional<double> readWholeDegrees(std::string_view text)
 
 std::string writeRounded(double value)
 {
-    // Past fifteen digits there are no decimals left to round, and value * 100 could overflow.
-    if (std::fabs(value) >= 1e15) {
-        return writeNumber(value);
-    }
-    return writeNumber(std::round(value * 100) / 100);
+    return writeRoundedTo(value, 100);
+}
+
+std::string writeRoundedPoint(double value)
+{
+    return withPoint(writeRounded(value));
 }
 
 std::string writeHeadCoordinate(double value)
 {
-    // Past fifteen digits there are no millimetres left to round, and value * 1000 could
-    // overflow.
-    std::string text =
-        writeNumber(std::fabs(value) >= 1e15 ? value : std::round(value * 1000) / 1000);
-    std::replace(text.begin(), text.end(), ',', '.');
-    return text;
+    return withPoint(writeRoundedTo(value, 1000));
 }
 
 } // namespace orbanil

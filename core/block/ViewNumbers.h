@@ -25,6 +25,8 @@ std::optional<double> readWholeDegrees(std::string_view text);
 
 // Writes an amount for people: rounded to two decimals, decimal comma ("0,35", "1", "12,5").
 std::string writeRounded(double value);
+// The same with a decimal point, as a head position is typed ("-0.35", "1", "12.5").
+std::string writeRoundedPoint(double value);
 
 // Writes a head coordinate as its field takes it: rounded to millimetres, with a decimal point
 // ("-1.25", "0.005", "3").

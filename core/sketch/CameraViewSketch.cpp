@@ -28,6 +28,16 @@ bool PixelRect::intersects(const PixelRect& r) const
     return r.left < right() && left < r.right() && r.top < bottom() && top < r.bottom();
 }
 
+PixelPoint PlotMapping::at(double along, double up) const
+{
+    return PixelPoint{zeroX + along * scale, zeroY + up * yPerMetre};
+}
+
+std::pair<double, double> PlotMapping::metresAt(PixelPoint p) const
+{
+    return {(p.x - zeroX) / scale, (p.y - zeroY) / yPerMetre};
+}
+
 namespace {
 
 using namespace sketch;
@@ -46,7 +56,7 @@ std::string gridWord(double step)
 struct Sizes
 {
     double row;     // one line of labels
-    double gap;     // between the two views, and between two labels on a line
+    double gap;     // between two labels on a line
     double pointer; // length of the arrow and radius of the wedge
     double dot;     // radius of the head
     double margin;  // inside a plot, so that a head on the box's edge is drawn whole
@@ -85,43 +95,26 @@ public:
         CameraViewSketch sketch;
         ViewSketch& above = sketch.above;
         ViewSketch& side = sketch.side;
-        const double plotHeight = std::max(0.0, height - 2 * m_sizes.row);
-        const double aboveWidth = aboveShare(width, plotHeight);
-        above.area = PixelRect{0, 0, aboveWidth, height};
-        above.plot = PixelRect{0, std::min(height, 2 * m_sizes.row), aboveWidth, plotHeight};
-        const double sideLeft = std::min(width, aboveWidth + m_sizes.gap);
-        side.area = PixelRect{sideLeft, 0, width - sideLeft, height};
-        side.plot =
-            PixelRect{sideLeft, std::min(height, m_sizes.row), width - sideLeft, plotHeight};
+        const double row = m_sizes.row;
+        const double plots = std::max(0.0, height - 3 * row);
+        const std::optional<double> scale = commonScale(width, plots);
+        // The view from above takes the height its box needs; the side view the rest, room over
+        // the roof for a head above it.
+        const double aboveHeight = !scale ? plots / 2 : m_x ? planHeight(*m_x, *scale) : 0;
+        above.area = PixelRect{0, 0, width, std::min(height, row + aboveHeight)};
+        above.plot = PixelRect{0, std::min(height, row), width, aboveHeight};
+        side.area = PixelRect{0, above.area.bottom(), width, height - above.area.bottom()};
+        side.plot = PixelRect{0, std::min(height, side.area.top + row), width,
+                              std::max(0.0, side.area.height - 2 * row)};
 
-        // The front, where its label is, at the top; the rail at the bottom, over its label.
-        std::optional<Mapping> aboveMap;
-        if (m_x && m_z) {
-            aboveMap =
-                fitInto(above.plot, m_x->shown, m_z->shown, m_sizes.margin, Standing::FromTop);
-        }
-        std::optional<Mapping> sideMap;
-        if (m_z && m_y) {
-            sideMap =
-                fitInto(side.plot, m_z->shown, m_y->shown, m_sizes.margin, Standing::OnBottom);
-        }
-        // One grid step for both views, so that one label serves.
-        constexpr double none = std::numeric_limits<double>::infinity();
-        const double step =
-            gridStep(std::min(aboveMap ? aboveMap->scale : none, sideMap ? sideMap->scale : none));
-
-        sketchAbove(above, aboveMap, step);
-        // Where the drawing is too narrow for that room, the side view's caption keeps it.
-        const auto caption = std::ranges::find(above.labels, titleAbove, &SketchLabel::text);
-        const double captionsFrom =
-            caption == above.labels.end() ? side.area.left : caption->rect.right() + m_sizes.row;
-        sketchSide(side, sideMap, step, captionsFrom);
-        LabelRow bottom(side.labels, m_metrics, side.area, height - m_sizes.row, m_sizes.row,
-                        m_sizes.gap);
-        if (sideMap) {
+        const double step = gridStep(scale.value_or(std::numeric_limits<double>::infinity()));
+        sketchView(above, Plane::Above, scale, step);
+        sketchView(side, Plane::Side, scale, step);
+        LabelRow bottom(side.labels, m_metrics, side.area, height - row, row, m_sizes.gap);
+        if (side.mapping) {
             bottom.place(railWord, side.area.left, LabelRow::Align::Left);
         }
-        if (aboveMap || sideMap) {
+        if (scale) {
             bottom.place(gridWord(step), side.area.right(), LabelRow::Align::Right);
         }
         sketch.description = describeHeads(m_numbers, {m_x, m_y, m_z});
@@ -129,73 +122,65 @@ public:
     }
 
 private:
-    // Each view wants the width its box takes at the full height; the rest, or the lack, is
-    // shared in proportion, keeping the labels' widths where the drawing allows.
-    double aboveShare(double width, double plotHeight) const
+    double planHeight(const Axis& across, double scale) const
     {
-        // A line's height from the side view's caption, so that the two never read as one.
-        const double leastAbove =
-            std::max({m_metrics.width(titleAbove) + m_sizes.row - m_sizes.gap,
-                      m_metrics.width(frontWord), 2 * (m_sizes.pointer + m_sizes.margin)});
-        const double leastSide =
-            std::max(m_metrics.width(titleSide) + m_sizes.gap + m_metrics.width(frontWord),
-                     m_metrics.width(railWord) + m_sizes.gap + m_metrics.width(gridWord(1)));
-        const double wantAbove = wantedWidth(m_x, m_z, plotHeight, m_sizes.margin, leastAbove);
-        const double wantSide = wantedWidth(m_z, m_y, plotHeight, m_sizes.margin, leastSide);
-        const double available = std::max(0.0, width - m_sizes.gap);
-        double share = 0;
-        if (wantAbove + wantSide <= available) {
-            share = wantAbove + (available - wantAbove - wantSide) / 2;
-        } else if (leastAbove + leastSide <= available) {
-            share = std::clamp(available * wantAbove / (wantAbove + wantSide), leastAbove,
-                               available - leastSide);
-        } else {
-            share = available * leastAbove / (leastAbove + leastSide);
-        }
-        return std::floor(share);
+        return across.shown.length() * scale + 2 * m_sizes.margin;
     }
 
-    void sketchAbove(ViewSketch& view, const std::optional<Mapping>& map, double step) const
+    // The largest scale at which the car's length fits the width and the views that can be drawn
+    // fit the height of the plots together; none when Z is unknown or nothing fits.
+    std::optional<double> commonScale(double width, double plots) const
     {
-        LabelRow(view.labels, m_metrics, view.area, 0, m_sizes.row, m_sizes.gap)
-            .place(titleAbove, view.area.left, LabelRow::Align::Left);
-        if (!map) {
-            return;
+        if (!m_z || (!m_x && !m_y)) {
+            return std::nullopt;
         }
-        view.pixelsPerMetre = map->scale;
-        view.box = map->rect(m_x->box, m_z->box);
-        view.grid = gridLines(*map, m_x->box, m_z->box, step);
-        LabelRow(view.labels, m_metrics, view.area, m_sizes.row, m_sizes.row, m_sizes.gap)
-            .place(frontWord, map->at(0, 0).x, LabelRow::Align::Centre);
-        drawOthers(view, *map, *m_x, *m_z, &OtherHead::x, &OtherHead::z, Plane::Above);
-        drawHead(view, *map, *m_x, *m_z, Plane::Above, m_numbers.yawLimit);
-        placeNumbers(view, m_metrics, m_sizes.row);
+        double metres = 0;
+        double margins = 0;
+        for (const std::optional<Axis>* axis : {&m_x, &m_y}) {
+            if (*axis) {
+                metres += (*axis)->shown.length();
+                margins += 2 * m_sizes.margin;
+            }
+        }
+        const double scale = std::min((width - 2 * m_sizes.margin) / m_z->shown.length(),
+                                      (plots - margins) / metres);
+        if (!(scale > 0) || !std::isfinite(scale)) {
+            return std::nullopt;
+        }
+        return scale;
     }
 
-    void sketchSide(ViewSketch& view, const std::optional<Mapping>& map, double step,
-                    double captionsFrom) const
+    // One view of the car: its box and grid, its title and the front over the box's end, the
+    // rail from the side, the heads and their numbers.
+    void sketchView(ViewSketch& view, Plane plane, std::optional<double> scale, double step) const
     {
-        const double from = std::clamp(captionsFrom, view.area.left, view.area.right());
-        LabelRow top(view.labels, m_metrics,
-                     PixelRect{from, view.area.top, view.area.right() - from, view.area.height}, 0,
-                     m_sizes.row, m_sizes.gap);
-        top.place(titleSide, view.area.left, LabelRow::Align::Left);
-        if (!map) {
+        const bool above = plane == Plane::Above;
+        const std::optional<Axis>& upward = above ? m_x : m_y;
+        if (scale && upward) {
+            view.mapping = placeInto(view.plot, m_z->shown, upward->shown, *scale, m_sizes.margin,
+                                     above ? Standing::FromTop : Standing::OnBottom);
+            view.box = rectOf(*view.mapping, m_z->box, upward->box);
+            view.grid = gridLines(*view.mapping, m_z->box, upward->box, step);
+        }
+        LabelRow top(view.labels, m_metrics, view.area, view.area.top, m_sizes.row, m_sizes.gap);
+        top.place(above ? titleAbove : titleSide, view.area.left, LabelRow::Align::Left);
+        if (!view.mapping) {
             return;
         }
-        view.pixelsPerMetre = map->scale;
-        view.box = map->rect(m_z->box, m_y->box);
-        view.grid = gridLines(*map, m_z->box, m_y->box, step);
-        const double railY = map->at(0, 0).y;
-        view.rail = PixelLine{{view.plot.left, railY}, {view.plot.right(), railY}};
+        const PlotMapping& map = *view.mapping;
         top.place(frontWord, view.box->right(), LabelRow::Align::Right);
-        drawOthers(view, *map, *m_z, *m_y, &OtherHead::z, &OtherHead::y, Plane::Side);
-        drawHead(view, *map, *m_z, *m_y, Plane::Side, m_numbers.tiltLimit);
+        if (!above) {
+            const double railY = map.at(0, 0).y;
+            view.rail = PixelLine{{view.plot.left, railY}, {view.plot.right(), railY}};
+        }
+        drawOthers(view, map, *m_z, *upward, &OtherHead::z, above ? &OtherHead::x : &OtherHead::y,
+                   plane);
+        drawHead(view, map, *m_z, *upward, plane, above ? m_numbers.yawLimit : m_numbers.tiltLimit);
         placeNumbers(view, m_metrics, m_sizes.row);
     }
 
     // The head, its start direction and its turning range, as far as the texts give them.
-    void drawHead(ViewSketch& view, const Mapping& map, const Axis& across, const Axis& upward,
+    void drawHead(ViewSketch& view, const PlotMapping& map, const Axis& across, const Axis& upward,
                   Plane plane, std::optional<double> limit) const
     {
         if (!across.head || !upward.head) {
@@ -222,8 +207,8 @@ private:
 
     // The other viewpoints' heads, each where its coordinates put it (at the edge of the view
     // when far out), with a tick towards its start direction; their numbers come later.
-    void drawOthers(ViewSketch& view, const Mapping& map, const Axis& across, const Axis& upward,
-                    std::optional<double> OtherHead::*acrossAt,
+    void drawOthers(ViewSketch& view, const PlotMapping& map, const Axis& across,
+                    const Axis& upward, std::optional<double> OtherHead::*acrossAt,
                     std::optional<double> OtherHead::*upwardAt, Plane plane) const
     {
         for (const OtherHead& other : m_numbers.others) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orbanil {
@@ -41,6 +42,21 @@ struct PixelRect
     bool contains(const PixelRect& r) const;
     bool intersects(const PixelRect& r) const;
     bool operator==(const PixelRect&) const = default;
+};
+
+// Metres to the pixels of a view's plot: `along` runs to the right, `up` by yPerMetre pixels a
+// metre, negative where it runs up the screen.
+struct PlotMapping
+{
+    double scale = 0; // pixels a metre
+    double zeroX = 0; // the pixel of along = 0
+    double zeroY = 0; // the pixel of up = 0
+    double yPerMetre = 0;
+
+    PixelPoint at(double along, double up) const;
+    // The metres at a pixel: along, then up.
+    std::pair<double, double> metresAt(PixelPoint p) const;
+    bool operator==(const PlotMapping&) const = default;
 };
 
 struct PixelLine
@@ -116,7 +132,7 @@ struct ViewSketch
 {
     PixelRect area;
     PixelRect plot;
-    double pixelsPerMetre = 0; // 0 when the box cannot be drawn, and then nothing is
+    std::optional<PlotMapping> mapping; // none when the box cannot be drawn, and then nothing is
     std::optional<PixelRect> box;
     std::vector<PixelLine> grid;
     std::optional<PixelLine> rail;
@@ -131,8 +147,11 @@ struct ViewSketch
 
 struct CameraViewSketch
 {
-    ViewSketch above; // from above: X across (+X right), Z along (front up)
-    ViewSketch side;  // from the right: Z along (front right), Y up from the rail at Y = 0
+    // Both along the car, the front to the right, at one scale, each Z at the same x: from above,
+    // X down the screen (the car's right side at the bottom), and under it from the right, Y up
+    // from the rail at Y = 0.
+    ViewSketch above;
+    ViewSketch side;
     // Where the head is, for the tooltip and screen readers; with several viewpoints, one line
     // for each, naming it.
     std::string description;

@@ -33,42 +33,23 @@ std::optional<Axis> axisOf(std::optional<double> dimension, bool fromZero,
     return axis;
 }
 
-PixelPoint Mapping::at(double a, double u) const
+PlotMapping placeInto(const PixelRect& plot, Span across, Span upward, double scale, double margin,
+                      Standing standing)
 {
-    return PixelPoint{left + (a - across.low) * scale, bottom - (u - upward.low) * scale};
-}
-
-PixelRect Mapping::rect(Span a, Span u) const
-{
-    const PixelPoint topLeft = at(a.low, u.high);
-    const PixelPoint bottomRight = at(a.high, u.low);
-    return PixelRect{topLeft.x, topLeft.y, bottomRight.x - topLeft.x, bottomRight.y - topLeft.y};
-}
-
-std::optional<Mapping> fitInto(const PixelRect& plot, Span across, Span upward, double margin,
-                               Standing standing)
-{
-    const double scale = std::min((plot.width - 2 * margin) / across.length(),
-                                  (plot.height - 2 * margin) / upward.length());
-    if (!(scale > 0) || !std::isfinite(scale)) {
-        return std::nullopt;
-    }
     const double left = plot.left + (plot.width - across.length() * scale) / 2;
-    const double bottom = standing == Standing::OnBottom
-                              ? plot.bottom() - margin
-                              : plot.top + margin + upward.length() * scale;
-    return Mapping{scale, left, bottom, across, upward};
+    const bool up = standing == Standing::OnBottom;
+    const double low = up ? plot.bottom() - margin : plot.top + margin;
+    const double yPerMetre = up ? -scale : scale;
+    return PlotMapping{scale, left - across.low * scale, low - upward.low * yPerMetre, yPerMetre};
 }
 
-double wantedWidth(const std::optional<Axis>& across, const std::optional<Axis>& upward,
-                   double plotHeight, double margin, double least)
+PixelRect rectOf(const PlotMapping& map, Span a, Span u)
 {
-    if (!across || !upward || plotHeight <= 2 * margin) {
-        return least;
-    }
-    const double width =
-        across->shown.length() * (plotHeight - 2 * margin) / upward->shown.length() + 2 * margin;
-    return std::isfinite(width) ? std::max(width, least) : least;
+    const PixelPoint one = map.at(a.low, u.low);
+    const PixelPoint other = map.at(a.high, u.high);
+    const double left = std::min(one.x, other.x);
+    const double top = std::min(one.y, other.y);
+    return PixelRect{left, top, std::max(one.x, other.x) - left, std::max(one.y, other.y) - top};
 }
 
 double gridStep(double pixelsPerMetre)
@@ -96,7 +77,7 @@ std::vector<double> gridValues(Span box, double step)
 
 } // namespace
 
-std::vector<PixelLine> gridLines(const Mapping& map, Span across, Span upward, double step)
+std::vector<PixelLine> gridLines(const PlotMapping& map, Span across, Span upward, double step)
 {
     std::vector<PixelLine> lines;
     for (double a : gridValues(across, step)) {

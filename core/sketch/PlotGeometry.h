@@ -41,38 +41,25 @@ struct Axis
 std::optional<Axis> axisOf(std::optional<double> dimension, bool fromZero,
                            std::optional<double> head);
 
-// Metres to the pixels of a plot: `across` runs to the right, centred; `upward` runs up the
-// screen, from the bottom of the plot or hanging from its top.
-struct Mapping
-{
-    double scale;
-    double left;   // pixel of across.low
-    double bottom; // pixel of upward.low
-    Span across;
-    Span upward;
-
-    PixelPoint at(double a, double u) const;
-    PixelRect rect(Span a, Span u) const;
-};
-
+// How a view's upward axis stands in its plot: running up from the bottom, or down from the top.
 enum class Standing
 {
     OnBottom,
     FromTop
 };
 
-// The largest scale at which both spans fit the plot inside `margin`; nothing when none does.
-std::optional<Mapping> fitInto(const PixelRect& plot, Span across, Span upward, double margin,
-                               Standing standing);
+// The mapping at `scale` that centres `across` in the plot and puts upward.low `margin` inside
+// its bottom or its top edge.
+PlotMapping placeInto(const PixelRect& plot, Span across, Span upward, double scale, double margin,
+                      Standing standing);
 
-// The width a view wants: its box at the full plot height, but no less than `least`.
-double wantedWidth(const std::optional<Axis>& across, const std::optional<Axis>& upward,
-                   double plotHeight, double margin, double least);
+// The rectangle that two spans take.
+PixelRect rectOf(const PlotMapping& map, Span a, Span u);
 
 // The finest of 1, 2, 5, 10, 20, 50 ... metres whose lines stand at least 5 px apart.
 double gridStep(double pixelsPerMetre);
 
 // The grid lines strictly inside the box: its own edges are drawn as its outline.
-std::vector<PixelLine> gridLines(const Mapping& map, Span across, Span upward, double step);
+std::vector<PixelLine> gridLines(const PlotMapping& map, Span across, Span upward, double step);
 
 } // namespace orbanil::sketch

@@ -33,8 +33,9 @@ struct Projected
 
 Projected projected(Plane plane, const Vec3d& v)
 {
-    // From above the viewer stands over the box; from the side, on its right.
-    return plane == Plane::Above ? Projected{v.x, v.z, v.y} : Projected{v.z, v.y, v.x};
+    // From above the viewer stands over the box, its right side at the bottom; from the side, on
+    // its right.
+    return plane == Plane::Above ? Projected{v.z, -v.x, v.y} : Projected{v.z, v.y, v.x};
 }
 
 double screenDegrees(const Projected& p)

@@ -11,7 +11,7 @@ namespace orbanil::sketch {
 
 enum class Plane
 {
-    Above, // X to the right, Z (the front) up; seen from above
+    Above, // Z (the front) to the right, X down; seen from above
     Side,  // Z (the front) to the right, Y up; seen from the wagon's right
 };
 

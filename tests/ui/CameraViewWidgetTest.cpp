@@ -1,5 +1,6 @@
 #include "ui/CameraViewWidget.h"
 
+#include "core/shape/CabinShape.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/Twips.h"
 
@@ -33,9 +34,9 @@ struct Form
     {
         const Twips twips(window.font());
         twips.place(before, 0, 0, 1000, 285);
-        twips.place(view, 0, 300, 4215, 2055);
-        twips.place(after, 0, 2400, 1000, 285);
-        window.resize(twips.px(4300), twips.px(2800));
+        twips.place(view, 0, 300, 7335, 2955);
+        twips.place(after, 0, 3500, 1000, 285);
+        window.resize(twips.px(7400), twips.px(3900));
     }
 };
 
@@ -65,6 +66,7 @@ private slots:
     void neverTakesFocus();
     void repaintsOnlyWhenWhatItShowsChanges();
     void headOutsideIsDrawnInTheWarningColour();
+    void cabinIsDrawnUnderTheBoxInALightColour();
 };
 
 void CameraViewWidgetTest::describesWhereTheHeadIs()
@@ -153,6 +155,53 @@ void CameraViewWidgetTest::headOutsideIsDrawnInTheWarningColour()
     const QImage outside = form.view->grab().toImage();
     QVERIFY(pixelsLike(outside, true) > 0);
     QCOMPARE(pixelsLike(outside, false), 0);
+}
+
+void CameraViewWidgetTest::cabinIsDrawnUnderTheBoxInALightColour()
+{
+    Form form;
+    form.view->setViewInput(workedExampleParams(), workedBox);
+    const QImage empty = form.view->grab().toImage();
+    // A floor over the box's length and a seat four layers deep, seen from above and beside.
+    auto shape = std::make_shared<CabinShape>();
+    const auto quad = [&shape](Vec3 a, Vec3 b, Vec3 c, Vec3 d) {
+        for (const std::array<Vec3, 3>& corners : {std::array{a, b, c}, std::array{a, c, d}}) {
+            CabinTriangle triangle;
+            for (std::size_t i = 0; i < 3; ++i) {
+                triangle.corners[i].position = corners[i];
+            }
+            shape->triangles.push_back(triangle);
+        }
+    };
+    quad({-1.4f, 1, -6}, {1.4f, 1, -6}, {1.4f, 1, 6}, {-1.4f, 1, 6});
+    for (float x : {-1.3f, -1.2f, -1.1f, -1.f}) {
+        quad({x, 1.5f, 0}, {x, 1.5f, 1}, {x, 2.5f, 1}, {x, 2.5f, 0});
+        quad({-1.3f, 1.5f + (x + 1.3f), 0}, {-0.5f, 1.5f + (x + 1.3f), 0},
+             {-0.5f, 1.5f + (x + 1.3f), 1}, {-1.3f, 1.5f + (x + 1.3f), 1});
+    }
+    form.view->setCabinShape(shape);
+    const QImage drawn = form.view->grab().toImage();
+
+    // Where the plots were blank the cabin shows, never darker than a light colour, and the
+    // head is drawn over it as before.
+    int shaded = 0;
+    int darkest = 255;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor before = empty.pixelColor(x, y);
+            const QColor after = drawn.pixelColor(x, y);
+            if (before == form.view->palette().color(QPalette::Base) && after != before) {
+                ++shaded;
+                darkest = std::min(darkest, after.lightness());
+            }
+        }
+    }
+    QVERIFY2(shaded > 1000, qPrintable(QString::number(shaded)));
+    QVERIFY2(darkest >= 180, qPrintable(QString::number(darkest)));
+    QCOMPARE(pixelsLike(drawn, false), pixelsLike(empty, false));
+
+    form.view->setCabinShape(nullptr);
+    QCOMPARE(form.view->grab().toImage(), empty);
 }
 
 QTEST_MAIN(CameraViewWidgetTest)

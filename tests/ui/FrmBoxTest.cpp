@@ -1,3 +1,4 @@
+#include "core/shape/CabinShape.h"
 #include "tests/support/UiTestSupport.h"
 
 #include <QClipboard>
@@ -25,6 +26,7 @@ private slots:
     void unreadableDimensionStaysInTheDialog_data();
     void unreadableDimensionStaysInTheDialog();
     void realMessageBoxIsAnsweredByItsButton();
+    void takesTheBoxFromTheShapeOnceOneIsRead();
 };
 
 void FrmBoxTest::startsWithEmptyFieldsAndDisabledNext()
@@ -46,8 +48,8 @@ void FrmBoxTest::startsWithEmptyFieldsAndDisabledNext()
     QVERIFY(!next->isEnabled());
     QVERIFY(!next->isDefault() && !next->autoDefault());
     QCOMPARE(box->focusWidget(), control<QLineEdit>(box, "txtLong"));
-    QCOMPARE(focusChain(box->focusWidget()),
-             (QStringList{"txtLong", "txtHeight", "txtWidth", "CmdNext", "CmdCancel"}));
+    QCOMPARE(focusChain(box->focusWidget()), (QStringList{"txtLong", "txtHeight", "txtWidth",
+                                                          "CmdNext", "CmdCancel", "CmdFromShape"}));
     QCOMPARE(control<QTimer>(box, "Timer1")->interval(), 100);
 }
 
@@ -304,6 +306,43 @@ void FrmBoxTest::realMessageBoxIsAnsweredByItsButton()
     QVERIFY(windows.frmOrbanil() && windows.frmOrbanil()->isVisible());
     QVERIFY(!box->isVisible());
     QCOMPARE(beeps, 0);
+}
+
+void FrmBoxTest::takesTheBoxFromTheShapeOnceOneIsRead()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    QTest::mouseClick(control<QPushButton>(main, "CmdDimensions"), Qt::LeftButton);
+    FrmBox* box = run.box();
+    QVERIFY(QTest::qWaitForWindowActive(box));
+    auto* take = control<QPushButton>(box, "CmdFromShape");
+    QVERIFY(!take->isEnabled());
+    auto shape = std::make_shared<CabinShape>();
+    shape->triangles.resize(1);
+    shape->boundsMin = Vec3{-1.4f, 1.1f, -10.2f};
+    shape->boundsMax = Vec3{1.45f, 4.25f, 10.2f};
+    box->setCabinShape(shape);
+    QVERIFY(take->isEnabled());
+
+    auto* length = control<QLineEdit>(box, "txtLong");
+    QTest::keyClick(length, Qt::Key_T, Qt::AltModifier);
+    const auto typed = [box] {
+        QStringList texts;
+        for (const BoxField& field : boxFields) {
+            texts.append(control<QLineEdit>(box, field.control)->text());
+        }
+        return texts.join(QLatin1Char(' '));
+    };
+    QTRY_COMPARE(typed(), QStringLiteral("20,4 4,25 2,9")); // the button rises, then clicks
+    // The user may still change them: Ctrl+Z gives back what was typed before.
+    QTest::keyClick(length, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(typed(), QStringLiteral("12,5 4,25 2,9"));
+    QTest::mouseClick(control<QPushButton>(box, "CmdNext"), Qt::LeftButton);
+    QCOMPARE(control<QLabel>(main, "lbl2")->text(),
+             QStringLiteral("Alto: 4,25 m Limites: -2,125 m / 2,125 m"));
+
+    box->setCabinShape(nullptr);
+    QVERIFY(!take->isEnabled());
 }
 
 QTEST_MAIN(FrmBoxTest)

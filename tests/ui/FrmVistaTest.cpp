@@ -3,6 +3,7 @@
 
 #include "core/block/ViewNumbers.h"
 #include "core/view/AssumedView.h"
+#include "files/FileAccess.h"
 #include "tests/support/CabinFixture.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/PassengerViewWidget.h"
@@ -240,6 +241,9 @@ void FrmVistaTest::showsTheFrameAndSavesItsImage()
         return QDir::toNativeSeparators(pathToQString(p));
     };
     auto* save = control<QPushButton>(view.vista, "CmdSaveImage");
+    const DiskFileAccess disk;
+    const FrmVista fresh(folderOf(view.run.folder), recorded.services(), disk);
+    QVERIFY(!control<QPushButton>(&fresh, "CmdSaveImage")->isEnabled()); // no picture yet
     const QString direction = label("lblDirection")->text();
     const qsizetype messages = recorded.messages.size();
     std::ofstream(view.fixture.shapeFile, std::ios::binary) << "no es una forma";

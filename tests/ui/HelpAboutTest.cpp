@@ -316,7 +316,7 @@ void HelpAboutTest::bundledHelpAgreesWithTheProgram()
     behind.headZ = "-7";
     const TextMetrics anyFont{13, [](std::string_view text) { return 6.0 * text.size(); }};
     const CameraViewSketch sketch = sketchCameraView(
-        readCameraViewNumbers(behind, CabinBox{"12,5", "3", "2,9"}), 281, 137, anyFont);
+        readCameraViewNumbers(behind, CabinBox{"12,5", "3", "2,9"}), 489, 197, anyFont);
     QStringList said{QString::fromStdString(sketch.description)};
     for (const ViewSketch* view : {&sketch.above, &sketch.side}) {
         for (const SketchLabel& label : view->labels) {
@@ -325,10 +325,10 @@ void HelpAboutTest::bundledHelpAgreesWithTheProgram()
     }
     // The grid label of a very long box, which the help quotes too.
     const CameraViewSketch longBox = sketchCameraView(
-        readCameraViewNumbers(behind, CabinBox{"400", "3", "2,9"}), 281, 137, anyFont);
+        readCameraViewNumbers(behind, CabinBox{"400", "3", "2,9"}), 489, 197, anyFont);
     said << QString::fromStdString(longBox.side.labels.back().text);
     QCOMPARE(said.size(), 8);
-    QCOMPARE(said.last(), QStringLiteral("cuadrícula: 20 m"));
+    QCOMPARE(said.last(), QStringLiteral("cuadrícula: 5 m"));
     for (const QString& words : said) {
         QVERIFY2(text.simplified().contains(words), qPrintable(words));
     }

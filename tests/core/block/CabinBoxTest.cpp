@@ -82,5 +82,29 @@ TEST(RangeLine, TextThatIsNoDimensionGivesNothing)
     }
 }
 
+struct AroundShape
+{
+    Vec3 low, high;
+    std::optional<CabinBox> box;
+};
+
+TEST(BoxAroundShape, TwiceTheFarthestReachAcrossAndAlongAndUpToTheTop)
+{
+    const AroundShape cases[] = {
+        {{-1.45f, 1.1f, -10}, {1.45f, 3.9f, 10}, CabinBox{"20", "3,9", "2,9"}},
+        {{-1.2f, -0.3f, -9}, {1.5f, 4.256f, 10.504f}, CabinBox{"21,01", "4,26", "3"}},
+        {{-1.45f, -2, -10}, {1.45f, -0.5f, 10}, std::nullopt}, // under the rail
+        {{-0.001f, 1, -10}, {0.002f, 3.9f, 10}, std::nullopt}, // flat: 0 m wide
+    };
+    for (const AroundShape& c : cases) {
+        CabinShape shape;
+        shape.triangles.resize(1);
+        shape.boundsMin = c.low;
+        shape.boundsMax = c.high;
+        EXPECT_EQ(boxAroundShape(shape), c.box) << c.high.z;
+    }
+    EXPECT_EQ(boxAroundShape(CabinShape{}), std::nullopt);
+}
+
 } // namespace
 } // namespace orbanil
