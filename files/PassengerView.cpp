@@ -1,5 +1,7 @@
 #include "files/PassengerView.h"
 
+#include "core/view/AssumedView.h"
+#include "core/view/CabinDistances.h"
 #include "core/view/CabinRenderer.h"
 #include "core/view/HeadInCabin.h"
 #include "files/PathText.h"
@@ -97,13 +99,18 @@ std::optional<PassengerViewFrame> PassengerView::frame(const PassengerViewState&
             state.light.night && night ? night : m_cabin.images[i];
         textures.push_back(texture ? &*texture : nullptr);
     }
-    const PassengerCamera camera = state.lookingAround.value_or(*state.camera.camera);
+    PassengerCamera camera = state.lookingAround.value_or(*state.camera.camera);
+    camera.eye = state.movedHead.value_or(shownHead(*shape, state.camera));
     frame.image =
         renderCabin(*shape, textures, camera, state.light, state.width, state.height, cancel);
     if (!frame.image) {
         return std::nullopt;
     }
+    frame.camera = camera;
+    frame.bounds = CabinBounds{shape->boundsMin, shape->boundsMax};
     frame.headLine = headInCabinLine(*shape, camera.eye);
+    frame.assumedLine = assumedLine(state.camera);
+    frame.distancesLine = distancesLine(*shape, camera);
     return frame;
 }
 

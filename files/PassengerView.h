@@ -2,6 +2,7 @@
 
 #include "core/shape/CabinShape.h"
 #include "core/view/CabinLight.h"
+#include "core/view/HeadSteps.h"
 #include "core/view/TypedCamera.h"
 #include "files/CabinFiles.h"
 
@@ -14,19 +15,21 @@
 namespace orbanil {
 
 // What the passenger view is asked to show: the shape named in the main window, the folder it
-// is found from, the camera the fields give, where the user has turned it, the size of the
-// image and the light it is seen in.
+// is found from, the camera the fields give, where the user has turned it and moved the head,
+// the size of the image and the light it is seen in.
 struct PassengerViewState
 {
     std::filesystem::path wagonFolder; // empty while none is known
     std::string shapeName;             // as typed in the shape field
     unsigned readings = 0;             // a new count reads the files afresh
     TypedCamera camera;                // as typed
-    // The typed camera turned and zoomed by the user; nothing to look through it as typed.
+    // The typed camera turned and zoomed by the user; nothing to look through it as typed. Its
+    // head is not its own: the view places the head the fields give, or else `movedHead`.
     std::optional<PassengerCamera> lookingAround;
     int width = 0; // pixels of the image
     int height = 0;
     CabinLight light{};
+    std::optional<Vec3> movedHead{}; // nothing while the head stands where the fields place it
 };
 
 // What keeps the image from being drawn, the first of them; Drawn when nothing does.
@@ -50,6 +53,12 @@ struct PassengerViewFrame
     std::vector<std::string> lines;
     std::string texturesLine; // the textures' and descriptor's problems
     std::string headLine;     // the head outside the cabin or too near a surface
+    // With the image: the camera drawn through, its head where the view shows it, and the box
+    // the head moves in.
+    std::optional<PassengerCamera> camera;
+    std::optional<CabinBounds> bounds;
+    std::string assumedLine;   // what the view shows for the fields left empty
+    std::string distancesLine; // the eyes above the floor, the surface straight ahead
 };
 
 // Keeps the cabin read last: the files are read again only when the folder, the name or the

@@ -23,8 +23,9 @@ std::string admittedText(FuzzedDataProvider& provider, orbanil::FilterKind keys)
     if (keys == orbanil::FilterKind::FreeText) {
         return text;
     }
-    const std::string_view alphabet =
-        keys == orbanil::FilterKind::SignedDecimal ? "0123456789.-" : "0123456789";
+    const std::string_view alphabet = keys == orbanil::FilterKind::SignedDecimal   ? "0123456789.-"
+                                      : keys == orbanil::FilterKind::SignedDegrees ? "-0123456789"
+                                                                                   : "0123456789";
     for (char& c : text) {
         c = alphabet[static_cast<unsigned char>(c) % alphabet.size()];
     }

@@ -424,6 +424,13 @@ void FrmOrbanil::setShownStartDirection(const QString& x, const QString& y)
     replaceFieldText(viewField(&ViewParams::startDirectionY), y);
 }
 
+void FrmOrbanil::setShownHead(const QString& x, const QString& y, const QString& z)
+{
+    replaceFieldText(viewField(&ViewParams::headX), x);
+    replaceFieldText(viewField(&ViewParams::headY), y);
+    replaceFieldText(viewField(&ViewParams::headZ), z);
+}
+
 QLineEdit* FrmOrbanil::viewField(std::string ViewParams::*member) const
 {
     return m_viewFields[static_cast<std::size_t>(&viewFieldOf(member) - viewFields.data())];

@@ -76,6 +76,8 @@ public:
     // Writes StartDirection X and Y of the shown viewpoint, each as one edit that Ctrl+Z in its
     // field undoes, as typing does; a text the field's rule refuses is not written.
     void setShownStartDirection(const QString& x, const QString& y);
+    // Writes PassengerCabinHeadPos X, Y and Z of the shown viewpoint, likewise.
+    void setShownHead(const QString& x, const QString& y, const QString& z);
 
 signals:
     // Buttons whose effect belongs to the window set.

@@ -48,8 +48,16 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
       CmdFolder(makeButton(page(), "CmdFolder", QStringLiteral("Carpeta del &vagón…"))),
       lblShape(makeLabel(page(), "lblShape", {})),
       picVista(makeControl(new PassengerViewWidget(page()), "picVista")),
+      lblHint(
+          makeLabel(page(), "lblHint",
+                    QStringLiteral("Gire la vista arrastrando con el botón derecho o el "
+                                   "izquierdo, o con las flechas. Mueva la cabeza arrastrando "
+                                   "con el botón central, o con Mayús y el izquierdo, o con "
+                                   "RePág, AvPág y Alt+flechas (Mayús mueve más, Ctrl menos)."))),
       lblTextures(makeLabel(page(), "lblTextures", {})), lblHead(makeLabel(page(), "lblHead", {})),
+      lblAssumed(makeLabel(page(), "lblAssumed", {})),
       lblDirection(makeLabel(page(), "lblDirection", {})),
+      lblDistances(makeLabel(page(), "lblDistances", {})),
       lblRotationLimit(makeLabel(
           page(), "lblRotationLimit",
           QStringLiteral("RotationLimit no limita el giro en Open Rails, que no lo usa; aquí la "
@@ -58,43 +66,24 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
       CmdReset(makeButton(page(), "CmdReset", QStringLiteral("&Restablecer"))),
       CmdUseDirection(
           makeButton(page(), "CmdUseDirection", QStringLiteral("&Usar esta dirección"))),
+      CmdUsePosition(makeButton(page(), "CmdUsePosition", QStringLiteral("Usar esta &posición"))),
       CmdSaveImage(makeButton(page(), "CmdSaveImage", QStringLiteral("Guardar &imagen…"))),
       CmdClose(makeButton(page(), "CmdClose", QStringLiteral("&Cerrar")))
 {
     setObjectName(QStringLiteral("FrmVista"));
     CmdFolder->setAccessibleName(QStringLiteral("Elegir la carpeta del vagón"));
-    CmdReset->setAccessibleName(
-        QStringLiteral("Restablecer la dirección de inicio y el campo de visión"));
+    CmdReset->setAccessibleName(QStringLiteral(
+        "Restablecer la posición de la cabeza, la dirección de inicio y el campo de visión"));
     CmdUseDirection->setAccessibleName(QStringLiteral("Usar esta dirección en StartDirection"));
+    CmdUsePosition->setAccessibleName(
+        QStringLiteral("Usar esta posición en PassengerCabinHeadPos"));
     CmdSaveImage->setAccessibleName(QStringLiteral("Guardar la imagen de la vista"));
     CmdClose->setAccessibleName(QStringLiteral("Cerrar la vista del pasajero"));
-    // The notes wrap; a line is kept for each, so that one coming does not move the image.
-    for (QLabel* label : {lblTextures, lblHead, lblRotationLimit}) {
-        label->setWordWrap(true);
-        label->setMinimumHeight(label->fontMetrics().height());
-    }
-
-    auto* layout = new QGridLayout(page());
-    layout->addWidget(lblFolder, 0, 0);
-    layout->addWidget(CmdFolder, 0, 1);
-    layout->addWidget(lblShape, 1, 0, 1, 2);
-    layout->addWidget(picVista, 2, 0, 1, 2);
-    layout->addWidget(lblTextures, 3, 0, 1, 2);
-    layout->addWidget(lblHead, 4, 0, 1, 2);
-    layout->addWidget(lblDirection, 5, 0, 1, 2);
-    layout->addWidget(lblRotationLimit, 6, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {CmdReset, CmdUseDirection, CmdSaveImage}) {
-        buttons->addWidget(button);
-    }
-    buttons->addStretch();
-    buttons->addWidget(CmdClose);
-    layout->addLayout(buttons, 7, 0, 1, 2);
-    layout->setRowStretch(2, 1);
-    layout->setColumnStretch(0, 1);
+    layOut();
     makeResizable();
     closeOnEscape();
-    setFocusOrder({picVista, CmdFolder, CmdReset, CmdUseDirection, CmdSaveImage, CmdClose});
+    setFocusOrder(
+        {picVista, CmdFolder, CmdReset, CmdUseDirection, CmdUsePosition, CmdSaveImage, CmdClose});
     // Nothing to save until the first picture comes.
     CmdSaveImage->setEnabled(false);
 
@@ -102,16 +91,45 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
     connect(CmdFolder, &QPushButton::clicked, this, &FrmVista::CmdFolder_Click);
     connect(CmdReset, &QPushButton::clicked, this, &FrmVista::CmdReset_Click);
     connect(CmdUseDirection, &QPushButton::clicked, this, &FrmVista::CmdUseDirection_Click);
+    connect(CmdUsePosition, &QPushButton::clicked, this, &FrmVista::CmdUsePosition_Click);
     connect(CmdSaveImage, &QPushButton::clicked, this, &FrmVista::CmdSaveImage_Click);
     connect(CmdClose, &QPushButton::clicked, this, &FrmVista::CmdClose_Click);
     connect(picVista, &PassengerViewWidget::dragged, this, &FrmVista::picVista_Dragged);
     connect(picVista, &PassengerViewWidget::zoomed, this, &FrmVista::picVista_Zoomed);
     connect(picVista, &PassengerViewWidget::turned, this, &FrmVista::picVista_Turned);
+    connect(picVista, &PassengerViewWidget::headStepped, this, &FrmVista::picVista_HeadStepped);
+    connect(picVista, &PassengerViewWidget::headDragged, this, &FrmVista::picVista_HeadDragged);
     connect(picVista, &PassengerViewWidget::resized, this, &FrmVista::requestFrame);
 
     m_typed = typedCamera(m_input.view);
     refreshFolder();
     refreshDirection();
+}
+
+void FrmVista::layOut()
+{
+    auto* layout = new QGridLayout(page());
+    layout->addWidget(lblFolder, 0, 0);
+    layout->addWidget(CmdFolder, 0, 1);
+    layout->addWidget(lblShape, 1, 0, 1, 2);
+    layout->addWidget(picVista, 2, 0, 1, 2);
+    int row = 3;
+    // The notes wrap; a line is kept for each, so that one coming does not move the image.
+    for (QLabel* label : {lblHint, lblTextures, lblHead, lblAssumed, lblDirection, lblDistances,
+                          lblRotationLimit}) {
+        label->setWordWrap(true);
+        label->setMinimumHeight(label->fontMetrics().height());
+        layout->addWidget(label, row++, 0, 1, 2);
+    }
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {CmdReset, CmdUseDirection, CmdUsePosition, CmdSaveImage}) {
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    buttons->addWidget(CmdClose);
+    layout->addLayout(buttons, row, 0, 1, 2);
+    layout->setRowStretch(2, 1);
+    layout->setColumnStretch(0, 1);
 }
 
 void FrmVista::setInput(const VistaInput& input)
@@ -129,6 +147,18 @@ void FrmVista::setInput(const VistaInput& input)
     // stays until then.
     if (input.shapeFolder != m_input.shapeFolder && !input.shapeFolder.empty()) {
         m_folder = input.shapeFolder;
+        headPlacedAnew();
+    }
+    // A new viewpoint, or a new head typed, puts the head where the fields say; a new shape
+    // places an unwritten one anew.
+    const ViewParams& view = input.view;
+    if (input.viewpoint != m_input.viewpoint || view.headX != m_input.view.headX ||
+        view.headY != m_input.view.headY || view.headZ != m_input.view.headZ) {
+        m_movedHead.reset();
+        headPlacedAnew();
+    }
+    if (view.shapeFile != m_input.view.shapeFile) {
+        headPlacedAnew();
     }
     m_input = input;
     m_typed = typedCamera(input.view);
@@ -137,7 +167,6 @@ void FrmVista::setInput(const VistaInput& input)
             m_camera.pitch = m_typed.camera->pitch;
             m_camera.heading = m_typed.camera->heading;
         }
-        m_camera.eye = m_typed.camera->eye;
     }
     refreshFolder();
     refreshDirection();
@@ -146,7 +175,37 @@ void FrmVista::setInput(const VistaInput& input)
 
 std::optional<PassengerCamera> FrmVista::camera() const
 {
-    return m_typed.camera ? std::optional(m_camera) : std::nullopt;
+    const std::optional<Vec3> head = shownHead();
+    if (!head) {
+        return std::nullopt;
+    }
+    PassengerCamera camera = m_camera;
+    camera.eye = *head;
+    return camera;
+}
+
+std::optional<Vec3> FrmVista::shownHead() const
+{
+    if (!m_typed.camera) {
+        return std::nullopt;
+    }
+    if (m_movedHead) {
+        return m_movedHead;
+    }
+    if (!m_typed.assumesHead()) {
+        return m_typed.camera->eye;
+    }
+    // The shape places an unwritten head: the frames drawn for it say where.
+    if (m_shown && m_shown->serial >= m_headFrom && m_shown->frame.camera) {
+        return m_shown->frame.camera->eye;
+    }
+    return std::nullopt;
+}
+
+void FrmVista::headPlacedAnew()
+{
+    // The next state asked for is the first to show the head so.
+    m_headFrom = m_requested + 1;
 }
 
 bool FrmVista::isUpToDate() const
@@ -167,8 +226,12 @@ void FrmVista::requestFrame()
         return;
     }
     const QSize size = picVista->imageSize();
-    m_requested = m_render->request({m_folder, m_input.view.shapeFile, m_readings, m_typed,
-                                     camera(), size.width(), size.height()});
+    const std::optional<PassengerCamera> looking =
+        m_typed.camera ? std::optional(m_camera) : std::nullopt;
+    PassengerViewState state{m_folder, m_input.view.shapeFile, m_readings,   m_typed,
+                             looking,  size.width(),           size.height()};
+    state.movedHead = m_movedHead;
+    m_requested = m_render->request(std::move(state));
 }
 
 void FrmVista::showFrame(std::shared_ptr<const ShownFrame> frame)
@@ -178,6 +241,10 @@ void FrmVista::showFrame(std::shared_ptr<const ShownFrame> frame)
     lblShape->setText(QString::fromStdString(shown.shapeLine));
     lblTextures->setText(QString::fromStdString(shown.texturesLine));
     lblHead->setText(QString::fromStdString(shown.headLine));
+    lblAssumed->setText(QString::fromStdString(shown.assumedLine));
+    lblDistances->setText(QString::fromStdString(shown.distancesLine));
+    // The frame may be the first to place a head the fields leave unwritten.
+    refreshDirection();
     const bool drawn = shown.status == ViewStatus::Drawn;
     if (drawn) {
         picVista->showImage(m_shown->image, lblDirection->text());
@@ -198,27 +265,53 @@ void FrmVista::refreshFolder()
 void FrmVista::refreshDirection()
 {
     const QString viewpoint = QString::fromStdString(viewpointName(m_input.viewpoint));
+    const std::optional<Vec3> head = shownHead();
     if (!m_typed.camera) {
         lblDirection->setText(QStringLiteral("%1: faltan números para la cámara.").arg(viewpoint));
     } else {
+        // The numbers as the fields would hold them, the head once the view has placed it.
         const std::string direction =
+            (head ? headPositionText(*head) + ", " : std::string()) +
             startDirectionText(startDirectionOf(m_camera), m_input.view.startDirectionZ);
         lblDirection->setText(QStringLiteral("%1: %2, campo de visión %3°")
                                   .arg(viewpoint, QString::fromStdString(direction),
                                        QString::fromStdString(writeRounded(m_camera.fieldOfView))));
     }
-    setEnabledIfChanged(CmdReset, m_typed.camera.has_value());
-    setEnabledIfChanged(CmdUseDirection, m_typed.camera.has_value());
+    setEnabledIfChanged(CmdReset, head.has_value());
+    setEnabledIfChanged(CmdUseDirection, head.has_value());
+    setEnabledIfChanged(CmdUsePosition, head.has_value());
 }
 
 void FrmVista::look(const PassengerCamera& camera)
 {
-    if (!m_typed.camera) {
+    if (!shownHead()) {
         return;
     }
     m_camera = camera;
     refreshDirection();
     requestFrame();
+}
+
+void FrmVista::moveHead(Vec3d step)
+{
+    const std::optional<Vec3> head = shownHead();
+    // The cabin's bounds come with its image.
+    if (!head || !m_shown || !m_shown->frame.bounds) {
+        return;
+    }
+    m_movedHead = movedHead(*head, step, *m_shown->frame.bounds);
+    refreshDirection();
+    requestFrame();
+}
+
+void FrmVista::picVista_HeadStepped(HeadDirection direction, StepPace pace)
+{
+    moveHead(headStep(direction, pace));
+}
+
+void FrmVista::picVista_HeadDragged(QPoint by)
+{
+    moveHead(headDragStep(m_camera.heading, by.x(), -by.y()));
 }
 
 void FrmVista::picVista_Dragged(QPoint by)
@@ -248,6 +341,7 @@ void FrmVista::CmdFolder_Click()
     m_folder = qStringToPath(chosen);
     // Choosing a folder again reads its files afresh: the shape may have been exported anew.
     ++m_readings;
+    headPlacedAnew();
     refreshFolder();
     requestFrame();
     emit folderChosen(m_folder);
@@ -255,15 +349,27 @@ void FrmVista::CmdFolder_Click()
 
 void FrmVista::CmdReset_Click()
 {
-    if (m_typed.camera) {
-        look(*m_typed.camera);
+    if (!m_typed.camera) {
+        return;
     }
+    m_camera = *m_typed.camera;
+    m_movedHead.reset();
+    headPlacedAnew();
+    refreshDirection();
+    requestFrame();
 }
 
 void FrmVista::CmdUseDirection_Click()
 {
-    if (m_typed.camera) {
+    if (shownHead()) {
         emit directionTaken(m_input.viewpoint, startDirectionOf(m_camera));
+    }
+}
+
+void FrmVista::CmdUsePosition_Click()
+{
+    if (const std::optional<Vec3> head = shownHead()) {
+        emit positionTaken(m_input.viewpoint, *head);
     }
 }
 

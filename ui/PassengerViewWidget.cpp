@@ -7,8 +7,36 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <cmath>
+#include <optional>
 
 namespace orbanil {
+
+namespace {
+
+// The simulator's keys for moving the head: PageUp and PageDown without Alt (with it they go to
+// another car there), the arrows with it.
+std::optional<HeadDirection> headDirectionOf(int key, Qt::KeyboardModifiers modifiers)
+{
+    const bool alt = modifiers & Qt::AltModifier;
+    switch (key) {
+    case Qt::Key_PageUp:
+        return alt ? std::nullopt : std::optional(HeadDirection::Forward);
+    case Qt::Key_PageDown:
+        return alt ? std::nullopt : std::optional(HeadDirection::Back);
+    case Qt::Key_Left:
+        return alt ? std::optional(HeadDirection::Left) : std::nullopt;
+    case Qt::Key_Right:
+        return alt ? std::optional(HeadDirection::Right) : std::nullopt;
+    case Qt::Key_Up:
+        return alt ? std::optional(HeadDirection::Up) : std::nullopt;
+    case Qt::Key_Down:
+        return alt ? std::optional(HeadDirection::Down) : std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 PassengerViewWidget::PassengerViewWidget(QWidget* parent) : QWidget(parent)
 {
@@ -91,16 +119,20 @@ void PassengerViewWidget::resizeEvent(QResizeEvent* /*event*/)
 
 void PassengerViewWidget::mousePressEvent(QMouseEvent* event)
 {
-    // The simulator turns the view with the right button held; the left one does it too here.
+    // The simulator turns the view with the right button held; the left one does it too here,
+    // and with Shift, like the middle one, moves the head.
     const Qt::MouseButton button = event->button();
-    if (m_dragButton != Qt::NoButton || (button != Qt::LeftButton && button != Qt::RightButton)) {
+    if (m_dragButton != Qt::NoButton ||
+        (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton)) {
         QWidget::mousePressEvent(event);
         return;
     }
     setFocus(Qt::MouseFocusReason);
     m_dragButton = button;
+    m_draggingHead = button == Qt::MiddleButton ||
+                     (button == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier));
     m_dragFrom = event->position().toPoint();
-    setCursor(Qt::ClosedHandCursor);
+    setCursor(m_draggingHead ? Qt::SizeAllCursor : Qt::ClosedHandCursor);
 }
 
 void PassengerViewWidget::mouseMoveEvent(QMouseEvent* event)
@@ -111,7 +143,12 @@ void PassengerViewWidget::mouseMoveEvent(QMouseEvent* event)
     const QPoint at = event->position().toPoint();
     const QPoint by = at - m_dragFrom;
     m_dragFrom = at;
-    if (!by.isNull()) {
+    if (by.isNull()) {
+        return;
+    }
+    if (m_draggingHead) {
+        emit headDragged(by);
+    } else {
         emit dragged(by);
     }
 }
@@ -140,6 +177,14 @@ void PassengerViewWidget::wheelEvent(QWheelEvent* event)
 void PassengerViewWidget::keyPressEvent(QKeyEvent* event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (const std::optional<HeadDirection> direction = headDirectionOf(event->key(), modifiers)) {
+        const bool fast = modifiers & Qt::ShiftModifier;
+        const bool slow = modifiers & Qt::ControlModifier;
+        emit headStepped(*direction, fast == slow ? StepPace::Normal
+                                     : fast       ? StepPace::Fast
+                                                  : StepPace::Slow);
+        return;
+    }
     if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) {
         QWidget::keyPressEvent(event);
         return;

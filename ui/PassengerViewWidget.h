@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/view/HeadSteps.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -8,7 +10,8 @@
 namespace orbanil {
 
 // Where the passenger view shows its image, or in its place the lines that say why there is
-// none. Looking around is the window's: the widget reports the mouse, the wheel and the keys.
+// none. Looking around and moving the head are the window's: the widget reports the mouse, the
+// wheel and the keys.
 // It takes the focus with Tab; its accessible description is what it shows.
 class PassengerViewWidget : public QWidget
 {
@@ -37,6 +40,11 @@ signals:
     void zoomed(double notches);
     // An arrow key: one step right (or left, -1) and down (or up, -1).
     void turned(int right, int down);
+    // PageUp, PageDown or Alt with an arrow, as the simulator moves the head.
+    void headStepped(HeadDirection direction, StepPace pace);
+    // Dragged with the middle button, or the left one with Shift held: so many pixels right and
+    // down since the last report, to move the head across the floor.
+    void headDragged(QPoint by);
     // The widget took another size: a new image is due.
     void resized();
 
@@ -54,6 +62,7 @@ private:
     QString m_lines; // shown in place of the image when not empty
     QPoint m_dragFrom;
     Qt::MouseButton m_dragButton = Qt::NoButton; // the button held for a drag, if any
+    bool m_draggingHead = false;                 // the drag moves the head, not the view
     int m_wheelEighths = 0;                      // what a fine wheel turned short of a notch
 };
 

@@ -1,5 +1,6 @@
 #include "ui/WindowSet.h"
 
+#include "core/block/ViewNumbers.h"
 #include "core/screen/WindowPlacement.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmAyuda.h"
@@ -128,6 +129,14 @@ FrmVista& WindowSet::loadVista()
                                                        QString::number(direction.y));
                     }
                 });
+        connect(m_vista, &FrmVista::positionTaken, this, [this](std::size_t viewpoint, Vec3 head) {
+            if (m_main && m_main->viewpoints().shown() == viewpoint) {
+                const auto text = [](float value) {
+                    return QString::fromStdString(writeHeadCoordinate(value));
+                };
+                m_main->setShownHead(text(head.x), text(head.y), text(head.z));
+            }
+        });
         connect(m_vista, &FrmVista::folderChosen, this, [this](const std::filesystem::path& f) {
             if (m_main) {
                 m_main->setShapeFolder(f);

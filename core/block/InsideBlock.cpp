@@ -45,6 +45,11 @@ std::optional<std::string> numberProblem(const ViewField& field, const std::stri
     if (field.keys == FilterKind::DigitsOnly && !isWholeDegreesText(text)) {
         return name + ": «" + text + "» no es un número. Use solo cifras, por ejemplo 20.";
     }
+    if (field.keys == FilterKind::SignedDegrees && !isWholeDegreesText(text)) {
+        return name + ": «" + text +
+               "» no es un número. Use cifras, con el signo menos delante para mirar hacia "
+               "arriba, por ejemplo -10.";
+    }
     if (isTooLargeForSimulator(text)) {
         return name + ": «" + text +
                "» es demasiado grande: el simulador solo lee números de hasta 38 cifras antes "

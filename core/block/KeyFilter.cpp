@@ -33,6 +33,9 @@ KeyOutcome filterKey(FilterKind kind, std::int16_t code)
     case FilterKind::BoxDimension:
         accepted = accepted || code == '-' || code == ',';
         break;
+    case FilterKind::SignedDegrees:
+        accepted = accepted || code == '-';
+        break;
     case FilterKind::DigitsOnly:
     case FilterKind::FreeText: // accepted above, whatever the code
         break;
@@ -63,6 +66,10 @@ std::u16string convertSeparators(FilterKind kind, std::u16string_view text)
 
 bool isAdmittedText(FilterKind kind, std::u16string_view text)
 {
+    // A pitch looks up with a minus in front of its degrees, and nowhere else.
+    if (kind == FilterKind::SignedDegrees && text.find(u'-', 1) != std::u16string_view::npos) {
+        return false;
+    }
     return std::ranges::all_of(text, [kind](char16_t c) {
         // The code as the keystroke rule sees it: the same 16 bits, signed.
         return !isControlCharacter(c) &&

@@ -10,7 +10,8 @@ namespace orbanil {
 enum class FilterKind
 {
     SignedDecimal, // head position: digits, "-", "." and backspace
-    DigitsOnly,    // rotation limits and start direction: digits and backspace
+    DigitsOnly,    // rotation limits, start direction Y and Z: digits and backspace
+    SignedDegrees, // start direction X, the pitch: digits, "-" (held only in front) and backspace
     BoxDimension,  // cabin box: digits, "-", "," and backspace
     FreeText,      // file names and code: every character, Enter and control codes included
 };
@@ -36,9 +37,15 @@ std::u16string convertSeparators(FilterKind kind, std::u16string_view text);
 KeyOutcome filterKey(FilterKind kind, std::int16_t code);
 
 // Whether a one-line field of this kind may hold `text` (UTF-16), however it got there: every
-// character one its keystroke rule accepts, and no control character (C0, DEL or C1) in any
-// kind, since a backspace or an Enter is an edit and not text.
+// character one its keystroke rule accepts, a pitch's "-" in front only, and no control character
+// (C0, DEL or C1) in any kind, since a backspace or an Enter is an edit and not text.
 bool isAdmittedText(FilterKind kind, std::u16string_view text);
+
+// Whether a field of this kind holds whole degrees: the rotation limits and start direction.
+inline bool holdsDegrees(FilterKind kind)
+{
+    return kind == FilterKind::DigitsOnly || kind == FilterKind::SignedDegrees;
+}
 
 // The same for a UTF-8 text; text that is not valid UTF-8 is not admitted.
 bool isAdmittedUtf8(FilterKind kind, std::string_view text);

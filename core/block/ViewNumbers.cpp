@@ -22,6 +22,22 @@ std::optional<std::string> asDimension(std::string_view text)
     return withComma;
 }
 
+// A value rounded to a 1/scale of a unit, with a decimal comma.
+std::string writeRoundedTo(double value, double scale)
+{
+    // Past fifteen digits there are no decimals left to round, and value * scale could overflow.
+    if (std::fabs(value) >= 1e15) {
+        return writeNumber(value);
+    }
+    return writeNumber(std::round(value * scale) / scale);
+}
+
+std::string withPoint(std::string text)
+{
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
 } // namespace
 
 std::optional<double> readPointDecimal(std::string_view text)
@@ -38,8 +54,9 @@ bool isPointDecimalText(std::string_view text)
 
 bool isWholeDegreesText(std::string_view text)
 {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
+    return !digits.empty() &&
+           std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 bool isTooLargeForSimulator(std::string_view text)
@@ -55,18 +72,17 @@ std::optional<double> readWholeDegrees(std::string_view text)
 
 std::string writeRounded(double value)
 {
-    // Past fifteen digits there are no decimals left to round, and value * 100 could overflow.
-    if (std::fabs(value) >= 1e15) {
-        return writeNumber(value);
-    }
-    return writeNumber(std::round(value * 100) / 100);
+    return writeRoundedTo(value, 100);
 }
 
 std::string writeRoundedPoint(double value)
 {
-    std::string text = writeRounded(value);
-    std::replace(text.begin(), text.end(), ',', '.');
-    return text;
+    return withPoint(writeRounded(value));
+}
+
+std::string writeHeadCoordinate(double value)
+{
+    return withPoint(writeRoundedTo(value, 1000));
 }
 
 } // namespace orbanil

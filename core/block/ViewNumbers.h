@@ -19,12 +19,17 @@ bool isWholeDegreesText(std::string_view text);
 // which keeps its numbers in single precision, however far beyond the range of a double.
 bool isTooLargeForSimulator(std::string_view text);
 
-// Reads a rotation limit or start direction: whole degrees, digits only, at least one.
+// Reads a rotation limit or start direction: whole degrees, digits with an optional leading "-"
+// (which only the pitch's field takes), at least one digit.
 std::optional<double> readWholeDegrees(std::string_view text);
 
 // Writes an amount for people: rounded to two decimals, decimal comma ("0,35", "1", "12,5").
 std::string writeRounded(double value);
 // The same with a decimal point, as a head position is typed ("-0.35", "1", "12.5").
 std::string writeRoundedPoint(double value);
+
+// Writes a head coordinate as its field takes it: rounded to millimetres, with a decimal point
+// ("-1.25", "0.005", "3").
+std::string writeHeadCoordinate(double value);
 
 } // namespace orbanil

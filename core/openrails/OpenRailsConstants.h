@@ -27,6 +27,10 @@ inline constexpr double dragRadiansPerPixel = 0.01;
 inline constexpr double keyPitchLimit = std::numbers::pi / 2.1;
 // The ViewingFOV setting's default, degrees (UserSettings.cs; not read at a known commit).
 inline constexpr double defaultFieldOfView = 45;
+// MoveCameraXYZ: the keys move the head 1 m/s sideways, 0.25 m/s up and down and 2.5 m/s
+// forward and back (X, Y, Z), SpeedFactorFastSlow times as fast with Shift, as slow with Ctrl.
+inline constexpr Vec3d headSpeed{1, 0.25, 2.5};
+inline constexpr double fastSlowFactor = 8;
 
 // --- Materials: Viewer3D/Materials.cs @50fb53f838a9a2d0a58ce5a28e1af5906280aed1 ---
 

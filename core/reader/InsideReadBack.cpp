@@ -22,12 +22,12 @@ bool readsAsWritten(const ViewField& field, const ReadNumber& number)
                                                    : readWholeDegrees(number.written).has_value();
 }
 
-// A digits-only field holds whole degrees from 0 up: a fraction is rounded, and a negative
-// angle becomes the same direction from 0 to 359.
-float wholeDegrees(float value)
+// A degrees field holds whole degrees: a fraction is rounded, and in a field without a sign a
+// negative angle becomes the same direction from 0 to 359.
+float wholeDegrees(float value, FilterKind keys)
 {
     double degrees = std::round(static_cast<double>(value));
-    if (degrees < 0) {
+    if (degrees < 0 && keys == FilterKind::DigitsOnly) {
         degrees = std::fmod(degrees, 360.0) + 360.0;
         if (degrees >= 360) {
             degrees = 0;
@@ -36,12 +36,12 @@ float wholeDegrees(float value)
     return static_cast<float>(degrees);
 }
 
-// What a digits-only field did to the number the simulator reads, to hold it.
-std::string fieldAdjustment(float value)
+// What a degrees field did to the number the simulator reads, to hold it.
+std::string fieldAdjustment(float value, FilterKind keys)
 {
     const double rounded = std::round(static_cast<double>(value));
     const bool fraction = rounded != static_cast<double>(value);
-    if (rounded >= 0) {
+    if (rounded >= 0 || keys == FilterKind::SignedDegrees) {
         return "redondeado para la casilla";
     }
     return fraction ? "redondeado y llevado a un ángulo de 0 a 359 para la casilla"
@@ -78,8 +78,8 @@ std::string conversionLine(const std::string& where, const ViewField& field,
         }
     }
     const std::string simulator = writeSingle(number.value);
-    if (field.keys == FilterKind::DigitsOnly && text != simulator) {
-        return where + written + " → " + text + ", " + fieldAdjustment(number.value) +
+    if (holdsDegrees(field.keys) && text != simulator) {
+        return where + written + " → " + text + ", " + fieldAdjustment(number.value, field.keys) +
                " (el simulador lee " + simulator + ")";
     }
     return where + written + " → " + text + ", como lo lee el simulador" +
@@ -129,8 +129,8 @@ void readBackNumbers(const ViewpointReading& reading, std::size_t viewpoint, boo
                 text = number.written;
                 continue;
             }
-            text = writeSingle(field.keys == FilterKind::DigitsOnly ? wholeDegrees(number.value)
-                                                                    : number.value);
+            text = writeSingle(holdsDegrees(field.keys) ? wholeDegrees(number.value, field.keys)
+                                                        : number.value);
             out.converted.push_back(conversionLine(
                 where + entry.keyword + " " + axisNames[axis] + ": ", field, number, text));
         }

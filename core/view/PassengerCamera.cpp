@@ -21,11 +21,16 @@ double finiteOrZero(double value)
     return std::isfinite(value) ? value : 0;
 }
 
+// Whole degrees -180 to 180 of an angle in radians.
+int signedDegrees(double angle)
+{
+    return static_cast<int>(finiteOrZero(std::round(std::remainder(angle, 2 * pi) * 180 / pi)));
+}
+
 // Whole degrees 0 to 359 of an angle in radians.
 int wholeDegrees(double angle)
 {
-    const double degrees = std::round(std::remainder(angle, 2 * pi) * 180 / pi);
-    const int whole = static_cast<int>(finiteOrZero(degrees)) % 360;
+    const int whole = signedDegrees(angle) % 360;
     return whole < 0 ? whole + 360 : whole;
 }
 
@@ -101,14 +106,14 @@ PassengerCamera zoomed(PassengerCamera camera, double wheelSteps)
 StartDirectionDegrees startDirectionOf(const PassengerCamera& camera)
 {
     // Past straight down or up the same view has a pitch within 90 degrees, looking the other
-    // way; straight down or up itself (270 typed) stays as it is.
+    // way; written so, an upward look is negative and the simulator's keys turn it from there.
     double pitch = std::remainder(finiteOrZero(camera.pitch), 2 * pi);
     double heading = finiteOrZero(camera.heading);
     if (std::abs(pitch) > pi / 2 + 1e-9) {
         pitch = std::copysign(pi, pitch) - pitch;
         heading += pi;
     }
-    return {wholeDegrees(pitch), wholeDegrees(heading)};
+    return {signedDegrees(pitch), wholeDegrees(heading)};
 }
 
 } // namespace orbanil

@@ -171,5 +171,28 @@ TEST(PassengerView, AtNightTheNightTexturesStandInForTheDayOnes)
     EXPECT_NE(nightView.frame(state)->image, plainView.frame(state)->image);
 }
 
+// Fields left empty are drawn as the view assumes them, here the head in the middle of the
+// cabin 1.2 m above its floor looking ahead, and the notes say so.
+TEST(PassengerView, DrawsEmptyFieldsAsItAssumesThem)
+{
+    Cabin empty;
+    for (std::string* field : {&empty.typed.headX, &empty.typed.headY, &empty.typed.headZ,
+                               &empty.typed.startDirectionX, &empty.typed.startDirectionY}) {
+        field->clear();
+    }
+    Cabin typed;
+    typed.typed.headY = "1.2";
+    typed.typed.startDirectionY = "0";
+    PassengerView view(empty.disk);
+    const PassengerViewFrame assumed = view.frame(empty.state()).value();
+    const PassengerViewFrame written = view.frame(typed.state()).value();
+    EXPECT_EQ(assumed.image, written.image);
+    EXPECT_EQ(assumed.camera, written.camera);
+    EXPECT_EQ(assumed.camera->eye, (Vec3{0, 1.2f, 0}));
+    EXPECT_FALSE(assumed.assumedLine.empty());
+    EXPECT_TRUE(written.assumedLine.empty());
+    EXPECT_EQ(assumed.distancesLine, written.distancesLine);
+}
+
 } // namespace
 } // namespace orbanil

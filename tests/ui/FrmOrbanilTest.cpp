@@ -336,6 +336,9 @@ void FrmOrbanilTest::numericFieldFilters_data()
         QTest::addRow("%s backspace", f)
             << name << "1" << int(Qt::Key_Backspace) << none << "" << 0;
     }
+    // The pitch alone takes a minus, in front of its degrees: an upward look.
+    QTest::addRow("txtStaDirX leading minus") << "txtStaDirX"
+                                              << "" << int(Qt::Key_Minus) << none << "-" << 0;
     // Ctrl+Backspace types 127 and Ctrl+Enter 10, control codes that a numeric field refuses.
     for (const char* f : {"txtCamPosX", "txtRotLimY", "txtStaDirZ"}) {
         const QString name = QString::fromLatin1(f);

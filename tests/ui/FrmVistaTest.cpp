@@ -1,6 +1,8 @@
 // The passenger view window on the fixture cabin, driven as the main window and a user drive it.
 #include "ui/FrmVista.h"
 
+#include "core/block/ViewNumbers.h"
+#include "core/view/AssumedView.h"
 #include "files/FileAccess.h"
 #include "tests/support/CabinFixture.h"
 #include "tests/support/UiTestSupport.h"
@@ -19,6 +21,9 @@ namespace {
 
 constexpr int drawn = 10000; // ms a frame may take on a busy machine or under Wine
 
+// A seated passenger looking left at the cabin's window.
+const ViewParams seated{fixtureCabinFile, "0", "1.5", "0", "0", "0", "0", "0", "270", "0", ""};
+
 } // namespace
 
 class FrmVistaTest : public QObject
@@ -27,11 +32,13 @@ class FrmVistaTest : public QObject
 private slots:
     void followsTheTypedHeadOfTheShownViewpoint();
     void takenDirectionIsWrittenToTheFieldsAndShown();
+    void theHeadMovesAsTheSimulatorMovesItAndStaysInTheCabin();
+    void theButtonsWriteWhatTheViewShowsOfEmptyFields();
     void showsTheFrameAndSavesItsImage();
 };
 
 // The main window with the fixture cabin named and its folder chosen in the passenger view,
-// which "Vista del pasajero" opened: a seated passenger looking left at the cabin's window.
+// which "Vista del pasajero" opened.
 struct ViewThroughMain
 {
     StartedRun run;
@@ -40,10 +47,8 @@ struct ViewThroughMain
     FrmVista* vista = nullptr;
     PassengerViewWidget* picture = nullptr;
 
-    ViewThroughMain()
+    explicit ViewThroughMain(const ViewParams& typed = seated)
     {
-        const ViewParams typed{
-            fixtureCabinFile, "0", "1.5", "0", "0", "0", "0", "0", "270", "0", ""};
         for (const ViewField& field : viewFields) {
             typeInto(control<QLineEdit>(main, field.control),
                      QString::fromStdString(typed.*field.member));
@@ -122,6 +127,106 @@ void FrmVistaTest::takenDirectionIsWrittenToTheFieldsAndShown()
         QCOMPARE(startDirectionOf(view.vista->camera().value()), direction);
         QCOMPARE(view.vista->camera().value().eye, looked.eye);
     }
+}
+
+// The simulator's keys move the head along the car whichever way the view looks, a frame's way
+// at its speeds a press; a drag moves it across the floor as the view looks; the numbers under
+// the view follow, and the head stays in the cabin.
+void FrmVistaTest::theHeadMovesAsTheSimulatorMovesItAndStaysInTheCabin()
+{
+    ViewThroughMain view;
+    const auto head = [&view] { return view.vista->camera().value().eye; };
+    const auto moved = [&head](Vec3 before, Vec3d by) {
+        const Vec3 after = head();
+        return std::abs(after.x - before.x - by.x) < 1e-5 &&
+               std::abs(after.y - before.y - by.y) < 1e-5 &&
+               std::abs(after.z - before.z - by.z) < 1e-5;
+    };
+    const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers alt = Qt::AltModifier;
+    struct Press
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        Vec3d step;
+    };
+    const Press presses[] = {
+        {Qt::Key_PageUp, {}, {0, 0, 0.1}},      {Qt::Key_PageDown, shift, {0, 0, -0.8}},
+        {Qt::Key_PageUp, ctrl, {0, 0, 0.0125}}, {Qt::Key_PageDown, shift | ctrl, {0, 0, -0.1}},
+        {Qt::Key_Left, alt, {-0.04, 0, 0}},     {Qt::Key_Right, alt | shift, {0.32, 0, 0}},
+        {Qt::Key_Up, alt, {0, 0.01, 0}},        {Qt::Key_Down, alt | ctrl, {0, -0.00125, 0}},
+        {Qt::Key_PageUp, alt, {0, 0, 0}}, // another car in the simulator
+    };
+    for (const char* heading : {"270", "45"}) {
+        typeInto(control<QLineEdit>(view.main, "txtStaDirY"), QString::fromLatin1(heading));
+        for (const Press& press : presses) {
+            const Vec3 before = head();
+            QTest::keyClick(view.picture, press.key, press.modifiers);
+            QVERIFY2(moved(before, press.step),
+                     qPrintable(QStringLiteral("%1 %2").arg(heading).arg(press.key, 0, 16)));
+        }
+    }
+    // Looking 45 degrees right of ahead, a drag up and right walks ahead and right of that.
+    const double r = std::sqrt(0.5);
+    for (const auto& [button, modifiers] :
+         {std::pair{Qt::MiddleButton, Qt::KeyboardModifiers()}, std::pair{Qt::LeftButton, shift}}) {
+        const Vec3 before = head();
+        const QPoint from = view.picture->rect().center();
+        QTest::mousePress(view.picture, button, modifiers, from);
+        QTest::mouseMove(view.picture, from + QPoint(10, -10));
+        QTest::mouseRelease(view.picture, button, modifiers, from + QPoint(30, -20));
+        QVERIFY(moved(before, {0.01 * (30 * r + 20 * r), 0, 0.01 * (20 * r - 30 * r)}));
+    }
+    for (int press = 0; press < 10; ++press) {
+        QTest::keyClick(view.picture, Qt::Key_PageUp, shift);
+    }
+    QCOMPARE(head().z, 3.0f);
+    QVERIFY(control<QLabel>(view.vista, "lblDirection")
+                ->text()
+                .contains(QString::fromStdString(headPositionText(head()))));
+}
+
+// Left empty, the head and the direction are shown as the view assumes them, and a line says
+// so; the buttons write what the view shows, each field one edit that Ctrl+Z takes back.
+void FrmVistaTest::theButtonsWriteWhatTheViewShowsOfEmptyFields()
+{
+    ViewParams empty = seated;
+    const std::array<std::string ViewParams::*, 5> written{
+        &ViewParams::headX, &ViewParams::headY, &ViewParams::headZ, &ViewParams::startDirectionX,
+        &ViewParams::startDirectionY};
+    for (std::string ViewParams::*member : written) {
+        (empty.*member).clear();
+    }
+    ViewThroughMain view(empty);
+    auto* assumed = control<QLabel>(view.vista, "lblAssumed");
+    QVERIFY(!assumed->text().isEmpty());
+    QCOMPARE(assumed->text(), QString::fromStdString(assumedLine(typedCamera(empty))));
+    const Vec3 placed = view.vista->camera().value().eye;
+    QTest::keyClick(view.picture, Qt::Key_PageDown, Qt::ShiftModifier);
+    QVERIFY(view.vista->camera().value().eye != placed);
+    QTest::mouseClick(control<QPushButton>(view.vista, "CmdReset"), Qt::LeftButton);
+    QTRY_VERIFY(view.vista->camera() && view.vista->camera()->eye == placed);
+    QTest::keyClick(view.picture, Qt::Key_PageUp);
+    QTest::keyClick(view.picture, Qt::Key_Up);
+    const PassengerCamera shown = view.vista->camera().value();
+    QTest::mouseClick(control<QPushButton>(view.vista, "CmdUsePosition"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(view.vista, "CmdUseDirection"), Qt::LeftButton);
+    const std::array<std::string, 5> texts{
+        writeHeadCoordinate(shown.eye.x), writeHeadCoordinate(shown.eye.y),
+        writeHeadCoordinate(shown.eye.z), std::to_string(startDirectionOf(shown).x),
+        std::to_string(startDirectionOf(shown).y)};
+    QCOMPARE(texts, (std::array<std::string, 5>{"0", "1.2", "0.1", "-1", "0"}));
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        QCOMPARE(view.main->shownViewpoint().*written[i], texts[i]);
+    }
+    QVERIFY(view.shown());
+    QVERIFY(assumed->text().isEmpty());
+    for (std::string ViewParams::*member : written) {
+        QTest::keyClick(control<QLineEdit>(view.main, viewFieldOf(member).control), Qt::Key_Z,
+                        Qt::ControlModifier);
+    }
+    QCOMPARE(view.main->shownViewpoint(), empty);
 }
 
 // A shape that cannot be read: its lines in place of the image; mended, with a texture gone,

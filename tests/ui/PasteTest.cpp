@@ -29,7 +29,8 @@ struct PasteCase
     int beeps;
 };
 
-// Every kind of one-line field: signed decimal, digits only, box dimension and free text.
+// Every kind of one-line field: signed decimal, digits only, a pitch's degrees, box dimension
+// and free text.
 const QList<PasteCase> pasteCases{
     {"txtCamPosX", "-2.5", "1-2.5", 0},
     {"txtCamPosX", "abc,1", "1", 1},
@@ -39,6 +40,8 @@ const QList<PasteCase> pasteCases{
     {"txtRotLimX", "25", "125", 0},
     {"txtRotLimY", "-2", "1", 1},
     {"txtStaDirZ", "3.5", "1", 1},
+    {"txtStaDirX", "0", "10", 0},
+    {"txtStaDirX", "-10", "1", 1}, // a pitch's minus goes in front only
     {"txtLong", "2,5", "12,5", 0},
     {"txtWidth", "2.5", "12,5", 0},
     {"txtHeight", "abc,1", "1", 1},

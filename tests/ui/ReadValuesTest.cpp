@@ -76,7 +76,7 @@ void ReadValuesTest::aPastedWagonIsReadSayingWhatChanged()
     readValues(main);
 
     QCOMPARE(fieldTexts(main),
-             QStringLiteral(R"(..Mk1Interior.s|-0.9|3.5|4.5|0|0|0|355|270|0|..\..\SOUND\Mk1.sms)"));
+             QStringLiteral(R"(..Mk1Interior.s|-0.9|3.5|4.5|0|0|0|-5|270|0|..\..\SOUND\Mk1.sms)"));
     QCOMPARE(control<CodeBox>(main, "txtCode")->codeText(), pasted);
     QCOMPARE(run.recorded.messages.size(), before + 1);
     const Message& said = run.recorded.messages.last();
@@ -95,7 +95,7 @@ void ReadValuesTest::aPastedWagonIsReadSayingWhatChanged()
     undoIn(main, "txtCamPosY");
     undoIn(main, "txtRotLimY");
     QCOMPARE(fieldTexts(main),
-             QStringLiteral(R"(interior.s|-0.9|2.3|4.5|0|60|0|355|270|0|..\..\SOUND\Mk1.sms)"));
+             QStringLiteral(R"(interior.s|-0.9|2.3|4.5|0|60|0|-5|270|0|..\..\SOUND\Mk1.sms)"));
 
     // Nothing to read: the fields stay as they are.
     pasteCode(main, QStringLiteral("Wagon ( Mass ( 30t ) )"));
@@ -106,7 +106,7 @@ void ReadValuesTest::aPastedWagonIsReadSayingWhatChanged()
                             "de código el bloque, o el archivo .wag o .eng entero, y pulse otra "
                             "vez «Leer Valores»."));
     QCOMPARE(fieldTexts(main),
-             QStringLiteral(R"(interior.s|-0.9|2.3|4.5|0|60|0|355|270|0|..\..\SOUND\Mk1.sms)"));
+             QStringLiteral(R"(interior.s|-0.9|2.3|4.5|0|60|0|-5|270|0|..\..\SOUND\Mk1.sms)"));
 }
 
 void ReadValuesTest::replacingEditedViewpointsAsksFirst_data()

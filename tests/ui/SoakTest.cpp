@@ -2,6 +2,7 @@
 
 #include "core/block/CabinBox.h"
 #include "core/block/InsideBlock.h"
+#include "core/block/ViewNumbers.h"
 #include "core/block/Viewpoints.h"
 #include "files/CodeFile.h"
 #include "files/FileNames.h"
@@ -217,6 +218,8 @@ const EnabledRule enabledRules[] = {
      [](const QWidget* w) { return qobject_cast<const FrmVista*>(w)->camera().has_value(); }},
     {"FrmVista", "CmdUseDirection",
      [](const QWidget* w) { return qobject_cast<const FrmVista*>(w)->camera().has_value(); }},
+    {"FrmVista", "CmdUsePosition",
+     [](const QWidget* w) { return qobject_cast<const FrmVista*>(w)->camera().has_value(); }},
     {"FrmVista", "CmdSaveImage",
      [](const QWidget* w) {
          const auto* picture = control<PassengerViewWidget>(w, "picVista");
@@ -332,6 +335,10 @@ private:
     std::optional<QString> checkRunEnd();
     std::optional<QString> checkLeaving();
     std::optional<QString> checkViewpoints();
+    // The shown viewpoint's fields after the passenger view's buttons wrote into them, from
+    // `before`.
+    std::optional<QString> checkViewButtons(const ViewParams& fields,
+                                            const ViewParams& before) const;
     std::optional<QString> checkCodeNote();
     // The answer to the last question titled so in this step, if one was asked: blanks typed on
     // a button press it again after a "No", and the last press decides.
@@ -928,6 +935,9 @@ void SoakUser::fillViewFields()
         case FilterKind::DigitsOnly:
             texts = {QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("180")};
             break;
+        case FilterKind::SignedDegrees:
+            texts = {QStringLiteral("0"), QStringLiteral("-10"), QStringLiteral("350")};
+            break;
         default:
             texts = {QStringLiteral("cab.s"), QStringLiteral("mi cab (2).s"),
                      QStringLiteral("Sonidos\\tren.sms"), QStringLiteral("señal.sms")};
@@ -1083,14 +1093,20 @@ void SoakUser::lookAround()
     const QPoint from(below(picture->width()), below(picture->height()));
     switch (below(3)) {
     case 0: {
+        // Turning with the left button, moving the head with the middle one or Shift and the left.
         const QPoint to(below(picture->width()), below(picture->height()));
-        note(QStringLiteral("drag in the view by %1, %2")
+        const Qt::MouseButton button =
+            oneOf(QList<Qt::MouseButton>{Qt::LeftButton, Qt::MiddleButton});
+        const Qt::KeyboardModifiers modifiers = below(2) ? Qt::ShiftModifier : Qt::NoModifier;
+        note(QStringLiteral("drag in the view by %1, %2 (button %3, modifiers %4)")
                  .arg(to.x() - from.x())
-                 .arg(to.y() - from.y()));
-        QTest::mousePress(picture, Qt::LeftButton, {}, from);
+                 .arg(to.y() - from.y())
+                 .arg(button)
+                 .arg(modifiers.toInt(), 0, 16));
+        QTest::mousePress(picture, button, modifiers, from);
         QTest::mouseMove(picture, (from + to) / 2);
         QTest::mouseMove(picture, to);
-        QTest::mouseRelease(picture, Qt::LeftButton, {}, to);
+        QTest::mouseRelease(picture, button, modifiers, to);
         break;
     }
     case 1: {
@@ -1103,11 +1119,18 @@ void SoakUser::lookAround()
         break;
     }
     default: {
-        const Qt::Key key = oneOf(QList<Qt::Key>{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
-                                                 Qt::Key_Down, Qt::Key_Plus, Qt::Key_Minus});
-        note(QStringLiteral("key %1 in the view").arg(key, 0, 16));
+        const Qt::Key key =
+            oneOf(QList<Qt::Key>{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
+                                 Qt::Key_Plus, Qt::Key_Minus, Qt::Key_PageUp, Qt::Key_PageDown});
+        // Alt with the arrows moves the head, Shift and Ctrl change how far.
+        const Qt::KeyboardModifiers modifiers = oneOf(QList<Qt::KeyboardModifiers>{
+            Qt::NoModifier, Qt::NoModifier, Qt::AltModifier, Qt::ShiftModifier, Qt::ControlModifier,
+            Qt::AltModifier | Qt::ShiftModifier});
+        note(QStringLiteral("key %1 (modifiers %2) in the view")
+                 .arg(key, 0, 16)
+                 .arg(modifiers.toInt(), 0, 16));
         picture->setFocus();
-        QTest::keyClick(picture, key);
+        QTest::keyClick(picture, key, modifiers);
     }
     }
 }
@@ -1450,6 +1473,38 @@ std::optional<QString> SoakUser::checkLeaving()
     return std::nullopt;
 }
 
+std::optional<QString> SoakUser::checkViewButtons(const ViewParams& fields,
+                                                  const ViewParams& before) const
+{
+    // "Usar esta dirección" and "Usar esta posición" write where the view looks from and to, and
+    // nothing else.
+    const FrmVista* vista = qobject_cast<const FrmVista*>(m_windows->frmVista());
+    const std::optional<PassengerCamera> looked = vista ? vista->camera() : std::nullopt;
+    const bool direction = looked && m_pressed.contains(QLatin1String("FrmVista/CmdUseDirection"));
+    const bool position = looked && m_pressed.contains(QLatin1String("FrmVista/CmdUsePosition"));
+    if (direction || position) {
+        ViewParams taken = before;
+        if (direction) {
+            taken.startDirectionX = std::to_string(startDirectionOf(*looked).x);
+            taken.startDirectionY = std::to_string(startDirectionOf(*looked).y);
+        }
+        if (position) {
+            taken.headX = writeHeadCoordinate(looked->eye.x);
+            taken.headY = writeHeadCoordinate(looked->eye.y);
+            taken.headZ = writeHeadCoordinate(looked->eye.z);
+        }
+        if (!sameNumbers(fields, taken)) {
+            const auto written = [](const ViewParams& p) {
+                return QString::fromStdString(p.headX + " " + p.headY + " " + p.headZ + ", " +
+                                              p.startDirectionX + " " + p.startDirectionY);
+            };
+            return QStringLiteral("the view's buttons wrote %1 where the view shows %2")
+                .arg(written(fields), written(taken));
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> SoakUser::checkViewpoints()
 {
     auto* main = qobject_cast<FrmOrbanil*>(m_windows->frmOrbanil());
@@ -1505,22 +1560,8 @@ std::optional<QString> SoakUser::checkViewpoints()
                 .arg(QString::fromStdString(viewpointName(shown)));
         }
     }
-    // "Usar esta dirección" writes the direction the view looks in, and nothing else.
-    const FrmVista* vista = qobject_cast<const FrmVista*>(m_windows->frmVista());
-    if (m_pressed.contains(QLatin1String("FrmVista/CmdUseDirection")) && vista && vista->camera()) {
-        ViewParams taken = expected.shownParams();
-        const StartDirectionDegrees direction = startDirectionOf(*vista->camera());
-        taken.startDirectionX = std::to_string(direction.x);
-        taken.startDirectionY = std::to_string(direction.y);
-        if (!sameNumbers(fields, taken)) {
-            return QStringLiteral("Usar esta dirección wrote StartDirection ( %1 %2 %3 ), the view "
-                                  "looks at ( %4 %5 )")
-                .arg(QString::fromStdString(fields.startDirectionX),
-                     QString::fromStdString(fields.startDirectionY),
-                     QString::fromStdString(fields.startDirectionZ))
-                .arg(direction.x)
-                .arg(direction.y);
-        }
+    if (std::optional<QString> wrong = checkViewButtons(fields, expected.shownParams())) {
+        return wrong;
     }
     // The names are the principal's whichever viewpoint shows, as the pickers write them.
     expected.setShownParams(fields);

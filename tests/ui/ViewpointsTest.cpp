@@ -307,8 +307,6 @@ void ViewpointsTest::readValuesTakesTheManualsExample()
     QCOMPARE(viewList(main)->currentText(), QStringLiteral("Principal"));
     QCOMPARE(run.recorded.messages.last().text,
              QStringLiteral("Estos valores no entran en su casilla tal como están en el bloque:\r\n"
-                            "Vista 3, StartDirection X: \"-5\" → 355, el mismo ángulo de 0 a "
-                            "359 para la casilla (el simulador lee -5)\r\n"
                             "Vista 3, StartDirection Y: \"-90\" → 270, el mismo ángulo de 0 a "
                             "359 para la casilla (el simulador lee -90)\r\n\r\n"
                             "Las vistas añadidas son ahora las 2 del bloque "
@@ -316,7 +314,7 @@ void ViewpointsTest::readValuesTakesTheManualsExample()
     showView(main, 1);
     QCOMPARE(shownNumbers(main), QStringLiteral("-0.0 2.85801 -6.091 50 270 0 0 0 0"));
     showView(main, 2);
-    QCOMPARE(shownNumbers(main), QStringLiteral("0.9 2.35801 -1.791 50 270 0 355 270 0"));
+    QCOMPARE(shownNumbers(main), QStringLiteral("0.9 2.35801 -1.791 50 270 0 -5 270 0"));
 
     // Before the Inside block the simulator skips the alternates, and the rest with them; the
     // reading says so, and the added viewpoints stay.

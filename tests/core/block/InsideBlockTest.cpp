@@ -39,10 +39,12 @@ TEST(InsideBlock, ValuesAreWrittenExactlyAsTyped)
     p.headY = "5-";
     p.headZ = "-";
     p.rotationLimitX = " 007 ";
+    p.startDirectionX = "-10";
     const std::string block = generateInside(blockValues(p));
     EXPECT_NE(block.find("     PassengerCabinFile ( mi_cabina,1.s )\r\n"), std::string::npos);
     EXPECT_NE(block.find("     PassengerCabinHeadPos (  1.2.3 5- - )\r\n"), std::string::npos);
     EXPECT_NE(block.find("     RotationLimit (   007  60 0 )\r\n"), std::string::npos);
+    EXPECT_NE(block.find("     StartDirection ( -10 "), std::string::npos);
     EXPECT_NE(block.find("     Sound ( \"mi sonido (1).sms\" )\r\n"), std::string::npos);
 }
 
@@ -171,6 +173,7 @@ TEST(InsideBlock, NumbersTheSimulatorWouldMisreadAreProblems)
         {&ViewParams::rotationLimitY, tooLarge},
         {&ViewParams::headX, std::string(400, '9')}, // beyond a double too
         {&ViewParams::startDirectionZ, tooLarge},
+        {&ViewParams::startDirectionX, "-"},
     };
     for (const auto& [member, text] : refused) {
         SCOPED_TRACE(text);
@@ -189,6 +192,9 @@ TEST(InsideBlock, NumbersTheSimulatorWouldMisreadAreProblems)
         p.headX = accepted;
         EXPECT_FALSE(insideBlockProblem(p)) << accepted;
     }
+    ViewParams up = workedExample;
+    up.startDirectionX = "-10";
+    EXPECT_FALSE(insideBlockProblem(up));
 }
 
 TEST(InsideBlock, EmptyMembersLeaveEmptySlots)

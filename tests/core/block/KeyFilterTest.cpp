@@ -16,33 +16,34 @@ struct KeyCase
     std::int16_t code;
     KeyOutcome signedDecimal;
     KeyOutcome digitsOnly;
+    KeyOutcome signedDegrees;
     KeyOutcome boxDimension;
 };
 
 // Boundaries of each filter: around the digits, the three punctuation marks and the controls.
 const KeyCase keyCases[] = {
-    {8, A, A, A},      // backspace
-    {13, S, S, S},     // Enter
-    {44, R, R, A},     // ","
-    {45, A, R, A},     // "-"
-    {46, A, R, R},     // "."
-    {47, R, R, R},     // "/"
-    {48, A, A, A},     // "0"
-    {57, A, A, A},     // "9"
-    {58, R, R, R},     // ":"
-    {127, R, R, R},    // delete
-    {0, R, R, R},      // NUL
-    {3, R, R, R},      // Ctrl+C
-    {22, R, R, R},     // Ctrl+V
-    {10, R, R, R},     // line feed
-    {32, R, R, R},     // blank
-    {65, R, R, R},     // "A"
-    {-1, R, R, R},     // negative codes
-    {-32768, R, R, R}, //
-    {-211, R, R, R},   // a code whose low byte is "-"
-    {304, R, R, R},    // 256 + "0": the code must not be cut to a byte
-    {269, R, R, R},    // 256 + 13
-    {std::numeric_limits<std::int16_t>::max(), R, R, R},
+    {8, A, A, A, A},      // backspace
+    {13, S, S, S, S},     // Enter
+    {44, R, R, R, A},     // ","
+    {45, A, R, A, A},     // "-"
+    {46, A, R, R, R},     // "."
+    {47, R, R, R, R},     // "/"
+    {48, A, A, A, A},     // "0"
+    {57, A, A, A, A},     // "9"
+    {58, R, R, R, R},     // ":"
+    {127, R, R, R, R},    // delete
+    {0, R, R, R, R},      // NUL
+    {3, R, R, R, R},      // Ctrl+C
+    {22, R, R, R, R},     // Ctrl+V
+    {10, R, R, R, R},     // line feed
+    {32, R, R, R, R},     // blank
+    {65, R, R, R, R},     // "A"
+    {-1, R, R, R, R},     // negative codes
+    {-32768, R, R, R, R}, //
+    {-211, R, R, R, R},   // a code whose low byte is "-"
+    {304, R, R, R, R},    // 256 + "0": the code must not be cut to a byte
+    {269, R, R, R, R},    // 256 + 13
+    {std::numeric_limits<std::int16_t>::max(), R, R, R, R},
 };
 
 TEST(KeyFilter, BoundaryCodesForEveryFilter)
@@ -51,6 +52,7 @@ TEST(KeyFilter, BoundaryCodesForEveryFilter)
         SCOPED_TRACE(c.code);
         EXPECT_EQ(filterKey(FilterKind::SignedDecimal, c.code), c.signedDecimal);
         EXPECT_EQ(filterKey(FilterKind::DigitsOnly, c.code), c.digitsOnly);
+        EXPECT_EQ(filterKey(FilterKind::SignedDegrees, c.code), c.signedDegrees);
         EXPECT_EQ(filterKey(FilterKind::BoxDimension, c.code), c.boxDimension);
     }
 }
@@ -62,10 +64,10 @@ TEST(KeyFilter, OnlyTheDocumentedCodesPassAcrossTheWholeRange)
         FilterKind kind;
         int accepted;
     };
-    // Ten digits plus backspace, plus "-" and "." or "-" and ",".
+    // Ten digits plus backspace, plus "-" and "." or "-" and ",", or "-" alone.
     for (const Count expected :
          {Count{FilterKind::SignedDecimal, 13}, Count{FilterKind::DigitsOnly, 11},
-          Count{FilterKind::BoxDimension, 13}}) {
+          Count{FilterKind::SignedDegrees, 12}, Count{FilterKind::BoxDimension, 13}}) {
         int accepted = 0;
         int swallowed = 0;
         for (int code = std::numeric_limits<std::int16_t>::min();
@@ -95,28 +97,33 @@ struct TextCase
     std::u16string_view text;
     bool signedDecimal;
     bool digitsOnly;
+    bool signedDegrees;
     bool boxDimension;
     bool freeText;
 };
 
 const TextCase textCases[] = {
-    {u"", true, true, true, true},
-    {u"0123456789", true, true, true, true},
-    {u"-1.5", true, false, false, true},
-    {u"1.2.3--", true, false, false, true}, // the rule looks at characters, not at numbers
-    {u"-2,5", false, false, true, true},
-    {u"abc,1", false, false, false, true},
-    {u"my cab (1).s", false, false, false, true},
-    {u"a\"b.sms", false, false, false, true},
-    {u"\u00e1rbol\u20ac", false, false, false, true},
-    {u"12\b", false, false, false, false}, // backspace: accepted as a key, never as text
-    {u"1\r", false, false, false, false},  // Enter: swallowed as a key, never text either
-    {u"1\n2", false, false, false, false},
-    {u"a\tb", false, false, false, false},
-    {u"a\x7f", false, false, false, false},
-    {u"a\u0085", false, false, false, false}, // C1 next line
-    {u"a\u00a0b", false, false, false, true}, // no-break space is text
-    {u"\u0130", false, false, false, true},   // low byte "0": the code is not cut to a byte
+    {u"", true, true, true, true, true},
+    {u"0123456789", true, true, true, true, true},
+    {u"-1.5", true, false, false, false, true},
+    {u"-10", true, false, true, true, true}, // a pitch's minus in front, and only there
+    {u"-", true, false, true, true, true},
+    {u"10-", true, false, false, true, true},
+    {u"--1", true, false, false, true, true},
+    {u"1.2.3--", true, false, false, false, true}, // the head's rule: characters, not numbers
+    {u"-2,5", false, false, false, true, true},
+    {u"abc,1", false, false, false, false, true},
+    {u"my cab (1).s", false, false, false, false, true},
+    {u"a\"b.sms", false, false, false, false, true},
+    {u"\u00e1rbol\u20ac", false, false, false, false, true},
+    {u"12\b", false, false, false, false, false}, // backspace: accepted as a key, never as text
+    {u"1\r", false, false, false, false, false},  // Enter: swallowed as a key, never text either
+    {u"1\n2", false, false, false, false, false},
+    {u"a\tb", false, false, false, false, false},
+    {u"a\x7f", false, false, false, false, false},
+    {u"a\u0085", false, false, false, false, false}, // C1 next line
+    {u"a\u00a0b", false, false, false, false, true}, // no-break space is text
+    {u"\u0130", false, false, false, false, true},   // low byte "0": the code is not cut to a byte
 };
 
 TEST(AdmittedText, EveryCharacterPassesTheRuleAndNoneIsAControl)
@@ -125,6 +132,7 @@ TEST(AdmittedText, EveryCharacterPassesTheRuleAndNoneIsAControl)
         SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
         EXPECT_EQ(isAdmittedText(FilterKind::SignedDecimal, c.text), c.signedDecimal);
         EXPECT_EQ(isAdmittedText(FilterKind::DigitsOnly, c.text), c.digitsOnly);
+        EXPECT_EQ(isAdmittedText(FilterKind::SignedDegrees, c.text), c.signedDegrees);
         EXPECT_EQ(isAdmittedText(FilterKind::BoxDimension, c.text), c.boxDimension);
         EXPECT_EQ(isAdmittedText(FilterKind::FreeText, c.text), c.freeText);
     }

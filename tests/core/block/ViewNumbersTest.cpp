@@ -19,8 +19,8 @@ TEST(ViewNumbers, EachReaderTakesOnlyWhatItsFieldsMeanByANumber)
          {{"0", 0}, {"2.3", 2.3}, {"-5.25", -5.25}, {"5.", 5}, {".5", 0.5}, {"-.5", -0.5}},
          {"", "-", ".", "-.", "1.2.3", "5-", "1-2", "--1", "2,3", " 1", "1 ", "+1", "1e3"}},
         {readWholeDegrees,
-         {{"0", 0}, {"60", 60}, {"400", 400}, {"007", 7}},
-         {"", "-5", "1.5", "1,5", " 1", "9a"}},
+         {{"0", 0}, {"60", 60}, {"400", 400}, {"007", 7}, {"-10", -10}},
+         {"", "-", "5-", "--5", "1.5", "1,5", " 1", "9a"}},
     };
     for (const Reader& reader : readers) {
         for (const auto& [text, value] : reader.numbers) {
@@ -50,6 +50,23 @@ TEST(WriteRounded, TwoDecimalsAtMostWithAComma)
     };
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(writeRounded(value), text) << value;
+    }
+}
+
+TEST(WriteHeadCoordinate, MillimetresAtMostWithAPoint)
+{
+    const std::pair<double, const char*> cases[] = {
+        {1.5f, "1.5"},
+        {0.3f, "0.3"},
+        {-0.0004, "0"},
+        {0.0125, "0.013"},
+        {-2.34567, "-2.346"},
+        {12, "12"},
+        {1e20, "100000000000000000000"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(writeHeadCoordinate(value), text) << value;
+        EXPECT_TRUE(readPointDecimal(text)) << text;
     }
 }
 

@@ -126,5 +126,28 @@ TEST(InsideReadBack, EveryValueNotReadAsItStandsIsSaid)
               "¿Reemplazar las vistas añadidas por las 4 del bloque?");
 }
 
+// StartDirection X takes a pitch upward as the block writes it; a fraction of one is rounded.
+TEST(InsideReadBack, APitchUpwardKeepsItsMinus)
+{
+    const std::pair<const char*, const char*> pitches[] = {
+        {"-10", ""},
+        {"-10.4", "Estos valores no entran en su casilla tal como están en el bloque:\r\n"
+                  "StartDirection X: \"-10.4\" → -10, redondeado para la casilla (el simulador "
+                  "lee -10.4)"},
+    };
+    for (const auto& [pitch, message] : pitches) {
+        const std::string block =
+            "Inside ( PassengerCabinFile ( interior.s ) PassengerCabinHeadPos "
+            "( 0 1 2 ) RotationLimit ( 0 0 0 ) StartDirection ( " +
+            std::string(pitch) + " 350 0 ) Sound ( \"interior.sms\" ) )";
+        const std::optional<InsideReading> reading = readFirstInside(block);
+        ASSERT_TRUE(reading);
+        EXPECT_EQ((*reading->startDirection)[0].value, std::stof(pitch));
+        const InsideReadBack read = readBackInside(*reading, ViewParams{});
+        EXPECT_EQ(joined(read.fields), "interior.s|0|1|2|0|0|0|-10|350|0|interior.sms");
+        EXPECT_EQ(readBackMessage(read), message);
+    }
+}
+
 } // namespace
 } // namespace orbanil

@@ -336,6 +336,8 @@ TEST(SimulatorReader, EveryBlockGenerateWritesReadsBackAsTyped)
                     pick(i % 50 == 0 ? "9" : "0123456789.-", i % 50 == 0 ? 45 : 6);
             } else if (field.keys == FilterKind::DigitsOnly) {
                 typed.*field.member = pick("0123456789", i % 97 == 0 ? 45 : 4);
+            } else if (field.keys == FilterKind::SignedDegrees) {
+                typed.*field.member = pick("-0123456789", i % 97 == 0 ? 45 : 4);
             }
         }
     };
