@@ -47,9 +47,6 @@ constexpr KnownFormat knownFormats[] = {
     {0x41, 32, {0xFF, 0xFF00, 0xFF0000, 0xFF000000}, TexelFormat::Rgba8, 8},
     {0x40, 32, {0xFF, 0xFF00, 0xFF0000, 0}, TexelFormat::Rgbx8, 8},
     {0x40, 24, {0xFF0000, 0xFF00, 0xFF, 0}, TexelFormat::Bgr8, 8},
-    {0x40, 16, {0xF800, 0x7E0, 0x1F, 0}, TexelFormat::Rgb565, 0},
-    {0x41, 16, {0x7C00, 0x3E0, 0x1F, 0x8000}, TexelFormat::Argb1555, 1},
-    {0x41, 16, {0xF00, 0xF0, 0xF, 0xF000}, TexelFormat::Argb4444, 4},
 };
 
 std::string hex(std::uint32_t value)
@@ -150,11 +147,18 @@ CabinTexture readDdsFile(std::string_view file)
     const int levels = isFullChain(width, height, levelCount) ? chainLength(width, height) : 1;
     CabinTexture texture;
     texture.alphaBits = alphaBits;
+    std::string data;
     for (int level = 0; level < levels; ++level) {
         const int w = levelSide(width, level);
         const int h = levelSide(height, level);
-        const std::string_view data =
-            in.take(texelBytes(format, w, h), "está cortado en los datos de un nivel");
+        const std::size_t size = texelBytes(format, w, h);
+        const std::size_t left = std::min(size, in.left());
+        if (left < size && (level == 0 || format == TexelFormat::Bgr8)) {
+            throw FormatError("está cortado en los datos de un nivel");
+        }
+        // A lower level the file ends in keeps the bytes of the level before where it has none,
+        // as the simulator's reader leaves its buffer; it reads 24 bits byte by byte, and stops.
+        data.replace(0, left, in.take(left, ""));
         texture.levels.push_back(decodeTexels(data, format, w, h));
     }
     return texture;
