@@ -1,6 +1,7 @@
 #include "core/shape/CabinGeometry.h"
 
 #include "core/block/ViewNumbers.h"
+#include "core/openrails/OpenRailsConstants.h"
 #include "core/shape/FormatError.h"
 
 #include <algorithm>
@@ -86,13 +87,6 @@ TextureAddressing addressingOf(int mode)
 {
     return mode >= 1 && mode <= 4 ? static_cast<TextureAddressing>(mode - 1)
                                   : TextureAddressing::Wrap;
-}
-
-bool isBlendShader(std::string_view name)
-{
-    // The simulator knows these names exactly as written.
-    return name == "BlendATex" || name == "BlendATexDiff" || name == "AddATex" ||
-           name == "AddATexDiff";
 }
 
 class TriangleBuilder
@@ -233,8 +227,9 @@ private:
         const Affine& where = placement(level, vertex.matrix);
         const std::string& shader =
             entry(m_data.shaders, state.shader, "un prim_state", "el shader");
-        const AlphaRequest request{isBlendShader(shader), state.alphaTestMode == 1,
-                                   shader == "AddATex" || shader == "AddATexDiff"};
+        const unsigned blending = shaderOptions(shader) & materialOption::alphaBlendingMask;
+        const AlphaRequest request{blending != 0, state.alphaTestMode == 1,
+                                   blending == materialOption::alphaBlendingAdd};
         const int texture = textureIndex(state);
         const int material = materialIndex(state, vertex, shader);
         if (!list.indices.empty()) {
