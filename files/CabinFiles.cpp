@@ -1,5 +1,6 @@
 #include "files/CabinFiles.h"
 
+#include "core/openrails/OpenRailsConstants.h"
 #include "core/shape/DdsImage.h"
 #include "core/shape/FormatError.h"
 #include "core/shape/ShapeContents.h"

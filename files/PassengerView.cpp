@@ -72,7 +72,8 @@ const CabinShape* PassengerView::shape(const PassengerViewState& state, Passenge
         // The descriptor's or a night texture's problem leaves every day texture drawn.
         const bool missing = !read.missingTextures().empty();
         frame.texturesLine =
-            read.messageLine() + (missing ? " Sus superficies se dibujan en gris." : "");
+            read.messageLine() +
+            (missing ? " Sus superficies se dibujan en magenta, como en el simulador." : "");
     }
     return &*read.shape;
 }

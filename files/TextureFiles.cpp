@@ -1,11 +1,11 @@
 #include "files/TextureFiles.h"
 
+#include "core/openrails/OpenRailsConstants.h"
 #include "core/text/AsciiCase.h"
 #include "files/PathText.h"
 #include "files/SimulatorPath.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -13,11 +13,6 @@ namespace fs = std::filesystem;
 namespace orbanil {
 
 namespace {
-
-// How many folders a texture is looked for in, its own and the season folders above it.
-constexpr int seasonFolderDepth = 5;
-constexpr std::array<std::string_view, 7> seasonFolders = {
-    "Autumn", "AutumnSnow", "Snow", "Spring", "SpringSnow", "Winter", "WinterSnow"};
 
 bool isSeasonFolder(std::string_view name)
 {

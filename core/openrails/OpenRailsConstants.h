@@ -146,4 +146,30 @@ inline constexpr float dayAmbientLight = 20;
 // A texel outside a Border texture: SamplerState's default BorderColor, Color.White.
 inline constexpr std::array<std::uint8_t, 4> borderTexel{255, 255, 255, 255};
 
+// --- Texture files: Viewer3D/Materials.cs @50fb53f838a9a2d0a58ce5a28e1af5906280aed1,
+// SharedTextureManager.Get ---
+
+// SelectorDirectoryNames, compared without regard to case: a texture found in none of .dds and
+// .ace in one of these is looked for one folder up, SelectorDirectoryMaxDepth folders at most.
+inline constexpr std::array<std::string_view, 7> seasonFolders{
+    "Autumn", "AutumnSnow", "Snow", "Spring", "SpringSnow", "Winter", "WinterSnow"};
+inline constexpr int seasonFolderDepth = 5;
+
+// --- Texture flags: Viewer3D/Common/Helpers.cs @22f43400285c645d1fb30b3f85e14e9588f4cfdb ---
+
+// TextureFlags.Night in a shape descriptor's ESD_Alternative_Texture: it has night textures.
+inline constexpr int nightTextureFlag = 0x100;
+
+// --- Alpha bits: Orts.Formats.Msts/AceFile.cs @12cb2c46d693d11be5a38d1cbd9f802ec47540ee and
+// Viewer3D/DDSLib.cs @01fb368fbc307fd00163f4f39b69f0cea15f9888 ---
+
+// AceInfo.AlphaBits of a .ace: with an alpha channel, else with a mask channel, else 0.
+inline constexpr int aceAlphaChannelBits = 8;
+inline constexpr int aceMaskBits = 1;
+// XNATextureNumAlphaBits of a .dds, by the surface it loads to: Dxt1, Dxt3 and Dxt5, and Color
+// for 32 and 24 bits.
+inline constexpr int dxt1AlphaBits = 1;
+inline constexpr int dxt3And5AlphaBits = 4;
+inline constexpr int colorAlphaBits = 8;
+
 } // namespace orbanil

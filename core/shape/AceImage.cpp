@@ -1,5 +1,6 @@
 #include "core/shape/AceImage.h"
 
+#include "core/openrails/OpenRailsConstants.h"
 #include "core/shape/ByteReader.h"
 #include "core/shape/FormatError.h"
 #include "core/shape/TexelFormats.h"
@@ -207,7 +208,7 @@ int alphaBitsOf(const std::vector<ChannelEntry>& channels)
         return std::any_of(channels.begin(), channels.end(),
                            [type](const ChannelEntry& c) { return c.type == type; });
     };
-    return has(Alpha) ? 8 : has(Mask) ? 1 : 0;
+    return has(Alpha) ? aceAlphaChannelBits : has(Mask) ? aceMaskBits : 0;
 }
 
 } // namespace

@@ -82,11 +82,12 @@ bool drawsRootInPlace(const ShapeData& data)
            !level.hierarchy.empty() && level.hierarchy.front() == -1;
 }
 
-// The first uv_op's TexAddrMode, 1 to 4; any other reads as Wrap, as the simulator reads it.
+// The first uv_op's TexAddrMode, from 1; any other reads as Wrap, as the simulator reads it.
 TextureAddressing addressingOf(int mode)
 {
-    return mode >= 1 && mode <= 4 ? static_cast<TextureAddressing>(mode - 1)
-                                  : TextureAddressing::Wrap;
+    return mode >= 1 && static_cast<std::size_t>(mode) <= uvAddressingModes.size()
+               ? uvAddressingModes[static_cast<std::size_t>(mode - 1)]
+               : TextureAddressing::Wrap;
 }
 
 class TriangleBuilder

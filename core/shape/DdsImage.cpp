@@ -1,5 +1,6 @@
 #include "core/shape/DdsImage.h"
 
+#include "core/openrails/OpenRailsConstants.h"
 #include "core/shape/ByteReader.h"
 #include "core/shape/FormatError.h"
 #include "core/shape/TexelFormats.h"
@@ -37,19 +38,15 @@ struct KnownFormat
     std::uint32_t bits;
     std::array<std::uint32_t, 4> masks;
     TexelFormat format;
-    int alphaBits;
 };
 
-// The uncompressed layouts the simulator's reader knows.
+// The uncompressed layouts the simulator's reader knows, every one loaded as its Color surface.
 constexpr KnownFormat knownFormats[] = {
-    {0x41, 32, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}, TexelFormat::Bgra8, 8},
-    {0x40, 32, {0xFF0000, 0xFF00, 0xFF, 0}, TexelFormat::Bgrx8, 8},
-    {0x41, 32, {0xFF, 0xFF00, 0xFF0000, 0xFF000000}, TexelFormat::Rgba8, 8},
-    {0x40, 32, {0xFF, 0xFF00, 0xFF0000, 0}, TexelFormat::Rgbx8, 8},
-    {0x40, 24, {0xFF0000, 0xFF00, 0xFF, 0}, TexelFormat::Bgr8, 8},
-    {0x40, 16, {0xF800, 0x7E0, 0x1F, 0}, TexelFormat::Rgb565, 0},
-    {0x41, 16, {0x7C00, 0x3E0, 0x1F, 0x8000}, TexelFormat::Argb1555, 1},
-    {0x41, 16, {0xF00, 0xF0, 0xF, 0xF000}, TexelFormat::Argb4444, 4},
+    {0x41, 32, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}, TexelFormat::Bgra8},
+    {0x40, 32, {0xFF0000, 0xFF00, 0xFF, 0}, TexelFormat::Bgrx8},
+    {0x41, 32, {0xFF, 0xFF00, 0xFF0000, 0xFF000000}, TexelFormat::Rgba8},
+    {0x40, 32, {0xFF, 0xFF00, 0xFF0000, 0}, TexelFormat::Rgbx8},
+    {0x40, 24, {0xFF0000, 0xFF00, 0xFF, 0}, TexelFormat::Bgr8},
 };
 
 std::string hex(std::uint32_t value)
@@ -65,13 +62,13 @@ std::pair<TexelFormat, int> formatOf(const PixelFormat& pixel)
     if ((pixel.flags & fourCcFlag) != 0) {
         switch (pixel.fourCc) {
         case fourCc("DXT1"):
-            return {TexelFormat::Dxt1, 1};
+            return {TexelFormat::Dxt1, dxt1AlphaBits};
         case fourCc("DXT2"):
         case fourCc("DXT3"):
-            return {TexelFormat::Dxt3, 4};
+            return {TexelFormat::Dxt3, dxt3And5AlphaBits};
         case fourCc("DXT4"):
         case fourCc("DXT5"):
-            return {TexelFormat::Dxt5, 4};
+            return {TexelFormat::Dxt5, dxt3And5AlphaBits};
         case fourCc("DX10"):
             throw FormatError("tiene la cabecera DX10, que el simulador no lee");
         default:
@@ -85,7 +82,7 @@ std::pair<TexelFormat, int> formatOf(const PixelFormat& pixel)
     }
     for (const KnownFormat& known : knownFormats) {
         if (pixel.flags == known.flags && pixel.bits == known.bits && pixel.masks == known.masks) {
-            return {known.format, known.alphaBits};
+            return {known.format, colorAlphaBits};
         }
     }
     throw FormatError("su formato de píxel (indicadores " + hex(pixel.flags) + ", " +
@@ -150,11 +147,18 @@ CabinTexture readDdsFile(std::string_view file)
     const int levels = isFullChain(width, height, levelCount) ? chainLength(width, height) : 1;
     CabinTexture texture;
     texture.alphaBits = alphaBits;
+    std::string data;
     for (int level = 0; level < levels; ++level) {
         const int w = levelSide(width, level);
         const int h = levelSide(height, level);
-        const std::string_view data =
-            in.take(texelBytes(format, w, h), "está cortado en los datos de un nivel");
+        const std::size_t size = texelBytes(format, w, h);
+        const std::size_t left = std::min(size, in.left());
+        if (left < size && (level == 0 || format == TexelFormat::Bgr8)) {
+            throw FormatError("está cortado en los datos de un nivel");
+        }
+        // A lower level the file ends in keeps the bytes of the level before where it has none,
+        // as the simulator's reader leaves its buffer; it reads 24 bits byte by byte, and stops.
+        data.replace(0, left, in.take(left, ""));
         texture.levels.push_back(decodeTexels(data, format, w, h));
     }
     return texture;

@@ -11,7 +11,4 @@ namespace orbanil {
 // its own: a season's (bits 0x1–0x80) or Night (0x100).
 int alternativeTextureFlags(std::string_view utf8Text);
 
-// The flag that gives the shape night textures.
-inline constexpr int nightTextureFlag = 0x100;
-
 } // namespace orbanil

@@ -101,7 +101,7 @@ const Said said[] = {
      "",
      {},
      "No se encuentra la textura CRISTAL.ace en la carpeta del vagón. Sus superficies se dibujan "
-     "en gris."},
+     "en magenta, como en el simulador."},
     {"a descriptor that cannot be read: every texture drawn",
      [](Cabin& c) { c.disk.files[c.fixture.shapeFile.string() + "d"] = "hola"; },
      ViewStatus::Drawn,

@@ -63,7 +63,7 @@ TEST(CabinGeometry, EachTriangleNamesTheMaterialItsStatesBuild)
     data.normals = {{0, 0, 1}};
     data.images = {"a.ace"};
     data.textures = {{0, -3}, {0, 0.5f}};
-    data.lightConfigAddressing = {1, 2, 3, 4, 0, 7};
+    data.lightConfigAddressing = {1, 2, 3, 4, 7};
     ShapeDetailLevel& level = data.levels.emplace_back();
     ShapeSubObject& sub = level.subObjects.emplace_back();
     sub.vertices = {{0, 0, -1}};
