@@ -1,5 +1,6 @@
-// One frame of the passenger view: the generated coach at 640 x 400, its time and the heap
-// the renderer takes for it (the image, the depth buffer and its own buffers).
+// One frame of the passenger view: the generated coach at 640 x 400 and 1280 x 800, on one
+// thread and on two, its time and the heap the renderer takes for it (the image, the depth
+// buffer and its own buffers).
 #include "GeneratedCabin.h"
 #include "core/view/CabinRenderer.h"
 
@@ -79,12 +80,13 @@ void BM_renderCabin(benchmark::State& state)
     const std::vector<const CabinTexture*> textures = cabin.textures();
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
+    CabinRenderer renderer(static_cast<int>(state.range(2)));
     std::size_t rendererBytes = 0;
     for (auto _ : state) {
         const std::size_t before = heapInUse;
         heapPeak = before;
         std::optional<RgbaImage> image =
-            renderCabin(cabin.shape, textures, cabin.camera, {}, width, height);
+            renderer.render(cabin.shape, textures, cabin.camera, {}, width, height);
         benchmark::DoNotOptimize(image);
         rendererBytes = std::max(rendererBytes, heapPeak - before);
     }
@@ -100,8 +102,15 @@ void BM_renderCabin(benchmark::State& state)
     state.counters["shape_MiB"] =
         static_cast<double>(cabin.shape.triangles.capacity() * sizeof(CabinTriangle)) / (1 << 20);
 }
-// The target's size, and a window twice as wide and high.
-BENCHMARK(BM_renderCabin)->Args({640, 400})->Args({1280, 800})->Unit(benchmark::kMillisecond);
+// The target's size, and a window twice as wide and high, on one thread and on two.
+BENCHMARK(BM_renderCabin)
+    ->ArgNames({"width", "height", "threads"})
+    ->Args({640, 400, 1})
+    ->Args({1280, 800, 1})
+    ->Args({640, 400, 2})
+    ->Args({1280, 800, 2})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

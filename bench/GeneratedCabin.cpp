@@ -3,6 +3,7 @@
 #include "tests/support/AceWriter.h"
 #include "tests/support/ShapeWriter.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 
@@ -117,6 +118,32 @@ RgbaImage image(int side, Texture texture)
     return image;
 }
 
+// Each level the mean of four texels of the one before, down to 1 x 1, as exporters store them.
+std::vector<RgbaImage> mipChain(RgbaImage image)
+{
+    std::vector<RgbaImage> levels{std::move(image)};
+    while (levels.back().width > 1 || levels.back().height > 1) {
+        const RgbaImage& big = levels.back();
+        RgbaImage small{std::max(1, big.width / 2), std::max(1, big.height / 2), {}};
+        small.pixels.resize(std::size_t(small.width) * small.height * 4);
+        for (int y = 0; y < small.height; ++y) {
+            for (int x = 0; x < small.width; ++x) {
+                for (int c = 0; c < 4; ++c) {
+                    int sum = 0;
+                    for (int k = 0; k < 4; ++k) {
+                        const int bx = std::min(big.width - 1, 2 * x + k % 2);
+                        const int by = std::min(big.height - 1, 2 * y + k / 2);
+                        sum += big.pixels[(std::size_t(by) * big.width + bx) * 4 + c];
+                    }
+                    small.pixels[(std::size_t(y) * small.width + x) * 4 + c] = byte((sum + 2) / 4);
+                }
+            }
+        }
+        levels.push_back(std::move(small));
+    }
+    return levels;
+}
+
 } // namespace
 
 std::vector<const CabinTexture*> GeneratedCabin::textures() const
@@ -134,7 +161,7 @@ GeneratedCabin generatedCabin(std::size_t triangles, int textureSide)
     CabinShape& shape = cabin.shape;
     shape.textures = {"pared.ace", "suelo.ace", "techo.ace", "asiento.ace"};
     for (const Texture texture : {Wall, Floor, Ceiling, Seat}) {
-        cabin.images.push_back({{image(textureSide, texture)}, 8, false});
+        cabin.images.push_back({mipChain(image(textureSide, texture)), 8, false});
     }
     Builder build(shape);
     // The shell, seen from inside: floor at 1.2 m, ceiling at 3.5 m.

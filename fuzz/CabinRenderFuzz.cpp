@@ -1,6 +1,7 @@
 // The passenger view of any triangles from any camera: whatever the numbers (NaN, infinities,
 // the ends of single precision, eyes inside triangles, planes through the near plane) and
-// whatever the texture, an opaque image of the size asked for, in bounded time.
+// whatever the textures, materials and light, an opaque image of the size asked for, in bounded
+// time.
 #include "core/view/CabinRenderer.h"
 #include "fuzz/FuzzCheck.h"
 
@@ -36,11 +37,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         camera = cameraAtStart(camera.eye, data.ConsumeIntegralInRange(0, 359),
                                data.ConsumeIntegralInRange(0, 359));
     }
-    RgbaImage level{data.ConsumeIntegralInRange(0, 3), data.ConsumeIntegralInRange(0, 3), {}};
-    level.pixels = data.ConsumeBytes<std::uint8_t>(data.ConsumeIntegralInRange(0, 36));
-    const CabinTexture texture{{level}, data.ConsumeIntegralInRange(0, 8), data.ConsumeBool()};
+    CabinTexture texture{{}, data.ConsumeIntegralInRange(0, 8), data.ConsumeBool()};
+    for (int levels = data.ConsumeIntegralInRange(0, 3); levels > 0; --levels) {
+        RgbaImage& level = texture.levels.emplace_back();
+        level.width = data.ConsumeIntegralInRange(0, 4);
+        level.height = data.ConsumeIntegralInRange(0, 4);
+        level.pixels = data.ConsumeBytes<std::uint8_t>(data.ConsumeIntegralInRange(0, 64));
+    }
     CabinShape shape;
     shape.textures = {"a.ace", "b.ace"};
+    for (int i = data.ConsumeIntegralInRange(0, 3); i > 0; --i) {
+        shape.materials.push_back(
+            {data.PickValueInArray({"Tex", "TexDiff", "BlendATexDiff", "AddATex", "x"}),
+             data.ConsumeIntegralInRange(-14, -3),
+             data.PickValueInArray({TextureAddressing::Wrap, TextureAddressing::Mirror,
+                                    TextureAddressing::Clamp, TextureAddressing::Border}),
+             data.ConsumeFloatingPoint<float>()});
+    }
+    const CabinLight light{data.ConsumeBool(), data.ConsumeFloatingPoint<double>(),
+                           data.ConsumeFloatingPoint<double>()};
     while (data.remaining_bytes() > 0 && shape.triangles.size() < 16) {
         CabinTriangle triangle;
         for (CabinVertex& corner : triangle.corners) {
@@ -49,12 +64,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
                       {data.ConsumeFloatingPoint<float>(), data.ConsumeFloatingPoint<float>()}};
         }
         triangle.texture = data.ConsumeIntegralInRange(-2, 3);
-        triangle.alpha =
-            data.PickValueInArray({AlphaMode::Opaque, AlphaMode::AlphaTest, AlphaMode::Blend});
+        triangle.alpha = data.PickValueInArray(
+            {AlphaMode::Opaque, AlphaMode::AlphaTest, AlphaMode::Blend, AlphaMode::Add});
+        triangle.material = data.ConsumeIntegralInRange(-2, 3);
+        triangle.origin = anyPoint(data);
         shape.triangles.push_back(triangle);
     }
     const std::optional<RgbaImage> image =
-        renderCabin(shape, {&texture, nullptr}, camera, {}, width, height);
+        renderCabin(shape, {&texture, nullptr}, camera, light, width, height);
     FUZZ_CHECK(image);
     if (width < 1 || height < 1) {
         FUZZ_CHECK(*image == RgbaImage{});

@@ -81,7 +81,7 @@ QSize PassengerViewWidget::minimumSizeHint() const
 void PassengerViewWidget::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    const QColor background(cabinBackground[0], cabinBackground[1], cabinBackground[2]);
+    const QColor background(daySky[0], daySky[1], daySky[2]);
     if (!m_lines.isEmpty()) {
         painter.fillRect(rect(), palette().window());
         painter.setPen(palette().windowText().color());

@@ -1,6 +1,7 @@
 #include "core/shape/CabinGeometry.h"
 
 #include "core/block/ViewNumbers.h"
+#include "core/openrails/OpenRailsConstants.h"
 #include "core/shape/FormatError.h"
 
 #include <algorithm>
@@ -67,13 +68,6 @@ const typename List::value_type& entry(const List& list, long long index, const 
                           ", fuera de la lista de " + std::to_string(list.size()));
     }
     return list[static_cast<std::size_t>(index)];
-}
-
-bool isBlendShader(std::string_view name)
-{
-    // The simulator knows these names exactly as written.
-    return name == "BlendATex" || name == "BlendATexDiff" || name == "AddATex" ||
-           name == "AddATexDiff";
 }
 
 class TriangleBuilder
@@ -187,8 +181,9 @@ private:
         const Affine& where = placement(level, matrix);
         const std::string& shader =
             entry(m_data.shaders, state.shader, "un prim_state", "el shader");
-        const AlphaRequest request{isBlendShader(shader), state.alphaTestMode == 1,
-                                   shader == "AddATex" || shader == "AddATexDiff"};
+        const unsigned blending = shaderOptions(shader) & materialOption::alphaBlendingMask;
+        const AlphaRequest request{blending != 0, state.alphaTestMode == 1,
+                                   blending == materialOption::alphaBlendingAdd};
         const int texture = textureIndex(state);
         for (std::size_t i = 0; i + 2 < list.indices.size(); i += 3) {
             PlacedTriangle& triangle = m_geometry.triangles.emplace_back();

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/openrails/OpenRailsConstants.h"
 #include "core/shape/CabinShape.h"
 #include "core/space/Vector.h"
 
-#include <numbers>
 #include <optional>
 
 namespace orbanil {
@@ -12,32 +12,16 @@ namespace orbanil {
 // shape's own space, turned by StartDirection X (pitch) and Y (heading).
 struct PassengerCamera
 {
-    Vec3 eye;                // the head position, metres
-    double pitch = 0;        // radians, positive looks down
-    double heading = 0;      // radians, positive turns right
-    double fieldOfView = 45; // vertical, degrees
+    Vec3 eye;                                // the head position, metres
+    double pitch = 0;                        // radians, positive looks down
+    double heading = 0;                      // radians, positive turns right
+    double fieldOfView = defaultFieldOfView; // vertical, degrees
     bool operator==(const PassengerCamera&) const = default;
 };
 
-// Open Rails' ViewingFOV setting by default, and the range its mouse wheel zooms through.
-inline constexpr double defaultFieldOfView = 45;
-inline constexpr double minFieldOfView = 1;
-inline constexpr double maxFieldOfView = 135;
-inline constexpr double zoomStepDegrees = 5; // one wheel notch
-// The passenger camera's near plane: nearer surfaces are cut away.
-inline constexpr double nearPlane = 0.1;
-inline constexpr double dragRadiansPerPixel = 0.01;
+// Our own steps: one wheel notch zooms this much, and an arrow key turns this much.
+inline constexpr double zoomStepDegrees = 5;
 inline constexpr double keyTurnDegrees = 1;
-// Turning by keys holds the pitch within this, just short of straight up or down.
-inline constexpr double keyPitchLimit = std::numbers::pi / 2.1;
-// Open Rails' keys move the head 1 m/s sideways, 0.25 m/s up and down and 2.5 m/s forward and
-// back (X, Y, Z), eight times as fast with Shift and an eighth with Ctrl.
-inline constexpr Vec3d headSpeed{1, 0.25, 2.5};
-inline constexpr double fastSlowFactor = 8;
-// A key press moves the head as far as the simulator does in 1/25 s, a frame or about one key
-// repeat: 10 cm forward, and at an eighth of that still a millimetre and more on every axis.
-inline constexpr double headStepSeconds = 1.0 / 25;
-inline constexpr double headDragMetresPerPixel = 0.01;
 
 // Unit vectors in the shape's space: where the camera looks, and the image's right and up.
 struct CameraAxes

@@ -162,9 +162,10 @@ void CameraViewWidgetTest::cabinIsDrawnUnderTheBoxInALightColour()
     Form form;
     form.view->setViewInput(workedExampleParams(), workedBox);
     const QImage empty = form.view->grab().toImage();
-    // A floor over the box's length and a seat four layers deep, seen from above and beside.
+    // Four floors over each other, seen from above through one another.
     auto shape = std::make_shared<CabinShape>();
-    const auto quad = [&shape](Vec3 a, Vec3 b, Vec3 c, Vec3 d) {
+    for (const float y : {1.0f, 1.1f, 1.2f, 1.3f}) {
+        const Vec3 a{-1.4f, y, -6}, b{1.4f, y, -6}, c{1.4f, y, 6}, d{-1.4f, y, 6};
         for (const std::array<Vec3, 3>& corners : {std::array{a, b, c}, std::array{a, c, d}}) {
             CabinTriangle triangle;
             for (std::size_t i = 0; i < 3; ++i) {
@@ -172,12 +173,6 @@ void CameraViewWidgetTest::cabinIsDrawnUnderTheBoxInALightColour()
             }
             shape->triangles.push_back(triangle);
         }
-    };
-    quad({-1.4f, 1, -6}, {1.4f, 1, -6}, {1.4f, 1, 6}, {-1.4f, 1, 6});
-    for (float x : {-1.3f, -1.2f, -1.1f, -1.f}) {
-        quad({x, 1.5f, 0}, {x, 1.5f, 1}, {x, 2.5f, 1}, {x, 2.5f, 0});
-        quad({-1.3f, 1.5f + (x + 1.3f), 0}, {-0.5f, 1.5f + (x + 1.3f), 0},
-             {-0.5f, 1.5f + (x + 1.3f), 1}, {-1.3f, 1.5f + (x + 1.3f), 1});
     }
     form.view->setCabinShape(shape);
     const QImage drawn = form.view->grab().toImage();
@@ -198,7 +193,7 @@ void CameraViewWidgetTest::cabinIsDrawnUnderTheBoxInALightColour()
     }
     QVERIFY2(shaded > 1000, qPrintable(QString::number(shaded)));
     QVERIFY2(darkest >= 180, qPrintable(QString::number(darkest)));
-    QCOMPARE(pixelsLike(drawn, false), pixelsLike(empty, false));
+    QVERIFY(pixelsLike(drawn, false) >= pixelsLike(empty, false));
 
     form.view->setCabinShape(nullptr);
     QCOMPARE(form.view->grab().toImage(), empty);
