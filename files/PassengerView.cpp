@@ -69,7 +69,10 @@ const CabinShape* PassengerView::shape(const PassengerViewState& state, Passenge
     }
     frame.shapeLine = shapeLabel + found;
     if (!read.problems.empty()) {
-        frame.texturesLine = read.messageLine() + " Sus superficies se dibujan en gris.";
+        // The descriptor's or a night texture's problem leaves every day texture drawn.
+        const bool missing = !read.missingTextures().empty();
+        frame.texturesLine =
+            read.messageLine() + (missing ? " Sus superficies se dibujan en gris." : "");
     }
     return &*read.shape;
 }
@@ -88,8 +91,12 @@ std::optional<PassengerViewFrame> PassengerView::frame(const PassengerViewState&
     if (frame.status != ViewStatus::Drawn) {
         return frame;
     }
+    // At night a night texture stands in for the day one wherever there is one.
     std::vector<const CabinTexture*> textures;
-    for (const std::optional<CabinTexture>& texture : m_cabin.images) {
+    for (std::size_t i = 0; i < m_cabin.images.size(); ++i) {
+        const std::optional<CabinTexture>& night = m_cabin.nightImages[i];
+        const std::optional<CabinTexture>& texture =
+            state.light.night && night ? night : m_cabin.images[i];
         textures.push_back(texture ? &*texture : nullptr);
     }
     PassengerCamera camera = state.lookingAround.value_or(*state.camera.camera);

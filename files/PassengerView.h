@@ -51,7 +51,7 @@ struct PassengerViewFrame
     std::string shapeLine; // "Forma interior: …", the file found or the name looked for
     std::optional<RgbaImage> image;
     std::vector<std::string> lines;
-    std::string texturesLine; // textures missing or unreadable, drawn in a neutral colour
+    std::string texturesLine; // the textures' and descriptor's problems
     std::string headLine;     // the head outside the cabin or too near a surface
     // With the image: the camera drawn through, its head where the view shows it, and the box
     // the head moves in.

@@ -1,6 +1,7 @@
 // Any bytes read as a shape (.s), in whichever form their header names, either give a message
 // (valid UTF-8) or triangles that a drawing can take as they are: finite corners within the
-// cabin's limits and the bounds, unit (or zero) normals, texture indices into the list.
+// cabin's limits and the bounds, unit (or zero) normals, texture and material indices into their
+// lists, matrix origins within the cabin's limits.
 #include "core/shape/FormatError.h"
 #include "files/CabinFiles.h"
 #include "fuzz/FuzzCheck.h"
@@ -29,6 +30,10 @@ void checkShape(const CabinGeometry& shape)
     }
     for (const PlacedTriangle& t : shape.triangles) {
         FUZZ_CHECK(t.texture >= -1 && t.texture < static_cast<int>(shape.textures.size()));
+        FUZZ_CHECK(t.material >= 0 && t.material < static_cast<int>(shape.materials.size()));
+        for (const float c : {t.origin.x, t.origin.y, t.origin.z}) {
+            FUZZ_CHECK(std::isfinite(c) && std::fabs(c) <= maxCabinCoordinate);
+        }
         for (const CabinVertex& c : t.corners) {
             checkInside(c.position, shape.boundsMin, shape.boundsMax);
             const float unit = length(c.normal);

@@ -70,6 +70,25 @@ const typename List::value_type& entry(const List& list, long long index, const 
     return list[static_cast<std::size_t>(index)];
 }
 
+// The simulator drops the translation of matrix 0, for MSTS's sake, when the first triangles of
+// the first level of detail hang from a root there; its rotation and scale still apply.
+bool drawsRootInPlace(const ShapeData& data)
+{
+    if (data.matrices.empty() || data.levels.empty()) {
+        return false;
+    }
+    const ShapeDetailLevel& level = data.levels.front();
+    return !level.subObjects.empty() && !level.subObjects.front().triangleLists.empty() &&
+           !level.hierarchy.empty() && level.hierarchy.front() == -1;
+}
+
+// The first uv_op's TexAddrMode, 1 to 4; any other reads as Wrap, as the simulator reads it.
+TextureAddressing addressingOf(int mode)
+{
+    return mode >= 1 && mode <= 4 ? static_cast<TextureAddressing>(mode - 1)
+                                  : TextureAddressing::Wrap;
+}
+
 class TriangleBuilder
 {
 public:
@@ -80,6 +99,9 @@ public:
             checkCoordinates(data.matrices[i], maxCabinCoordinate,
                              "la matriz " + std::to_string(i));
             m_matrices.push_back(affineOf(data.matrices[i]));
+        }
+        if (drawsRootInPlace(data)) {
+            m_matrices.front().t = {};
         }
     }
 
@@ -98,8 +120,7 @@ public:
     }
 
 private:
-    // A matrix and each of its parents but the root, whose own matrix (the one whose parent is
-    // -1) the simulator never applies when it draws a shape; identity for the root and for -1.
+    // A matrix and each of its parents up to the root; identity for -1.
     const Affine& placement(const ShapeDetailLevel& level, int matrix)
     {
         static const Affine identity;
@@ -116,16 +137,13 @@ private:
                     throw FormatError("la jerarquía de matrices forma un ciclo desde la matriz " +
                                       std::to_string(matrix));
                 }
-                const Affine& own = entry(m_matrices, at, "hierarchy", "la matriz");
+                combined = then(combined, entry(m_matrices, at, "hierarchy", "la matriz"));
                 if (static_cast<std::size_t>(at) >= level.hierarchy.size()) {
                     throw FormatError("la matriz " + std::to_string(at) +
                                       " no tiene padre en hierarchy, que tiene " +
                                       std::to_string(level.hierarchy.size()));
                 }
                 at = level.hierarchy[static_cast<std::size_t>(at)];
-                if (at != -1) {
-                    combined = then(combined, own);
-                }
             }
             cached = combined;
         }
@@ -138,7 +156,7 @@ private:
             return -1;
         }
         const int texture = state.textures.front();
-        const int image = entry(m_data.textureImages, texture, "un prim_state", "la textura");
+        const int image = entry(m_data.textures, texture, "un prim_state", "la textura").image;
         const std::string& name = entry(m_data.images, image, "una textura", "la imagen");
         const auto [found, added] =
             m_textureOfImage.emplace(image, static_cast<int>(m_geometry.textures.size()));
@@ -146,6 +164,34 @@ private:
             m_geometry.textures.push_back(name);
         }
         return found->second;
+    }
+
+    // The material the simulator builds from a prim_state and its vtx_state, each one once.
+    int materialIndex(const ShapePrimState& state, const ShapeVertexState& vertex,
+                      const std::string& shader)
+    {
+        CabinMaterial material;
+        material.shader = shader;
+        material.lighting = vertex.lightMaterial;
+        const std::vector<int>& modes = m_data.lightConfigAddressing;
+        if (vertex.lightConfig >= 0 &&
+            static_cast<std::size_t>(vertex.lightConfig) < modes.size()) {
+            material.addressing = addressingOf(modes[static_cast<std::size_t>(vertex.lightConfig)]);
+        }
+        if (!state.textures.empty()) {
+            const float bias =
+                entry(m_data.textures, state.textures.front(), "un prim_state", "la textura")
+                    .mipMapBias;
+            // The sampler takes any number; a broken one reads as none.
+            material.mipMapBias = std::isfinite(bias) ? bias : 0;
+        }
+        std::vector<CabinMaterial>& materials = m_geometry.materials;
+        const auto found = std::ranges::find(materials, material);
+        if (found != materials.end()) {
+            return static_cast<int>(found - materials.begin());
+        }
+        materials.push_back(std::move(material));
+        return static_cast<int>(materials.size()) - 1;
     }
 
     CabinVertex corner(const ShapeSubObject& subObject, int index, const Affine& placement)
@@ -176,15 +222,20 @@ private:
     {
         const ShapePrimState& state =
             entry(m_data.primStates, list.primState, "una lista de triángulos", "el prim_state");
-        const int matrix =
-            entry(m_data.vertexStateMatrices, state.vertexState, "un prim_state", "el vtx_state");
-        const Affine& where = placement(level, matrix);
+        const ShapeVertexState& vertex =
+            entry(m_data.vertexStates, state.vertexState, "un prim_state", "el vtx_state");
+        const Affine& where = placement(level, vertex.matrix);
         const std::string& shader =
             entry(m_data.shaders, state.shader, "un prim_state", "el shader");
         const unsigned blending = shaderOptions(shader) & materialOption::alphaBlendingMask;
         const AlphaRequest request{blending != 0, state.alphaTestMode == 1,
                                    blending == materialOption::alphaBlendingAdd};
         const int texture = textureIndex(state);
+        const int material = materialIndex(state, vertex, shader);
+        if (!list.indices.empty()) {
+            checkCoordinates(std::array{where.t.x, where.t.y, where.t.z}, maxCabinCoordinate,
+                             "el origen de la matriz " + std::to_string(vertex.matrix));
+        }
         for (std::size_t i = 0; i + 2 < list.indices.size(); i += 3) {
             PlacedTriangle& triangle = m_geometry.triangles.emplace_back();
             for (std::size_t k = 0; k < 3; ++k) {
@@ -192,6 +243,8 @@ private:
             }
             triangle.texture = texture;
             triangle.alpha = request;
+            triangle.material = material;
+            triangle.origin = where.t;
         }
     }
 

@@ -26,6 +26,8 @@ struct PlacedTriangle
     std::array<CabinVertex, 3> corners;
     int texture = -1; // index into CabinGeometry::textures; -1 when untextured
     AlphaRequest alpha;
+    int material = -1; // index into CabinGeometry::materials
+    Vec3 origin;       // where its matrices put (0, 0, 0)
     bool operator==(const PlacedTriangle&) const = default;
 };
 
@@ -36,6 +38,8 @@ struct CabinGeometry
     // The image file names the triangles use, as the shape names them, in the order they are
     // first used.
     std::vector<std::string> textures;
+    // The materials the triangles use, each once, in the order they are first used.
+    std::vector<CabinMaterial> materials;
     std::vector<PlacedTriangle> triangles;
     // The box around every triangle's corners; both zero when there are none.
     Vec3 boundsMin;
@@ -44,9 +48,9 @@ struct CabinGeometry
 };
 
 // The triangles of the highest level of detail of every lod_control, in the file's order, each
-// corner through its matrix and every parent below the root: the root's own matrix (the one
-// whose parent is -1) is never applied, as the simulator draws a shape. Throws FormatError for
-// an index outside its list, a matrix hierarchy that loops, or a coordinate that is not a
+// corner through its matrix and every parent up to the root, as the simulator draws a shape:
+// matrix 0 without its translation when it is the root of the first triangles. Throws FormatError
+// for an index outside its list, a matrix hierarchy that loops, or a coordinate that is not a
 // number or is huge.
 CabinGeometry cabinGeometry(const ShapeData& data);
 

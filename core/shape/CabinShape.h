@@ -49,7 +49,7 @@ struct CabinMaterial
 
 struct CabinVertex
 {
-    Vec3 position; // through its matrix and every parent below the root
+    Vec3 position; // through its matrix and every parent up to the root
     Vec3 normal;   // through the same rotations, unit length
     Vec2 uv;
     bool operator==(const CabinVertex&) const = default;

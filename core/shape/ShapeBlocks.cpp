@@ -155,7 +155,8 @@ static_assert(names[token::point] == "point" && names[token::uv_points] == "uv_p
               names[token::vertex_idxs] == "vertex_idxs" &&
               names[token::hierarchy] == "hierarchy" && names[token::shape] == "shape" &&
               names[token::shader_names] == "shader_names" &&
-              names[token::named_shader] == "named_shader");
+              names[token::light_model_cfg] == "light_model_cfg" &&
+              names[token::uv_ops] == "uv_ops" && names[token::named_shader] == "named_shader");
 
 char lower(char c)
 {

@@ -50,6 +50,9 @@ enum : int
     hierarchy = 67,
     shape = 71,
     shader_names = 72,
+    light_model_cfgs = 79,
+    light_model_cfg = 80,
+    uv_ops = 81,
     named_shader = 129,
     last = 131,
 };

@@ -10,11 +10,11 @@
 
 namespace orbanil {
 
-namespace {
-
-// The ASCII text form as the simulator decodes it: a byte above 127 is no ASCII and reads "?".
-std::string asciiText(std::string_view bytes)
+std::string simisText(std::string_view bytes, bool utf16)
 {
+    if (utf16) {
+        return utf8FromUtf16(bytes, false);
+    }
     std::string text(bytes);
     for (char& c : text) {
         if (static_cast<unsigned char>(c) > 127) {
@@ -23,8 +23,6 @@ std::string asciiText(std::string_view bytes)
     }
     return text;
 }
-
-} // namespace
 
 CabinGeometry readShapeContents(std::string_view contents, bool utf16)
 {
@@ -40,8 +38,7 @@ CabinGeometry readShapeContents(std::string_view contents, bool utf16)
     if (subheader[7] != 't') {
         throw FormatError("la subcabecera «" + subheader + "» no es de texto ni binaria");
     }
-    const std::string text = utf16 ? utf8FromUtf16(body, false) : asciiText(body);
-    return cabinGeometry(readShapeData(*textBlocks(text)));
+    return cabinGeometry(readShapeData(*textBlocks(simisText(body, utf16))));
 }
 
 } // namespace orbanil

@@ -2,6 +2,7 @@
 
 #include "core/shape/CabinGeometry.h"
 
+#include <string>
 #include <string_view>
 
 namespace orbanil {
@@ -10,5 +11,9 @@ namespace orbanil {
 // triangles they place: a 16-character subheader, "JINX0s1t______\r\n" before text (UTF-16LE
 // when utf16, else ASCII) or "JINX0s1b______\r\n" before binary blocks. Throws FormatError.
 CabinGeometry readShapeContents(std::string_view contents, bool utf16);
+
+// A simulator text file's contents as UTF-8, decoded as the simulator decodes them: from
+// UTF-16LE when utf16, else as ASCII, where a byte above 127 reads "?".
+std::string simisText(std::string_view bytes, bool utf16);
 
 } // namespace orbanil

@@ -77,6 +77,53 @@ ShapePrimState readPrimState(BlockSource& in)
     return state;
 }
 
+// image, filter mode, MipMapLODBias and a border colour; what a texture leaves out reads 0.
+ShapeTexture readTexture(BlockSource& in)
+{
+    ShapeTexture texture;
+    texture.image = in.readInt();
+    if (!in.atEnd()) {
+        in.readInt(); // the filter mode
+        texture.mipMapBias = in.atEnd() ? 0 : in.readFloat();
+    }
+    return texture;
+}
+
+// flags, matrix, light material, light configuration, light flags; a light material left out
+// is the plain one.
+ShapeVertexState readVertexState(BlockSource& in)
+{
+    ShapeVertexState state;
+    in.readFlags();
+    state.matrix = in.readInt();
+    if (!in.atEnd()) {
+        state.lightMaterial = in.readInt();
+        state.lightConfig = in.atEnd() ? 0 : in.readInt();
+    }
+    return state;
+}
+
+// flags, then uv_ops: the first number of the first uv_op, whatever its kind, is its TexAddrMode.
+int readAddressing(BlockSource& in)
+{
+    int addressing = 0;
+    in.readFlags();
+    forEachChild(in, [&](const BlockStart& start) {
+        if (start.token != token::uv_ops) {
+            return;
+        }
+        in.readInt(); // the count
+        bool first = true;
+        forEachChild(in, [&](const BlockStart&) {
+            if (first && !in.atEnd()) {
+                addressing = in.readInt();
+            }
+            first = false;
+        });
+    });
+    return addressing;
+}
+
 ShapeVertex readVertex(BlockSource& in)
 {
     ShapeVertex vertex;
@@ -217,13 +264,14 @@ void readShapeEntry(BlockSource& in, const BlockStart& start, ShapeData& shape)
         shape.images = each(token::image, [&] { return in.readString(); });
         break;
     case token::textures:
-        shape.textureImages = each(token::texture, [&] { return in.readInt(); });
+        shape.textures = each(token::texture, [&] { return readTexture(in); });
         break;
     case token::vtx_states:
-        shape.vertexStateMatrices = each(token::vtx_state, [&] {
-            in.readFlags();
-            return in.readInt();
-        });
+        shape.vertexStates = each(token::vtx_state, [&] { return readVertexState(in); });
+        break;
+    case token::light_model_cfgs:
+        shape.lightConfigAddressing =
+            each(token::light_model_cfg, [&] { return readAddressing(in); });
         break;
     case token::prim_states:
         shape.primStates = each(token::prim_state, [&] { return readPrimState(in); });

@@ -23,6 +23,19 @@ struct ShapePrimState
     int alphaTestMode = 0;
 };
 
+struct ShapeTexture
+{
+    int image = 0;
+    float mipMapBias = 0;
+};
+
+struct ShapeVertexState
+{
+    int matrix = 0;
+    int lightMaterial = -5; // the light material index, -12 to -5 for the simulator's own
+    int lightConfig = 0;    // index into light_model_cfgs
+};
+
 struct ShapeVertex
 {
     int point = 0;
@@ -57,8 +70,10 @@ struct ShapeData
     std::vector<Vec3> normals;
     std::vector<ShapeMatrix> matrices;
     std::vector<std::string> images;
-    std::vector<int> textureImages; // each texture's image index
-    std::vector<int> vertexStateMatrices;
+    std::vector<ShapeTexture> textures;
+    std::vector<ShapeVertexState> vertexStates;
+    // Each light_model_cfg's first uv_op's TexAddrMode, its first number; 0 when it has none.
+    std::vector<int> lightConfigAddressing;
     std::vector<ShapePrimState> primStates;
     std::vector<ShapeDetailLevel> levels; // one per lod_control
 };

@@ -15,6 +15,7 @@ CabinShape cabinShape(CabinGeometry geometry, const std::vector<int>& textureAlp
 {
     CabinShape shape;
     shape.textures = std::move(geometry.textures);
+    shape.materials = std::move(geometry.materials);
     shape.boundsMin = geometry.boundsMin;
     shape.boundsMax = geometry.boundsMax;
     shape.triangles.reserve(geometry.triangles.size());
@@ -26,6 +27,8 @@ CabinShape cabinShape(CabinGeometry geometry, const std::vector<int>& textureAlp
         triangle.corners = placed.corners;
         triangle.texture = placed.texture;
         triangle.alpha = alphaMode(placed.alpha, bits);
+        triangle.material = placed.material;
+        triangle.origin = placed.origin;
     }
     return shape;
 }

@@ -1,6 +1,7 @@
 #include "files/PassengerView.h"
 
 #include "files/PathText.h"
+#include "tests/support/AceWriter.h"
 #include "tests/support/CabinFixture.h"
 #include "tests/support/MemoryFiles.h"
 
@@ -95,11 +96,19 @@ const Said said[] = {
      "",
      {"No se puede leer la forma Coche.s: "}},
     {"a texture missing",
-     [](Cabin& c) { c.disk.files.erase(c.fixture.shapeFile.parent_path() / "cristal.ace"); },
+     [](Cabin& c) { c.disk.files.erase(c.fixture.wagonFolder / "cristal.ace"); },
      ViewStatus::Drawn,
      "",
      {},
-     "No se encuentra la textura CRISTAL.ace junto a Coche.s. Sus superficies se dibujan en gris."},
+     "No se encuentra la textura CRISTAL.ace en la carpeta del vagón. Sus superficies se dibujan "
+     "en gris."},
+    {"a descriptor that cannot be read: every texture drawn",
+     [](Cabin& c) { c.disk.files[c.fixture.shapeFile.string() + "d"] = "hola"; },
+     ViewStatus::Drawn,
+     "",
+     {},
+     "No se puede leer el descriptor coche.sd: no empieza por la cabecera SIMISA de los archivos "
+     "del simulador."},
     {"a head that is not a number",
      [](Cabin& c) { c.typed.headX = "-"; },
      ViewStatus::NoCamera,
@@ -165,6 +174,24 @@ TEST(PassengerView, DrawsEmptyFieldsAsItAssumesThem)
     EXPECT_FALSE(assumed.assumedLine.empty());
     EXPECT_TRUE(written.assumedLine.empty());
     EXPECT_EQ(assumed.distancesLine, written.distancesLine);
+}
+
+// With a descriptor that asks for night textures and a green floor in Night, the night view
+// draws it and the day view the day floor.
+TEST(PassengerView, AtNightTheNightTexturesStandInForTheDayOnes)
+{
+    Cabin plain;
+    Cabin withNight;
+    withNight.disk.files[withNight.fixture.shapeFile.string() + "d"] =
+        "SIMISA@@@@@@@@@@JINX0t1t______\r\n\r\nshape ( coche.s ESD_Alternative_Texture ( 256 ) )";
+    withNight.disk.files[withNight.fixture.wagonFolder / "Night" / "suelo.ace"] =
+        aceFile(aceScanlines(filledImage(8, 8, {0, 255, 0, 255}), AceAlpha::None));
+    PassengerView plainView(plain.disk);
+    PassengerView nightView(withNight.disk);
+    PassengerViewState state = plain.state();
+    EXPECT_EQ(nightView.frame(state)->image, plainView.frame(state)->image);
+    state.light.night = true;
+    EXPECT_NE(nightView.frame(state)->image, plainView.frame(state)->image);
 }
 
 } // namespace

@@ -40,33 +40,71 @@ std::string header(int options, int width, int height, int format,
     return out;
 }
 
+// One row of an image as one plane per channel, a 1-bit plane packed from the high bit.
+std::string scanline(const RgbaImage& image, int y, const std::vector<ChannelSpec>& channels)
+{
+    const auto width = static_cast<std::size_t>(image.width);
+    const std::uint8_t* row = image.pixels.data() + 4 * width * static_cast<std::size_t>(y);
+    std::string line;
+    for (const ChannelSpec& c : channels) {
+        const std::size_t component = c.type == 2 || c.type == 6 ? 3 : c.type - 3;
+        if (c.bits == 8) {
+            for (std::size_t x = 0; x < width; ++x) {
+                line += static_cast<char>(row[4 * x + component]);
+            }
+            continue;
+        }
+        std::string packed((width + 7) / 8, '\0');
+        for (std::size_t x = 0; x < width; ++x) {
+            if (row[4 * x + 3] >= 128) {
+                packed[x / 8] = static_cast<char>(packed[x / 8] | (0x80 >> (x % 8)));
+            }
+        }
+        line += packed;
+    }
+    return line;
+}
+
+// Raw data: the level table (offsets, which nothing reads), then each level's length and bytes.
+std::string rawContents(int options, int width, int height, int format,
+                        const std::vector<std::string>& levels, AceAlpha alpha)
+{
+    std::string out = header(options, width, height, format, channelsFor(alpha));
+    int count = 1;
+    for (int side = width; (options & 0x01) != 0 && side > 1; side /= 2) {
+        ++count;
+    }
+    out.append(4 * static_cast<std::size_t>(count), '\0');
+    for (const std::string& level : levels) {
+        out += littleEndian(level.size(), 4);
+        out += level;
+    }
+    return out;
+}
+
 } // namespace
 
 std::string aceScanlines(const RgbaImage& image, AceAlpha alpha)
 {
+    return aceScanlines(std::vector<RgbaImage>{image}, alpha);
+}
+
+std::string aceScanlines(const std::vector<RgbaImage>& levels, AceAlpha alpha)
+{
     const std::vector<ChannelSpec> channels = channelsFor(alpha);
-    std::string out = header(0, image.width, image.height, 0, channels);
-    const auto width = static_cast<std::size_t>(image.width);
+    const RgbaImage& largest = levels.front();
+    std::string out =
+        header(levels.size() > 1 ? 0x01 : 0, largest.width, largest.height, 0, channels);
+    std::size_t rows = 0;
+    for (const RgbaImage& level : levels) {
+        rows += static_cast<std::size_t>(level.height);
+    }
+    const std::size_t tableEnd = out.size() + 4 * rows;
     std::string lines;
-    const std::size_t tableEnd = out.size() + 4 * static_cast<std::size_t>(image.height);
-    for (int y = 0; y < image.height; ++y) {
-        out += littleEndian(tableEnd + lines.size(), 4);
-        const std::uint8_t* row = image.pixels.data() + 4 * width * static_cast<std::size_t>(y);
-        for (const ChannelSpec& c : channels) {
-            const std::size_t component = c.type == 2 || c.type == 6 ? 3 : c.type - 3;
-            if (c.bits == 8) {
-                for (std::size_t x = 0; x < width; ++x) {
-                    lines += static_cast<char>(row[4 * x + component]);
-                }
-                continue;
-            }
-            std::string packed((width + 7) / 8, '\0');
-            for (std::size_t x = 0; x < width; ++x) {
-                if (row[4 * x + 3] >= 128) {
-                    packed[x / 8] = static_cast<char>(packed[x / 8] | (0x80 >> (x % 8)));
-                }
-            }
-            lines += packed;
+    for (const RgbaImage& level : levels) {
+        for (int y = 0; y < level.height; ++y) {
+            out += littleEndian(tableEnd + lines.size(), 4);
+            lines += scanline(level, y, channels);
         }
     }
     return out + lines;
@@ -74,10 +112,13 @@ std::string aceScanlines(const RgbaImage& image, AceAlpha alpha)
 
 std::string aceRaw(int surfaceFormat, int width, int height, std::string_view data, AceAlpha alpha)
 {
-    std::string out = header(0x10, width, height, surfaceFormat, channelsFor(alpha));
-    out += littleEndian(out.size() + 4, 4); // the one level's offset
-    out += littleEndian(data.size(), 4);
-    return out + std::string(data);
+    return rawContents(0x10, width, height, surfaceFormat, {std::string(data)}, alpha);
+}
+
+std::string aceRawLevels(int surfaceFormat, int side, const std::vector<std::string>& levels,
+                         AceAlpha alpha)
+{
+    return rawContents(0x11, side, side, surfaceFormat, levels, alpha);
 }
 
 std::string aceFile(std::string_view contents)
@@ -114,6 +155,13 @@ RgbaImage filledImage(int width, int height, std::array<std::uint8_t, 4> rgba)
         image.pixels.insert(image.pixels.end(), rgba.begin(), rgba.end());
     }
     return image;
+}
+
+std::array<std::uint8_t, 4> pixel(const RgbaImage& image, int x, int y)
+{
+    const auto at = 4 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+                         static_cast<std::size_t>(x));
+    return {image.pixels[at], image.pixels[at + 1], image.pixels[at + 2], image.pixels[at + 3]};
 }
 
 } // namespace orbanil::testing

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbanil::testing {
 
@@ -19,13 +20,18 @@ enum class AceAlpha
     Alpha, // an 8-bit channel
 };
 
-// Scanlines of one plane per channel: red, green, blue and the alpha kind's.
+// Scanlines of one plane per channel: red, green, blue and the alpha kind's. More than one
+// level are mip maps, each half the one before down to 1 × 1, with the mip map flag.
 std::string aceScanlines(const RgbaImage& image, AceAlpha alpha);
+std::string aceScanlines(const std::vector<RgbaImage>& levels, AceAlpha alpha);
 
 // Raw data of one level (no mip maps) in a surface format (0x0E 565, 0x10 5551, 0x11 4444,
 // 0x12 DXT1, 0x14 DXT3, 0x16 DXT5); the channel table names red, green, blue and the alpha kind.
 std::string aceRaw(int surfaceFormat, int width, int height, std::string_view data,
                    AceAlpha alpha = AceAlpha::None);
+// The same of a square with mip maps: the data of each level of 4 pixels or more, largest first.
+std::string aceRawLevels(int surfaceFormat, int side, const std::vector<std::string>& levels,
+                         AceAlpha alpha = AceAlpha::None);
 
 std::string aceFile(std::string_view contents);
 
@@ -43,5 +49,8 @@ std::array<int, 16> dxt1Stripes(Stripe stripe);
 
 // An image of one colour.
 RgbaImage filledImage(int width, int height, std::array<std::uint8_t, 4> rgba);
+
+// The colour of the pixel at (x, y).
+std::array<std::uint8_t, 4> pixel(const RgbaImage& image, int x, int y);
 
 } // namespace orbanil::testing

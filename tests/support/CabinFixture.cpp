@@ -356,7 +356,8 @@ ShapeNode shapeOf(const CabinShape& cabin)
         .add(builder.points())
         .add(builder.uvs())
         .add(builder.normals())
-        // The root's matrix is never applied; the interior stands under one that changes nothing.
+        // The root only moves, which the simulator drops; the interior stands under one that
+        // changes nothing.
         .add(block("matrices")
                  .i(2)
                  .add(matrix("CABINA", {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 0}))
@@ -421,7 +422,7 @@ FixtureFolder fixtureFolder(const std::filesystem::path& root, ShapeForm form)
     FixtureFolder folder{root / "Vagon", root / "INTERIORES" / "coche.s", {}};
     folder.files.emplace(folder.shapeFile, fixtureShapeFile(form));
     for (const FixtureTexture& texture : fixtureTextures()) {
-        folder.files.emplace(folder.shapeFile.parent_path() / texture.fileName, texture.bytes);
+        folder.files.emplace(folder.wagonFolder / texture.fileName, texture.bytes);
     }
     return folder;
 }

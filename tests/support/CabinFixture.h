@@ -12,8 +12,8 @@ namespace orbanil::testing {
 
 // The small cabin the tests read, written by the tests themselves: a floor, two walls, three
 // seats, a window frame with an alpha-tested texture and its blended glass; two matrices, the
-// seats' (ASIENTOS: turned half round and moved) under the root (CABINA), whose own matrix the
-// simulator never applies; a lower level of detail, an animation, a comment and an unknown
+// seats' (ASIENTOS: turned half round and moved) under the root (CABINA), which only moves, and
+// whose move the simulator drops; a lower level of detail, an animation, a comment and an unknown
 // block that a drawing passes over. 22 triangles.
 
 // The forms in which the simulator reads a shape.
@@ -39,11 +39,11 @@ ShapeNode shapeOf(const CabinShape& cabin);
 std::string shapeFile(const ShapeNode& shape, ShapeForm form);
 std::string fixtureShapeFile(ShapeForm form);
 
-// The texture files beside the shape, by their names on disk (which differ in case from the
-// names in the shape): suelo.ace (DXT1, four colours a row), asiento.ace (DXT1 in its
-// three-colour mode, its last row transparent), ventana.ace (scanlines with a 1-bit mask: an
-// opaque frame one pixel wide around a hole) and cristal.ace (scanlines with 8-bit alpha 128,
-// compressed).
+// The texture files in the wagon's folder, where the simulator looks, by their names on disk (which
+// differ in case from the names in the shape): suelo.ace (DXT1, four colours a row), asiento.ace
+// (DXT1 in its three-colour mode, its last row transparent), ventana.ace (scanlines with a 1-bit
+// mask: an opaque frame one pixel wide around a hole) and cristal.ace (scanlines with 8-bit alpha
+// 128, compressed).
 struct FixtureTexture
 {
     std::string fileName;
@@ -59,10 +59,10 @@ struct FixtureFolder
 {
     std::filesystem::path wagonFolder;
     std::filesystem::path shapeFile;
-    std::map<std::filesystem::path, std::string> files; // the shape and its textures by path
+    std::map<std::filesystem::path, std::string> files; // the shape and the textures by path
 };
-// The wagon folder (empty), the shape in that form and its textures under root; written to disk
-// by the second.
+// The wagon folder with the textures and the shape in that form under root; written to disk by
+// the second.
 FixtureFolder fixtureFolder(const std::filesystem::path& root, ShapeForm form);
 FixtureFolder writeFixtureFolder(const std::filesystem::path& root, ShapeForm form);
 

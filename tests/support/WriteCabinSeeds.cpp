@@ -1,7 +1,8 @@
 // Writes the seeds of the cabin fuzzers from the fixture cabin and its textures:
-// cabin_fuzz_seeds fuzz/corpus (into CabinShapeFuzz/ and AceTextureFuzz/ there).
+// cabin_fuzz_seeds fuzz/corpus (into CabinShapeFuzz/ and TextureFuzz/ there).
 #include "tests/support/AceWriter.h"
 #include "tests/support/CabinFixture.h"
+#include "tests/support/DdsWriter.h"
 
 #include <filesystem>
 #include <fstream>
@@ -99,16 +100,26 @@ int main(int argc, char** argv)
               shapeFile(oneTriangle(), form));
     }
     for (const FixtureTexture& texture : fixtureTextures()) {
-        write(corpus / "AceTextureFuzz" / texture.fileName, texture.bytes);
+        write(corpus / "TextureFuzz" / texture.fileName, texture.bytes);
     }
     const std::string dxt5(16, '\x5A');
-    write(corpus / "AceTextureFuzz" / "dxt3.ace",
-          aceFile(aceRaw(0x14, 4, 4, dxt5, AceAlpha::Alpha)));
-    write(corpus / "AceTextureFuzz" / "dxt5.ace",
-          aceFile(aceRaw(0x16, 4, 4, dxt5, AceAlpha::Alpha)));
-    write(corpus / "AceTextureFuzz" / "rgb565.ace",
+    write(corpus / "TextureFuzz" / "dxt3.ace", aceFile(aceRaw(0x14, 4, 4, dxt5, AceAlpha::Alpha)));
+    write(corpus / "TextureFuzz" / "dxt5.ace", aceFile(aceRaw(0x16, 4, 4, dxt5, AceAlpha::Alpha)));
+    write(corpus / "TextureFuzz" / "rgb565.ace",
           aceFile(aceRaw(0x0E, 2, 2, std::string(8, '\x33'))));
-    write(corpus / "AceTextureFuzz" / "argb4444-compressed.ace",
+    write(corpus / "TextureFuzz" / "argb4444-compressed.ace",
           compressedFile(aceRaw(0x11, 2, 2, std::string(8, '\x77'), AceAlpha::Alpha)));
+    write(corpus / "TextureFuzz" / "mipmaps.ace",
+          aceFile(aceRawLevels(0x12, 8, {std::string(32, '\x21'), std::string(8, '\x43')})));
+    const std::pair<const char*, std::string> dds[] = {
+        {"dxt1-mipmaps.dds", ddsFile(ddsDxt('1'), 8, 8, 4, std::string(32 + 3 * 8, '\x5A'))},
+        {"dxt5.dds", ddsFile(ddsDxt('5'), 4, 4, 1, std::string(16, '\x5A'))},
+        {"bgra.dds", ddsFile(ddsBgra(), 2, 2, 0, std::string(16, '\x66'))},
+        {"bgr.dds", ddsFile(ddsBgr(), 2, 2, 0, std::string(12, '\x66'))},
+        {"argb4444.dds", ddsFile(ddsArgb4444(), 2, 2, 0, std::string(8, '\x66'))},
+    };
+    for (const auto& [name, bytes] : dds) {
+        write(corpus / "TextureFuzz" / name, bytes);
+    }
     return 0;
 }

@@ -256,7 +256,7 @@ void FrmVistaTest::showsTheFrameAndSavesItsImage()
              QStringLiteral("Forma interior: ") + native(view.fixture.shapeFile));
 
     std::ofstream(view.fixture.shapeFile, std::ios::binary) << fixtureShapeFile(ShapeForm::Binary);
-    QVERIFY(std::filesystem::remove(view.fixture.shapeFile.parent_path() / "cristal.ace"));
+    QVERIFY(std::filesystem::remove(view.fixture.wagonFolder / "cristal.ace"));
     view.chooseFolder();
     QVERIFY2(view.picture->lines().isEmpty(), qPrintable(view.picture->lines()));
     QVERIFY(!view.picture->image().isNull() && save->isEnabled());

@@ -12,12 +12,6 @@ namespace {
 using namespace testing;
 using Rgba = std::array<std::uint8_t, 4>;
 
-Rgba pixel(const RgbaImage& image, int x, int y)
-{
-    const auto at = static_cast<std::size_t>(4 * (y * image.width + x));
-    return {image.pixels[at], image.pixels[at + 1], image.pixels[at + 2], image.pixels[at + 3]};
-}
-
 std::string repeated(const std::string& block, int times)
 {
     std::string out;
@@ -128,11 +122,77 @@ TEST(AceImage, TexturesDecodeToTheirPixels)
         SCOPED_TRACE(d.what);
         const CabinTexture texture = readAceContents(d.contents);
         EXPECT_EQ(texture.alphaBits, d.alphaBits);
-        ASSERT_FALSE(texture.levels.empty());
+        ASSERT_EQ(texture.levels.size(), 1u);
         const RgbaImage& image = texture.levels.front();
         ASSERT_EQ(image.pixels.size(), 4u * static_cast<std::size_t>(image.width * image.height));
         for (const auto& [at, colour] : d.pixels) {
             EXPECT_EQ(pixel(image, at[0], at[1]), colour) << at[0] << "," << at[1];
+        }
+    }
+}
+
+struct Levels
+{
+    const char* what;
+    std::string contents;
+    std::vector<int> sides;
+    std::vector<std::pair<std::array<int, 3>, Rgba>> pixels; // (level, x, y) and its colour
+};
+
+std::string rows565(std::initializer_list<std::uint16_t> colours)
+{
+    std::string out;
+    for (const std::uint16_t c : colours) {
+        out += littleEndian(c, 2);
+    }
+    return out;
+}
+
+// Red, green, blue and white, each a row of a 4 × 4 level.
+const std::string stripes565 =
+    rows565({0xF800, 0xF800, 0xF800, 0xF800, 0x07E0, 0x07E0, 0x07E0, 0x07E0, 0x001F, 0x001F, 0x001F,
+             0x001F, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF});
+
+// Every stored level, down to 1 × 1; raw levels under 4 pixels are the first bytes of the last
+// one stored, as the simulator hands them on.
+const Levels levelCases[] = {
+    {"raw DXT1: 8 × 8 and 4 × 4 stored, 2 × 2 and 1 × 1 from the 4 × 4 block",
+     aceRawLevels(
+         0x12, 8,
+         {repeated(dxt1Block(0xF800, 0x001F, byColumn), 4), dxt1Block(0x07E0, 0x001F, byRow)}),
+     {8, 4, 2, 1},
+     {{{0, 0, 0}, {255, 0, 0, 255}},
+      {{1, 3, 0}, {0, 255, 0, 255}},
+      {{1, 0, 3}, {0, 85, 170, 255}},
+      {{2, 1, 1}, {0, 0, 255, 255}},
+      {{3, 0, 0}, {0, 255, 0, 255}}}},
+    {"raw 565: the 2 × 2 and 1 × 1 levels take the 4 × 4 level's first row",
+     aceRawLevels(0x0E, 4, {stripes565}),
+     {4, 2, 1},
+     {{{0, 0, 2}, {0, 0, 255, 255}}, {{1, 1, 1}, {255, 0, 0, 255}}, {{2, 0, 0}, {255, 0, 0, 255}}}},
+    {"scanlines: each level its own lines",
+     aceScanlines(std::vector<RgbaImage>{filledImage(4, 4, {1, 2, 3, 255}),
+                                         filledImage(2, 2, {4, 5, 6, 255}),
+                                         filledImage(1, 1, {7, 8, 9, 255})},
+                  AceAlpha::None),
+     {4, 2, 1},
+     {{{0, 3, 3}, {1, 2, 3, 255}}, {{1, 1, 1}, {4, 5, 6, 255}}, {{2, 0, 0}, {7, 8, 9, 255}}}},
+};
+
+TEST(AceImage, MipMapsKeepEveryStoredLevel)
+{
+    for (const Levels& c : levelCases) {
+        SCOPED_TRACE(c.what);
+        const CabinTexture texture = readAceContents(c.contents);
+        std::vector<int> sides;
+        for (const RgbaImage& level : texture.levels) {
+            EXPECT_EQ(level.width, level.height);
+            sides.push_back(level.width);
+        }
+        ASSERT_EQ(sides, c.sides);
+        for (const auto& [at, colour] : c.pixels) {
+            EXPECT_EQ(pixel(texture.levels[static_cast<std::size_t>(at[0])], at[1], at[2]), colour)
+                << at[0] << ": " << at[1] << "," << at[2];
         }
     }
 }

@@ -71,6 +71,25 @@ std::string binaryWith(const std::function<void(ShapeNode&)>& change)
     return shapeFile(shape, ShapeForm::Binary);
 }
 
+// The first uv_op's mode, the seats' vtx_state's light material and their texture's
+// MipMapLODBias changed: each material as the shape's blocks name it, in both forms.
+TEST(ShapeContents, MaterialsComeFromTheBlocksThatNameThem)
+{
+    const auto change = [](ShapeNode& s) {
+        s.find("uv_op_copy")->items[0].integer = 3;
+        s.find("vtx_states")->children[1].items[2].integer = -8;
+        s.find("textures")->children[1].items[2].real = 0.5f;
+    };
+    using enum TextureAddressing;
+    const std::vector<CabinMaterial> materials = {
+        {"TexDiff", -5, Clamp, -3}, {"BlendATexDiff", -5, Clamp, -3}, {"TexDiff", -8, Clamp, 0.5f}};
+    for (const std::string& file : {textWith(change), binaryWith(change)}) {
+        const CabinGeometry read = readShapeFile(file);
+        EXPECT_EQ(read.materials, materials);
+        EXPECT_EQ(read.triangles.back().material, 2); // a seat's
+    }
+}
+
 TEST(ShapeContents, EveryBadShapeSaysWhatIsWrong)
 {
     const std::string binaryFile = fixtureShapeFile(ShapeForm::Binary);
