@@ -27,9 +27,10 @@ inline constexpr double dragRadiansPerPixel = 0.01;
 inline constexpr double keyPitchLimit = std::numbers::pi / 2.1;
 // The ViewingFOV setting's default, degrees (UserSettings.cs; not read at a known commit).
 inline constexpr double defaultFieldOfView = 45;
-// MoveCameraXYZ: the keys move the head 1 m/s sideways, 0.25 m/s up and down and 2.5 m/s
-// forward and back (X, Y, Z), SpeedFactorFastSlow times as fast with Shift, as slow with Ctrl.
+// MoveCameraXYZ as HandleUserInput calls it: the keys move the head 1 m/s sideways, 0.25 m/s up
+// and down and 2.5 m/s forward and back (X, Y, Z), along the car whichever way the view looks.
 inline constexpr Vec3d headSpeed{1, 0.25, 2.5};
+// CameraMoveFast (Shift) multiplies a speed by this, CameraMoveSlow (Ctrl) divides it.
 inline constexpr double fastSlowFactor = 8;
 
 // --- Materials: Viewer3D/Materials.cs @50fb53f838a9a2d0a58ce5a28e1af5906280aed1 ---

@@ -1,6 +1,6 @@
 #include "core/view/HeadSteps.h"
 
-#include "core/view/PassengerCamera.h"
+#include "core/openrails/OpenRailsConstants.h"
 
 #include <algorithm>
 #include <cmath>

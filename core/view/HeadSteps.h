@@ -25,6 +25,11 @@ enum class StepPace
     Slow,
 };
 
+// A key press moves the head as far as the simulator does in 1/25 s, a frame or about one key
+// repeat: 10 cm forward, and at an eighth of that still a millimetre and more on every axis.
+inline constexpr double headStepSeconds = 1.0 / 25;
+inline constexpr double headDragMetresPerPixel = 0.01;
+
 // The box the head moves in: the shape's bounds.
 struct CabinBounds
 {

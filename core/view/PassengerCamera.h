@@ -22,10 +22,6 @@ struct PassengerCamera
 // Our own steps: one wheel notch zooms this much, and an arrow key turns this much.
 inline constexpr double zoomStepDegrees = 5;
 inline constexpr double keyTurnDegrees = 1;
-// A key press moves the head as far as the simulator does in 1/25 s, a frame or about one key
-// repeat: 10 cm forward, and at an eighth of that still a millimetre and more on every axis.
-inline constexpr double headStepSeconds = 1.0 / 25;
-inline constexpr double headDragMetresPerPixel = 0.01;
 
 // Unit vectors in the shape's space: where the camera looks, and the image's right and up.
 struct CameraAxes
