@@ -1437,9 +1437,10 @@ std::optional<QString> SoakUser::checkFiles()
 
 std::optional<QMessageBox::StandardButton> SoakUser::answerTo(const QString& title) const
 {
-    for (const auto& [message, answer] : m_messages | std::views::reverse) {
-        if (message.title == title && message.icon == QMessageBox::Question) {
-            return answer;
+    // The last answer counts; QList's iterators are not ranges to every compiler's library.
+    for (auto it = m_messages.crbegin(); it != m_messages.crend(); ++it) {
+        if (it->first.title == title && it->first.icon == QMessageBox::Question) {
+            return it->second;
         }
     }
     return std::nullopt;
