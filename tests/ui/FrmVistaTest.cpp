@@ -7,6 +7,7 @@
 #include "tests/support/CabinFixture.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/PassengerViewWidget.h"
+#include "ui/PathQString.h"
 
 #include <QDir>
 #include <QImage>
@@ -252,8 +253,13 @@ void FrmVistaTest::showsTheFrameAndSavesItsImage()
         view.picture->lines().startsWith(QStringLiteral("No se puede leer la forma Coche.s: ")),
         qPrintable(view.picture->lines()));
     QVERIFY(!save->isEnabled());
-    QCOMPARE(label("lblShape")->text(),
-             QStringLiteral("Forma interior: ") + native(view.fixture.shapeFile));
+    // The shape's name as the disk has it on Linux and as typed on Windows: one file either way.
+    const QString shapeLine = label("lblShape")->text();
+    const QString shapePrefix = QStringLiteral("Forma interior: ");
+    QVERIFY2(shapeLine.startsWith(shapePrefix), qPrintable(shapeLine));
+    QVERIFY2(std::filesystem::equivalent(qStringToPath(shapeLine.mid(shapePrefix.size())),
+                                         view.fixture.shapeFile),
+             qPrintable(shapeLine));
 
     std::ofstream(view.fixture.shapeFile, std::ios::binary) << fixtureShapeFile(ShapeForm::Binary);
     QVERIFY(std::filesystem::remove(view.fixture.wagonFolder / "cristal.ace"));
