@@ -11,9 +11,15 @@ namespace orbanil {
 
 ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {}
 
+int ElidedLabel::textFlags() const
+{
+    // With a buddy the "&" marks the mnemonic, drawn as an underline that takes no room.
+    return buddy() ? Qt::TextShowMnemonic : 0;
+}
+
 bool ElidedLabel::isElided() const
 {
-    return !wordWrap() && fontMetrics().horizontalAdvance(text()) > contentsRect().width();
+    return !wordWrap() && fontMetrics().size(textFlags(), text()).width() > contentsRect().width();
 }
 
 void ElidedLabel::paintEvent(QPaintEvent* event)
@@ -25,8 +31,10 @@ void ElidedLabel::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     drawFrame(&painter);
     const QRect area = contentsRect();
-    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
-    style()->drawItemText(&painter, area, QStyle::visualAlignment(layoutDirection(), alignment()),
+    const QString shown =
+        fontMetrics().elidedText(text(), Qt::ElideRight, area.width(), textFlags());
+    style()->drawItemText(&painter, area,
+                          QStyle::visualAlignment(layoutDirection(), alignment()) | textFlags(),
                           palette(), isEnabled(), shown, foregroundRole());
 }
 

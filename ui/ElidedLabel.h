@@ -18,6 +18,10 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+
+private:
+    // How the text is drawn and measured.
+    int textFlags() const;
 };
 
 } // namespace orbanil

@@ -15,7 +15,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QStringList>
+#include <cmath>
+#include <initializer_list>
 #include <utility>
 
 namespace orbanil {
@@ -29,6 +33,17 @@ QString joinedLines(const std::vector<std::string>& lines)
         joined.append(QString::fromStdString(line));
     }
     return joined.join(QLatin1Char('\n'));
+}
+
+// Whole degrees, written with °.
+QSpinBox* degreeBox(QWidget* parent, int least, int most, double value, const QString& spokenName)
+{
+    auto* box = new QSpinBox(parent);
+    box->setRange(least, most);
+    box->setSuffix(QStringLiteral("°"));
+    box->setValue(static_cast<int>(std::lround(value)));
+    box->setAccessibleName(spokenName);
+    return box;
 }
 
 bool sameInput(const VistaInput& a, const VistaInput& b)
@@ -48,6 +63,22 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
       CmdFolder(makeButton(page(), "CmdFolder", QStringLiteral("Carpeta del &vagón…"))),
       lblShape(makeLabel(page(), "lblShape", {})),
       picVista(makeControl(new PassengerViewWidget(page()), "picVista")),
+      optDay(makeControl(new QRadioButton(QStringLiteral("&Día"), page()), "optDay")),
+      optNight(makeControl(new QRadioButton(QStringLiteral("&Noche"), page()), "optNight")),
+      lblSunHeight(makeLabel(page(), "lblSunHeight", QStringLiteral("&Altura del sol:"))),
+      // By day the sun stands above the horizon; below it, the night's light begins.
+      spnSunHeight(
+          makeControl(degreeBox(page(), 0, 90, m_light.sunElevation,
+                                QStringLiteral("Altura del sol en grados sobre el horizonte")),
+                      "spnSunHeight")),
+      lblSunSide(makeLabel(page(), "lblSunSide", QStringLiteral("&Lado del sol:"))),
+      spnSunSide(makeControl(degreeBox(page(), -179, 180, m_light.sunAzimuth,
+                                       QStringLiteral("Lado del sol en grados desde el frente "
+                                                      "del vagón, positivo a la derecha")),
+                             "spnSunSide")),
+      lblOutside(makeLabel(
+          page(), "lblOutside",
+          QStringLiteral("El exterior no se dibuja: por las ventanas se ve un cielo liso."))),
       lblHint(
           makeLabel(page(), "lblHint",
                     QStringLiteral("Gire la vista arrastrando con el botón derecho o el "
@@ -79,11 +110,19 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
         QStringLiteral("Usar esta posición en PassengerCabinHeadPos"));
     CmdSaveImage->setAccessibleName(QStringLiteral("Guardar la imagen de la vista"));
     CmdClose->setAccessibleName(QStringLiteral("Cerrar la vista del pasajero"));
+    optDay->setAccessibleName(QStringLiteral("Luz de día"));
+    optNight->setAccessibleName(QStringLiteral("Luz de noche"));
+    optDay->setChecked(!m_light.night);
+    optNight->setChecked(m_light.night);
+    lblSunHeight->setBuddy(spnSunHeight);
+    lblSunSide->setBuddy(spnSunSide);
+    // A full turn, each side of it once: up from 180, behind the car, comes -179.
+    spnSunSide->setWrapping(true);
     layOut();
     makeResizable();
     closeOnEscape();
-    setFocusOrder(
-        {picVista, CmdFolder, CmdReset, CmdUseDirection, CmdUsePosition, CmdSaveImage, CmdClose});
+    setFocusOrder({picVista, optDay, optNight, spnSunHeight, spnSunSide, CmdFolder, CmdReset,
+                   CmdUseDirection, CmdUsePosition, CmdSaveImage, CmdClose});
     // Nothing to save until the first picture comes.
     CmdSaveImage->setEnabled(false);
 
@@ -100,6 +139,9 @@ FrmVista::FrmVista(std::filesystem::path programFolder, UiServices services,
     connect(picVista, &PassengerViewWidget::headStepped, this, &FrmVista::picVista_HeadStepped);
     connect(picVista, &PassengerViewWidget::headDragged, this, &FrmVista::picVista_HeadDragged);
     connect(picVista, &PassengerViewWidget::resized, this, &FrmVista::requestFrame);
+    connect(optNight, &QRadioButton::toggled, this, &FrmVista::Light_Change);
+    connect(spnSunHeight, &QSpinBox::valueChanged, this, &FrmVista::Light_Change);
+    connect(spnSunSide, &QSpinBox::valueChanged, this, &FrmVista::Light_Change);
 
     m_typed = typedCamera(m_input.view);
     refreshFolder();
@@ -113,7 +155,16 @@ void FrmVista::layOut()
     layout->addWidget(CmdFolder, 0, 1);
     layout->addWidget(lblShape, 1, 0, 1, 2);
     layout->addWidget(picVista, 2, 0, 1, 2);
-    int row = 3;
+    auto* light = new QHBoxLayout;
+    for (QWidget* control : std::initializer_list<QWidget*>{optDay, optNight, lblSunHeight,
+                                                            spnSunHeight, lblSunSide, spnSunSide}) {
+        light->addWidget(control);
+    }
+    light->addSpacing(lblOutside->fontMetrics().averageCharWidth() * 2);
+    lblOutside->setWordWrap(true);
+    light->addWidget(lblOutside, 1);
+    layout->addLayout(light, 3, 0, 1, 2);
+    int row = 4;
     // The notes wrap; a line is kept for each, so that one coming does not move the image.
     for (QLabel* label : {lblHint, lblTextures, lblHead, lblAssumed, lblDirection, lblDistances,
                           lblRotationLimit}) {
@@ -231,6 +282,7 @@ void FrmVista::requestFrame()
     PassengerViewState state{m_folder, m_input.view.shapeFile, m_readings,   m_typed,
                              looking,  size.width(),           size.height()};
     state.movedHead = m_movedHead;
+    state.light = m_light;
     m_requested = m_render->request(std::move(state));
 }
 
@@ -327,6 +379,19 @@ void FrmVista::picVista_Zoomed(double notches)
 void FrmVista::picVista_Turned(int right, int down)
 {
     look(turnedByKeys(m_camera, right, down));
+}
+
+void FrmVista::Light_Change()
+{
+    m_light.night = optNight->isChecked();
+    m_light.sunElevation = spnSunHeight->value();
+    m_light.sunAzimuth = spnSunSide->value();
+    // The night has no sun to place.
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{lblSunHeight, spnSunHeight, lblSunSide, spnSunSide}) {
+        setEnabledIfChanged(control, !m_light.night);
+    }
+    requestFrame();
 }
 
 void FrmVista::CmdFolder_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/block/ViewParams.h"
+#include "core/view/CabinLight.h"
 #include "core/view/PassengerCamera.h"
 #include "core/view/TypedCamera.h"
 #include "ui/FixedWindow.h"
@@ -14,6 +15,8 @@
 
 class QLabel;
 class QPushButton;
+class QRadioButton;
+class QSpinBox;
 
 namespace orbanil {
 
@@ -32,8 +35,8 @@ struct VistaInput
 // "Orbanil - Vista del pasajero": the interior shape drawn from the head position of the shown
 // viewpoint as the simulator's passenger camera sees it, following every change of the main
 // window's fields. The user looks around with the mouse, the wheel and the arrow keys, moves the
-// head with the simulator's keys or a drag, and hands the direction and the head found back to
-// the fields.
+// head with the simulator's keys or a drag, sees the cabin by day or by night, and hands the
+// direction and the head found back to the fields.
 class FrmVista : public FixedWindow
 {
     Q_OBJECT
@@ -78,6 +81,8 @@ private:
     void picVista_Turned(int right, int down);
     void picVista_HeadStepped(HeadDirection direction, StepPace pace);
     void picVista_HeadDragged(QPoint by);
+    // Day or night, or the sun moved: the light as the controls give it.
+    void Light_Change();
 
     // The image above, growing with the window; under it the notes, each keeping its line, and
     // the buttons.
@@ -108,12 +113,20 @@ private:
     std::uint64_t m_requested = 0;   // the serial of the last state asked for
     std::uint64_t m_headFrom = 0;    // the serial from which frames show the head as placed now
     std::optional<Vec3> m_movedHead; // where the user moved the head; nothing: as placed
+    CabinLight m_light;              // the view's own, never written to the fields
     std::shared_ptr<const ShownFrame> m_shown;
 
     QLabel* lblFolder;
     QPushButton* CmdFolder;
     QLabel* lblShape;
     PassengerViewWidget* picVista;
+    QRadioButton* optDay;
+    QRadioButton* optNight;
+    QLabel* lblSunHeight;
+    QSpinBox* spnSunHeight;
+    QLabel* lblSunSide;
+    QSpinBox* spnSunSide;
+    QLabel* lblOutside;
     QLabel* lblHint;
     QLabel* lblTextures;
     QLabel* lblHead;

@@ -1,9 +1,12 @@
 #include "core/block/CabinBox.h"
+#include "files/FileAccess.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/CommandButton.h"
+#include "ui/ElidedLabel.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmAyuda.h"
 #include "ui/FrmPicker.h"
+#include "ui/FrmVista.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,7 +65,8 @@ void verifyLabel(const QLabel* label)
                  qPrintable(where(label)));
         return;
     }
-    const QSize needed = QFontMetrics(label->font()).size(0, label->text());
+    const QSize needed =
+        QFontMetrics(label->font()).size(label->buddy() ? Qt::TextShowMnemonic : 0, label->text());
     QVERIFY2(needed.width() <= area.width() && needed.height() <= area.height(),
              qPrintable(where(label) + QStringLiteral(" needs %1x%2, has %3x%4")
                                            .arg(needed.width())
@@ -201,6 +205,14 @@ void CaptionFitTest::secondaryWindows()
     verifyWindow(&shape);
     FrmPicker sms(FrmPicker::Kind::Sms);
     verifyWindow(&sms);
+    RecordedServices recorded;
+    const DiskFileAccess disk;
+    FrmVista vista(folderOf(folder), recorded.services(), disk);
+    verifyWindow(&vista);
+    // A label given just the room of its caption draws it whole, its mnemonic underlined.
+    for (const char* name : {"lblSunHeight", "lblSunSide"}) {
+        QVERIFY2(!control<ElidedLabel>(&vista, name)->isElided(), name);
+    }
 }
 
 void CaptionFitTest::wrappedButtonCaptionIsCaught()

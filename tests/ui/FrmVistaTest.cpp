@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <cmath>
 #include <fstream>
 
@@ -25,6 +27,19 @@ constexpr int drawn = 10000; // ms a frame may take on a busy machine or under W
 // A seated passenger looking left at the cabin's window.
 const ViewParams seated{fixtureCabinFile, "0", "1.5", "0", "0", "0", "0", "0", "270", "0", ""};
 
+double meanBrightness(const QImage& image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    double sum = 0;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const uchar* row = rgb.constScanLine(y);
+        for (int x = 0; x < rgb.width() * 3; ++x) {
+            sum += row[x];
+        }
+    }
+    return sum / (3.0 * rgb.width() * rgb.height());
+}
+
 } // namespace
 
 class FrmVistaTest : public QObject
@@ -36,6 +51,7 @@ private slots:
     void theHeadMovesAsTheSimulatorMovesItAndStaysInTheCabin();
     void theButtonsWriteWhatTheViewShowsOfEmptyFields();
     void showsTheFrameAndSavesItsImage();
+    void theLightIsChosenFromTheKeyboard();
 };
 
 // The main window with the fixture cabin named and its folder chosen in the passenger view,
@@ -288,6 +304,49 @@ void FrmVistaTest::showsTheFrameAndSavesItsImage()
     QCOMPARE(recorded.messages.size(), messages + 1);
     QVERIFY2(recorded.messages.last().text.startsWith(QStringLiteral("No se pudo guardar")),
              qPrintable(recorded.messages.last().text));
+}
+
+// Alt+N and Alt+D choose the night and the day, the sun's controls only by day; the sun lowered
+// with the keys lights the cabin anew.
+void FrmVistaTest::theLightIsChosenFromTheKeyboard()
+{
+    ViewThroughMain view;
+    auto* night = control<QRadioButton>(view.vista, "optNight");
+    auto* height = control<QSpinBox>(view.vista, "spnSunHeight");
+    auto* side = control<QSpinBox>(view.vista, "spnSunSide");
+    QVERIFY(QTest::qWaitForWindowActive(view.vista));
+    const QImage day = view.picture->image();
+    QVERIFY(!day.isNull() && height->isEnabled() && side->isEnabled());
+
+    QTest::keyClick(view.vista, Qt::Key_N, Qt::AltModifier);
+    QTRY_VERIFY(night->isChecked());
+    QVERIFY(view.shown());
+    QVERIFY(meanBrightness(view.picture->image()) < 0.5 * meanBrightness(day));
+    QVERIFY(!height->isEnabled() && !side->isEnabled());
+
+    QTest::keyClick(view.vista, Qt::Key_D, Qt::AltModifier);
+    QTRY_VERIFY(!night->isChecked());
+    QVERIFY(view.shown());
+    QCOMPARE(view.picture->image(), day);
+    QVERIFY(height->isEnabled() && side->isEnabled());
+
+    // Alt+A reaches the height; each PageDown lowers the sun ten degrees.
+    QTest::keyClick(view.vista, Qt::Key_A, Qt::AltModifier);
+    QTRY_VERIFY(height->hasFocus());
+    for (int press = 0; press < 3; ++press) {
+        QTest::keyClick(height, Qt::Key_PageDown);
+    }
+    QCOMPARE(height->value(), 15);
+    QVERIFY(view.shown());
+    QVERIFY(view.picture->image() != day);
+
+    // The side is a full turn: past 180 it comes round from -180.
+    QTest::keyClick(view.vista, Qt::Key_L, Qt::AltModifier);
+    QTRY_VERIFY(side->hasFocus());
+    QTest::keyClick(side, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(side, QStringLiteral("180"));
+    QTest::keyClick(side, Qt::Key_Up);
+    QCOMPARE(side->value(), -179);
 }
 
 QTEST_MAIN(FrmVistaTest)
