@@ -117,19 +117,32 @@ bool passes(DepthTest test, float invZ, float depth)
     return test == DepthTest::Less ? invZ > depth : invZ >= depth;
 }
 
-// Calls visit(x, y) for each pixel centre of the rows inside the triangle.
+// Narrows [first, last], pixels from the box's left, to those where an edge worth w at the left
+// and stepping by step stays at or above 0; exact, as the edge is whole numbers.
+void narrow(std::int64_t w, std::int64_t step, std::int64_t& first, std::int64_t& last)
+{
+    if (step > 0 && w < 0) {
+        first = std::max(first, (-w + step - 1) / step);
+    } else if (step < 0) {
+        last = w < 0 ? -1 : std::min(last, w / -step);
+    } else if (w < 0) {
+        last = -1;
+    }
+}
+
+// Calls visit(x, y) for each pixel centre of the rows inside the triangle, row by row only
+// from its first to its last, so that the pixels of its box outside it cost nothing.
 template <class Visit>
 void forEachPixel(const ScreenTriangle& t, int firstRow, int lastRow, Visit&& visit)
 {
     for (int y = std::max(firstRow, t.minY); y <= std::min(lastRow, t.maxY); ++y) {
-        std::int64_t w0 = t.edges[0].at(t.minX, y);
-        std::int64_t w1 = t.edges[1].at(t.minX, y);
-        std::int64_t w2 = t.edges[2].at(t.minX, y);
-        for (int x = t.minX; x <= t.maxX;
-             ++x, w0 += t.edges[0].stepX, w1 += t.edges[1].stepX, w2 += t.edges[2].stepX) {
-            if ((w0 | w1 | w2) >= 0) {
-                visit(x, y);
-            }
+        std::int64_t first = 0;
+        std::int64_t last = t.maxX - t.minX;
+        for (const Edge& edge : t.edges) {
+            narrow(edge.at(t.minX, y), edge.stepX, first, last);
+        }
+        for (int x = t.minX + static_cast<int>(first); x <= t.minX + last; ++x) {
+            visit(x, y);
         }
     }
 }
