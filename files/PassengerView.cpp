@@ -103,7 +103,7 @@ std::optional<PassengerViewFrame> PassengerView::frame(const PassengerViewState&
     PassengerCamera camera = state.lookingAround.value_or(*state.camera.camera);
     camera.eye = state.movedHead.value_or(shownHead(*shape, state.camera));
     frame.image =
-        renderCabin(*shape, textures, camera, state.light, state.width, state.height, cancel);
+        m_renderer.render(*shape, textures, camera, state.light, state.width, state.height, cancel);
     if (!frame.image) {
         return std::nullopt;
     }

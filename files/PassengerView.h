@@ -2,6 +2,7 @@
 
 #include "core/shape/CabinShape.h"
 #include "core/view/CabinLight.h"
+#include "core/view/CabinRenderer.h"
 #include "core/view/HeadSteps.h"
 #include "core/view/TypedCamera.h"
 #include "files/CabinFiles.h"
@@ -89,6 +90,7 @@ private:
     const CabinShape* shape(const PassengerViewState& state, PassengerViewFrame& frame);
 
     const FileAccess& m_files;
+    CabinRenderer m_renderer; // on every core, so that a large view keeps up
     std::optional<Source> m_source;
     CabinReading m_cabin;
     int m_shapeReadings = 0;

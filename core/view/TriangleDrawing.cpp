@@ -10,10 +10,11 @@ namespace {
 // Pixels of a row worked out together, in a loop the compiler can run several pixels at once.
 constexpr int chunk = 16;
 
-// What the pixels of a chunk draw: their texture coordinates, level of detail and brightness
-// (256 the texture's own colour).
+// What the pixels of a chunk draw: their 1 / z, texture coordinates, level of detail and
+// brightness (256 the texture's own colour).
 struct Chunk
 {
+    float invZ[chunk];
     float u[chunk];
     float v[chunk];
     float lod[chunk];
@@ -23,12 +24,6 @@ struct Chunk
 float rowStart(const Plane& plane, float dy)
 {
     return plane.atOrigin + plane.dy * dy;
-}
-
-float invZAt(const ScreenTriangle& t, int x, int y)
-{
-    return rowStart(t.invZ, static_cast<float>(y - t.minY)) +
-           t.invZ.dx * static_cast<float>(x - t.minX);
 }
 
 int shadeOf(float brightness)
@@ -50,7 +45,8 @@ void workOut(const ScreenTriangle& t, const Surface& surface, int y, int firstX,
     float z[chunk];
     for (int i = 0; i < count; ++i) {
         const float dx = static_cast<float>(dx0 + i);
-        z[i] = 1 / (invZ0 + t.invZ.dx * dx);
+        out.invZ[i] = invZ0 + t.invZ.dx * dx;
+        z[i] = 1 / out.invZ[i];
         out.u[i] = (u0 + t.uOverZ.dx * dx) * z[i];
         out.v[i] = (v0 + t.vOverZ.dx * dx) * z[i];
     }
@@ -76,19 +72,6 @@ void workOut(const ScreenTriangle& t, const Surface& surface, int y, int firstX,
     } else {
         std::fill_n(out.shade, count, shadeOf(brightness.at(0)));
     }
-}
-
-struct Colour
-{
-    Texel texel;
-    int shade = 256;
-};
-
-Colour colourAt(const ScreenTriangle& t, const Surface& surface, int x, int y)
-{
-    Chunk one;
-    workOut(t, surface, y, x, 1, one);
-    return {surface.texture.sample(one.u[0], one.v[0], one.lod[0]), one.shade[0]};
 }
 
 void put(std::uint8_t* pixel, Texel texel, int shade, Blending blending)
@@ -117,19 +100,49 @@ bool passes(DepthTest test, float invZ, float depth)
     return test == DepthTest::Less ? invZ > depth : invZ >= depth;
 }
 
-// Calls visit(x, y) for each pixel centre of the rows inside the triangle.
+// Narrows [first, last], pixels from the box's left, to those where an edge worth w at the left
+// and stepping by step stays at or above 0; exact, as the edge is whole numbers.
+void narrow(std::int64_t w, std::int64_t step, std::int64_t& first, std::int64_t& last)
+{
+    if (step > 0 && w < 0) {
+        first = std::max(first, (-w + step - 1) / step);
+    } else if (step < 0) {
+        last = w < 0 ? -1 : std::min(last, w / -step);
+    } else if (w < 0) {
+        last = -1;
+    }
+}
+
+// Calls visit(y, firstX, lastX) for each row's run of pixel centres inside the triangle, so
+// that the pixels of its box outside it cost nothing.
 template <class Visit>
-void forEachPixel(const ScreenTriangle& t, int firstRow, int lastRow, Visit&& visit)
+void forEachRun(const ScreenTriangle& t, int firstRow, int lastRow, Visit&& visit)
 {
     for (int y = std::max(firstRow, t.minY); y <= std::min(lastRow, t.maxY); ++y) {
-        std::int64_t w0 = t.edges[0].at(t.minX, y);
-        std::int64_t w1 = t.edges[1].at(t.minX, y);
-        std::int64_t w2 = t.edges[2].at(t.minX, y);
-        for (int x = t.minX; x <= t.maxX;
-             ++x, w0 += t.edges[0].stepX, w1 += t.edges[1].stepX, w2 += t.edges[2].stepX) {
-            if ((w0 | w1 | w2) >= 0) {
-                visit(x, y);
-            }
+        std::int64_t first = 0;
+        std::int64_t last = t.maxX - t.minX;
+        for (const Edge& edge : t.edges) {
+            narrow(edge.at(t.minX, y), edge.stepX, first, last);
+        }
+        if (first <= last) {
+            visit(y, t.minX + static_cast<int>(first), t.minX + static_cast<int>(last));
+        }
+    }
+}
+
+// Calls visit(at, pixels, i) for pixels firstX to lastX of row y, at their index in the frame,
+// worked out a chunk at a time.
+template <class Visit>
+void forEachWorkedOut(const Frame& frame, const ScreenTriangle& t, const Surface& surface, int y,
+                      int firstX, int lastX, Visit&& visit)
+{
+    const std::size_t row = static_cast<std::size_t>(y) * frame.width;
+    Chunk pixels;
+    for (int x = firstX; x <= lastX; x += chunk) {
+        const int count = std::min(chunk, lastX - x + 1);
+        workOut(t, surface, y, x, count, pixels);
+        for (int i = 0; i < count; ++i) {
+            visit(row + static_cast<std::size_t>(x + i), pixels, i);
         }
     }
 }
@@ -139,61 +152,70 @@ void forEachPixel(const ScreenTriangle& t, int firstRow, int lastRow, Visit&& vi
 void drawRows(const Frame& frame, const ScreenTriangle& t, const Surface& surface,
               const DrawState& state, int firstRow, int lastRow)
 {
-    forEachPixel(t, firstRow, lastRow, [&](int x, int y) {
-        const std::size_t at = static_cast<std::size_t>(y) * frame.width + x;
-        const float invZ = invZAt(t, x, y);
-        if (!passes(state.depthTest, invZ, frame.depth[at])) {
-            return;
-        }
-        const Colour colour = colourAt(t, surface, x, y);
-        if (colour.texel.alpha() < state.referenceAlpha) {
-            return;
-        }
-        put(frame.rgba + at * 4, colour.texel, colour.shade, state.blending);
-        if (state.depthWrite) {
-            frame.depth[at] = invZ;
-        }
+    forEachRun(t, firstRow, lastRow, [&](int y, int firstX, int lastX) {
+        forEachWorkedOut(
+            frame, t, surface, y, firstX, lastX, [&](std::size_t at, const Chunk& pixels, int i) {
+                if (!passes(state.depthTest, pixels.invZ[i], frame.depth[at])) {
+                    return;
+                }
+                const Texel texel = surface.texture.sample(pixels.u[i], pixels.v[i], pixels.lod[i]);
+                if (texel.alpha() < state.referenceAlpha) {
+                    return;
+                }
+                put(frame.rgba + at * 4, texel, pixels.shade[i], state.blending);
+                if (state.depthWrite) {
+                    frame.depth[at] = pixels.invZ[i];
+                }
+            });
     });
 }
 
 void markRows(const Frame& frame, const ScreenTriangle& t, const Surface& surface,
               const DrawState& state, std::int32_t index, int firstRow, int lastRow)
 {
-    forEachPixel(t, firstRow, lastRow, [&](int x, int y) {
-        const std::size_t at = static_cast<std::size_t>(y) * frame.width + x;
-        const float invZ = invZAt(t, x, y);
-        if (!passes(state.depthTest, invZ, frame.depth[at])) {
-            return;
-        }
-        if (state.referenceAlpha > 0) {
-            const Texel texel = colourAt(t, surface, x, y).texel;
-            if (texel.alpha() < state.referenceAlpha) {
-                return;
-            }
-            frame.texels[at] = texel.rgba;
-        }
+    const auto mark = [&](std::size_t at, float invZ) {
         frame.depth[at] = invZ;
         frame.nearest[at] = index;
+    };
+    forEachRun(t, firstRow, lastRow, [&](int y, int firstX, int lastX) {
+        if (state.referenceAlpha > 0) {
+            forEachWorkedOut(frame, t, surface, y, firstX, lastX,
+                             [&](std::size_t at, const Chunk& pixels, int i) {
+                                 if (!passes(state.depthTest, pixels.invZ[i], frame.depth[at])) {
+                                     return;
+                                 }
+                                 const Texel texel = surface.texture.sample(
+                                     pixels.u[i], pixels.v[i], pixels.lod[i]);
+                                 if (texel.alpha() >= state.referenceAlpha) {
+                                     frame.texels[at] = texel.rgba;
+                                     mark(at, pixels.invZ[i]);
+                                 }
+                             });
+            return;
+        }
+        // Without an alpha test only the depth is needed.
+        const std::size_t row = static_cast<std::size_t>(y) * frame.width;
+        const float invZ0 = rowStart(t.invZ, static_cast<float>(y - t.minY));
+        for (int x = firstX; x <= lastX; ++x) {
+            const float invZ = invZ0 + t.invZ.dx * static_cast<float>(x - t.minX);
+            if (passes(state.depthTest, invZ, frame.depth[row + x])) {
+                mark(row + x, invZ);
+            }
+        }
     });
 }
 
 void shadeRun(const Frame& frame, const ScreenTriangle& t, const Surface& surface,
               const DrawState& state, int y, int firstX, int lastX)
 {
-    const std::size_t first = static_cast<std::size_t>(y) * frame.width + firstX;
     const bool sampled = state.referenceAlpha > 0;
-    Chunk pixels;
-    for (int x = firstX; x <= lastX; x += chunk) {
-        const int count = std::min(chunk, lastX - x + 1);
-        workOut(t, surface, y, x, count, pixels);
-        const std::size_t at = first + static_cast<std::size_t>(x - firstX);
-        for (int i = 0; i < count; ++i) {
+    forEachWorkedOut(
+        frame, t, surface, y, firstX, lastX, [&](std::size_t at, const Chunk& pixels, int i) {
             const Texel texel =
-                sampled ? Texel{frame.texels[at + i]}
+                sampled ? Texel{frame.texels[at]}
                         : surface.texture.sample(pixels.u[i], pixels.v[i], pixels.lod[i]);
-            put(frame.rgba + (at + i) * 4, texel, pixels.shade[i], Blending::Replace);
-        }
-    }
+            put(frame.rgba + at * 4, texel, pixels.shade[i], Blending::Replace);
+        });
 }
 
 } // namespace orbanil
