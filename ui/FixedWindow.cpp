@@ -42,6 +42,31 @@ public:
     }
 };
 
+// What a window's controls stand on. Once a label wraps, the scroll area keeps the page's size
+// hint and its height for a width whole, and would scroll a resizable window whose layout
+// could still shrink (an image to its least): both are the least the layout needs at the width
+// the page has.
+class Page : public QWidget
+{
+public:
+    QSize sizeHint() const override
+    {
+        if (!wraps()) {
+            return QWidget::sizeHint();
+        }
+        const int across = std::max(width(), minimumSizeHint().width());
+        return {across, heightForWidth(across)};
+    }
+
+    int heightForWidth(int across) const override
+    {
+        return wraps() ? layout()->minimumHeightForWidth(across) : QWidget::heightForWidth(across);
+    }
+
+private:
+    bool wraps() const { return layout() && layout()->hasHeightForWidth(); }
+};
+
 } // namespace
 
 FixedWindow::FixedWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
@@ -50,7 +75,7 @@ FixedWindow::FixedWindow(const QString& caption, int clientWidthTwips, int clien
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
       m_twips(font()), m_services(std::move(services)), m_scroller(new QScrollArea(this)),
-      m_page(new QWidget)
+      m_page(new Page)
 {
     setWindowTitle(caption);
     setWindowIcon(icon);

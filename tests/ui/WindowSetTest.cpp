@@ -123,8 +123,8 @@ private slots:
     void oneInstanceOfEachSecondaryWindow();
     void everyWindowFitsASmallScreenAndScrollsToTheFocus_data();
     void everyWindowFitsASmallScreenAndScrollsToTheFocus();
-    void theMainWindowShowsWholeWithoutScrolling_data();
-    void theMainWindowShowsWholeWithoutScrolling();
+    void theMainWindowAndTheViewShowWholeWithoutScrolling_data();
+    void theMainWindowAndTheViewShowWholeWithoutScrolling();
     void theCabinReadForTheShapeReachesTheDrawingAndTheBoxDialog();
     void thePassengerViewOpensClearOfTheNumbers();
     void everyControlNameIsUniqueInItsWindow();
@@ -441,21 +441,31 @@ void WindowSetTest::everyWindowFitsASmallScreenAndScrollsToTheFocus()
     verifyFitsAndShowsTheFocus(run.box(), screen);
 }
 
-void WindowSetTest::theMainWindowShowsWholeWithoutScrolling_data()
+void WindowSetTest::theMainWindowAndTheViewShowWholeWithoutScrolling_data()
 {
     QTest::addColumn<QRect>("screen");
+    QTest::addColumn<bool>("view");
     // 1366 x 768 and 1920 x 1080 at 150 %, each less a task bar (Windows 11's at 150 %).
-    QTest::newRow("1366 x 728") << QRect(0, 0, 1366, 728);
-    QTest::newRow("1.5x 1920 x 1080") << QRect(0, 0, 1280, 672);
+    for (const bool view : {false, true}) {
+        const char* const window = view ? "passenger view" : "main window";
+        QTest::addRow("%s, 1366 x 728", window) << QRect(0, 0, 1366, 728) << view;
+        QTest::addRow("%s, 1.5x 1920 x 1080", window) << QRect(0, 0, 1280, 672) << view;
+    }
 }
 
-void WindowSetTest::theMainWindowShowsWholeWithoutScrolling()
+void WindowSetTest::theMainWindowAndTheViewShowWholeWithoutScrolling()
 {
     QFETCH(QRect, screen);
+    QFETCH(bool, view);
     StartedRun run(screen);
-    FrmOrbanil* main = openMainWindow(run);
-    QVERIFY(screen.contains(main->frameGeometry()));
-    for (const QWidget* shown : main->findChildren<QWidget*>()) {
+    QWidget* window = openMainWindow(run);
+    if (view) {
+        QTest::mouseClick(control<QPushButton>(window, "CmdVista"), Qt::LeftButton);
+        window = run.windows->frmVista();
+        QVERIFY(window && window->isVisible());
+    }
+    QVERIFY(screen.contains(window->frameGeometry()));
+    for (const QWidget* shown : window->findChildren<QWidget*>()) {
         if (shown->isVisible() && !shown->objectName().isEmpty() &&
             !shown->objectName().startsWith(QLatin1String("qt_"))) {
             // Once the window system has sized the window and its scroll bars have followed.
