@@ -261,6 +261,7 @@ void CameraViewWidget::mousePressEvent(QMouseEvent* event)
         m_grab = grabHead(m_sketch, PixelPoint{at.x(), at.y()});
         if (m_grab) {
             m_moved.reset();
+            followPace(*event);
             emit headGrabbed();
         }
     }
@@ -271,6 +272,7 @@ void CameraViewWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
     if (m_grab) {
+        followPace(*event);
         // A move of less than a centimetre writes nothing.
         const HeadMove move = dragHead(*m_grab, PixelPoint{at.x(), at.y()});
         if (move != m_moved) {
@@ -288,6 +290,16 @@ void CameraViewWidget::mouseReleaseEvent(QMouseEvent* event)
         m_grab.reset();
     }
     followPointer(event->position());
+}
+
+void CameraViewWidget::followPace(const QMouseEvent& event)
+{
+    // Ctrl, held at the press or pressed or let go at any time in the drag, moves the head
+    // finely from there.
+    const double pace = event.modifiers() & Qt::ControlModifier ? fineDragPace : 1;
+    if (pace != m_grab->pace) {
+        m_grab = atPace(*m_grab, PixelPoint{event.position().x(), event.position().y()}, pace);
+    }
 }
 
 void CameraViewWidget::followPointer(QPointF at)

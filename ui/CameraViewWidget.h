@@ -56,6 +56,8 @@ private:
     // screen's pixel ratio changed.
     void refreshShape();
 
+    // The drag's pace as the keys held with the event give it.
+    void followPace(const QMouseEvent& event);
     // The pointer's place in the drawing: the hand over the head, closed while it is dragged.
     void followPointer(QPointF at);
 

@@ -25,19 +25,20 @@ QPoint pixelOf(PixelPoint p)
     return QPoint(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y)));
 }
 
-// Presses on the view's head and moves it by `along` and `up` metres of the view in five steps,
-// as a hand does, then lets go.
-void dragHead(CameraViewWidget* drawing, const ViewSketch& view, double along, double up)
+// Presses on the view's head and moves the pointer by `along` and `up` metres of the view in
+// five steps, as a hand does, with the keys `held`, then lets go.
+void dragHead(CameraViewWidget* drawing, const ViewSketch& view, double along, double up,
+              Qt::KeyboardModifiers held = {})
 {
     const PlotMapping map = *view.mapping;
     const auto [fromAlong, fromUp] = map.metresAt(view.head->centre);
-    QTest::mousePress(drawing, Qt::LeftButton, {}, pixelOf(view.head->centre));
+    QTest::mousePress(drawing, Qt::LeftButton, held, pixelOf(view.head->centre));
     QPoint to;
     for (int step = 1; step <= 5; ++step) {
         to = pixelOf(map.at(fromAlong + along * step / 5, fromUp + up * step / 5));
-        QTest::mouseMove(drawing, to);
+        QTest::mouseEvent(QTest::MouseMove, drawing, Qt::NoButton, held, to);
     }
-    QTest::mouseRelease(drawing, Qt::LeftButton, {}, to);
+    QTest::mouseRelease(drawing, Qt::LeftButton, held, to);
 }
 const QString behind = QStringLiteral("La cabeza está 0,75 m por detrás de la caja.");
 
@@ -255,6 +256,10 @@ void MainCameraViewTest::draggingTheHeadWritesItsFieldsAsOneEditEach()
         QTest::keyClick(field(name), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(field(name)->text(), QString::fromLatin1(before));
     }
+
+    // With Ctrl held the head goes a tenth of the pointer's way: a metre's drag, 10 cm.
+    dragHead(drawing, drawing->sketch().side, 1, 0, Qt::ControlModifier);
+    QVERIFY(std::fabs(number("txtCamPosZ") - -5.15) <= pixel / 10 + 0.005);
 }
 
 QTEST_MAIN(MainCameraViewTest)

@@ -48,6 +48,22 @@ TEST(HeadDrag, TheHeadFollowsThePointerInTheViewItWasGrabbedIn)
     }
 }
 
+TEST(HeadDrag, AFineDragMovesTheHeadATenthAsFarFromWhereItsPaceChanged)
+{
+    const CameraViewSketch sketch = workedSketch();
+    const double metre = sketch.side.mapping->scale;
+    const PixelPoint press = sketch.side.head->centre;
+    const auto along = [&press, metre](double metres) {
+        return PixelPoint{press.x + metres * metre, press.y};
+    };
+    const HeadGrab full = *grabHead(sketch, press);
+    // A metre at full pace, a metre finely, a metre at full pace again: never a jump.
+    const HeadGrab fine = atPace(full, along(1), fineDragPace);
+    EXPECT_EQ(dragHead(fine, along(1)), dragHead(full, along(1)));
+    EXPECT_EQ(dragHead(fine, along(2)), (HeadMove{std::nullopt, 2.3, -4.15}));
+    EXPECT_EQ(dragHead(atPace(fine, along(2), 1), along(3)), (HeadMove{std::nullopt, 2.3, -3.15}));
+}
+
 TEST(HeadDrag, APointerOutsideThePlotTakesTheHeadToItsEdge)
 {
     const CameraViewSketch sketch = workedSketch();
