@@ -73,7 +73,9 @@ public:
 private:
     void add(std::array<CabinVertex, 3> corners, Texture texture, AlphaMode alpha)
     {
-        shape_.triangles.push_back({corners, texture, alpha});
+        // The materials the written shape names: the blended glass's shader blends.
+        const int material = alpha == AlphaMode::Blend ? 1 : 0;
+        shape_.triangles.push_back({corners, texture, alpha, material});
     }
 
     CabinShape& shape_;
@@ -160,6 +162,11 @@ GeneratedCabin generatedCabin(std::size_t triangles, int textureSide)
     GeneratedCabin cabin;
     CabinShape& shape = cabin.shape;
     shape.textures = {"pared.ace", "suelo.ace", "techo.ace", "asiento.ace"};
+    // As the written shape names them: its textures ask for a MipMapLODBias of -3.
+    const auto material = [](const char* shader) {
+        return CabinMaterial{shader, -5, TextureAddressing::Wrap, -3};
+    };
+    shape.materials = {material("TexDiff"), material("BlendATexDiff")};
     for (const Texture texture : {Wall, Floor, Ceiling, Seat}) {
         cabin.images.push_back({mipChain(image(textureSide, texture)), 8, false});
     }
@@ -220,9 +227,8 @@ void writeGeneratedCabin(const GeneratedCabin& cabin, const std::filesystem::pat
     std::filesystem::create_directories(folder);
     write("coche.s", testing::shapeFile(testing::shapeOf(cabin.shape), form));
     for (std::size_t t = 0; t < cabin.images.size(); ++t) {
-        write(cabin.shape.textures[t],
-              testing::aceFile(
-                  testing::aceScanlines(cabin.images[t].levels.front(), testing::AceAlpha::Alpha)));
+        write(cabin.shape.textures[t], testing::aceFile(testing::aceScanlines(
+                                           cabin.images[t].levels, testing::AceAlpha::Alpha)));
     }
 }
 

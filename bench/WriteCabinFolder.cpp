@@ -31,7 +31,8 @@ int main(int argc, char* argv[])
     }
     const CabinReading read = readCabin(DiskFileAccess(), folder, name);
     // The coach read back is the coach generated, triangle for triangle; the reading lists the
-    // textures in the order the triangles first use them.
+    // textures and materials in the order the triangles first use them, and gives every
+    // triangle a material, the standard one where the coach names none.
     if (coach) {
         const auto textureName = [](const CabinShape& shape, const CabinTriangle& triangle) {
             return triangle.texture < 0
@@ -42,8 +43,11 @@ int main(int argc, char* argv[])
         for (std::size_t i = 0; same && i < coach->shape.triangles.size(); ++i) {
             CabinTriangle written = coach->shape.triangles[i];
             const CabinTriangle& back = read.shape->triangles[i];
-            same = textureName(coach->shape, written) == textureName(*read.shape, back);
+            same = textureName(coach->shape, written) == textureName(*read.shape, back) &&
+                   materialOf(coach->shape, written.material) ==
+                       materialOf(*read.shape, back.material);
             written.texture = back.texture;
+            written.material = back.material;
             same = same && written == back;
         }
         if (!same) {

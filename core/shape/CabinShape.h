@@ -79,6 +79,14 @@ struct CabinShape
     bool operator==(const CabinShape&) const = default;
 };
 
+// A triangle's material: shape.materials[index], or CabinMaterial{} for -1 and beyond the list.
+inline const CabinMaterial& materialOf(const CabinShape& shape, int index)
+{
+    static const CabinMaterial standard;
+    const bool known = index >= 0 && static_cast<std::size_t>(index) < shape.materials.size();
+    return known ? shape.materials[static_cast<std::size_t>(index)] : standard;
+}
+
 // An 8-bit RGBA image, rows from the top, four bytes a pixel (R, G, B, A).
 struct RgbaImage
 {

@@ -9,13 +9,6 @@ namespace orbanil {
 
 namespace {
 
-const CabinMaterial& materialOf(const CabinShape& shape, int index)
-{
-    static const CabinMaterial standard;
-    const bool known = index >= 0 && static_cast<std::size_t>(index) < shape.materials.size();
-    return known ? shape.materials[static_cast<std::size_t>(index)] : standard;
-}
-
 const CabinTexture* textureOf(const std::vector<const CabinTexture*>& textures, int index)
 {
     const bool known = index >= 0 && static_cast<std::size_t>(index) < textures.size();
