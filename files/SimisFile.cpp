@@ -38,8 +38,8 @@ private:
     z_stream m_stream{};
 };
 
-} // namespace
-
+// The raw deflate data after a zlib stream's two-byte header, inflated up to `statedSize`
+// bytes; the header's own size (16 bytes) may be counted in it.
 std::string inflateSimis(std::string_view zlibStream, std::uint32_t statedSize)
 {
     if (statedSize > maxInflatedSize) {
@@ -100,6 +100,8 @@ std::string inflateSimis(std::string_view zlibStream, std::uint32_t statedSize)
     out.resize(produced);
     return out;
 }
+
+} // namespace
 
 SimisContents simisContents(std::string_view file)
 {

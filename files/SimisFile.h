@@ -21,8 +21,4 @@ struct SimisContents
 // inflates to another size than its header states, or a stated size above maxInflatedSize.
 SimisContents simisContents(std::string_view file);
 
-// The raw deflate data after a zlib stream's two-byte header, inflated up to `statedSize`
-// bytes; the header's own size (16 bytes) may be counted in it. Throws FormatError.
-std::string inflateSimis(std::string_view zlibStream, std::uint32_t statedSize);
-
 } // namespace orbanil
