@@ -45,7 +45,7 @@ public:
 // What a window's controls stand on. Once a label wraps, the scroll area keeps the page's size
 // hint and its height for a width whole, and would scroll a resizable window whose layout
 // could still shrink (an image to its least): both are the least the layout needs at the width
-// the page has.
+// the scroll area shows, never the page's own, which would keep the page from narrowing.
 class Page : public QWidget
 {
 public:
@@ -54,7 +54,8 @@ public:
         if (!wraps()) {
             return QWidget::sizeHint();
         }
-        const int across = std::max(width(), minimumSizeHint().width());
+        const QWidget* shown = parentWidget();
+        const int across = std::max(shown ? shown->width() : 0, minimumSizeHint().width());
         return {across, heightForWidth(across)};
     }
 
