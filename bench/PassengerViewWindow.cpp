@@ -113,8 +113,15 @@ int main(int argc, char* argv[])
     auto* picture = bench::control<PassengerViewWidget>(&view, "picVista");
     bench::waitFor([&view] { return view.isVisible(); }, "the view shown");
     bench::settle();
-    view.resize(view.size() + (QSize(640, 400) - picture->size()));
-    bench::waitFor([picture] { return picture->size() == QSize(640, 400); }, "640 x 400");
+    // The notes under the image wrap to fewer lines as the window widens, which gives the image
+    // more height: the window is sized again until the image takes 640 x 400.
+    bench::waitFor(
+        [&view, picture] {
+            view.resize(view.size() + (QSize(640, 400) - picture->size()));
+            bench::settle();
+            return picture->size() == QSize(640, 400);
+        },
+        "640 x 400");
     bench::waitFor([&] { return view.isUpToDate() && !picture->image().isNull(); }, "first frame",
                    30000);
     bench::settle();
