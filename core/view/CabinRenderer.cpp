@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 
 namespace orbanil {
 
@@ -144,6 +143,17 @@ struct FrameWork
     }
 };
 
+// `count` elements of a buffer kept between frames; a frame much smaller than the largest
+// before it gives the rest back.
+template <class T> T* frameBuffer(std::vector<T>& buffer, std::size_t count)
+{
+    if (buffer.capacity() / 2 > count) {
+        std::vector<T>().swap(buffer);
+    }
+    buffer.resize(count);
+    return buffer.data();
+}
+
 void clearRows(FrameWork& work, int firstRow, int lastRow)
 {
     const Frame& frame = work.frame;
@@ -231,11 +241,12 @@ std::optional<RgbaImage> CabinRenderer::render(const CabinShape& shape,
     image.height = height;
     const std::size_t pixelCount = static_cast<std::size_t>(width) * height;
     image.pixels.resize(pixelCount * 4);
-    // Each band clears its own rows of these.
-    const std::unique_ptr<float[]> depth(new float[pixelCount]);
-    const std::unique_ptr<std::int32_t[]> nearest(new std::int32_t[pixelCount]);
-    const std::unique_ptr<std::uint32_t[]> texels(new std::uint32_t[pixelCount]);
-    const Frame frame{width, height, image.pixels.data(), depth.get(), nearest.get(), texels.get()};
+    const Frame frame{width,
+                      height,
+                      image.pixels.data(),
+                      frameBuffer(m_depth, pixelCount),
+                      frameBuffer(m_nearest, pixelCount),
+                      frameBuffer(m_texels, pixelCount)};
     FrameWork work{frame, *screen, surfaces, lists, skyColour(light), cancel};
     m_bands.run((height + bandRows - 1) / bandRows, [&](int band) {
         const int firstRow = band * bandRows;

@@ -425,7 +425,8 @@ TEST(CabinRenderer, EachWallIsLitAsItsShadingSaysForTheSun)
 }
 
 // Through the windows, where there is no surface, the plain sky of the light shows; the image
-// is the same drawn on any number of threads, and none is drawn once cancelled.
+// is the same drawn on any number of threads and after any frame before it, and none is drawn
+// once cancelled.
 TEST(CabinRenderer, TheSkyShowsWhereNothingIsAndThreadsChangeNothing)
 {
     Scene empty;
@@ -444,8 +445,11 @@ TEST(CabinRenderer, TheSkyShowsWhereNothingIsAndThreadsChangeNothing)
     }
     const PassengerCamera camera = cameraAtStart({0.2f, 0.1f, 0}, 5, 10);
     const RgbaImage alone = scene.render(camera, 200, 150);
-    for (const int threads : {2, 3, 5}) {
+    for (const int threads : {1, 2, 3, 5}) {
         CabinRenderer renderer(threads);
+        // A larger frame from nearer first, whose buffers the next one takes over.
+        EXPECT_TRUE(renderer.render(scene.shape, scene.textures(),
+                                    cameraAtStart({0.2f, 0.1f, 2.5f}, 5, 10), {}, 240, 180));
         EXPECT_EQ(renderer.render(scene.shape, scene.textures(), camera, {}, 200, 150), alone)
             << threads;
         const std::atomic<bool> cancelled{true};
