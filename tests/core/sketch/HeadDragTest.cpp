@@ -51,15 +51,13 @@ TEST(HeadDrag, TheHeadFollowsThePointerInTheViewItWasGrabbedIn)
 TEST(HeadDrag, AFineDragMovesTheHeadATenthAsFarFromWhereItsPaceChanged)
 {
     const CameraViewSketch sketch = workedSketch();
-    const double metre = sketch.side.mapping->scale;
     const PixelPoint press = sketch.side.head->centre;
-    const auto along = [&press, metre](double metres) {
-        return PixelPoint{press.x + metres * metre, press.y};
+    const auto along = [&](double metres) {
+        return PixelPoint{press.x + metres * sketch.side.mapping->scale, press.y};
     };
-    const HeadGrab full = *grabHead(sketch, press);
     // A metre at full pace, a metre finely, a metre at full pace again: never a jump.
-    const HeadGrab fine = atPace(full, along(1), fineDragPace);
-    EXPECT_EQ(dragHead(fine, along(1)), dragHead(full, along(1)));
+    const HeadGrab fine = atPace(*grabHead(sketch, press), along(1), fineDragPace);
+    EXPECT_EQ(dragHead(fine, along(1)), (HeadMove{std::nullopt, 2.3, -4.25}));
     EXPECT_EQ(dragHead(fine, along(2)), (HeadMove{std::nullopt, 2.3, -4.15}));
     EXPECT_EQ(dragHead(atPace(fine, along(2), 1), along(3)), (HeadMove{std::nullopt, 2.3, -3.15}));
 }
